@@ -1,0 +1,6 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Runs one morvix-cli subcommand; returns the process exit status.
+int RunCli(const std::vector<std::string>& args);

@@ -1,0 +1,70 @@
+#pragma once
+// The application base: templates, frames in activation order, command
+// routing and the document serial counter.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/CommandTarget.h"
+#include "framework/Menu.h"
+#include "framework/Ports.h"
+
+class CDocTemplate;
+class CDocument;
+class CFrame;
+
+class CApplication : public CCommandTarget {
+public:
+    explicit CApplication(Ports& ports);
+    ~CApplication() override;
+    CApplication(const CApplication&) = delete;
+    CApplication& operator=(const CApplication&) = delete;
+
+    Ports& ports;
+
+    int NextSerial() { return nextSerial_++; }
+    int PeekSerial() const { return nextSerial_; }
+
+    void AddTemplate(std::unique_ptr<CDocTemplate> docTemplate);
+    CDocTemplate* Template(int position) const;
+    int TemplateCount() const { return static_cast<int>(templates_.size()); }
+    std::vector<CDocument*> AllDocuments() const;
+
+    // Frames, the active one first.
+    const std::vector<CFrame*>& Frames() const { return frames_; }
+    CFrame* ActiveFrame() const { return frames_.empty() ? nullptr : frames_.front(); }
+
+    // Active view, its document, its frame, the main frame, the application.
+    bool RouteCommand(int id);
+    CommandState QueryCommand(int id);
+
+    // The main window's menu when no frame is open, and the main frame's
+    // command target.
+    void SetDefaultMenu(MenuPtr menu);
+    void SetMainTarget(CCommandTarget* target) { mainTarget_ = target; }
+    void UpdateMenuBar();
+
+    int MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
+    virtual std::string AppTitle() const { return "Application"; }
+
+    // Objects to destroy once the current command has returned.
+    void DeleteLater(std::unique_ptr<CDocument> document);
+    void CollectGarbage();
+
+    // Called by the framework's frames and by the toolkit.
+    void FrameCreated(std::unique_ptr<CFrame> frame);
+    void FrameActivated(CFrame* frame);
+    void FrameDestroyed(CFrame* frame);
+
+private:
+    std::vector<CCommandTarget*> Route() const;
+
+    int nextSerial_ = 2000;
+    std::vector<std::unique_ptr<CDocTemplate>> templates_;
+    std::vector<std::unique_ptr<CFrame>> ownedFrames_;
+    std::vector<CFrame*> frames_;
+    std::vector<std::unique_ptr<CFrame>> deadFrames_;
+    std::vector<std::unique_ptr<CDocument>> deadDocuments_;
+    CCommandTarget* mainTarget_ = nullptr;
+    MenuPtr defaultMenu_;
+};

@@ -1,0 +1,32 @@
+#pragma once
+// A modal dialog as data: controls addressed by id. Each dialog of the
+// program is a typed struct that fills and reads one of these, so that the
+// Qt side can render any dialog and scripts can answer any dialog.
+#include <string>
+#include <vector>
+
+struct DialogControl {
+    enum class Kind { Label, Edit, DropList, List, Check, Radio, Slider, Button };
+    int id = 0;
+    Kind kind = Kind::Edit;
+    std::string label;
+    std::vector<std::string> choices;  // DropList / List entries
+    std::string text;                  // Edit text
+    int value = 0;                     // selection, check state, slider position
+    int minimum = 0, maximum = 100;    // Slider range
+    int group = 0;                     // Radio buttons of one group share it
+};
+
+struct DialogData {
+    int resourceId = 0;
+    std::string caption;
+    std::vector<DialogControl> controls;
+    std::vector<int> extraButtons;  // closing buttons besides OK and Cancel, e.g. Reset
+
+    DialogControl* Find(int id);
+    const DialogControl* Find(int id) const;
+    DialogControl& Add(DialogControl control);
+    // Sets a control from text the way a user would: a number selects, checks
+    // or moves; other text is typed into an edit or picks the matching entry.
+    bool SetFromText(int id, const std::string& value);
+};

@@ -1,0 +1,68 @@
+#include "framework/Frame.h"
+
+#include "framework/Application.h"
+#include "framework/Document.h"
+#include "framework/View.h"
+
+CFrame::~CFrame() = default;
+
+CDocument* CFrame::Document() const
+{
+    return view_ ? view_->GetDocument() : nullptr;
+}
+
+void CFrame::SetMenu(MenuPtr menu)
+{
+    menu_ = std::move(menu);
+    if (window_)
+        window_->SetMenu(menu_);
+    if (app_ && app_->ActiveFrame() == this)
+        app_->UpdateMenuBar();
+}
+
+void CFrame::UpdateCaption()
+{
+    if (window_ && Document())
+        window_->SetCaption(Document()->GetTitle());
+}
+
+void CFrame::Activate()
+{
+    if (destroyed_)
+        return;
+    if (window_)
+        window_->Activate();
+    app_->FrameActivated(this);
+}
+
+void CFrame::Show(int showCmd)
+{
+    if (window_)
+        window_->Show(showCmd);
+}
+
+bool CFrame::IsVisible() const
+{
+    return window_ && window_->IsVisible();
+}
+
+void CFrame::OnClose()
+{
+    CDocument* document = Document();
+    if (document && document->Views().size() == 1)
+        document->OnCloseDocument();
+    else
+        DestroyWindow();
+}
+
+void CFrame::DestroyWindow()
+{
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    if (view_ && view_->GetDocument())
+        view_->GetDocument()->RemoveView(view_.get());
+    if (window_)
+        window_->Destroy();
+    app_->FrameDestroyed(this);
+}

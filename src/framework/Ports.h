@@ -1,0 +1,22 @@
+#pragma once
+// Every port the application reaches the outside world through. The
+// executables fill it with real or headless implementations.
+#include "framework/Drawing.h"
+#include "framework/Font.h"
+#include "framework/Prompts.h"
+#include "framework/Services.h"
+#include "framework/Settings.h"
+#include "framework/TextControl.h"
+#include "framework/Windows.h"
+
+struct Ports {
+    ISettings* settings = nullptr;
+    IWindowSystem* windows = nullptr;
+    IPrompts* prompts = nullptr;
+    IFonts* fonts = nullptr;
+    IClipboard* clipboard = nullptr;
+    ILauncher* launcher = nullptr;
+    IClock* clock = nullptr;
+    IMidiOut* midiOut = nullptr;
+    IMediaPlayerFactory* media = nullptr;
+};

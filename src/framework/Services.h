@@ -1,0 +1,57 @@
+#pragma once
+// The small ports: clipboard, launcher, clock and pacer, MIDI output and
+// the media player.
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual void SetText(const std::string& text) = 0;
+    virtual std::string GetText() const = 0;
+};
+
+class ILauncher {
+public:
+    virtual ~ILauncher() = default;
+    // Opens the file in the desktop's text editor; false when that failed.
+    virtual bool OpenInTextEditor(const std::string& path) = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual std::int64_t NowMs() = 0;
+    // Returns after about ms milliseconds, having handled commands and
+    // window messages meanwhile.
+    virtual void PauseFor(int ms) = 0;
+};
+
+class IMidiOut {
+public:
+    virtual ~IMidiOut() = default;
+    virtual bool Open() = 0;
+    virtual void Send(std::uint32_t shortMessage) = 0;
+    virtual void Close() = 0;
+    virtual bool IsOpen() const = 0;
+};
+
+class IMediaPlayer {
+public:
+    virtual ~IMediaPlayer() = default;
+    virtual bool Open(const std::string& path) = 0;
+    virtual void Play() = 0;
+    virtual void Pause() = 0;
+    virtual void Resume() = 0;
+    virtual void Stop() = 0;
+    virtual void SeekStart() = 0;
+    virtual void SetRepeat(bool repeat) = 0;
+};
+
+class IMediaPlayerFactory {
+public:
+    virtual ~IMediaPlayerFactory() = default;
+    virtual std::unique_ptr<IMediaPlayer> Create() = 0;
+};

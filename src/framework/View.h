@@ -1,0 +1,38 @@
+#pragma once
+// A view shows its document inside a frame. Text views keep their text in
+// the toolkit's editing control; drawn views paint on request.
+#include "framework/CommandTarget.h"
+#include "framework/Menu.h"
+#include "framework/Windows.h"
+
+class CDocument;
+class CFrame;
+class IDrawingSurface;
+class ITextControl;
+
+class CView : public CCommandTarget {
+public:
+    CDocument* GetDocument() const { return document_; }
+    CFrame* Frame() const { return frame_; }
+
+    virtual ViewKind Kind() const { return ViewKind::Drawn; }
+    virtual void OnInitialUpdate() { OnUpdate(nullptr, 0); }
+    virtual void OnUpdate(CView* sender, int hint);
+    virtual void OnDraw(IDrawingSurface& surface) { (void)surface; }
+    virtual void OnKeyDown(int code) { (void)code; }
+    virtual void OnKeyUp(int code) { (void)code; }
+    virtual void OnDoubleClick() {}
+    virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }
+    // The popup shown on a right click, or none.
+    virtual MenuPtr ContextMenu() { return nullptr; }
+
+    IFrameWindow* Window() const;
+    ITextControl* TextControl() const;
+    void Invalidate() const;
+
+private:
+    friend class CDocTemplate;
+    friend class CFrame;
+    CDocument* document_ = nullptr;
+    CFrame* frame_ = nullptr;
+};
