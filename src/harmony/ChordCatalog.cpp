@@ -1,0 +1,120 @@
+#include "harmony/ChordCatalog.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "harmony/CatalogLineReader.h"
+#include "harmony/ReadTokens.h"
+
+namespace {
+
+const std::string& EmptyText()
+{
+    static const std::string empty;
+    return empty;
+}
+
+// Walks the table once, handing out each group's items. Groups do not nest:
+// a submenu ends at the next "group" line, which the root then takes.
+class ChordMenuBuilder {
+public:
+    ChordMenuBuilder(const CChordCatalog& catalog) : catalog_(catalog) {}
+
+    MenuPtr Build(int entry)
+    {
+        MenuPtr menu = CMenu::Create();
+        finished_ = finished_ || AtEnd();
+        while (!finished_) {
+            int i = position_;
+            if (catalog_.GetKey(i) != "group") {
+                menu->AppendCommand(catalog_.GetKey(i), CChordCatalog::kCommandBase + i);
+                ++position_;
+                finished_ = AtEnd();
+                continue;
+            }
+            if (entry != 0)
+                return menu;
+            ++position_;
+            MenuPtr submenu = Build(i + 1);
+            menu->AppendPopup(catalog_.GetText(i), submenu);
+        }
+        return menu;
+    }
+
+private:
+    // Any terminator word ends the menu, just as it ends the reader.
+    bool AtEnd() const
+    {
+        return position_ >= catalog_.Count() || catalog_.GetKey(position_).starts_with('@');
+    }
+
+    const CChordCatalog& catalog_;
+    int position_ = 0;
+    bool finished_ = false;
+};
+
+} // namespace
+
+bool CChordCatalog::Load(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    Read(in);
+    return true;
+}
+
+void CChordCatalog::ReadText(std::string_view text)
+{
+    std::istringstream in{std::string(text)};
+    Read(in);
+}
+
+void CChordCatalog::Read(std::istream& in)
+{
+    records_.fill(ChordRecord{});
+    count_ = 0;
+    CatalogLineReader reader(in);
+    std::string line;
+    while (count_ < kCapacity) {
+        ChordRecord& record = records_[static_cast<std::size_t>(count_++)];
+        if (!reader.ReadDataLine(line)) {
+            record.key = "@";
+            return;
+        }
+        TrimLineEnd(line);
+        std::size_t cursor = 0;
+        record.key = ReadToken(line, cursor);
+        if (record.key.starts_with('@'))
+            return;
+        record.text = line.substr(cursor);
+    }
+}
+
+MenuPtr CChordCatalog::BuildMenu() const
+{
+    ChordMenuBuilder builder(*this);
+    return builder.Build(0);
+}
+
+const std::string& CChordCatalog::GetKey(int index) const
+{
+    return Valid(index) ? records_[index].key : EmptyText();
+}
+
+const std::string& CChordCatalog::GetText(int index) const
+{
+    return Valid(index) ? records_[index].text : EmptyText();
+}
+
+std::string CChordCatalog::GetGroup(int index) const
+{
+    if (!Valid(index))
+        return {};
+    if (index == 0)
+        return "none";
+    for (int i = index; i >= 0; --i)
+        if (records_[i].key == "group")
+            return records_[i].text;
+    return "none";
+}

@@ -1,0 +1,49 @@
+#include "harmony/ModelState.h"
+#include "harmony/ReadTokens.h"
+
+namespace {
+
+// Words up to the next "$" (or the end of the text), joined by single blanks.
+std::string ReadWordsToDollar(std::string_view text, std::size_t& cursor)
+{
+    std::string words;
+    while (cursor < text.size()) {
+        std::string word = ReadToken(text, cursor);
+        if (word == "$")
+            break;
+        if (!words.empty())
+            words += ' ';
+        words += word;
+    }
+    return words;
+}
+
+} // namespace
+
+std::string CModelState::FormatModelState(int historySelection) const
+{
+    std::string chord = chordName.empty() ? "none" : chordName;
+    return "_Model " + std::string(1, notation) + " " + keyName + " " + scaleName + " $ " + chord + " $ " +
+           std::to_string(historySelection);
+}
+
+bool CModelState::ParseModelState(std::string_view text, int& historySelection)
+{
+    std::size_t cursor = text.find("_Model");
+    if (cursor == std::string_view::npos)
+        return false;
+    if (ReadToken(text, cursor).size() != 6)
+        return false;
+    std::string notationWord = ReadToken(text, cursor);
+    if (notationWord.empty())
+        return false;
+    notation = notationWord.front();
+    AdoptKeyOrC(ReadToken(text, cursor));
+    scaleName = ReadWordsToDollar(text, cursor);
+    scaleIndex = scales_.FindByFullName(scaleName);
+    chordName = ReadWordsToDollar(text, cursor);
+    if (chordName == "none")
+        chordName.clear();
+    historySelection = ReadInt(text, cursor);
+    return true;
+}

@@ -1,0 +1,91 @@
+#include "harmony/ModelState.h"
+#include "harmony/Notation.h"
+
+namespace {
+
+constexpr int kDenseScale = 9;
+
+// Expected letter distance from the last accepted note to cell k, from the
+// gap between them: three tones a semitone apart share letters, and a minor
+// third not followed by a semitone skips a letter (as in pentatonic scales).
+int ExpectedDistance(const NoteRow& cells, int last, int k)
+{
+    int gap = k - last;
+    if (gap == 1)
+        return (last > 0 && !cells[static_cast<std::size_t>(last - 1)].Empty()) ? 0 : 1;
+    if (gap == 3)
+        return cells[static_cast<std::size_t>(k + 1)].Empty() ? 2 : 1;
+    return 1;
+}
+
+} // namespace
+
+void CModelState::SpellScale()
+{
+    for (NoteCell& cell : scaleNotes)
+        cell.Clear();
+    scaleNotes[0].Set(keyName);
+    // The running total is kept wide and any note it places outside the
+    // octave is dropped, so no step list can write past the 13 cells.
+    long long offset = 0;
+    int count = 0;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        offset += steps[i];
+        if (offset >= 0 && offset <= 12) {
+            int pitchClass = static_cast<int>((tonic + offset) % 12);
+            scaleNotes[static_cast<std::size_t>(offset)].Set(speller_.GetName(accidentals, variant, pitchClass));
+            ++count;
+        }
+        if (i + 1 >= steps.size() || steps[i + 1] <= 0)
+            break;
+    }
+    noteCount = count;
+    if (count > kDenseScale)
+        return;
+    Respell();
+    for (std::size_t i = 0; i < span.size(); ++i) {
+        if (i < 12)
+            span[i] = scaleNotes[i];
+        else
+            span[i].Clear();
+    }
+}
+
+void CModelState::Respell()
+{
+    int last = 0;
+    int degree = 1;
+    for (int k = 1; k <= 11; ++k) {
+        int pitchClass = (tonic + k) % 12;
+        NoteCell& cell = scaleNotes[static_cast<std::size_t>(k)];
+        if (cell.Empty())
+            continue;
+        if (++degree > 8)
+            return;
+        int expected = ExpectedDistance(scaleNotes, last, k);
+        std::string_view lastName = scaleNotes[static_cast<std::size_t>(last)].Text();
+        if (LetterDistance(lastName, cell.Text()) != expected) {
+            bool fitted = false;
+            for (int a = 0; a < 2 && !fitted; ++a)
+                for (int v = 0; v < 2 && !fitted; ++v) {
+                    std::string name = speller_.GetName(a, v, pitchClass);
+                    if (LetterDistance(lastName, name) == expected) {
+                        cell.Set(name);
+                        accidentals = a;
+                        variant = v;
+                        fitted = true;
+                    }
+                }
+            if (!fitted)
+                return;
+        }
+        last = k;
+    }
+}
+
+void CModelState::LabelNotes(char notationCode, NoteRow& out)
+{
+    ApplyNotation(notationCode, scaleNotes, noteCount, speller_, out);
+    if (HasChord())
+        SpellChord(out);
+}
