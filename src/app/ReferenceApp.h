@@ -1,6 +1,7 @@
 #pragma once
 // The application object: owns what all windows share and runs start-up,
 // the application commands and the exit procedure.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +9,19 @@
 #include "framework/Application.h"
 
 class CMainFrame;
+
+// The document templates, by position.
+enum TemplatePosition {
+    kGeneralTemplate = 0,
+    kModelTemplate = 1,
+    kStringedTemplate = 2,
+    kKeyboardTemplate = 3,
+    kSheetTemplate = 4,
+    kWindTemplate = 5,
+    kAudioTemplate = 6,
+    kMidiTemplate = 7,
+    kKeyboardInputTemplate = 8,
+};
 
 class CReferenceApp : public CApplication {
 public:
@@ -22,21 +36,30 @@ public:
 
     std::string AppTitle() const override { return "Morvix Music Reference"; }
     const std::string& HomeDir() const { return homeDir_; }
+    std::string HomeFile(const std::string& name) const { return homeDir_ + "/" + name; }
     CMainFrame& MainFrame() { return *mainFrame_; }
     bool LoadingLayout() const { return loadingLayout_; }
+
+    // The menus prepared at start-up, shared by every frame that shows them.
+    MenuPtr PreparedMenu(int resourceId) const;
 
     // Opens a file by its extension; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
 
 private:
     void RegisterTemplates();
+    void PrepareMenus();
     void RegisterCommands();
     void OnFileNew();
     void OnFileOpen();
     void OnAbout();
+    void OnExamine();
+    void OnAudioFile(bool play);
+    CDocument* OpenLargeFile(const std::string& path);
 
     std::string homeDir_;
     std::unique_ptr<CMainFrame> mainFrame_;
+    std::map<int, MenuPtr> menus_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
 };

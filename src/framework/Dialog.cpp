@@ -20,6 +20,15 @@ DialogControl& DialogData::Add(DialogControl control)
     return controls.back();
 }
 
+DialogControl& DialogData::Add(int id, DialogControl::Kind kind, std::string label)
+{
+    DialogControl control;
+    control.id = id;
+    control.kind = kind;
+    control.label = std::move(label);
+    return Add(std::move(control));
+}
+
 static bool ParseInt(const std::string& text, int& out)
 {
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), out);

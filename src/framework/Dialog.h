@@ -26,6 +26,7 @@ struct DialogData {
     DialogControl* Find(int id);
     const DialogControl* Find(int id) const;
     DialogControl& Add(DialogControl control);
+    DialogControl& Add(int id, DialogControl::Kind kind, std::string label);
     // Sets a control from text the way a user would: a number selects, checks
     // or moves; other text is typed into an edit or picks the matching entry.
     bool SetFromText(int id, const std::string& value);

@@ -53,6 +53,7 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path, bool visible)
     CDocument* document = owned.release();
     document->app_ = &app_;
     document->template_ = this;
+    document->serial = app_.NextSerial();
     documents_.push_back(document);
     if (path.empty())
         document->title_ = GetString(docName) + std::to_string(++untitledCount_);

@@ -12,6 +12,11 @@ class CView;
 
 class CDocument : public CCommandTarget {
 public:
+    // Every document takes the application's next serial number when it is
+    // made; kind says which of the program's document kinds it is.
+    int serial = 0;
+    int kind = -1;
+
     CApplication& App() const { return *app_; }
     CDocTemplate& Template() const { return *template_; }
 
@@ -28,6 +33,8 @@ public:
     virtual bool OnNewDocument() { return true; }
     virtual bool OnOpenDocument(const std::string& path);
     virtual bool OnSaveDocument(const std::string& path);
+    // Asked before the last frame closes; false keeps the document open.
+    virtual bool SaveModified() { return true; }
     // Closes every frame of the document, then the document itself.
     virtual void OnCloseDocument();
     bool IsClosing() const { return closing_; }

@@ -48,6 +48,18 @@ bool CFrame::IsVisible() const
 
 void CFrame::OnClose()
 {
+    if (QueryClose())
+        CloseNow();
+}
+
+bool CFrame::QueryClose()
+{
+    CDocument* document = Document();
+    return !document || document->Views().size() > 1 || document->SaveModified();
+}
+
+void CFrame::CloseNow()
+{
     CDocument* document = Document();
     if (document && document->Views().size() == 1)
         document->OnCloseDocument();

@@ -30,6 +30,10 @@ public:
     // The close box: by default closing the last frame of a document closes
     // the document.
     virtual void OnClose();
+    // False when this is the document's last frame and the user kept it open.
+    bool QueryClose();
+    // Closes without asking: the document too when this is its last frame.
+    void CloseNow();
     // Removes the window; the frame is destroyed once the current command ends.
     void DestroyWindow();
     bool IsDestroyed() const { return destroyed_; }

@@ -1,0 +1,9 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+class CApplication;
+class CDocTemplate;
+
+// The nine document templates, in the order of their positions.
+std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CApplication& app);

@@ -1,0 +1,75 @@
+#include "app/MainFrame.h"
+
+#include <cstdio>
+
+#include "app/AppCommands.h"
+#include "app/ReferenceApp.h"
+#include "app/WindowPos.h"
+#include "framework/CommandIds.h"
+#include "framework/Document.h"
+#include "framework/Frame.h"
+
+CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
+{
+    IMainWindow& window = app_.ports.windows->MainWindow();
+    On(ID_WINDOW_CASCADE, [&window] { window.Cascade(); });
+    On(ID_WINDOW_TILE_HORZ, [&window] { window.Tile(true); });
+    On(ID_WINDOW_TILE_VERT, [&window] { window.Tile(false); });
+    On(ID_WINDOW_ARRANGE, [&window] { window.ArrangeIcons(); });
+    for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_CONTEXT_HELP, ID_HELP, ID_DEFAULT_HELP})
+        On(id, [] {});
+}
+
+bool CMainFrame::Create()
+{
+    return true;
+}
+
+void CMainFrame::ShowWithPlacement(int showCmd)
+{
+    IMainWindow& window = app_.ports.windows->MainWindow();
+    std::string stored = app_.ports.settings->GetString("Settings", "WindowPos", "");
+    WindowPlacement placement;
+    if (!ParseWindowPos(stored, placement)) {
+        window.Show(showCmd);
+        return;
+    }
+    if (showCmd != SW_SHOWNORMAL)
+        placement.showCmd = static_cast<unsigned>(showCmd);
+    window.SetPlacement(placement);
+    window.Show(static_cast<int>(placement.showCmd));
+}
+
+void CMainFrame::SavePlacement()
+{
+    IMainWindow& window = app_.ports.windows->MainWindow();
+    WindowPlacement placement = window.GetPlacement();
+    placement.flags = window.IsMaximized() ? 2 : 0;
+    app_.ports.settings->WriteString("Settings", "WindowPos", FormatWindowPos(placement));
+}
+
+void CMainFrame::OnClose()
+{
+    if (closed_)
+        return;
+    SavePlacement();
+    app_.ports.settings->Flush();
+    // A document the user chose to keep at its save question keeps the
+    // program running, rather than losing the unsaved text.
+    for (CFrame* frame : std::vector<CFrame*>(app_.Frames())) {
+        if (frame->IsDestroyed())
+            continue;
+        if (!frame->QueryClose())
+            return;
+        frame->OnClose();
+        app_.CollectGarbage();
+    }
+    app_.ports.settings->Flush();
+    closed_ = true;
+    app_.ports.windows->MainWindow().Quit(0);
+}
+
+void CMainFrame::OnHistorySelChange(int index)
+{
+    (void)index;
+}

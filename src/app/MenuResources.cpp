@@ -1,0 +1,307 @@
+#include "app/MenuResources.h"
+
+#include "app/AppCommands.h"
+#include "framework/CommandIds.h"
+
+namespace {
+
+MenuPtr DocumentsPopup()
+{
+    auto documents = CMenu::Create();
+    documents->AppendCommand("&Tutorial", ID_TUTORIAL);
+    documents->AppendSeparator();
+    return documents;
+}
+
+void AppendPrintAndExit(CMenu& file)
+{
+    file.AppendSeparator();
+    file.AppendCommand("&Print...\tCtrl+P", ID_FILE_PRINT);
+    file.AppendCommand("Print Pre&view", ID_FILE_PRINT_PREVIEW);
+    file.AppendCommand("P&rint Setup...", ID_FILE_PRINT_SETUP);
+    file.AppendSeparator();
+    file.AppendCommand("E&xit\tAlt+F4", ID_APP_EXIT);
+}
+
+MenuPtr FilePopup(bool withDocumentCommands)
+{
+    auto file = CMenu::Create();
+    file->AppendCommand("&New\tCtrl+N", ID_FILE_NEW);
+    file->AppendCommand("New &Model", ID_NEW_MODEL);
+    file->AppendCommand("&Open...\tCtrl+O", ID_FILE_OPEN);
+    if (withDocumentCommands) {
+        file->AppendCommand("&Close", ID_FILE_CLOSE);
+        file->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
+        file->AppendCommand("Save &As...", ID_FILE_SAVE_AS);
+    }
+    file->AppendSeparator();
+    file->AppendPopup("&Documents", DocumentsPopup());
+    file->AppendCommand("Load...", ID_LOAD_AUDIO);
+    file->AppendCommand("Play...", ID_PLAY_AUDIO);
+    file->AppendCommand("Examine...", ID_EXAMINE);
+    AppendPrintAndExit(*file);
+    return file;
+}
+
+MenuPtr EditPopup(bool withFind)
+{
+    auto edit = CMenu::Create();
+    edit->AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
+    edit->AppendSeparator();
+    edit->AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
+    edit->AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
+    edit->AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
+    edit->AppendSeparator();
+    edit->AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
+    if (withFind) {
+        edit->AppendSeparator();
+        edit->AppendCommand("&Find...\tCtrl+F", ID_EDIT_FIND);
+        edit->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
+    }
+    return edit;
+}
+
+MenuPtr KeyPopup()
+{
+    static const char* const texts[] = {"&C", "C#", "Db", "&D", "D#", "Eb", "&E", "&F", "F#",
+                                        "Gb", "&G", "G#", "Ab", "&A", "A#", "Bb", "&B"};
+    auto key = CMenu::Create();
+    for (int i = 0; i <= ID_KEY_LAST - ID_KEY_FIRST; ++i)
+        key->AppendCommand(texts[i], ID_KEY_FIRST + i);
+    return key;
+}
+
+MenuPtr WindowPopup()
+{
+    auto tile = CMenu::Create();
+    tile->AppendCommand("&Horizontal", ID_WINDOW_TILE_HORZ);
+    tile->AppendCommand("&Vertical", ID_WINDOW_TILE_VERT);
+    auto window = CMenu::Create();
+    window->AppendCommand("New &Window", ID_NEW_WINDOW);
+    window->AppendCommand("&Cascade", ID_WINDOW_CASCADE);
+    window->AppendPopup("&Tile", tile);
+    window->AppendCommand("&Arrange Icons", ID_WINDOW_ARRANGE);
+    window->AppendSeparator();
+    window->AppendCommand("&Next Window\tCtrl+Tab", ID_NEXT_WINDOW);
+    window->AppendCommand("&Previous Window\tCtrl+Shft+Tab", ID_PREVIOUS_WINDOW);
+    return window;
+}
+
+MenuPtr ScrollBarsPopup()
+{
+    auto bars = CMenu::Create();
+    bars->AppendCommand("None", ID_SCROLL_NONE);
+    bars->AppendCommand("Verticle", ID_SCROLL_VERTICAL);
+    bars->AppendCommand("Horizontal", ID_SCROLL_HORIZONTAL);
+    bars->AppendCommand("Both", ID_SCROLL_BOTH);
+    return bars;
+}
+
+MenuPtr ViewPopup(bool withFont, bool withNotation)
+{
+    auto view = CMenu::Create();
+    view->AppendCommand("&Toolbar", ID_VIEW_TOOLBAR);
+    view->AppendCommand("&Status Bar", ID_VIEW_STATUS_BAR);
+    view->AppendSeparator();
+    view->AppendCommand("Sound Loop", ID_SOUND_LOOP);
+    view->AppendCommand("Keyboard", ID_KEYBOARD_INPUT);
+    view->AppendSeparator();
+    view->AppendCommand("Start Ticks", ID_START_TICKS);
+    view->AppendCommand("Show Tick", ID_SHOW_TICK);
+    view->AppendCommand("Stop Ticks", ID_STOP_TICKS);
+    if (withFont) {
+        view->AppendSeparator();
+        view->AppendCommand("Font...", ID_VIEW_FONT);
+        if (withNotation)
+            view->AppendCommand("&Notation...", ID_NOTATION);
+        view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+    }
+    return view;
+}
+
+MenuPtr HelpPopup()
+{
+    auto help = CMenu::Create();
+    help->AppendCommand("&Index", ID_HELP_INDEX);
+    help->AppendCommand("&Finder", ID_HELP_FINDER);
+    help->AppendCommand("&Context\tShft+F1", ID_CONTEXT_HELP);
+    help->AppendSeparator();
+    help->AppendCommand("&Using Help", ID_HELP_USING);
+    help->AppendSeparator();
+    help->AppendCommand("&About Morvix...", ID_APP_ABOUT);
+    return help;
+}
+
+MenuPtr MainMenu()
+{
+    auto menu = CMenu::Create();
+    menu->AppendPopup("&File", FilePopup(false));
+    menu->AppendPopup("&View", ViewPopup(false, false));
+    menu->AppendPopup("&Window", WindowPopup());
+    menu->AppendPopup("&Help", HelpPopup());
+    return menu;
+}
+
+MenuPtr GeneralMenu()
+{
+    auto menu = CMenu::Create();
+    menu->AppendPopup("&File", FilePopup(true));
+    menu->AppendPopup("&Edit", EditPopup(true));
+    menu->AppendPopup("&View", ViewPopup(true, false));
+    menu->AppendPopup("&Window", WindowPopup());
+    menu->AppendPopup("&Help", HelpPopup());
+    return menu;
+}
+
+// Positions 3, 4 and 5 are placeholders that start-up replaces by the
+// shared Scale, Chord and Instrument popups; "&Frame" is replaced by each
+// model's list of instruments.
+MenuPtr ModelMenu()
+{
+    auto menu = CMenu::Create();
+    menu->AppendPopup("&File", FilePopup(true));
+    menu->AppendPopup("&Edit", EditPopup(false));
+    menu->AppendPopup("&Key", KeyPopup());
+    menu->AppendPopup("&Scale", CMenu::Create());
+    menu->AppendPopup("&Chord", CMenu::Create());
+    menu->AppendPopup("&Instrument", CMenu::Create());
+    menu->AppendPopup("&Frame", CMenu::Create());
+    menu->AppendPopup("&Window", WindowPopup());
+    menu->AppendPopup("&View", ViewPopup(true, true));
+    menu->AppendPopup("&Help", HelpPopup());
+    return menu;
+}
+
+MenuPtr MidiMenu()
+{
+    static const struct { int id; const char* text; } rates[] = {
+        {224, " 25%"}, {223, " 33%"}, {214, " 50%"}, {215, " 67%"}, {216, " 75%"}, {217, " 88%"},
+        {218, "100%"}, {219, "112%"}, {220, "120%"}, {221, "125%"}, {222, "133%"}, {225, "150%"}};
+    auto rate = CMenu::Create();
+    for (const auto& r : rates)
+        rate->AppendCommand(r.text, r.id);
+    auto midi = CMenu::Create();
+    midi->AppendCommand("Play", ID_MIDI_PLAY);
+    midi->AppendCommand("Stop", ID_MIDI_STOP);
+    midi->AppendCommand("Rewind", ID_MIDI_REWIND);
+    midi->AppendPopup("Rate", rate);
+    midi->AppendCommand("Queue", ID_MIDI_QUEUE);
+    auto menu = CMenu::Create();
+    menu->AppendPopup("&File", FilePopup(true));
+    menu->AppendPopup("&Edit", EditPopup(false));
+    menu->AppendPopup("&Midi", midi);
+    menu->AppendPopup("&View", ViewPopup(true, false));
+    menu->AppendPopup("&Window", WindowPopup());
+    menu->AppendPopup("&Help", HelpPopup());
+    return menu;
+}
+
+MenuPtr KeyboardInputMenu()
+{
+    auto menu = CMenu::Create();
+    menu->AppendPopup("&File", FilePopup(true));
+    menu->AppendPopup("&View", ViewPopup(false, false));
+    menu->AppendPopup("&Window", WindowPopup());
+    menu->AppendPopup("&Help", HelpPopup());
+    return menu;
+}
+
+MenuPtr Popup(MenuPtr items)
+{
+    auto menu = CMenu::Create();
+    menu->AppendPopup("", std::move(items));
+    return menu;
+}
+
+MenuPtr GeneralContextMenu()
+{
+    auto m = CMenu::Create();
+    m->AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
+    m->AppendSeparator();
+    m->AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
+    m->AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
+    m->AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
+    m->AppendCommand("Cl&ear\tDel", ID_EDIT_CLEAR);
+    m->AppendSeparator();
+    m->AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
+    m->AppendSeparator();
+    m->AppendCommand("&Find...\tCtrl+F", ID_EDIT_FIND);
+    m->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
+    m->AppendSeparator();
+    m->AppendCommand("&Font...", ID_VIEW_FONT);
+    m->AppendSeparator();
+    m->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
+    m->AppendCommand("Save As...", ID_FILE_SAVE_AS);
+    m->AppendSeparator();
+    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
+    m->AppendSeparator();
+    m->AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+    return Popup(m);
+}
+
+MenuPtr MainContextMenu()
+{
+    auto tile = CMenu::Create();
+    tile->AppendCommand("&Horizontal", ID_WINDOW_TILE_HORZ);
+    tile->AppendCommand("&Vertical", ID_WINDOW_TILE_VERT);
+    auto m = CMenu::Create();
+    m->AppendCommand("&Cascade", ID_WINDOW_CASCADE);
+    m->AppendPopup("&Tile", tile);
+    m->AppendCommand("Arrange &Icons", ID_WINDOW_ARRANGE);
+    m->AppendSeparator();
+    m->AppendCommand("N&ew\tCtrl+N", ID_FILE_NEW);
+    m->AppendCommand("&Open...\tCtrl+O", ID_FILE_OPEN);
+    m->AppendSeparator();
+    m->AppendCommand("&Next Window\tCtrl+Tab", ID_NEXT_WINDOW);
+    m->AppendCommand("&Previous Window\tCtrl+Shft+Tab", ID_PREVIOUS_WINDOW);
+    m->AppendSeparator();
+    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
+    m->AppendSeparator();
+    m->AppendCommand("E&xit\tAlt+F4", ID_APP_EXIT);
+    return Popup(m);
+}
+
+MenuPtr ModelContextMenu()
+{
+    auto m = CMenu::Create();
+    m->AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
+    m->AppendSeparator();
+    m->AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
+    m->AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
+    m->AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
+    m->AppendCommand("&Delete\tDel", ID_EDIT_CLEAR);
+    m->AppendSeparator();
+    m->AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
+    m->AppendSeparator();
+    m->AppendCommand("&Font...", ID_VIEW_FONT);
+    m->AppendCommand("&Notation...", ID_NOTATION);
+    m->AppendSeparator();
+    m->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
+    m->AppendCommand("Save As...", ID_FILE_SAVE_AS);
+    m->AppendSeparator();
+    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
+    m->AppendSeparator();
+    m->AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+    return Popup(m);
+}
+
+} // namespace
+
+MenuPtr LoadMenuResource(int id)
+{
+    switch (id) {
+    case IDR_MAINFRAME: return MainMenu();
+    case IDR_GENERAL: return GeneralMenu();
+    case IDR_MODEL:
+    case IDR_STRINGED:
+    case IDR_KEYBOARD:
+    case IDR_SHEET:
+    case IDR_WIND: return ModelMenu();
+    case IDR_MIDI: return MidiMenu();
+    case IDR_KEYBOARD_INPUT: return KeyboardInputMenu();
+    case IDR_GENERAL_CONTEXT: return GeneralContextMenu();
+    case IDR_MAIN_CONTEXT: return MainContextMenu();
+    case IDR_MODEL_CONTEXT: return ModelContextMenu();
+    default: return nullptr;
+    }
+}

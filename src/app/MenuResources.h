@@ -1,0 +1,21 @@
+#pragma once
+// The program's menu resources, built as data. Each call makes a fresh menu.
+#include "framework/Menu.h"
+
+enum MenuResource {
+    IDR_MAINFRAME = 2,
+    IDR_GENERAL = 3,
+    IDR_STRINGED = 105,
+    IDR_KEYBOARD = 106,
+    IDR_SHEET = 107,
+    IDR_WIND = 108,
+    IDR_MODEL = 110,
+    IDR_MIDI = 112,
+    IDR_GENERAL_CONTEXT = 136,
+    IDR_MAIN_CONTEXT = 137,
+    IDR_MODEL_CONTEXT = 138,
+    IDR_KEYBOARD_INPUT = 204,
+};
+
+// Null for an id the program has no menu for.
+MenuPtr LoadMenuResource(int id);

@@ -1,0 +1,162 @@
+#include "app/ReferenceApp.h"
+
+#include <filesystem>
+
+#include "app/AppCommands.h"
+#include "app/DocumentTemplates.h"
+#include "app/MainFrame.h"
+#include "app/MenuResources.h"
+#include "app/Registration.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "text/GeneralDoc.h"
+#include "text/TextFile.h"
+
+CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir)
+    : CApplication(ports), homeDir_(std::move(homeDir))
+{
+    RegisterCommands();
+}
+
+CReferenceApp::~CReferenceApp() = default;
+
+bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
+{
+    for (const std::string& arg : args) {
+        if (arg == "--automation" || arg == "--embedding")
+            return false;
+        if (arg == "--register" || arg == "--unregister") {
+            startupExitCode_ = UpdateDesktopRegistration(arg == "--register") ? 0 : 1;
+            return false;
+        }
+    }
+    RegisterTemplates();
+    PrepareMenus();
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    if (!mainFrame_->Create())
+        return false;
+    SetMainTarget(mainFrame_.get());
+    SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
+    ports.windows->MainWindow().SetCaption(AppTitle());
+    mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
+    return true;
+}
+
+void CReferenceApp::RegisterTemplates()
+{
+    for (auto& docTemplate : MakeDocumentTemplates(*this))
+        AddTemplate(std::move(docTemplate));
+}
+
+void CReferenceApp::PrepareMenus()
+{
+    for (int id : {IDR_MAINFRAME, IDR_GENERAL, IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND,
+                   IDR_MIDI, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT})
+        menus_[id] = LoadMenuResource(id);
+    Template(kMidiTemplate)->SetMenu(menus_[IDR_MIDI]);
+    Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
+    Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
+}
+
+MenuPtr CReferenceApp::PreparedMenu(int resourceId) const
+{
+    auto it = menus_.find(resourceId);
+    return it == menus_.end() ? nullptr : it->second;
+}
+
+void CReferenceApp::RegisterCommands()
+{
+    On(ID_FILE_NEW, [this] { OnFileNew(); });
+    On(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    On(ID_TUTORIAL, [this] { OpenFileByType(HomeFile("TUTORIAL.MVE")); });
+    On(ID_APP_ABOUT, [this] { OnAbout(); });
+    On(ID_APP_EXIT, [this] { mainFrame_->OnClose(); });
+    On(ID_EXAMINE, [this] { OnExamine(); });
+    On(ID_PLAY_AUDIO, [this] { OnAudioFile(true); });
+    On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
+    // Handled by no part of the program: choosing them does nothing.
+    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
+        On(id, [] {});
+}
+
+void CReferenceApp::OnFileNew()
+{
+    CDocument* document = Template(kGeneralTemplate)->OpenDocumentFile({}, true);
+    if (auto* general = dynamic_cast<CGeneralDoc*>(document))
+        general->AttachProfile({});
+}
+
+void CReferenceApp::OnFileOpen()
+{
+    FileDialogRequest request{true, "Open", "Morvix files (*.txt;*.mve)|*.txt;*.mve|All files (*.*)|*", {}};
+    if (auto path = ports.prompts->ChooseFile(request))
+        OpenFileByType(*path);
+}
+
+void CReferenceApp::OnAbout()
+{
+    DialogData about;
+    about.resourceId = 100;
+    about.caption = "About Morvix Music Reference";
+    about.Add(1000, DialogControl::Kind::Label, "Morvix Music Reference");
+    about.Add(1001, DialogControl::Kind::Label,
+              "A reference for scales and chords on the piano, the staff, fretted strings and the recorder.");
+    about.Add(1002, DialogControl::Kind::Label, "Pelorin Enterprises");
+    ports.prompts->RunDialog(about);
+}
+
+void CReferenceApp::OnExamine()
+{
+    FileDialogRequest request{true, "Examine", "Midi files (*.mid)|*.mid|All files (*.*)|*", {}};
+    if (auto path = ports.prompts->ChooseFile(request))
+        Template(kMidiTemplate)->OpenDocumentFile(*path, true);
+}
+
+void CReferenceApp::OnAudioFile(bool play)
+{
+    FileDialogRequest request{true, play ? "Play" : "Load",
+                              "Audio files (*.mid; *.wav; *.mp3)|*.mid;*.wav;*.mp3|All files (*.*)|*", {}};
+    if (auto path = ports.prompts->ChooseFile(request))
+        OpenFileByType(*path);
+}
+
+static std::string LowerExtension(const std::string& path)
+{
+    auto dot = path.find_last_of('.');
+    auto slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return {};
+    std::string extension = path.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+CDocument* CReferenceApp::OpenFileByType(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return nullptr;
+    std::string extension = LowerExtension(path);
+    if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
+        return Template(kAudioTemplate)->OpenDocumentFile(path, true);
+    if (std::filesystem::file_size(path, error) > 64000)
+        return OpenLargeFile(path);
+    CDocument* document = Template(kGeneralTemplate)->OpenDocumentFile(path, !loadingLayout_);
+    auto* general = dynamic_cast<CGeneralDoc*>(document);
+    if (general && general->section.empty())
+        general->AttachProfile(path);
+    return document;
+}
+
+CDocument* CReferenceApp::OpenLargeFile(const std::string& path)
+{
+    std::string full = std::filesystem::absolute(path).string();
+    int answer = MessageBox("The file " + full + " is too large for this editor.\n\n" +
+                                "Would you like to open the file with the desktop's text editor?\n",
+                            MessageIcon::Question, MessageButtons::OkCancel);
+    if (answer == IDOK && !ports.launcher->OpenInTextEditor(full))
+        MessageBox("The desktop's text editor could not be started for " + full + ".", MessageIcon::Warning);
+    return nullptr;
+}

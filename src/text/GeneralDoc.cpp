@@ -1,0 +1,201 @@
+#include "text/GeneralDoc.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "app/MenuResources.h"
+#include "app/ReferenceApp.h"
+#include "framework/Frame.h"
+#include "framework/TextControl.h"
+#include "framework/View.h"
+#include "text/TextFile.h"
+
+CReferenceApp& CGeneralDoc::RefApp() const
+{
+    return static_cast<CReferenceApp&>(App());
+}
+
+void CGeneralDoc::AttachProfile(const std::string& name)
+{
+    if (!name.empty()) {
+        section = name;
+        if (!RefApp().LoadingLayout())
+            LoadSettings();
+    } else {
+        section = GetTitle();
+        SetDefaults();
+    }
+    if (CFrame* frame = FirstFrame())
+        frame->SetMenu(RefApp().PreparedMenu(IDR_GENERAL));
+}
+
+void CGeneralDoc::SetDefaults()
+{
+    font = App().ports.fonts->FixedOemFont();
+    ApplyFont();
+}
+
+void CGeneralDoc::LoadSettings()
+{
+    ISettings& settings = *App().ports.settings;
+    if (settings.GetInt(section, "Type", -1) != kind) {
+        SetDefaults();
+        return;
+    }
+    LoadFont();
+    LoadPlacement();
+    LoadCaret();
+}
+
+void CGeneralDoc::LoadFont()
+{
+    ISettings& s = *App().ports.settings;
+    LogFont system = App().ports.fonts->SystemFont();
+    font.height = s.GetInt(section, "Height", system.height);
+    font.width = s.GetInt(section, "Width", system.width);
+    font.weight = s.GetInt(section, "Weight", 0);
+    font.italic = s.GetInt(section, "Italic", 0);
+    font.charSet = s.GetInt(section, "CharSet", 1);
+    font.quality = s.GetInt(section, "Quality", 0);
+    font.pitchAndFamily = s.GetInt(section, "Family", 0);
+    font.faceName = s.GetString(section, "FontName", "System").substr(0, 31);
+    ApplyFont();
+}
+
+void CGeneralDoc::LoadPlacement()
+{
+    ISettings& s = *App().ports.settings;
+    placement.normal.left = s.GetInt(section, "Left", 20);
+    placement.normal.top = s.GetInt(section, "Top", 20);
+    placement.normal.right = s.GetInt(section, "Right", 340);
+    placement.normal.bottom = s.GetInt(section, "Bottom", 150);
+    placement.showCmd = s.GetInt(section, "ShowCmd", 1);
+    if (CFrame* frame = FirstFrame(); frame && frame->Window())
+        frame->Window()->SetPlacement(placement);
+}
+
+void CGeneralDoc::LoadCaret()
+{
+    ISettings& s = *App().ports.settings;
+    CView* view = FirstView();
+    ITextControl* text = view ? view->TextControl() : nullptr;
+    if (!text)
+        return;
+    text->ScrollLines(s.GetInt(section, "FirstLine", 0));
+    text->SetSelection(s.GetInt(section, "StartPos", 0), s.GetInt(section, "EndPos", 0));
+}
+
+void CGeneralDoc::ApplyFont()
+{
+    CView* view = FirstView();
+    if (ITextControl* text = view ? view->TextControl() : nullptr)
+        text->SetFont(font);
+}
+
+void CGeneralDoc::SaveSettings()
+{
+    ISettings& s = *App().ports.settings;
+    s.WriteInt(section, "Type", kind);
+    CView* view = FirstView();
+    if (ITextControl* text = view ? view->TextControl() : nullptr) {
+        int start = 0, end = 0;
+        text->GetSelection(start, end);
+        s.WriteInt(section, "FirstLine", text->FirstVisibleLine());
+        s.WriteInt(section, "StartPos", start);
+        s.WriteInt(section, "EndPos", end);
+    }
+    if (CFrame* frame = FirstFrame(); frame && frame->Window())
+        placement = frame->Window()->GetPlacement();
+    s.WriteInt(section, "Left", placement.normal.left);
+    s.WriteInt(section, "Top", placement.normal.top);
+    s.WriteInt(section, "Right", placement.normal.right);
+    s.WriteInt(section, "Bottom", placement.normal.bottom);
+    s.WriteInt(section, "ShowCmd", static_cast<int>(placement.showCmd));
+    s.WriteInt(section, "Height", font.height);
+    s.WriteInt(section, "Width", font.width);
+    s.WriteInt(section, "Weight", font.weight);
+    s.WriteInt(section, "Italic", font.italic);
+    s.WriteInt(section, "CharSet", font.charSet);
+    s.WriteInt(section, "Quality", font.quality);
+    s.WriteInt(section, "Family", font.pitchAndFamily);
+    s.WriteString(section, "FontName", font.faceName);
+    s.Flush();
+}
+
+void CGeneralDoc::SetPathName(const std::string& path)
+{
+    CDocument::SetPathName(path);
+    if (UpperCase(path).find("TUTORIAL.MVE") != std::string::npos)
+        SetTitle("Tutorial");
+}
+
+bool CGeneralDoc::OnOpenDocument(const std::string& path)
+{
+    std::string content;
+    if (!ReadWholeFile(path, content)) {
+        App().MessageBox("Cannot open the file " + path + ".", MessageIcon::Warning);
+        return false;
+    }
+    CView* view = FirstView();
+    if (ITextControl* text = view ? view->TextControl() : nullptr) {
+        text->SetText(content);
+        text->SetModified(false);
+    }
+    SetPathName(path);
+    return true;
+}
+
+bool CGeneralDoc::OnSaveDocument(const std::string& path)
+{
+    CView* view = FirstView();
+    ITextControl* text = view ? view->TextControl() : nullptr;
+    if (!text || !WriteWholeFile(path, text->GetText())) {
+        App().MessageBox("Cannot save the file " + path + ".", MessageIcon::Warning);
+        return false;
+    }
+    text->SetModified(false);
+    CDocument::OnSaveDocument(path);
+    section = path;
+    SaveSettings();
+    return true;
+}
+
+bool CGeneralDoc::DoSave(bool askForPath)
+{
+    std::string path = GetPathName();
+    if (askForPath || path.empty()) {
+        FileDialogRequest request{false, "Save As", "Text files (*.txt)|*.txt|All files (*.*)|*.*", path};
+        auto chosen = App().ports.prompts->ChooseFile(request);
+        if (!chosen)
+            return false;
+        path = *chosen;
+    }
+    return OnSaveDocument(path);
+}
+
+bool CGeneralDoc::SaveModified()
+{
+    CView* view = FirstView();
+    ITextControl* text = view ? view->TextControl() : nullptr;
+    if (!text || !text->IsModified() || kind != 0)
+        return true;
+    int answer = App().MessageBox("Save changes to " + GetTitle() + "?", MessageIcon::Question,
+                                  MessageButtons::YesNoCancel);
+    if (answer == IDCANCEL)
+        return false;
+    if (answer == IDNO) {
+        text->SetModified(false);  // the user chose to discard; don't ask again
+        return true;
+    }
+    return DoSave(false);
+}
+
+void CGeneralDoc::OnCloseDocument()
+{
+    if (IsClosing())
+        return;
+    if (!saved)
+        SaveSettings();
+    saved = true;
+    CDocument::OnCloseDocument();
+}

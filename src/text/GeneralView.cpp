@@ -1,0 +1,93 @@
+#include "text/GeneralView.h"
+
+#include <cstring>
+
+#include "app/AppCommands.h"
+#include "app/MenuResources.h"
+#include "app/ReferenceApp.h"
+#include "framework/CommandIds.h"
+#include "framework/TextControl.h"
+#include "text/GeneralDoc.h"
+
+CGeneralView::CGeneralView()
+{
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL})
+        On(id, [this, id] {
+            if (ITextControl* text = TextControl())
+                text->EditCommand(id);
+        });
+    On(ID_VIEW_FONT, [this] { OnFont(); });
+    On(ID_SCROLL_NONE, [this] { ShowScrollBars(false, false); });
+    On(ID_SCROLL_VERTICAL, [this] { ShowScrollBars(true, horizontal_); });
+    On(ID_SCROLL_HORIZONTAL, [this] { ShowScrollBars(vertical_, true); });
+    On(ID_SCROLL_BOTH, [this] { ShowScrollBars(true, true); });
+    On(ID_CONTEXT_HELP, [] {});
+}
+
+CGeneralDoc* CGeneralView::Doc() const
+{
+    return dynamic_cast<CGeneralDoc*>(GetDocument());
+}
+
+void CGeneralView::OnFont()
+{
+    CGeneralDoc* doc = Doc();
+    if (!doc)
+        return;
+    LogFont chosen = doc->font.faceName.empty() ? doc->App().ports.fonts->SystemFont() : doc->font;
+    if (!doc->App().ports.prompts->ChooseFont(chosen))
+        return;
+    doc->font = chosen;
+    if (ITextControl* text = TextControl())
+        text->SetFont(chosen);
+    doc->UpdateAllViews(this);
+}
+
+void CGeneralView::ShowScrollBars(bool vertical, bool horizontal)
+{
+    vertical_ = vertical;
+    horizontal_ = horizontal;
+    if (ITextControl* text = TextControl())
+        text->ShowScrollBars(vertical, horizontal);
+}
+
+void CGeneralView::OnDoubleClick()
+{
+    ITextControl* text = TextControl();
+    if (!text)
+        return;
+    int start = 0, end = 0;
+    text->GetSelection(start, end);
+    std::string all = text->GetText();
+    if (start < 0 || end > static_cast<int>(all.size()) || start >= end)
+        return;
+    SelectWordWithin(all.substr(start, end - start), start, end);
+    text->SetSelection(start, end);
+}
+
+MenuPtr CGeneralView::ContextMenu()
+{
+    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_GENERAL_CONTEXT);
+}
+
+static bool IsBreakCharacter(char c)
+{
+    return c != '\0' && std::strchr(" \r\t\n()<>{}[]/\\+=-|,'\";:`&*!%?", c) != nullptr;
+}
+
+void SelectWordWithin(const std::string& selected, int& start, int& end)
+{
+    int length = static_cast<int>(selected.size());
+    if (length < 2)
+        return;
+    int i = 0;
+    while (i <= length - 2 && IsBreakCharacter(selected[i]))
+        ++i;
+    if (i > length - 2)
+        return;
+    int j = i;
+    while (j < length && !IsBreakCharacter(selected[j]))
+        ++j;
+    end = start + j;
+    start += i;
+}

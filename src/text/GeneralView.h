@@ -1,0 +1,25 @@
+#pragma once
+// The editing view of a text document.
+#include "framework/View.h"
+
+class CGeneralDoc;
+
+class CGeneralView : public CView {
+public:
+    CGeneralView();
+    ViewKind Kind() const override { return ViewKind::Text; }
+    void OnDoubleClick() override;
+    MenuPtr ContextMenu() override;
+    CGeneralDoc* Doc() const;
+
+protected:
+    void OnFont();
+    void ShowScrollBars(bool vertical, bool horizontal);
+    bool vertical_ = true;
+    bool horizontal_ = true;
+};
+
+// The selection a double click leaves: the word inside the platform's
+// selection, without surrounding break characters. Offsets are returned in
+// start/end; unchanged when the selection holds no word.
+void SelectWordWithin(const std::string& selected, int& start, int& end);
