@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the normal build (unit, scenario,
+# gui, sound), the same unit and scenario tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the fuzz targets for a bounded time.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc)
+"$root/scripts/install-deps.sh"
+
+echo "== build and test"
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j "$jobs"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$root/build" -j "$jobs" --output-on-failure
+
+echo "== sanitizers"
+cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVIX_SANITIZE=ON -DMORVIX_GUI=OFF >/dev/null
+cmake --build "$root/build-asan" -j "$jobs"
+ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure -L 'unit|scenario'
+
+if command -v clang++ >/dev/null; then
+  echo "== fuzz"
+  cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_COMPILER=clang++ -DMORVIX_FUZZ=ON -DMORVIX_GUI=OFF >/dev/null
+  cmake --build "$root/build-fuzz" -j "$jobs"
+  ctest --test-dir "$root/build-fuzz" --output-on-failure -L fuzz
+fi
