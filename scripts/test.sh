@@ -21,6 +21,6 @@ if command -v clang++ >/dev/null; then
   echo "== fuzz"
   cmake -S "$root" -B "$root/build-fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DMORVIX_FUZZ=ON -DMORVIX_GUI=OFF >/dev/null
-  cmake --build "$root/build-fuzz" -j "$jobs"
+  cmake --build "$root/build-fuzz" -j "$jobs" --target all
   ctest --test-dir "$root/build-fuzz" --output-on-failure -L fuzz
 fi
