@@ -2,7 +2,10 @@
 
 #include "app/MenuResources.h"
 #include "app/UnavailableDoc.h"
+#include "app/ReferenceApp.h"
 #include "framework/DocTemplate.h"
+#include "harmony/ModelDoc.h"
+#include "harmony/ModelView.h"
 #include "text/GeneralDoc.h"
 #include "text/GeneralFrame.h"
 #include "text/GeneralView.h"
@@ -10,10 +13,15 @@
 namespace {
 
 template <class Doc, class Frame, class View>
-std::unique_ptr<CDocTemplate> MakeTemplate(CApplication& app, int resourceId, const std::string& strings)
+std::unique_ptr<CDocTemplate> MakeTemplate(CReferenceApp& app, int resourceId, const std::string& strings)
 {
     CDocTemplate::Factories factories{
-        [] { return std::make_unique<Doc>(); },
+        [&app]() -> std::unique_ptr<CDocument> {
+            if constexpr (std::is_constructible_v<Doc, CReferenceApp&>)
+                return std::make_unique<Doc>(app);
+            else
+                return std::make_unique<Doc>();
+        },
         [] { return std::make_unique<Frame>(); },
         [] { return std::make_unique<View>(); },
     };
@@ -33,11 +41,11 @@ const char* const kMidiStrings =
 
 } // namespace
 
-std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CApplication& app)
+std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& app)
 {
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(MakeTemplate<CGeneralDoc, CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings));
-    templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, IDR_MODEL, kModelStrings));
+    templates.push_back(MakeTemplate<CModelDoc, CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings));
     for (int id : {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
         templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings));
     templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, 139, kAudioStrings));

@@ -2,8 +2,8 @@
 #include <memory>
 #include <vector>
 
-class CApplication;
+class CReferenceApp;
 class CDocTemplate;
 
 // The nine document templates, in the order of their positions.
-std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CApplication& app);
+std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& app);

@@ -8,6 +8,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "harmony/ModelDoc.h"
 
 CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
 {
@@ -16,12 +17,17 @@ CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
     On(ID_WINDOW_TILE_HORZ, [&window] { window.Tile(true); });
     On(ID_WINDOW_TILE_VERT, [&window] { window.Tile(false); });
     On(ID_WINDOW_ARRANGE, [&window] { window.ArrangeIcons(); });
+    On(ID_PREVIOUS_MODEL, [this] { app_.History().Previous(); });
+    On(ID_NEXT_MODEL, [this] { app_.History().Next(); });
+    On(ID_NEXT_WINDOW, [this] { CycleWindows(1); });
+    On(ID_PREVIOUS_WINDOW, [this] { CycleWindows(-1); });
     for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_CONTEXT_HELP, ID_HELP, ID_DEFAULT_HELP})
         On(id, [] {});
 }
 
 bool CMainFrame::Create()
 {
+    app_.History().Load();
     return true;
 }
 
@@ -53,6 +59,7 @@ void CMainFrame::OnClose()
     if (closed_)
         return;
     SavePlacement();
+    app_.History().Save();
     app_.ports.settings->Flush();
     // A document the user chose to keep at its save question keeps the
     // program running, rather than losing the unsaved text.
@@ -71,5 +78,21 @@ void CMainFrame::OnClose()
 
 void CMainFrame::OnHistorySelChange(int index)
 {
-    (void)index;
+    app_.History().Choose(index);
+    app_.CollectGarbage();
+}
+
+void CMainFrame::CycleWindows(int direction)
+{
+    CModelDoc* model = app_.primaryModel;
+    int count = model ? static_cast<int>(model->Instruments().size()) : 0;
+    if (count == 0)
+        return;
+    windowIndex_ += direction;
+    if (windowIndex_ >= count)
+        windowIndex_ = 0;
+    if (windowIndex_ < 0)
+        windowIndex_ = count - 1;
+    if (CFrame* frame = model->Instruments()[windowIndex_]->FirstFrame())
+        frame->Activate();
 }

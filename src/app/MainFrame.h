@@ -22,6 +22,7 @@ public:
 
 private:
     void SavePlacement();
+    void CycleWindows(int direction);
 
     CReferenceApp& app_;
     int windowIndex_ = 0;

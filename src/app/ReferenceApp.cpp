@@ -10,6 +10,7 @@
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "harmony/ModelDoc.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
@@ -32,6 +33,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         }
     }
     RegisterTemplates();
+    LoadCatalogues();
     PrepareMenus();
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     if (!mainFrame_->Create())
@@ -40,7 +42,43 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
+    loadingLayout_ = true;
+    bool restored = false;  // startup layouts arrive with their own work
+    if (!restored) {
+        loadingLayout_ = false;
+        primaryModel = nullptr;
+        NewModel();
+    }
+    loadingLayout_ = false;
     return true;
+}
+
+void CReferenceApp::LoadCatalogues()
+{
+    scales_.Load(HomeFile(CScaleCatalog::kFileName));
+    chords_.Load(HomeFile(CChordCatalog::kFileName));
+    catalogueMenus_ = {scales_.BuildMenu(), chords_.BuildMenu(), CMenu::Create()};
+}
+
+CModelDoc* CReferenceApp::NewModel()
+{
+    auto* model = dynamic_cast<CModelDoc*>(Template(kModelTemplate)->OpenDocumentFile({}, !loadingLayout_));
+    if (model)
+        model->InitModel();
+    return model;
+}
+
+CModelDoc* CReferenceApp::FirstModel() const
+{
+    for (CDocument* document : Template(kModelTemplate)->Documents())
+        if (auto* model = dynamic_cast<CModelDoc*>(document); model && !model->IsClosing())
+            return model;
+    return nullptr;
+}
+
+MenuPtr CReferenceApp::ModelMenuFor(CModelDoc&) const
+{
+    return PreparedMenu(IDR_MODEL)->Clone(catalogueMenus_);
 }
 
 void CReferenceApp::RegisterTemplates()
@@ -54,6 +92,10 @@ void CReferenceApp::PrepareMenus()
     for (int id : {IDR_MAINFRAME, IDR_GENERAL, IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND,
                    IDR_MIDI, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT})
         menus_[id] = LoadMenuResource(id);
+    static const char* const catalogueTexts[] = {"&Scale", "&Chord", "&Instrument"};
+    for (int id : {IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
+        for (int i = 0; i < 3; ++i)
+            menus_[id]->ReplaceWithPopup(3 + i, catalogueTexts[i], catalogueMenus_[i]);
     Template(kMidiTemplate)->SetMenu(menus_[IDR_MIDI]);
     Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
@@ -69,6 +111,7 @@ void CReferenceApp::RegisterCommands()
 {
     On(ID_FILE_NEW, [this] { OnFileNew(); });
     On(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    On(ID_NEW_MODEL, [this] { NewModel(); });
     On(ID_TUTORIAL, [this] { OpenFileByType(HomeFile("TUTORIAL.MVE")); });
     On(ID_APP_ABOUT, [this] { OnAbout(); });
     On(ID_APP_EXIT, [this] { mainFrame_->OnClose(); });

@@ -6,9 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "app/ModelHistory.h"
 #include "framework/Application.h"
+#include "harmony/ChordCatalog.h"
+#include "harmony/NoteSpeller.h"
+#include "harmony/ScaleCatalog.h"
 
 class CMainFrame;
+class CModelDoc;
 
 // The document templates, by position.
 enum TemplatePosition {
@@ -46,7 +51,24 @@ public:
     // Opens a file by its extension; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
 
+    const CNoteSpeller& Speller() const { return speller_; }
+    const CScaleCatalog& Scales() const { return scales_; }
+    const CChordCatalog& Chords() const { return chords_; }
+    CModelHistory& History() { return history_; }
+
+    // Opens a new model window; null when it could not be made.
+    CModelDoc* NewModel();
+    // The first open model, or none.
+    CModelDoc* FirstModel() const;
+    // A model frame's own copy of the model menu, sharing the catalogue popups.
+    MenuPtr ModelMenuFor(CModelDoc& model) const;
+
+    // The model that records and replays history, and the model opened last.
+    CModelDoc* primaryModel = nullptr;
+    CModelDoc* lastModel = nullptr;
+
 private:
+    void LoadCatalogues();
     void RegisterTemplates();
     void PrepareMenus();
     void RegisterCommands();
@@ -60,6 +82,11 @@ private:
     std::string homeDir_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::map<int, MenuPtr> menus_;
+    std::vector<MenuPtr> catalogueMenus_;
+    CNoteSpeller speller_;
+    CScaleCatalog scales_;
+    CChordCatalog chords_;
+    CModelHistory history_{*this};
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
 };

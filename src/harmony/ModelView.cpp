@@ -1,0 +1,124 @@
+#include "harmony/ModelView.h"
+
+#include "app/AppCommands.h"
+#include "app/MenuResources.h"
+#include "app/ModelHistory.h"
+#include "app/ReferenceApp.h"
+#include "framework/CommandIds.h"
+#include "framework/Frame.h"
+#include "harmony/Keys.h"
+#include "harmony/ModelDoc.h"
+#include "harmony/NotationDialog.h"
+
+CModelView::CModelView()
+{
+    auto withModel = [this](void (*action)(CModelDoc&, int)) {
+        return [this, action](int id) {
+            if (CModelDoc* model = Model())
+                action(*model, id);
+        };
+    };
+    auto checks = [this](int id, CommandState& state) { UpdateChecks(Model(), id, state); };
+    OnRange(ID_KEY_FIRST, ID_KEY_LAST, withModel(&CModelView::OnKey), checks);
+    OnRange(ID_SCALE_FIRST, ID_SCALE_FIRST + kCommandRangeSize - 1, withModel(&CModelView::OnScale), checks);
+    OnRange(ID_CHORD_FIRST, ID_CHORD_FIRST + kCommandRangeSize - 1, withModel(&CModelView::OnChord), checks);
+    OnRange(ID_INSTRUMENT_FIRST, ID_INSTRUMENT_FIRST + kCommandRangeSize - 1, [this](int id) { OnInstrument(id); });
+    OnRange(ID_FRAME_FIRST, ID_FRAME_FIRST + kCommandRangeSize - 1, [this](int id) { OnFrameItem(id); });
+    On(ID_NOTATION, [this] { OnNotation(); });
+    On(ID_FILE_SAVE, [this] { OnSave(); });
+    On(ID_FILE_SAVE_AS, [this] { OnSaveAs(); });
+}
+
+CModelDoc* CModelView::Model() const
+{
+    return dynamic_cast<CModelDoc*>(GetDocument());
+}
+
+MenuPtr CModelView::ContextMenu()
+{
+    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_MODEL_CONTEXT);
+}
+
+void CModelView::OnInitialUpdate()
+{
+    if (ITextControl* text = TextControl()) {
+        text->SetText(Model() ? Model()->reportText : std::string());
+        text->SetReadOnly(true);
+    }
+}
+
+void CModelView::OnKey(CModelDoc& model, int id)
+{
+    const KeyCommand* key = FindKeyCommand(id);
+    if (!key)
+        return;
+    model.RefApp().History().SetSelection(model, -1);
+    model.SelectKey(std::string(key->name));
+}
+
+void CModelView::OnScale(CModelDoc& model, int id)
+{
+    model.RefApp().History().SetSelection(model, -1);
+    if (model.chordName.find(';', 1) != std::string::npos)
+        model.chordName.clear();
+    model.SelectScale(id - ID_SCALE_FIRST);
+}
+
+void CModelView::OnChord(CModelDoc& model, int id)
+{
+    model.RefApp().History().SetSelection(model, -1);
+    model.SelectChord(id - ID_CHORD_FIRST);
+}
+
+void CModelView::UpdateChecks(const CModelDoc* model, int id, CommandState& state)
+{
+    if (!model)
+        return;
+    if (const KeyCommand* key = FindKeyCommand(id))
+        state.checked = key->name == model->keyName;
+    else if (id >= ID_CHORD_FIRST)
+        state.checked = id == ID_CHORD_FIRST + model->chordIndex;
+    else
+        state.checked = id == ID_SCALE_FIRST + model->scaleIndex;
+}
+
+void CModelView::OnNotation()
+{
+    CModelDoc* model = Model();
+    if (!model)
+        return;
+    model->notation = ChooseNotation(*model->App().ports.prompts, model->notation, model->chordset);
+    model->Recompute();
+}
+
+void CModelView::OnSave()
+{
+    if (CModelDoc* model = Model()) {
+        model->SaveSettings();
+        model->App().MessageBox("Model profile saved.", MessageIcon::Information);
+    }
+}
+
+void CModelView::OnSaveAs()
+{
+    GetDocument()->App().MessageBox(
+        "Use Select and Copy edit functions to acquire this Model information\n"
+        "into clipboard then Paste into any document with compatable fonts.",
+        MessageIcon::Information);
+}
+
+void CModelView::OnFrameItem(int id)
+{
+    CModelDoc* model = Model();
+    int index = id - ID_FRAME_FIRST;
+    if (!model || index >= static_cast<int>(model->Instruments().size()))
+        return;
+    if (CFrame* frame = model->Instruments()[index]->FirstFrame())
+        frame->Activate();
+}
+
+void CModelView::OnInstrument(int id)
+{
+    (void)id;
+    GetDocument()->App().MessageBox("This version has no instrument windows yet.", MessageIcon::Warning);
+}
