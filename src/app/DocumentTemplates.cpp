@@ -6,6 +6,8 @@
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "midi/MidiDoc.h"
+#include "midi/MidiView.h"
 #include "text/GeneralDoc.h"
 #include "text/GeneralFrame.h"
 #include "text/GeneralView.h"
@@ -49,7 +51,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     for (int id : {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
         templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings));
     templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, 139, kAudioStrings));
-    templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, IDR_MIDI, kMidiStrings));
+    templates.push_back(MakeTemplate<CMidiDoc, CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings));
     templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, ""));
     return templates;
 }

@@ -11,6 +11,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "harmony/ModelDoc.h"
+#include "midi/MidiPlayer.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
@@ -42,6 +43,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
+    midiPlayer_ = std::make_unique<MidiPlayer>();
     loadingLayout_ = true;
     bool restored = false;  // startup layouts arrive with their own work
     if (!restored) {

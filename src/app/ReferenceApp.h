@@ -14,6 +14,7 @@
 
 class CMainFrame;
 class CModelDoc;
+class MidiPlayer;
 
 // The document templates, by position.
 enum TemplatePosition {
@@ -55,6 +56,8 @@ public:
     const CScaleCatalog& Scales() const { return scales_; }
     const CChordCatalog& Chords() const { return chords_; }
     CModelHistory& History() { return history_; }
+    // The one MIDI player, with the MIDI name tables.
+    const MidiPlayer& Player() const { return *midiPlayer_; }
 
     // Opens a new model window; null when it could not be made.
     CModelDoc* NewModel();
@@ -87,6 +90,7 @@ private:
     CScaleCatalog scales_;
     CChordCatalog chords_;
     CModelHistory history_{*this};
+    std::unique_ptr<MidiPlayer> midiPlayer_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
 };

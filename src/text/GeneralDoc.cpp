@@ -94,6 +94,8 @@ void CGeneralDoc::ApplyFont()
 
 void CGeneralDoc::SaveSettings()
 {
+    if (section.empty())
+        return;  // never attached to a profile: nothing of its own to remember
     ISettings& s = *App().ports.settings;
     s.WriteInt(section, "Type", kind);
     CView* view = FirstView();

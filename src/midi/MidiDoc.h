@@ -1,0 +1,27 @@
+#pragma once
+// A Standard MIDI File opened for examining: its tracks, the merged play
+// list and the listing its view draws. Loading is the only direction.
+#include <string>
+#include <vector>
+
+#include "midi/MidiFile.h"
+#include "text/GeneralDoc.h"
+
+class CMidiDoc : public CGeneralDoc {
+public:
+    CMidiDoc() { kind = 6; }
+
+    bool OnNewDocument() override;
+    bool OnOpenDocument(const std::string& path) override;
+    bool OnSaveDocument(const std::string& path) override;
+
+    const MidiFile& File() const { return file_; }
+    // The listing as the view draws it, one entry per line.
+    const std::vector<std::string>& Listing() const { return listing_; }
+
+private:
+    void ShowNotices();
+
+    MidiFile file_;
+    std::vector<std::string> listing_;
+};

@@ -1,0 +1,53 @@
+#include "midi/MidiView.h"
+
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Drawing.h"
+#include "midi/MidiDoc.h"
+
+CMidiDoc* CMidiView::Doc() const
+{
+    return dynamic_cast<CMidiDoc*>(GetDocument());
+}
+
+void CMidiView::OnInitialUpdate()
+{
+    SetScrollSizes();
+    Invalidate();
+}
+
+void CMidiView::OnUpdate(CView*, int)
+{
+    SetScrollSizes();
+    Invalidate();
+}
+
+void CMidiView::SetScrollSizes()
+{
+    CMidiDoc* doc = Doc();
+    IFrameWindow* window = Window();
+    if (!doc || !window)
+        return;
+    const MidiFile& file = doc->File();
+    // Tall enough for the play list's count and, whatever the file holds,
+    // for every listed line.
+    int height = static_cast<int>(file.events.size() + 3 * file.trackCount()) * 16;
+    height = std::max(height, static_cast<int>(doc->Listing().size()) * kLineHeight + 2 * kMargin);
+    window->SetScrollSizes({1152, height}, {9, 16});
+}
+
+void CMidiView::OnDraw(IDrawingSurface& surface)
+{
+    CMidiDoc* doc = Doc();
+    if (!doc)
+        return;
+    const auto& lines = doc->Listing();
+    LogFont font = doc->App().ports.fonts->FixedOemFont();
+    Rect clip = surface.ClipBox();
+    int first = std::max(0, (clip.top - kMargin) / kLineHeight);
+    int last = std::min(static_cast<int>(lines.size()) - 1, (clip.bottom - kMargin) / kLineHeight + 1);
+    for (int i = first; i <= last; ++i)
+        surface.Text(kMargin, kMargin + kLineHeight * i, lines[i], font, MakeColor(0, 0, 0),
+                     MakeColor(255, 255, 255), false);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The examiner listing: the file's head and every track's records, drawn
+// as lines of text that scroll.
+#include "framework/View.h"
+
+class CMidiDoc;
+
+class CMidiView : public CView {
+public:
+    static constexpr int kLineHeight = 15;
+    static constexpr int kMargin = 4;
+
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, int hint) override;
+    void OnDraw(IDrawingSurface& surface) override;
+    CMidiDoc* Doc() const;
+
+private:
+    void SetScrollSizes();
+};
