@@ -1,0 +1,27 @@
+#include "cli/PrintTopics.h"
+
+#include <algorithm>
+
+const std::vector<PrintTopic>& PrintTopics()
+{
+    static const std::vector<PrintTopic> topics = {
+        {"windows", "one line per document window, active first: kind, serial, title", PrintWindows},
+        {"clipboard", "the clipboard's text", PrintClipboard},
+    };
+    return topics;
+}
+
+const PrintTopic* FindPrintTopic(const std::string& name)
+{
+    const auto& topics = PrintTopics();
+    auto it = std::find_if(topics.begin(), topics.end(), [&](const PrintTopic& topic) { return name == topic.name; });
+    return it == topics.end() ? nullptr : &*it;
+}
+
+std::string PrintTopicNames()
+{
+    std::string names;
+    for (const PrintTopic& topic : PrintTopics())
+        names += (names.empty() ? "" : " ") + std::string(topic.name);
+    return names;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// What "print TOPIC" can show, as a table: to add a topic, write its
+// function in a file of its own and add one line to PrintTopics.cpp.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "cli/ScriptLine.h"
+
+class CReferenceApp;
+
+struct PrintTopic {
+    const char* name;
+    const char* help;
+    // args are the words after the topic; throw ScriptError for bad ones.
+    void (*print)(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+};
+
+const std::vector<PrintTopic>& PrintTopics();
+const PrintTopic* FindPrintTopic(const std::string& name);
+// The topic names separated by blanks, for messages.
+std::string PrintTopicNames();
+
+// The topics of this folder.
+void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintClipboard(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

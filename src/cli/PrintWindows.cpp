@@ -1,0 +1,21 @@
+#include <ostream>
+
+#include "app/ReferenceApp.h"
+#include "cli/PrintTopics.h"
+#include "cli/ScriptError.h"
+#include "framework/Document.h"
+#include "framework/Frame.h"
+
+void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
+{
+    if (!args.empty())
+        throw ScriptError("usage: print windows");
+    for (CFrame* frame : app.Frames()) {
+        CDocument* document = frame->Document();
+        if (!document)
+            continue;
+        out << document->kind << " " << document->serial << " " << document->GetTitle();
+        // Windows restored from a layout stay hidden until it shows them.
+        out << (frame->IsVisible() ? "" : " (hidden)") << "\n";
+    }
+}

@@ -1,0 +1,126 @@
+#include "cli/ScriptRunner.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <ostream>
+
+#include "app/HomeDir.h"
+#include "cli/ScriptCommands.h"
+#include "cli/ScriptError.h"
+#include "cli/ScriptLine.h"
+
+ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std::string baseDir,
+                           std::ostream& out, std::ostream& err)
+    : lines_(std::move(lines)), name_(std::move(name)), baseDir_(std::move(baseDir)), out_(out), err_(err),
+      ports_(out, HeadlessPorts::SettingsFromEnvironment(err))
+{
+    ports_.clock.SetPauseHook([this](std::int64_t deadline) { RunLines(deadline); });
+}
+
+ScriptRunner::~ScriptRunner()
+{
+    app_.reset();
+    ports_.clock.SetPauseHook({});
+}
+
+int ScriptRunner::Run()
+{
+    RunLines(std::nullopt);
+    app_.reset();
+    ports_.settings->Flush();
+    return status_;
+}
+
+CReferenceApp& ScriptRunner::App()
+{
+    if (!app_)
+        throw ScriptError("there is no running application: start it first");
+    return *app_;
+}
+
+void ScriptRunner::Start(const std::vector<std::string>& args)
+{
+    if (app_)
+        throw ScriptError("the application is already running");
+    if (ports_.clock.PauseDepth() > 0)
+        throw ScriptError("start cannot run while the application pauses");
+    app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindHomeDir());
+    if (!app_->InitInstance(args)) {
+        out_ << "start ended without a main window, exit code " << app_->StartupExitCode() << "\n";
+        app_.reset();
+        ports_.ResetWindows();
+    }
+}
+
+std::string ScriptRunner::ResolvePath(const std::string& path) const
+{
+    std::filesystem::path given(path);
+    if (path.empty() || given.is_absolute())
+        return path;
+    return (std::filesystem::path(baseDir_) / given).lexically_normal().string();
+}
+
+void ScriptRunner::RunLines(std::optional<std::int64_t> deadline)
+{
+    while (status_ == 0) {
+        SpendWait(deadline);
+        if (PauseOver(deadline) || next_ >= lines_.size())
+            return;
+        RunLine(next_++);
+        if (!deadline)
+            AfterOuterLine();
+    }
+}
+
+bool ScriptRunner::PauseOver(std::optional<std::int64_t> deadline)
+{
+    if (!deadline)
+        return false;
+    // After exit the pausing code must be let go so that it can wind down.
+    bool quitting = app_ && ports_.Windows().MainWindow().QuitRequested();
+    return quitting || ports_.clock.NowMs() >= *deadline;
+}
+
+void ScriptRunner::SpendWait(std::optional<std::int64_t> deadline)
+{
+    std::int64_t step = pendingWait_;
+    if (deadline)
+        step = std::clamp<std::int64_t>(*deadline - ports_.clock.NowMs(), 0, pendingWait_);
+    ports_.clock.Advance(step);
+    pendingWait_ -= step;
+}
+
+void ScriptRunner::RunLine(size_t index)
+{
+    current_ = index;
+    try {
+        ScriptWords words = SplitScriptLine(lines_[index]);
+        if (!words.empty())
+            RunScriptCommand(*this, words);
+    } catch (const ScriptError& error) {
+        Stop(index, error.what());
+        return;
+    }
+    if (auto error = ports_.prompts.TakeError())
+        Stop(index, *error);
+}
+
+void ScriptRunner::AfterOuterLine()
+{
+    if (!app_)
+        return;
+    // Nothing of the application is on the stack here, so closed windows
+    // and documents can go.
+    app_->CollectGarbage();
+    if (!ports_.Windows().MainWindow().QuitRequested())
+        return;
+    app_.reset();
+    ports_.ResetWindows();
+    ports_.settings->Flush();
+}
+
+void ScriptRunner::Stop(size_t index, const std::string& message)
+{
+    err_ << name_ << ":" << index + 1 << ": " << message << "\n";
+    status_ = 2;
+}

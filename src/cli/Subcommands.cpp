@@ -1,0 +1,19 @@
+#include "cli/Subcommands.h"
+
+#include <algorithm>
+
+const std::vector<Subcommand>& Subcommands()
+{
+    static const std::vector<Subcommand> subcommands = {
+        {"run", "SCRIPT", "drive the whole application from a script of user actions", RunScriptSubcommand,
+         ScriptLanguageHelp},
+    };
+    return subcommands;
+}
+
+const Subcommand* FindSubcommand(const std::string& name)
+{
+    const auto& all = Subcommands();
+    auto it = std::find_if(all.begin(), all.end(), [&](const Subcommand& s) { return name == s.name; });
+    return it == all.end() ? nullptr : &*it;
+}

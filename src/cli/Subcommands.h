@@ -1,0 +1,24 @@
+#pragma once
+// The subcommands of morvix-cli, as a table: to add one, write its function
+// in a file of its own, declare it below and add one line to Subcommands.cpp.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+using SubcommandArgs = std::vector<std::string>;
+
+struct Subcommand {
+    const char* name;
+    const char* usage;  // the arguments after the name, e.g. "SCRIPT"
+    const char* help;   // one line for --help
+    // args are the words after the subcommand; returns the exit status.
+    int (*run)(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+    // More for "morvix-cli NAME --help", or null.
+    void (*details)(std::ostream& out);
+};
+
+const std::vector<Subcommand>& Subcommands();
+const Subcommand* FindSubcommand(const std::string& name);
+
+int RunScriptSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+void ScriptLanguageHelp(std::ostream& out);
