@@ -1,0 +1,3 @@
+#include "midi/MidiPlayer.h"
+
+MidiPlayer::MidiPlayer() : noteTable(BuildNoteTable()), programNames(BuildProgramNames()) {}
