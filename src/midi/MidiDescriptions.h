@@ -1,0 +1,19 @@
+#pragma once
+// The one-line descriptions of event records, appended to a string.
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "midi/MidiNames.h"
+
+// "%06d %05d ": running ticks and own delta, the head of every record's text.
+void AppendTickColumns(std::string& out, std::uint64_t cumulativeTicks, std::uint64_t delta);
+
+// Channel messages by kind (status with the channel bits cleared); `channel` is 0..15
+// and the data bytes are 0..127.
+void AppendChannelDescription(std::string& out, int kind, int channel, std::uint8_t first,
+                              std::uint8_t second, const NoteTable& notes,
+                              const ProgramNameTable& programs);
+
+// Meta events by type, given the record's data bytes (for text events, the payload).
+void AppendMetaDescription(std::string& out, int type, std::span<const std::uint8_t> data);

@@ -1,0 +1,49 @@
+#pragma once
+// One record of a MIDI event list: a track's own events, the measure track or
+// the merged play list. A list is a vector; a record's successor is the next
+// element, so positions in a list (queue position, play cursor) are indices.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace MidiKind {
+inline constexpr int NoteOff = 0x80;
+inline constexpr int NoteOn = 0x90;
+inline constexpr int KeyPressure = 0xA0;
+inline constexpr int Controller = 0xB0;
+inline constexpr int Program = 0xC0;
+inline constexpr int ChannelPressure = 0xD0;
+inline constexpr int PitchBend = 0xE0;
+inline constexpr int SystemExclusive = 0xF0;
+inline constexpr int SequenceNumber = 0x00;
+inline constexpr int MetaChannel = 0x20;
+inline constexpr int MetaPort = 0x21;
+inline constexpr int EndOfTrack = 0x2F;
+inline constexpr int SetTempo = 0x51;
+inline constexpr int SmpteOffset = 0x54;
+inline constexpr int TimeSignature = 0x58;
+inline constexpr int KeySignature = 0x59;
+inline constexpr int MetaSpecial = 0x7F;
+// Records the reader makes up itself: list heads and measure bar markers.
+inline constexpr int SyntheticHead = 1;
+inline constexpr int MeasureBar = 6;
+}  // namespace MidiKind
+
+// Channel of meta and system-exclusive records.
+inline constexpr int kMetaChannel = 15;
+
+struct MidiEvent {
+    int kind = 0;     // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
+    int channel = 0;  // 0..15
+    std::vector<std::uint8_t> data;
+    bool isMeasureBar = false;
+    std::uint64_t delta = 0;     // ticks since the previous record of the same list
+    std::uint64_t time = 0;      // absolute ticks
+    std::uint64_t duration = 0;  // note on in a play list: ticks until its note off
+    std::string text;            // "%06d %05d %s": running ticks, delta, description
+
+    std::size_t length() const { return data.size(); }
+};
+
+using MidiEventList = std::vector<MidiEvent>;

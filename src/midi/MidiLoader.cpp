@@ -1,0 +1,90 @@
+#include "midi/MidiLoader.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "midi/MidiChunks.h"
+#include "midi/MidiMeasureTrack.h"
+#include "midi/MidiMerge.h"
+#include "midi/MidiTiming.h"
+#include "midi/MidiTrackReader.h"
+
+namespace {
+
+struct ParseSummary {
+    std::vector<TimeSignatureMark> timeSignatures;
+    std::uint64_t trackEnd = 0;  // the latest end of any track
+};
+
+// Gives the track's records their absolute times and collects what the
+// measure track and the program summary need.
+void ScanTrack(MidiTrack& track, MidiFile& file, ParseSummary& summary)
+{
+    std::uint64_t time = 0;
+    for (MidiEvent& event : track.events) {
+        time += event.delta;
+        event.time = time;
+        if (event.kind == MidiKind::Program) {
+            file.programSummary += ';';
+            file.programSummary += event.text;
+        } else if (event.kind == MidiKind::TimeSignature) {
+            summary.timeSignatures.push_back({time, event.data[0], event.data[1]});
+        }
+    }
+    summary.trackEnd = std::max(summary.trackEnd, time);
+    file.lineCount += track.events.size();
+}
+
+ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player)
+{
+    ParseSummary summary;
+    file.programSummary = "Channel Program Events:";
+    file.lineCount = 5;
+    for (MidiTrack& track : file.tracks) {
+        track.events = ReadTrack(track.data, player);
+        ScanTrack(track, file, summary);
+    }
+    file.parsed = true;
+    return summary;
+}
+
+void MergeAll(MidiFile& file)
+{
+    std::vector<const MidiEventList*> lists;
+    lists.reserve(file.tracks.size() + 1);
+    for (const MidiTrack& track : file.tracks)
+        lists.push_back(&track.events);
+    lists.push_back(&file.measureTrack);
+    file.events = MergeTracks(lists);
+}
+
+void ReportMerge(MidiFile& file)
+{
+    const unsigned long long ms = RunningTimeMs(file.events, file.division);
+    char text[160];
+    std::snprintf(text, sizeof text,
+                  " Merged %zu events, counted as %llu ms running time, or %02llu:%02llu:%02llu ",
+                  CountEvents(file.events), ms, ms / 3600000 % 24, ms / 60000 % 60, ms / 1000 % 60);
+    file.notices.push_back({text, MidiNoticeIcon::Information});
+}
+
+}  // namespace
+
+MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& player)
+{
+    MidiFile file;
+    if (!ReadMidiChunks(bytes, file))
+        return file;
+    const ParseSummary summary = ParseTracks(file, player);
+    MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
+    file.measureTrack = std::move(measures.events);
+    if (measures.capped)
+        file.notices.push_back({"Too many measures: bar markers end after "
+                                    + std::to_string(kMaxMeasureBars) + " bars.",
+                                MidiNoticeIcon::Warning});
+    MergeAll(file);
+    ReportMerge(file);
+    return file;
+}

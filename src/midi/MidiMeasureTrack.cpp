@@ -1,0 +1,88 @@
+#include "midi/MidiMeasureTrack.h"
+
+#include "midi/MidiEventAppender.h"
+
+namespace {
+
+class MeasureBuilder {
+public:
+    MeasureBuilder(MeasureTrack& track, unsigned division)
+        : track_(track), appender_(track.events), lead_(division / 17)
+    {
+        appender_.Append(MidiKind::SyntheticHead, 0, {'T', 'i', 'm', 'e', 's'}, 0,
+                         "Meta Measure Track");
+    }
+
+    // Bars of `length` ticks up to the first one at or past `end`.
+    void FillThrough(std::uint64_t length, std::uint64_t end)
+    {
+        if (length == 0)
+            return;
+        do {
+            position_ += length;
+        } while (Mark(length) && position_ < end);
+    }
+
+    // Bars of `length` ticks while they fall short of `end`, or reach it when
+    // `end` is where the next time signature starts: that bar line is the
+    // last one of the old signature.
+    void FillBefore(std::uint64_t length, std::uint64_t end, bool throughEnd)
+    {
+        if (length == 0)
+            return;
+        while (position_ + length < end || (throughEnd && position_ + length == end)) {
+            position_ += length;
+            if (!Mark(length))
+                return;
+        }
+    }
+
+private:
+    // Markers sit `lead_` ticks before their bar line.
+    bool Mark(std::uint64_t length)
+    {
+        if (markers_ == kMaxMeasureBars) {
+            track_.capped = true;
+            return false;
+        }
+        ++markers_;
+        MidiEvent& marker = appender_.Append(MidiKind::MeasureBar, 0, {'B', 'A', 'R'}, length,
+                                             "Measure Bar Marker");
+        marker.isMeasureBar = true;
+        marker.time = position_ > lead_ ? position_ - lead_ : 0;
+        return true;
+    }
+
+    MeasureTrack& track_;
+    MidiEventAppender appender_;
+    std::uint64_t lead_;
+    std::uint64_t position_ = 0;
+    std::size_t markers_ = 0;
+};
+
+}  // namespace
+
+std::uint64_t MeasureLength(unsigned numerator, unsigned denominatorPower, unsigned division)
+{
+    if (denominatorPower >= 64)
+        return 0;
+    return (static_cast<std::uint64_t>(numerator) * division * 4) >> denominatorPower;
+}
+
+MeasureTrack BuildMeasureTrack(std::span<const TimeSignatureMark> marks, std::uint64_t trackEnd,
+                               unsigned division)
+{
+    MeasureTrack track;
+    MeasureBuilder builder(track, division);
+    if (marks.empty()) {
+        if (trackEnd > 0)
+            builder.FillThrough(MeasureLength(4, 2, division), trackEnd);
+        return track;
+    }
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const bool last = i + 1 == marks.size();
+        builder.FillBefore(MeasureLength(marks[i].numerator, marks[i].denominatorPower, division),
+                           last ? trackEnd : marks[i + 1].time, !last);
+    }
+    return track;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Merges event lists into one time-ordered play list.
+#include <span>
+
+#include "midi/MidiEvent.h"
+
+// The play list starts with a merge start record. Records follow by time; at
+// equal times the earlier list comes first, and within a list the file order
+// holds. End of Track records are left out. Each note on is given the ticks
+// until the next note off (or note on with velocity 0) of its channel and note.
+MidiEventList MergeTracks(std::span<const MidiEventList* const> lists);

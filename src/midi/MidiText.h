@@ -1,0 +1,15 @@
+#pragma once
+// The few printf-style conversions the MIDI descriptions need, appended to a
+// string without a format parser: listings of large files build hundreds of
+// thousands of lines.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Decimal value right-aligned in `width` characters, padded with `fill`.
+void AppendUnsigned(std::string& out, std::uint64_t value, int width = 0, char fill = ' ');
+void AppendSigned(std::string& out, std::int64_t value);
+// Two upper-case hex digits per byte.
+void AppendHexByte(std::string& out, std::uint8_t value);
+// `text` right-aligned in `width` characters.
+void AppendPadded(std::string& out, std::string_view text, int width);

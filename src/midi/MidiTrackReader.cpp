@@ -1,0 +1,225 @@
+#include "midi/MidiTrackReader.h"
+
+#include <algorithm>
+
+#include "midi/MidiDescriptions.h"
+#include "midi/MidiEventAppender.h"
+#include "midi/MidiPlayer.h"
+
+namespace {
+
+// The largest value a four-byte quantity can hold; longer ones are clamped.
+constexpr std::uint64_t kMaxQuantity = 0x0FFFFFFF;
+// End of Track records always count 10 ticks, whatever delta the file gives.
+constexpr std::uint64_t kEndOfTrackDelta = 10;
+
+int DataByteCount(std::uint8_t status)
+{
+    switch (status >> 4) {
+    case 0x8: case 0x9: case 0xA: case 0xB: case 0xE: return 2;
+    case 0xC: case 0xD: return 1;
+    default: return 0;
+    }
+}
+
+// The first `count` payload bytes, zero where the payload is shorter.
+std::vector<std::uint8_t> FirstBytes(const std::vector<std::uint8_t>& payload, std::size_t count)
+{
+    std::vector<std::uint8_t> bytes(count, 0);
+    std::copy_n(payload.begin(), std::min(count, payload.size()), bytes.begin());
+    return bytes;
+}
+
+class TrackReader {
+public:
+    TrackReader(std::span<const std::uint8_t> body, const MidiPlayer& player, MidiEventList& events)
+        : body_(body), player_(player), appender_(events)
+    {
+    }
+
+    void Run()
+    {
+        while (position_ < body_.size() && ReadEvent()) {
+        }
+    }
+
+private:
+    bool Next(std::uint8_t& byte)
+    {
+        if (position_ >= body_.size())
+            return false;
+        byte = body_[position_++];
+        return true;
+    }
+
+    bool ReadQuantity(std::uint64_t& value)
+    {
+        value = 0;
+        std::uint8_t byte = 0;
+        do {
+            if (!Next(byte))
+                return false;
+            value = std::min(value * 128 + (byte & 0x7F), kMaxQuantity);
+        } while (byte & 0x80);
+        return true;
+    }
+
+    // Reads `length` payload bytes into message_; a payload running past the
+    // body uses up the rest of it and fails.
+    bool ReadPayload(std::uint64_t length)
+    {
+        const std::size_t left = body_.size() - position_;
+        if (length > left) {
+            position_ = body_.size();
+            return false;
+        }
+        const auto start = body_.begin() + static_cast<std::ptrdiff_t>(position_);
+        message_.assign(start, start + static_cast<std::ptrdiff_t>(length));
+        position_ += static_cast<std::size_t>(length);
+        return true;
+    }
+
+    // One delta and one event; false when the body ends inside it.
+    bool ReadEvent()
+    {
+        if (!ReadQuantity(currentDelta_))
+            return false;
+        std::uint8_t c = 0;
+        if (!Next(c))
+            return false;
+        const bool pending = (c & 0x80) == 0;
+        if (!pending)
+            runningStatus_ = c;
+        if (DataByteCount(runningStatus_) > 0)
+            return ReadChannelMessage(c, pending);
+        switch (c) {
+        case 0xFF: return ReadMeta();
+        case 0xF0: return ReadSysex();
+        case 0xF7: return SkipEscape();
+        default: Drop(); return true;
+        }
+    }
+
+    bool ReadChannelMessage(std::uint8_t c, bool pending)
+    {
+        const int count = DataByteCount(runningStatus_);
+        std::uint8_t first = c;
+        std::uint8_t second = 0;
+        if (!pending && !Next(first))
+            return false;
+        if (count == 2 && !Next(second))
+            return false;
+        if ((first | second) & 0x80) {
+            Drop();
+            return true;
+        }
+        const int kind = runningStatus_ & 0xF0;
+        const int channel = runningStatus_ & 0x0F;
+        description_.clear();
+        AppendChannelDescription(description_, kind, channel, first, second, player_.noteTable,
+                                 player_.programNames);
+        std::vector<std::uint8_t> data{first};
+        if (count == 2)
+            data.push_back(second);
+        Add(kind, channel, std::move(data), TakeDelta());
+        return true;
+    }
+
+    bool ReadMeta()
+    {
+        std::uint8_t type = 0;
+        std::uint64_t length = 0;
+        if (!Next(type) || !ReadQuantity(length) || !ReadPayload(length))
+            return false;
+        if (type & 0x80) {
+            Drop();
+            return true;
+        }
+        std::vector<std::uint8_t> data = MetaData(type);
+        description_.clear();
+        AppendMetaDescription(description_, type, data);
+        std::uint64_t delta = TakeDelta();
+        if (type == MidiKind::EndOfTrack)
+            delta = kEndOfTrackDelta;
+        Add(type, kMetaChannel, std::move(data), delta);
+        return true;
+    }
+
+    std::vector<std::uint8_t> MetaData(std::uint8_t type) const
+    {
+        switch (type) {
+        case MidiKind::SequenceNumber: {
+            // Stored low byte first; the file gives it high byte first.
+            const std::vector<std::uint8_t> number = FirstBytes(message_, 2);
+            return {number[1], number[0]};
+        }
+        case MidiKind::MetaChannel:
+        case MidiKind::MetaPort: return FirstBytes(message_, 1);
+        case MidiKind::EndOfTrack: return {0};
+        case MidiKind::SetTempo: return FirstBytes(message_, 3);
+        case MidiKind::SmpteOffset: return FirstBytes(message_, 5);
+        case MidiKind::TimeSignature: return FirstBytes(message_, 4);
+        case MidiKind::KeySignature: return FirstBytes(message_, 2);
+        default: return message_;
+        }
+    }
+
+    bool ReadSysex()
+    {
+        std::uint64_t length = 0;
+        if (!ReadQuantity(length) || !ReadPayload(length))
+            return false;
+        Add(MidiKind::SystemExclusive, kMetaChannel, message_, TakeDelta(), "Sysex");
+        return true;
+    }
+
+    // Escaped bytes (0xF7 packets) are read and dropped.
+    bool SkipEscape()
+    {
+        std::uint64_t length = 0;
+        if (!ReadQuantity(length) || !ReadPayload(length))
+            return false;
+        Drop();
+        return true;
+    }
+
+    // No record for this event: its delta joins the next record's.
+    void Drop() { carriedDelta_ += currentDelta_; }
+
+    std::uint64_t TakeDelta()
+    {
+        const std::uint64_t delta = carriedDelta_ + currentDelta_;
+        carriedDelta_ = 0;
+        return delta;
+    }
+
+    void Add(int kind, int channel, std::vector<std::uint8_t> data, std::uint64_t delta)
+    {
+        Add(kind, channel, std::move(data), delta, description_);
+    }
+
+    void Add(int kind, int channel, std::vector<std::uint8_t> data, std::uint64_t delta,
+             std::string_view description)
+    {
+        appender_.Append(kind, channel, std::move(data), delta, description);
+    }
+
+    std::span<const std::uint8_t> body_;
+    std::size_t position_ = 0;
+    std::uint8_t runningStatus_ = 0;
+    std::uint64_t currentDelta_ = 0;
+    std::uint64_t carriedDelta_ = 0;
+    std::vector<std::uint8_t> message_;
+    std::string description_;
+    const MidiPlayer& player_;
+    MidiEventAppender appender_;
+};
+
+}  // namespace
+
+MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player)
+{
+    MidiEventList events;
+    TrackReader(body, player, events).Run();
+    return events;
+}

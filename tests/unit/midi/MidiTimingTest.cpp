@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "midi/MidiTiming.h"
+
+namespace {
+
+MidiEvent Delta(std::uint64_t delta, int kind = MidiKind::NoteOn, std::vector<std::uint8_t> data = {60, 1})
+{
+    MidiEvent event;
+    event.kind = kind;
+    event.delta = delta;
+    event.data = std::move(data);
+    return event;
+}
+
+MidiEvent Tempo(std::uint64_t delta, std::uint32_t tempo)
+{
+    return Delta(delta, MidiKind::SetTempo,
+                 {static_cast<std::uint8_t>(tempo >> 16), static_cast<std::uint8_t>(tempo >> 8),
+                  static_cast<std::uint8_t>(tempo)});
+}
+
+TEST(MidiTiming, DefaultTempoIsHalfASecondPerQuarter)
+{
+    EXPECT_EQ(RunningTimeMs({Delta(960)}, 480), 1000u);
+    EXPECT_EQ(RunningTimeMs({}, 480), 0u);
+}
+
+TEST(MidiTiming, TempoChangeAppliesToItsOwnDelta)
+{
+    EXPECT_EQ(RunningTimeMs({Delta(480), Tempo(480, 1000000), Delta(480)}, 480), 500u + 1000u + 1000u);
+}
+
+TEST(MidiTiming, RoundsDownPerRecord)
+{
+    // 1 tick at 480 is 1.04 ms: three records give 3, not 3.1.
+    EXPECT_EQ(RunningTimeMs({Delta(1), Delta(1), Delta(1)}, 480), 3u);
+}
+
+TEST(MidiTiming, TempoZeroIsIgnored)
+{
+    EXPECT_EQ(RunningTimeMs({Tempo(480, 0), Delta(480)}, 480), 1000u);
+    EXPECT_FALSE(TempoOf(Tempo(0, 0)));
+    EXPECT_EQ(TempoOf(Tempo(0, 0x07A120)), 500000u);
+    EXPECT_FALSE(TempoOf(Delta(0)));
+}
+
+TEST(MidiTiming, HugeDeltasDoNotOverflow)
+{
+    const std::uint64_t delta = std::uint64_t{1} << 50;
+    EXPECT_EQ(TicksToMs(delta, 0xFFFFFF, 1), delta / 1000 * 0xFFFFFF + delta % 1000 * 0xFFFFFF / 1000);
+    EXPECT_EQ(TicksToMs(7, 500000, 0), 0u);
+}
+
+TEST(MidiTiming, CountsEventsFromAPosition)
+{
+    const MidiEventList list{Delta(0), Delta(0), Delta(0)};
+    EXPECT_EQ(CountEvents(list), 3u);
+    EXPECT_EQ(CountEvents(list, 2), 1u);
+    EXPECT_EQ(CountEvents(list, 7), 0u);
+}
+
+}  // namespace
