@@ -1,0 +1,103 @@
+#include "midi/MidiListing.h"
+
+#include "midi/MidiText.h"
+
+namespace {
+
+// Tags are shown as read; bytes that are not printable show as '.'.
+void AppendTag(std::string& out, const std::array<char, 4>& tag)
+{
+    for (const char c : tag)
+        out.push_back(c >= 0x20 && c < 0x7F ? c : '.');
+}
+
+std::string HeaderLine(const MidiFile& file)
+{
+    std::string line;
+    AppendTag(line, file.headerTag);
+    line += " :  format ";
+    AppendSigned(line, file.format);
+    line += ",  tracks ";
+    AppendUnsigned(line, file.trackCount());
+    line += ",  divisions ";
+    AppendUnsigned(line, file.division);
+    line += ", total bytes ";
+    AppendUnsigned(line, file.totalBytes);
+    return line;
+}
+
+std::string TrackLine(const MidiTrack& track, std::size_t number)
+{
+    std::string line;
+    AppendTag(line, track.tag);
+    line += " :  # ";
+    AppendUnsigned(line, number);
+    line += "  track length ";
+    AppendUnsigned(line, track.length);
+    line += " bytes";
+    return line;
+}
+
+}  // namespace
+
+std::vector<std::string> MidiHeadLines(const MidiFile& file, const std::string& path)
+{
+    std::vector<std::string> lines{path, HeaderLine(file)};
+    for (std::size_t i = 0; i < file.tracks.size(); ++i)
+        lines.push_back(TrackLine(file.tracks[i], i + 1));
+    lines.emplace_back();
+    return lines;
+}
+
+std::vector<std::string> MidiListing(const MidiFile& file, const std::string& path)
+{
+    std::vector<std::string> lines = MidiHeadLines(file, path);
+    if (!file.parsed)
+        return lines;
+    lines.reserve(lines.size() + file.lineCount + file.tracks.size());
+    for (const MidiTrack& track : file.tracks) {
+        for (const MidiEvent& event : track.events)
+            lines.push_back(event.text);
+        lines.emplace_back();
+    }
+    return lines;
+}
+
+void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
+{
+    for (const std::string& line : MidiHeadLines(file, path))
+        out << line << '\n';
+    if (!file.parsed)
+        return;
+    for (const MidiTrack& track : file.tracks) {
+        for (const MidiEvent& event : track.events)
+            out << event.text << '\n';
+        out << '\n';
+    }
+}
+
+std::string PlayListLine(const MidiEvent& event)
+{
+    std::string line;
+    AppendUnsigned(line, event.time);
+    line.push_back(' ');
+    AppendUnsigned(line, event.delta);
+    line.push_back(' ');
+    AppendHexByte(line, static_cast<std::uint8_t>(event.kind));
+    line.push_back(' ');
+    AppendUnsigned(line, static_cast<unsigned>(event.channel));
+    line.push_back(' ');
+    for (const std::uint8_t byte : event.data)
+        AppendHexByte(line, byte);
+    if (event.data.empty())
+        line.push_back('-');
+    line.push_back(' ');
+    AppendUnsigned(line, event.duration);
+    return line;
+}
+
+void WritePlayList(std::ostream& out, const MidiEventList& events)
+{
+    for (const MidiEvent& event : events)
+        out << PlayListLine(event) << '\n';
+}
