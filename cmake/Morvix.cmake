@@ -18,8 +18,10 @@ function(morvix_test name label dir)
   if(NOT sources)
     return()
   endif()
-  add_executable(${name} ${sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} GTest::gtest GTest::gtest_main)
+  file(GLOB support CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.cpp)
+  add_executable(${name} ${sources} ${support})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  target_link_libraries(${name} PRIVATE ${ARGN} morvix_headless GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     MORVIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     MORVIX_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"

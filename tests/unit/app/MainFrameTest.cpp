@@ -1,0 +1,56 @@
+#include "AppFixture.h"
+#include "app/AppCommands.h"
+#include "app/WindowPos.h"
+#include "framework/Frame.h"
+#include "framework/TextControl.h"
+
+using MainFrameTest = AppFixture;
+
+TEST(WindowPos, NeedsExactlyTenNumbers)
+{
+    WindowPlacement placement;
+    EXPECT_FALSE(ParseWindowPos("0,1,-1,-1,-1,-1,10,20,300", placement));
+    EXPECT_FALSE(ParseWindowPos("0,1,-1,-1,-1,-1,10,20,300,400,5", placement));
+    EXPECT_FALSE(ParseWindowPos("0,1,-1,-1,-1,-1,10,20,300,x", placement));
+    ASSERT_TRUE(ParseWindowPos("2,3,-1,-1,-8,-8,10,20,300,400", placement));
+    EXPECT_EQ(placement.flags, 2u);
+    EXPECT_EQ(placement.showCmd, 3u);
+    EXPECT_EQ(placement.normal, (Rect{10, 20, 300, 400}));
+    EXPECT_EQ(FormatWindowPos(placement), "2,3,-1,-1,-8,-8,10,20,300,400");
+}
+
+TEST_F(MainFrameTest, MaximizedWindowIsStoredWithFlagTwoAndComesBackMaximized)
+{
+    ASSERT_TRUE(Start());
+    auto& window = ports->Windows().MainWindow();
+    WindowPlacement placement = window.GetPlacement();
+    placement.showCmd = SW_SHOWMAXIMIZED;
+    window.SetPlacement(placement);
+    Restart();
+    std::string stored = ports->settings->GetString("Settings", "WindowPos", "");
+    EXPECT_EQ(stored.rfind("2,3,", 0), 0u) << stored;
+    EXPECT_TRUE(ports->Windows().MainWindow().IsMaximized());
+}
+
+TEST_F(MainFrameTest, NineNumbersInWindowPosAreIgnored)
+{
+    ports->settings->WriteString("Settings", "WindowPos", "0,3,-1,-1,-1,-1,10,20,300");
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(ports->Windows().MainWindow().IsMaximized());
+}
+
+TEST_F(MainFrameTest, KeepingUnsavedTextAtExitKeepsTheProgramRunning)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    ITextControl* text = app->ActiveFrame()->Window()->TextControl();
+    text->SetText("notes worth keeping");
+    text->SetModified(true);
+    Answer(IDCANCEL);
+    app->RouteCommand(57665);
+    EXPECT_FALSE(ports->Windows().MainWindow().QuitRequested());
+    EXPECT_EQ(app->ActiveFrame()->Window()->TextControl()->GetText(), "notes worth keeping");
+    Answer(IDNO);
+    app->RouteCommand(57665);
+    EXPECT_TRUE(ports->Windows().MainWindow().QuitRequested());
+}

@@ -1,0 +1,73 @@
+#include <string>
+
+#include "AppFixture.h"
+#include "app/AppCommands.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/Frame.h"
+#include "harmony/ModelDoc.h"
+
+using StartupTest = AppFixture;
+
+TEST_F(StartupTest, StartsWithOneModelAndSerialsGrowPerDocument)
+{
+    ASSERT_TRUE(Start());
+    ASSERT_NE(Model(), nullptr);
+    EXPECT_EQ(Model()->serial, 2000);
+    EXPECT_EQ(Model()->kind, 1);
+    EXPECT_EQ(Report().rfind("Tonic:   C\r\nScale:   major\r\n", 0), 0u) << Report();
+    app->RouteCommand(57600);
+    app->RouteCommand(ID_NEW_MODEL);
+    ASSERT_EQ(app->Frames().size(), 3u);
+    EXPECT_EQ(app->ActiveFrame()->Document()->serial, 2002);
+    EXPECT_EQ(app->Frames()[1]->Document()->serial, 2001);
+    EXPECT_EQ(app->Frames()[1]->Document()->kind, 0);
+}
+
+TEST_F(StartupTest, SwitchesThatEndStartupOpenNoWindow)
+{
+    ports->ResetWindows();
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--automation"}));
+    EXPECT_TRUE(app->Frames().empty());
+}
+
+TEST_F(StartupTest, OpensTextUpTo64000BytesAndOffersLargerFilesToTheEditor)
+{
+    ASSERT_TRUE(Start());
+    auto fits = WriteFile("fits.txt", std::string(64000, 'a'));
+    auto large = WriteFile("large.txt", std::string(64001, 'a'));
+    ASSERT_NE(app->OpenFileByType(fits.string()), nullptr);
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "fits.txt");
+    TakeOutput();
+
+    Answer(IDCANCEL);
+    EXPECT_EQ(app->OpenFileByType(large.string()), nullptr);
+    EXPECT_NE(TakeOutput().find("is too large for this editor."), std::string::npos);
+    EXPECT_TRUE(ports->launcher.Opened().empty());
+
+    Answer(IDOK);
+    app->OpenFileByType(large.string());
+    ASSERT_EQ(ports->launcher.Opened().size(), 1u);
+    EXPECT_EQ(ports->launcher.Opened()[0], large.string());
+}
+
+TEST_F(StartupTest, MissingFilesOpenNothingAndAudioGoesByLowerCaseExtension)
+{
+    ASSERT_TRUE(Start());
+    size_t frames = app->Frames().size();
+    EXPECT_EQ(app->OpenFileByType((home / "absent.txt").string()), nullptr);
+    EXPECT_EQ(app->Frames().size(), frames);
+    auto wav = WriteFile("SOUND.WAV", "RIFF");
+    app->OpenFileByType(wav.string());
+    EXPECT_NE(TakeOutput().find("Audio File"), std::string::npos);
+    EXPECT_EQ(app->Template(kAudioTemplate)->Documents().size(), 0u);
+}
+
+TEST_F(StartupTest, TutorialOpensUnderItsOwnTitle)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_TUTORIAL);
+    ASSERT_NE(app->ActiveFrame(), nullptr);
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "Tutorial");
+}

@@ -1,0 +1,118 @@
+#include <fstream>
+
+#include "AppFixture.h"
+#include "app/AppCommands.h"
+#include "app/MainFrame.h"
+#include "framework/CommandIds.h"
+#include "harmony/ModelDoc.h"
+
+using ModelDocTest = AppFixture;
+
+namespace {
+constexpr int kKeyDb = 32773;
+constexpr int kKeyCSharp = 32772;
+constexpr int kKeyD = 32774;
+constexpr int kKeyF = 32778;
+constexpr int kKeyG = 32781;
+} // namespace
+
+TEST_F(ModelDocTest, KeyChecksTellEnharmonicKeysApart)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(kKeyDb);
+    EXPECT_EQ(Model()->keyName, "Db");
+    EXPECT_TRUE(app->QueryCommand(kKeyDb).checked);
+    EXPECT_FALSE(app->QueryCommand(kKeyCSharp).checked);
+    EXPECT_TRUE(app->QueryCommand(ID_SCALE_FIRST).checked);
+    EXPECT_FALSE(app->QueryCommand(ID_SCALE_FIRST + 2).checked);
+}
+
+TEST_F(ModelDocTest, KeyChangesBecomeHistoryThatSurvivesARestart)
+{
+    ASSERT_TRUE(Start());
+    int before = app->History().List().Count();
+    for (int key : {kKeyD, kKeyF, kKeyG})
+        app->RouteCommand(key);
+    app->RouteCommand(kKeyG);  // the same choice again adds nothing
+    ASSERT_EQ(app->History().List().Count(), before + 3);
+    Restart();
+    const auto& list = app->History().List();
+    ASSERT_EQ(list.Count(), before + 3);
+    EXPECT_EQ(list.GetSelection(), list.Count() - 1);
+    EXPECT_EQ(list.Items().back(), "G major");
+    EXPECT_EQ(Model()->keyName, "G");
+    EXPECT_EQ(ports->Windows().MainWindow().HistoryItems(), list.Items());
+}
+
+TEST_F(ModelDocTest, PreviousThenAKeyJumpsBackToTheNewestAndAddsAnEntry)
+{
+    ASSERT_TRUE(Start());
+    for (int key : {kKeyD, kKeyF, kKeyG})
+        app->RouteCommand(key);
+    int count = app->History().List().Count();
+    app->RouteCommand(ID_PREVIOUS_MODEL);
+    EXPECT_EQ(Model()->keyName, "F");
+    EXPECT_EQ(app->History().List().Count(), count);
+    app->RouteCommand(kKeyDb);
+    EXPECT_EQ(app->History().List().Count(), count + 1);
+    EXPECT_EQ(app->History().List().GetSelection(), count);
+    EXPECT_EQ(app->History().List().Items().back(), "Db major");
+}
+
+TEST_F(ModelDocTest, ChoosingAnEntryRestoresKeyScaleAndChord)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(kKeyD);
+    int natural = app->Scales().FindByFullName("natural minor");
+    app->RouteCommand(ID_SCALE_FIRST + natural);
+    app->RouteCommand(ID_CHORD_FIRST + 2);
+    std::string chord = Model()->chordName;
+    ASSERT_FALSE(chord.empty());
+    app->RouteCommand(kKeyG);
+    int entry = app->History().List().Count() - 2;
+    app->MainFrame().OnHistorySelChange(entry);
+    EXPECT_EQ(Model()->keyName, "D");
+    EXPECT_EQ(Model()->scaleName, "natural minor");
+    EXPECT_EQ(Model()->chordName, chord);
+    EXPECT_EQ(app->History().List().GetSelection(), entry);
+}
+
+TEST_F(ModelDocTest, SaveWritesTheProfileThatTheNextModelStartsFrom)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(kKeyF);
+    app->RouteCommand(ID_FILE_SAVE);
+    EXPECT_NE(TakeOutput().find("message: Model profile saved."), std::string::npos);
+    EXPECT_EQ(ports->settings->GetString("Model", "Key", ""), "F");
+    app->RouteCommand(ID_FILE_SAVE_AS);
+    EXPECT_NE(TakeOutput().find("Use Select and Copy"), std::string::npos);
+    app->RouteCommand(ID_NEW_MODEL);
+    EXPECT_EQ(app->lastModel->keyName, "F");
+}
+
+TEST_F(ModelDocTest, NotationDialogRelabelsAndCancelKeepsTheCodes)
+{
+    ASSERT_TRUE(Start());
+    Answer(IDOK, {{"1048", "Roman"}, {"1049", "Second"}});
+    app->RouteCommand(ID_NOTATION);
+    EXPECT_EQ(Model()->notation, 'r');
+    EXPECT_EQ(Model()->chordset, 's');
+    EXPECT_NE(Report().find("Pattern:  I, , II, , III, IV"), std::string::npos) << Report();
+    Answer(IDCANCEL, {{"1048", "Voiced"}});
+    app->RouteCommand(ID_NOTATION);
+    EXPECT_EQ(Model()->notation, 'r');
+    EXPECT_EQ(Model()->chordset, 's');
+}
+
+TEST_F(ModelDocTest, MalformedHistoryAndProfileFallBackSoundly)
+{
+    std::ofstream(home / "HISTORY.USE") << "; comment\n" << std::string(1000, 'x') << "\nH nowhere\n";
+    ports->settings->WriteString("Model", "Notation", "e");
+    ports->settings->WriteString("Model", "Key", "H#");
+    ports->settings->WriteString("Model", "Scale", "no such scale");
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(Model()->keyName, "C");
+    app->MainFrame().OnHistorySelChange(0);
+    EXPECT_EQ(Model()->keyName, "C");
+    EXPECT_EQ(Report().rfind("Tonic:   C\r\nScale:   major", 0), 0u) << Report();
+}
