@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/AppCommands.h"
+#include "app/MenuResources.h"
 #include "app/ReferenceApp.h"
 #include "app/WindowPos.h"
 #include "framework/CommandIds.h"
@@ -74,6 +75,11 @@ void CMainFrame::OnClose()
     app_.ports.settings->Flush();
     closed_ = true;
     app_.ports.windows->MainWindow().Quit(0);
+}
+
+MenuPtr CMainFrame::ContextMenu() const
+{
+    return app_.PreparedMenu(IDR_MAIN_CONTEXT);
 }
 
 void CMainFrame::OnHistorySelChange(int index)

@@ -2,6 +2,7 @@
 // The main window's core: the tool bar's History box, window cycling,
 // window placement between runs and the exit procedure.
 #include "framework/CommandTarget.h"
+#include "framework/Menu.h"
 
 class CReferenceApp;
 
@@ -19,6 +20,8 @@ public:
     // The user picked an entry of the History box.
     void OnHistorySelChange(int index);
     bool IsClosed() const { return closed_; }
+    // The popup for a right click on the main window's background.
+    MenuPtr ContextMenu() const;
 
 private:
     void SavePlacement();
