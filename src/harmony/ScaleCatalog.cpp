@@ -116,11 +116,13 @@ std::string CScaleCatalog::GetFullName(int index) const
 
 int CScaleCatalog::FindByFullName(std::string_view text) const
 {
+    // The end is checked first so that an unread (nameless) record never
+    // matches an empty name.
     for (int i = 0; i < kCapacity; ++i) {
-        if (GetFullName(i) == text)
-            return i;
         if (records_[i].name == "@" || records_[i].name.empty())
             return -1;
+        if (GetFullName(i) == text)
+            return i;
     }
     return -1;
 }
