@@ -1,0 +1,86 @@
+#include "platform/qt/FontConversion.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kFixedPitch = 1;
+constexpr int kVariablePitch = 2;
+constexpr int kFamilyRoman = 1 << 4;
+constexpr int kFamilySwiss = 2 << 4;
+constexpr int kFamilyModern = 3 << 4;
+
+void ApplyPitchAndFamily(QFont& qfont, int pitchAndFamily)
+{
+    switch (pitchAndFamily & 0xF0) {
+    case kFamilyRoman: qfont.setStyleHint(QFont::Serif); break;
+    case kFamilySwiss: qfont.setStyleHint(QFont::SansSerif); break;
+    case kFamilyModern: qfont.setStyleHint(QFont::Monospace); break;
+    default: break;
+    }
+    if ((pitchAndFamily & 3) == kFixedPitch) {
+        qfont.setFixedPitch(true);
+        qfont.setStyleHint(QFont::Monospace);
+    }
+}
+
+// A positive height is the whole cell (ascent plus descent) rather than the
+// character height; scale the pixel size until the cell matches.
+void ApplyCellHeight(QFont& qfont, int cellHeight)
+{
+    qfont.setPixelSize(cellHeight);
+    int measured = QFontMetrics(qfont).height();
+    if (measured > 0)
+        qfont.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
+}
+
+}  // namespace
+
+bool IsLineDrawFace(const std::string& face)
+{
+    return face == kLineDrawLight || face == kLineDrawHeavy;
+}
+
+void InstallLineDrawFaces()
+{
+    QFont::insertSubstitution(QString::fromLatin1(kLineDrawLight), QString::fromLatin1(kLineDrawFamily));
+    QFont::insertSubstitution(QString::fromLatin1(kLineDrawHeavy), QString::fromLatin1(kLineDrawFamily));
+}
+
+QFont ToQFont(const LogFont& font)
+{
+    QFont qfont;
+    bool lineDraw = IsLineDrawFace(font.faceName);
+    if (lineDraw)
+        qfont.setFamily(QString::fromLatin1(kLineDrawFamily));
+    else if (!font.faceName.empty())
+        qfont.setFamily(QString::fromStdString(font.faceName));
+    ApplyPitchAndFamily(qfont, lineDraw ? kFixedPitch | kFamilyModern : font.pitchAndFamily);
+    if (font.height < 0)
+        qfont.setPixelSize(-font.height);
+    else if (font.height > 0)
+        ApplyCellHeight(qfont, font.height);
+    int weight = font.faceName == kLineDrawHeavy ? 700 : font.weight;
+    if (weight > 0)
+        qfont.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
+    qfont.setItalic(font.italic != 0);
+    if (qfont.fixedPitch())
+        qfont.setHintingPreference(QFont::PreferFullHinting);  // whole-pixel cells
+    return qfont;
+}
+
+LogFont ToLogFont(const QFont& qfont)
+{
+    QFontInfo info(qfont);
+    LogFont font;
+    font.height = -(qfont.pixelSize() > 0 ? qfont.pixelSize() : info.pixelSize());
+    font.weight = qfont.weight() == QFont::Normal ? 400 : static_cast<int>(qfont.weight());
+    font.italic = qfont.italic() ? 1 : 0;
+    font.charSet = 0;
+    font.pitchAndFamily = info.fixedPitch() ? kFixedPitch | kFamilyModern : kVariablePitch | kFamilySwiss;
+    font.faceName = qfont.family().left(31).toStdString();
+    return font;
+}
