@@ -1,0 +1,24 @@
+#include "platform/qt/CommandRouter.h"
+
+#include "framework/Application.h"
+
+void CommandRouter::Post(int id)
+{
+    PostCall([id](CApplication& app) { app.RouteCommand(id); });
+}
+
+void CommandRouter::PostCall(std::function<void(CApplication&)> call)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, call = std::move(call)] {
+            if (app_)
+                call(*app_);
+        },
+        Qt::QueuedConnection);
+}
+
+CommandState CommandRouter::Query(int id) const
+{
+    return app_ ? app_->QueryCommand(id) : CommandState{false, false};
+}

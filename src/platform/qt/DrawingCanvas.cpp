@@ -1,0 +1,102 @@
+#include "platform/qt/DrawingCanvas.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "framework/View.h"
+#include "platform/qt/PainterSurface.h"
+
+DrawingCanvas::DrawingCanvas(ViewLink link, ImageStore& images, QWidget* parent)
+    : QAbstractScrollArea(parent), link_(link), images_(images)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setAutoFillBackground(true);
+    viewport()->setBackgroundRole(QPalette::Base);
+}
+
+void DrawingCanvas::SetScrollSizes(Size total, Size line)
+{
+    total_ = total;
+    line_ = Size{std::max(1, line.cx), std::max(1, line.cy)};
+    UpdateScrollRanges();
+}
+
+void DrawingCanvas::ScrollTo(int x, int y)
+{
+    horizontalScrollBar()->setValue(x);
+    verticalScrollBar()->setValue(y);
+}
+
+void DrawingCanvas::GetScrollPosition(int& x, int& y) const
+{
+    x = horizontalScrollBar()->value();
+    y = verticalScrollBar()->value();
+}
+
+void DrawingCanvas::ShowScrollBars(bool vertical, bool horizontal)
+{
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void DrawingCanvas::UpdateScrollRanges()
+{
+    QSize page = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, total_.cx - page.width()));
+    horizontalScrollBar()->setPageStep(std::max(1, page.width()));
+    horizontalScrollBar()->setSingleStep(line_.cx);
+    verticalScrollBar()->setRange(0, std::max(0, total_.cy - page.height()));
+    verticalScrollBar()->setPageStep(std::max(1, page.height()));
+    verticalScrollBar()->setSingleStep(line_.cy);
+}
+
+void DrawingCanvas::paintEvent(QPaintEvent* event)
+{
+    CView* view = link_.View();
+    if (!view)
+        return;
+    QPoint origin(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    QPainter painter(viewport());
+    painter.translate(-origin);
+    PainterSurface surface(painter, images_, event->rect().translated(origin));
+    view->OnDraw(surface);
+}
+
+void DrawingCanvas::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollRanges();
+    link_.Resized(viewport()->width(), viewport()->height());
+}
+
+void DrawingCanvas::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void DrawingCanvas::keyPressEvent(QKeyEvent* event)
+{
+    link_.KeyPressed(*event);
+    QAbstractScrollArea::keyPressEvent(event);
+}
+
+void DrawingCanvas::keyReleaseEvent(QKeyEvent* event)
+{
+    link_.KeyReleased(*event);
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+    link_.DoubleClicked();
+}
+
+void DrawingCanvas::contextMenuEvent(QContextMenuEvent* event)
+{
+    link_.ShowContextMenu(this, event->globalPos());
+}

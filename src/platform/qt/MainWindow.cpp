@@ -1,0 +1,150 @@
+#include "platform/qt/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "framework/Application.h"
+#include "framework/Frame.h"
+#include "platform/qt/ActivationGuard.h"
+#include "platform/qt/CommandRouter.h"
+#include "platform/qt/FrameSubWindow.h"
+#include "platform/qt/MainToolBar.h"
+#include "platform/qt/MdiArrangement.h"
+#include "platform/qt/MenuRenderer.h"
+#include "platform/qt/PlacementMapping.h"
+
+namespace {
+
+constexpr int kDefaultWidth = 635;
+constexpr int kDefaultHeight = 220;
+
+}  // namespace
+
+MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGuard& guard)
+    : router_(router), menus_(menus), guard_(guard), area_(new QMdiArea(this)),
+      toolbar_(new MainToolBar(router, this))
+{
+    setWindowTitle(QStringLiteral("Morvix Music Reference"));
+    setCentralWidget(area_);
+    addToolBar(Qt::TopToolBarArea, toolbar_);
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
+    connect(toolbar_, &MainToolBar::HistoryChosen, this, &MainWindow::OnHistoryChosen);
+    resize(kDefaultWidth, kDefaultHeight);
+}
+
+void MainWindow::Show(int showCmd)
+{
+    switch (showCmd) {
+    case SW_HIDE: hide(); break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE: showMinimized(); break;
+    case SW_SHOWMAXIMIZED: showMaximized(); break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE: showNormal(); break;
+    default: show(); break;
+    }
+}
+
+void MainWindow::SetCaption(const std::string& caption)
+{
+    setWindowTitle(QString::fromStdString(caption));
+}
+
+void MainWindow::SetMenu(MenuPtr menu)
+{
+    menus_.FillBar(*menuBar(), menu);
+}
+
+WindowPlacement MainWindow::GetPlacement() const
+{
+    WindowPlacement placement;
+    placement.normal = FromQRect(normalGeometry().isValid() ? normalGeometry() : geometry());
+    placement.showCmd = ShowCmdOf(windowState());
+    return placement;
+}
+
+// A placement saved on a larger or missing screen keeps its size but not
+// a position from which the window could not be reached.
+void MainWindow::SetPlacement(const WindowPlacement& placement)
+{
+    QRect geometry = SaneGeometry(placement.normal);
+    bool onScreen = false;
+    for (QScreen* screen : QGuiApplication::screens())
+        onScreen = onScreen || screen->availableGeometry().intersects(geometry);
+    if (onScreen)
+        setGeometry(geometry);
+    else
+        resize(geometry.size());
+    if (isVisible())
+        Show(static_cast<int>(placement.showCmd));
+}
+
+bool MainWindow::IsMaximized() const
+{
+    return isMaximized();
+}
+
+void MainWindow::SetHistory(const std::vector<std::string>& items, int selection)
+{
+    toolbar_->SetHistory(items, selection);
+}
+
+void MainWindow::SetStatusText(const std::string& text)
+{
+    statusBar()->showMessage(QString::fromStdString(text));
+}
+
+void MainWindow::Cascade()
+{
+    area_->cascadeSubWindows();
+}
+
+void MainWindow::Tile(bool horizontal)
+{
+    TileSubWindows(*area_, horizontal);
+}
+
+void MainWindow::ArrangeIcons()
+{
+    ArrangeMinimizedSubWindows(*area_);
+}
+
+void MainWindow::Quit(int exitCode)
+{
+    if (hooks_.quitting)
+        hooks_.quitting(exitCode);
+    QCoreApplication::exit(exitCode);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!hooks_.close) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    router_.PostCall([close = hooks_.close](CApplication&) { close(); });
+}
+
+void MainWindow::OnSubWindowActivated(QMdiSubWindow* window)
+{
+    auto* sub = qobject_cast<FrameSubWindow*>(window);
+    if (guard_.Held() || !sub || !sub->Frame() || !router_.App())
+        return;
+    ActivationGuard::Scope scope(guard_);
+    router_.App()->FrameActivated(sub->Frame());
+}
+
+void MainWindow::OnHistoryChosen(int index)
+{
+    if (hooks_.historyChosen)
+        router_.PostCall([chosen = hooks_.historyChosen, index](CApplication&) { chosen(index); });
+}

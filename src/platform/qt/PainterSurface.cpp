@@ -1,0 +1,91 @@
+#include "platform/qt/PainterSurface.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
+#include "platform/qt/Colors.h"
+#include "platform/qt/Cp437.h"
+#include "platform/qt/FontConversion.h"
+#include "platform/qt/ImageStore.h"
+
+QRect ToQRect(const Rect& rect)
+{
+    return QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+PainterSurface::PainterSurface(QPainter& painter, ImageStore& images, const QRect& clip)
+    : painter_(painter), images_(images), clip_(clip)
+{
+}
+
+const QFont& PainterSurface::FontFor(const LogFont& font)
+{
+    if (!lastLogFont_ || !(*lastLogFont_ == font)) {
+        lastLogFont_ = font;
+        lastFont_ = ToQFont(font);
+    }
+    return lastFont_;
+}
+
+void PainterSurface::FillRect(const Rect& rect, Color color)
+{
+    painter_.fillRect(ToQRect(rect), ToQColor(color));
+}
+
+// Fixed-pitch text goes cell by cell at whole-pixel steps, the width the
+// fonts port reports, so that grids line up with images placed by column.
+void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont& font, Color fore,
+                          Color back, bool opaque)
+{
+    const QFont& qfont = FontFor(font);
+    QFontMetrics metrics(qfont);
+    QString text = Cp437ToQString(bytes);
+    bool fixed = QFontInfo(qfont).fixedPitch();
+    int cell = metrics.horizontalAdvance(QLatin1Char('M'));
+    int width = fixed ? cell * static_cast<int>(text.size()) : metrics.horizontalAdvance(text);
+    if (opaque)
+        painter_.fillRect(QRect(x, y, width, metrics.height()), ToQColor(back));
+    painter_.setFont(qfont);
+    painter_.setPen(ToQColor(fore));
+    int baseline = y + metrics.ascent();
+    if (!fixed) {
+        painter_.drawText(x, baseline, text);
+        return;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] != QLatin1Char(' '))
+            painter_.drawText(x + cell * static_cast<int>(i), baseline, QString(text[i]));
+}
+
+// Black shapes on white, ANDed onto the picture: multiplying does that for
+// black and white and keeps colours sensible in between.
+void PainterSurface::Image(int x, int y, int resourceId)
+{
+    const QImage& image = images_.Get(resourceId);
+    if (image.isNull())
+        return;
+    painter_.save();
+    painter_.setCompositionMode(QPainter::CompositionMode_Multiply);
+    painter_.drawImage(x, y, image);
+    painter_.restore();
+}
+
+void PainterSurface::Line(int x1, int y1, int x2, int y2, Color color)
+{
+    painter_.setPen(QPen(ToQColor(color), 0));
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void PainterSurface::InvertRect(const Rect& rect)
+{
+    painter_.save();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_.fillRect(ToQRect(rect), Qt::white);
+    painter_.restore();
+}
+
+Rect PainterSurface::ClipBox() const
+{
+    return Rect{clip_.left(), clip_.top(), clip_.left() + clip_.width(), clip_.top() + clip_.height()};
+}

@@ -1,0 +1,33 @@
+#include "platform/qt/PlacementMapping.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kMinSide = 40;
+constexpr int kMaxSide = 16000;
+
+}  // namespace
+
+Rect FromQRect(const QRect& rect)
+{
+    return Rect{rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+QRect SaneGeometry(const Rect& rect)
+{
+    long long width = static_cast<long long>(rect.right) - rect.left;
+    long long height = static_cast<long long>(rect.bottom) - rect.top;
+    return QRect(std::clamp(rect.left, -kMaxSide, kMaxSide), std::clamp(rect.top, -kMaxSide, kMaxSide),
+                 static_cast<int>(std::clamp<long long>(width, kMinSide, kMaxSide)),
+                 static_cast<int>(std::clamp<long long>(height, kMinSide, kMaxSide)));
+}
+
+unsigned ShowCmdOf(Qt::WindowStates states)
+{
+    if (states & Qt::WindowMinimized)
+        return SW_SHOWMINIMIZED;
+    if (states & Qt::WindowMaximized)
+        return SW_SHOWMAXIMIZED;
+    return SW_SHOWNORMAL;
+}

@@ -1,0 +1,188 @@
+#include "platform/qt/QtFrameWindow.h"
+
+#include <QLayout>
+#include <QMdiArea>
+
+#include "framework/Frame.h"
+#include "platform/qt/ActivationGuard.h"
+#include "platform/qt/DrawingCanvas.h"
+#include "platform/qt/FrameSubWindow.h"
+#include "platform/qt/PlacementMapping.h"
+#include "platform/qt/TextEditor.h"
+
+QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext context)
+    : context_(context), sub_(new FrameSubWindow(&frame, context.router))
+{
+    ViewLink link(frame.View(), context.menus);
+    if (kind == ViewKind::Text) {
+        text_ = new TextEditor(link);
+        sub_->setWidget(text_);
+    } else {
+        canvas_ = new DrawingCanvas(link, context.images);
+        sub_->setWidget(canvas_);
+    }
+    ActivationGuard::Scope scope(context_.guard);
+    context_.area.addSubWindow(sub_);
+    sub_->hide();
+}
+
+QtFrameWindow::~QtFrameWindow()
+{
+    Destroy();
+}
+
+QAbstractScrollArea* QtFrameWindow::Content() const
+{
+    if (text_)
+        return text_;
+    return canvas_;
+}
+
+void QtFrameWindow::Show(int showCmd)
+{
+    if (!sub_)
+        return;
+    ActivationGuard::Scope scope(context_.guard);
+    if (showCmd == SW_SHOW && sub_->isHidden()) {
+        showCmd = pendingShowCmd_;
+        pendingShowCmd_ = SW_SHOW;
+    }
+    ApplyState(showCmd);
+}
+
+void QtFrameWindow::ApplyState(int showCmd)
+{
+    switch (showCmd) {
+    case SW_HIDE: sub_->hide(); break;
+    case SW_SHOWMINIMIZED:
+    case SW_MINIMIZE: sub_->showMinimized(); break;
+    case SW_SHOWMAXIMIZED: sub_->showMaximized(); break;
+    case SW_SHOWNORMAL:
+    case SW_RESTORE: sub_->showNormal(); break;
+    default: sub_->show(); break;
+    }
+}
+
+void QtFrameWindow::Activate()
+{
+    if (!sub_ || sub_->isHidden())
+        return;
+    ActivationGuard::Scope scope(context_.guard);
+    context_.area.setActiveSubWindow(sub_);
+    if (QWidget* content = Content())
+        content->setFocus();
+}
+
+// The window may be the one whose event is being handled, so it is only
+// cut loose and hidden now, and deleted from the event loop.
+void QtFrameWindow::Destroy()
+{
+    if (!sub_)
+        return;
+    ActivationGuard::Scope scope(context_.guard);
+    sub_->Detach();
+    if (text_)
+        text_->Link().Detach();
+    if (canvas_)
+        canvas_->Link().Detach();
+    sub_->hide();
+    sub_->deleteLater();
+    sub_.clear();
+}
+
+void QtFrameWindow::SetCaption(const std::string& caption)
+{
+    if (sub_)
+        sub_->setWindowTitle(QString::fromStdString(caption));
+}
+
+WindowPlacement QtFrameWindow::GetPlacement() const
+{
+    WindowPlacement placement;
+    if (!sub_)
+        return placement;
+    placement.normal = FromQRect(sub_->NormalGeometry());
+    placement.showCmd = ShowCmdOf(sub_->windowState());
+    return placement;
+}
+
+void QtFrameWindow::SetPlacement(const WindowPlacement& placement)
+{
+    if (!sub_)
+        return;
+    ActivationGuard::Scope scope(context_.guard);
+    if (sub_->isHidden()) {
+        sub_->SetNormalGeometry(SaneGeometry(placement.normal));
+        pendingShowCmd_ = static_cast<int>(placement.showCmd);
+        return;
+    }
+    sub_->showNormal();
+    sub_->SetNormalGeometry(SaneGeometry(placement.normal));
+    ApplyState(static_cast<int>(placement.showCmd));
+}
+
+bool QtFrameWindow::IsVisible() const
+{
+    return sub_ && !sub_->isHidden();
+}
+
+ITextControl* QtFrameWindow::TextControl()
+{
+    return text_.data();
+}
+
+void QtFrameWindow::SetScrollSizes(Size total, Size line)
+{
+    if (canvas_)
+        canvas_->SetScrollSizes(total, line);
+}
+
+void QtFrameWindow::ScrollTo(int x, int y)
+{
+    if (canvas_)
+        canvas_->ScrollTo(x, y);
+}
+
+void QtFrameWindow::GetScrollPosition(int& x, int& y) const
+{
+    x = y = 0;
+    if (canvas_)
+        canvas_->GetScrollPosition(x, y);
+}
+
+Size QtFrameWindow::ClientSize() const
+{
+    QAbstractScrollArea* content = Content();
+    if (!content)
+        return {};
+    QSize size = content->viewport()->size();
+    return Size{size.width(), size.height()};
+}
+
+void QtFrameWindow::ShowScrollBars(bool vertical, bool horizontal)
+{
+    if (text_)
+        text_->ShowScrollBars(vertical, horizontal);
+    if (canvas_)
+        canvas_->ShowScrollBars(vertical, horizontal);
+}
+
+void QtFrameWindow::Invalidate()
+{
+    if (QAbstractScrollArea* content = Content())
+        content->viewport()->update();
+}
+
+// The frame's decoration is whatever the window is larger than its view's
+// visible area; layouts must be current for that difference to be right.
+void QtFrameWindow::FitClient(Size client)
+{
+    QAbstractScrollArea* content = Content();
+    if (!sub_ || !content)
+        return;
+    sub_->ensurePolished();
+    if (QLayout* layout = sub_->layout())
+        layout->activate();
+    QSize extra = sub_->size() - content->viewport()->size();
+    sub_->resize(QSize(client.cx, client.cy) + extra);
+}

@@ -1,0 +1,164 @@
+#include "platform/qt/TextEditor.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <algorithm>
+
+#include "framework/CommandIds.h"
+#include "platform/qt/FontConversion.h"
+#include "platform/qt/TextEncoding.h"
+
+TextEditor::TextEditor(ViewLink link, QWidget* parent) : QPlainTextEdit(parent), link_(link)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+}
+
+std::string TextEditor::GetText() const
+{
+    QString text = toPlainText();
+    if (crlf_)
+        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+void TextEditor::SetText(const std::string& text)
+{
+    crlf_ = text.find("\r\n") != std::string::npos;
+    setPlainText(DecodeText(text));
+    document()->setModified(false);
+}
+
+void TextEditor::GetSelection(int& start, int& end) const
+{
+    QTextCursor cursor = textCursor();
+    QString text = toPlainText();
+    start = Utf8OffsetOf(text, cursor.selectionStart(), crlf_);
+    end = Utf8OffsetOf(text, cursor.selectionEnd(), crlf_);
+}
+
+// Like the classic edit control: a negative start removes the selection, a
+// negative end reaches the end of the text, and the view does not scroll.
+void TextEditor::SetSelection(int start, int end)
+{
+    QString text = toPlainText();
+    int length = static_cast<int>(text.size());
+    QTextCursor cursor = textCursor();
+    if (start < 0) {
+        cursor.clearSelection();
+    } else {
+        int anchor = std::min(PositionOfUtf8Offset(text, start, crlf_), length);
+        int position = end < 0 ? length : std::min(PositionOfUtf8Offset(text, end, crlf_), length);
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    }
+    int vertical = verticalScrollBar()->value();
+    int horizontal = horizontalScrollBar()->value();
+    setTextCursor(cursor);
+    verticalScrollBar()->setValue(vertical);
+    horizontalScrollBar()->setValue(horizontal);
+}
+
+int TextEditor::FirstVisibleLine() const
+{
+    return pendingLine_ ? *pendingLine_ : verticalScrollBar()->value();
+}
+
+void TextEditor::ScrollLines(int lines)
+{
+    ScrollToLine(FirstVisibleLine() + lines);
+}
+
+// Until the editor is shown its scroll range is not known; the line is
+// applied once it is.
+void TextEditor::ScrollToLine(int line)
+{
+    line = std::clamp(line, 0, std::max(0, blockCount() - 1));
+    if (!isVisible()) {
+        pendingLine_ = line;
+        return;
+    }
+    pendingLine_.reset();
+    verticalScrollBar()->setValue(line);
+}
+
+void TextEditor::SetReadOnly(bool readOnly)
+{
+    setReadOnly(readOnly);
+}
+
+bool TextEditor::IsReadOnly() const
+{
+    return isReadOnly();
+}
+
+void TextEditor::SetFont(const LogFont& font)
+{
+    setFont(ToQFont(font));
+}
+
+void TextEditor::ShowScrollBars(bool vertical, bool horizontal)
+{
+    setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
+
+bool TextEditor::IsModified() const
+{
+    return document()->isModified();
+}
+
+void TextEditor::SetModified(bool modified)
+{
+    document()->setModified(modified);
+}
+
+void TextEditor::EditCommand(int id)
+{
+    switch (id) {
+    case ID_EDIT_UNDO: undo(); break;
+    case ID_EDIT_CUT: cut(); break;
+    case ID_EDIT_COPY: copy(); break;
+    case ID_EDIT_PASTE: paste(); break;
+    case ID_EDIT_CLEAR: textCursor().removeSelectedText(); break;
+    case ID_EDIT_SELECT_ALL: selectAll(); break;
+    default: break;
+    }
+}
+
+void TextEditor::keyPressEvent(QKeyEvent* event)
+{
+    link_.KeyPressed(*event);
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextEditor::keyReleaseEvent(QKeyEvent* event)
+{
+    link_.KeyReleased(*event);
+    QPlainTextEdit::keyReleaseEvent(event);
+}
+
+void TextEditor::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QPlainTextEdit::mouseDoubleClickEvent(event);
+    link_.DoubleClicked();
+}
+
+void TextEditor::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!link_.ShowContextMenu(this, event->globalPos()))
+        QPlainTextEdit::contextMenuEvent(event);
+}
+
+void TextEditor::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    link_.Resized(viewport()->width(), viewport()->height());
+}
+
+void TextEditor::showEvent(QShowEvent* event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (pendingLine_)
+        ScrollToLine(*pendingLine_);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The editing control of a text view.
+#include <QPlainTextEdit>
+
+#include <optional>
+
+#include "framework/TextControl.h"
+#include "platform/qt/ViewLink.h"
+
+class TextEditor : public QPlainTextEdit, public ITextControl {
+    Q_OBJECT
+public:
+    TextEditor(ViewLink link, QWidget* parent = nullptr);
+    ViewLink& Link() { return link_; }
+
+    std::string GetText() const override;
+    void SetText(const std::string& text) override;
+    void GetSelection(int& start, int& end) const override;
+    void SetSelection(int start, int end) override;
+    int FirstVisibleLine() const override;
+    void ScrollLines(int lines) override;
+    void SetReadOnly(bool readOnly) override;
+    bool IsReadOnly() const override;
+    void SetFont(const LogFont& font) override;
+    void ShowScrollBars(bool vertical, bool horizontal) override;
+    bool IsModified() const override;
+    void SetModified(bool modified) override;
+    void EditCommand(int id) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void ScrollToLine(int line);
+
+    ViewLink link_;
+    bool crlf_ = false;               // the core's text breaks lines with CR LF
+    std::optional<int> pendingLine_;  // first line asked for before the layout existed
+};
