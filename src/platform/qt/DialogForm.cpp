@@ -1,0 +1,192 @@
+#include "platform/qt/DialogForm.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+#include "framework/Prompts.h"
+
+namespace {
+
+constexpr int kResetButton = 1014;
+
+using Kind = DialogControl::Kind;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QStringList Choices(const DialogControl& control)
+{
+    QStringList choices;
+    for (const std::string& choice : control.choices)
+        choices.append(Text(choice));
+    return choices;
+}
+
+bool TakesRowLabel(Kind kind)
+{
+    return kind == Kind::Edit || kind == Kind::DropList || kind == Kind::List || kind == Kind::Slider;
+}
+
+}  // namespace
+
+DialogForm::DialogForm(DialogData& data, QWidget* parent) : QDialog(parent), data_(data)
+{
+    setWindowTitle(Text(data.caption));
+    auto* form = new QFormLayout(this);
+    for (const DialogControl& control : data_.controls)
+        AddControl(*form, control);
+    AddButtons(*form);
+}
+
+void DialogForm::AddControl(QFormLayout& form, const DialogControl& control)
+{
+    QWidget* widget = MakeWidget(control);
+    widgets_.push_back(widget);
+    if (TakesRowLabel(control.kind) && !control.label.empty())
+        form.addRow(Text(control.label), widget);
+    else
+        form.addRow(widget);
+}
+
+QWidget* DialogForm::MakeWidget(const DialogControl& control)
+{
+    switch (control.kind) {
+    case Kind::Label:
+        return new QLabel(Text(control.label));
+    case Kind::Edit:
+        return new QLineEdit(Text(control.text));
+    case Kind::DropList: {
+        auto* box = new QComboBox;
+        box->addItems(Choices(control));
+        box->setCurrentIndex(control.value);
+        return box;
+    }
+    case Kind::List: {
+        auto* list = new QListWidget;
+        list->addItems(Choices(control));
+        list->setCurrentRow(control.value);
+        return list;
+    }
+    case Kind::Check: {
+        auto* check = new QCheckBox(Text(control.label));
+        check->setChecked(control.value != 0);
+        return check;
+    }
+    case Kind::Radio: {
+        auto* radio = new QRadioButton(Text(control.label));
+        QButtonGroup*& group = radioGroups_[control.group];
+        if (!group)
+            group = new QButtonGroup(this);
+        group->addButton(radio);
+        radio->setChecked(control.value != 0);
+        return radio;
+    }
+    case Kind::Slider:
+        return MakeSlider(control);
+    case Kind::Button: {
+        // A button inside the form closes it, like the extra buttons do.
+        auto* button = new QPushButton(Text(control.label));
+        int id = control.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { Finish(id); });
+        return button;
+    }
+    }
+    return new QWidget;
+}
+
+QWidget* DialogForm::MakeSlider(const DialogControl& control)
+{
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setObjectName(QStringLiteral("slider"));
+    slider->setRange(control.minimum, control.maximum);
+    slider->setValue(control.value);
+    auto* value = new QLabel(QString::number(slider->value()));
+    connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    row->addWidget(slider);
+    row->addWidget(value);
+    return box;
+}
+
+void DialogForm::AddButtons(QFormLayout& form)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Finish(IDOK); });
+    connect(buttons, &QDialogButtonBox::rejected, this, [this] { Finish(IDCANCEL); });
+    for (int id : data_.extraButtons) {
+        if (HasButtonControl(id))
+            continue;  // already shown among the controls
+        QString label = id == kResetButton ? QStringLiteral("&Reset") : QStringLiteral("Button %1").arg(id);
+        QPushButton* button = buttons->addButton(label, QDialogButtonBox::ActionRole);
+        connect(button, &QPushButton::clicked, this, [this, id] { Finish(id); });
+    }
+    form.addRow(buttons);
+}
+
+void DialogForm::Finish(int result)
+{
+    done(result);
+}
+
+// Escape and the close box end a dialog with 0, which is Cancel.
+int DialogForm::Run()
+{
+    int result = exec();
+    if (result == QDialog::Rejected)
+        result = IDCANCEL;
+    if (result != IDCANCEL)
+        WriteBack();
+    return result;
+}
+
+bool DialogForm::HasButtonControl(int id) const
+{
+    for (const DialogControl& control : data_.controls)
+        if (control.kind == Kind::Button && control.id == id)
+            return true;
+    return false;
+}
+
+QWidget* DialogForm::ControlWidget(int id) const
+{
+    for (size_t i = 0; i < widgets_.size(); ++i)
+        if (data_.controls[i].id == id)
+            return widgets_[i];
+    return nullptr;
+}
+
+void DialogForm::WriteBack()
+{
+    for (size_t i = 0; i < widgets_.size(); ++i)
+        Store(data_.controls[i], widgets_[i]);
+}
+
+void DialogForm::Store(DialogControl& control, QWidget* widget) const
+{
+    switch (control.kind) {
+    case Kind::Edit: control.text = static_cast<QLineEdit*>(widget)->text().toStdString(); break;
+    case Kind::DropList: control.value = static_cast<QComboBox*>(widget)->currentIndex(); break;
+    case Kind::List: control.value = static_cast<QListWidget*>(widget)->currentRow(); break;
+    case Kind::Check:
+    case Kind::Radio: control.value = static_cast<QAbstractButton*>(widget)->isChecked() ? 1 : 0; break;
+    case Kind::Slider:
+        control.value = widget->findChild<QSlider*>(QStringLiteral("slider"))->value();
+        break;
+    case Kind::Label:
+    case Kind::Button: break;
+    }
+}

@@ -1,0 +1,104 @@
+#include "platform/qt/QtPrompts.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QMessageBox>
+
+#include "platform/qt/Colors.h"
+#include "platform/qt/DialogForm.h"
+#include "platform/qt/FileFilters.h"
+#include "platform/qt/FontConversion.h"
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Warning: return QMessageBox::Warning;
+    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::Error: return QMessageBox::Critical;
+    case MessageIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQtButtons(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case MessageButtons::Ok: break;
+    }
+    return QMessageBox::Ok;
+}
+
+int FromQtButton(int button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return IDOK;
+    case QMessageBox::Yes: return IDYES;
+    case QMessageBox::No: return IDNO;
+    default: return IDCANCEL;
+    }
+}
+
+}  // namespace
+
+int QtPrompts::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
+                          MessageButtons buttons)
+{
+    QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
+                    ToQtButtons(buttons), parent_);
+    int result = FromQtButton(box.exec());
+    // A box with only OK answers OK however it was closed.
+    return buttons == MessageButtons::Ok ? IDOK : result;
+}
+
+int QtPrompts::RunDialog(DialogData& dialog)
+{
+    DialogForm form(dialog, parent_);
+    return form.Run();
+}
+
+std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& request)
+{
+    QString caption = QString::fromStdString(request.caption);
+    if (caption.isEmpty())
+        caption = request.open ? QStringLiteral("Open") : QStringLiteral("Save As");
+    QFileDialog dialog(parent_, caption);
+    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(request.open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    QStringList filters = ToQtFilters(request.filters);
+    if (!filters.isEmpty())
+        dialog.setNameFilters(filters);
+    if (!request.initialPath.empty()) {
+        QFileInfo initial(QString::fromStdString(request.initialPath));
+        dialog.setDirectory(initial.isDir() ? initial.filePath() : initial.path());
+        if (!initial.isDir())
+            dialog.selectFile(initial.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+bool QtPrompts::ChooseFont(LogFont& font)
+{
+    bool ok = false;
+    QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), parent_);
+    if (ok)
+        font = ToLogFont(chosen);
+    return ok;
+}
+
+std::optional<unsigned> QtPrompts::ChooseColor(unsigned initial)
+{
+    QColor color = QColorDialog::getColor(ToQColor(initial), parent_);
+    if (!color.isValid())
+        return std::nullopt;
+    return FromQColor(color);
+}
