@@ -1,0 +1,44 @@
+#include "platform/qt/QtPorts.h"
+
+#include <QDir>
+
+#include "app/MainFrame.h"
+#include "app/ReferenceApp.h"
+
+namespace {
+
+QStringList ImageFolders(const std::string& homeDir)
+{
+    QDir home(QString::fromStdString(homeDir));
+    return {home.filePath(QStringLiteral("images")), home.filePath(QStringLiteral("res/images"))};
+}
+
+}  // namespace
+
+QtPorts::QtPorts(const std::string& homeDir)
+    : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget())
+{
+    ports_.settings = &settings_;
+    ports_.windows = &windows_;
+    ports_.prompts = &prompts_;
+    ports_.fonts = &fonts_;
+    ports_.clipboard = &clipboard_;
+    ports_.launcher = &launcher_;
+    ports_.clock = &clock_;
+    ports_.midiOut = &midiOut_;
+    ports_.media = &media_;
+}
+
+void QtPorts::Attach(CReferenceApp& app)
+{
+    MainWindowHooks hooks;
+    hooks.close = [&app] { app.MainFrame().OnClose(); };
+    hooks.historyChosen = [&app](int index) { app.MainFrame().OnHistorySelChange(index); };
+    hooks.quitting = [this](int) { clock_.Stop(); };
+    windows_.Attach(app, std::move(hooks));
+}
+
+void QtPorts::Detach()
+{
+    windows_.Detach();
+}

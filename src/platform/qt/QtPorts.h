@@ -1,0 +1,43 @@
+#pragma once
+// The desktop's ports, built together and handed to the application.
+#include <string>
+
+#include "framework/Ports.h"
+#include "platform/qt/DesktopServices.h"
+#include "platform/qt/ImageStore.h"
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPrompts.h"
+#include "platform/qt/QtSettings.h"
+#include "platform/qt/QtWindowSystem.h"
+#include "platform/qt/SilentSound.h"
+
+class CReferenceApp;
+
+class QtPorts {
+public:
+    explicit QtPorts(const std::string& homeDir);
+    QtPorts(const QtPorts&) = delete;
+    QtPorts& operator=(const QtPorts&) = delete;
+
+    Ports& Get() { return ports_; }
+    QtWindowSystem& Windows() { return windows_; }
+
+    // Connects the main window's close box and History box to the
+    // application; Detach before the application goes.
+    void Attach(CReferenceApp& app);
+    void Detach();
+
+private:
+    ImageStore images_;
+    QtSettings settings_;
+    QtFonts fonts_;
+    QtWindowSystem windows_;
+    QtPrompts prompts_;
+    QtClipboard clipboard_;
+    QtLauncher launcher_;
+    QtClock clock_;
+    SilentMidiOut midiOut_;
+    SilentMediaPlayerFactory media_;
+    Ports ports_;
+};
