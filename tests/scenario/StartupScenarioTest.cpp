@@ -1,0 +1,59 @@
+#include "ScriptFixture.h"
+
+using StartupScenarioTest = ScriptFixture;
+
+TEST_F(StartupScenarioTest, NewOpensATextWindowAfterTheStartingModel)
+{
+    ScriptResult result = Run("start\nprint windows\ncmd 57600   # File New\nprint windows\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "1 2000 Model\n"
+                          "0 2001 Morvix1\n1 2000 Model\n");
+}
+
+TEST_F(StartupScenarioTest, TextUpTo64000BytesOpensAndLargerFilesAsk)
+{
+    WriteFile("fits.txt", std::string(64000, 'a'));
+    WriteFile("large.txt", std::string(64001, 'a'));
+    ScriptResult result = Run("start\nopen fits.txt\nanswer cancel\nopen \"large.txt\"\nprint windows\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::string message = "message: The file " + (dir / "large.txt").string() + " is too large for this editor.\\n\\n";
+    EXPECT_EQ(result.out.rfind(message, 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("\n0 2001 fits.txt\n1 2000 Model\n"), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("large.txt\n"), std::string::npos) << result.out;
+}
+
+TEST_F(StartupScenarioTest, ActivateBringsAWindowToTheFrontAndCloseClosesIt)
+{
+    ScriptResult result = Run("start\ncmd 57600\nactivate Model\nprint windows\nclose\nprint windows\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "1 2000 Model\n0 2001 Morvix1\n"
+                          "0 2001 Morvix1\n");
+}
+
+TEST_F(StartupScenarioTest, CopiedTextReachesTheClipboardWithUnixLineEnds)
+{
+    WriteFile("notes.txt", "first\r\nsecond");
+    ScriptResult result = Run("start\nopen notes.txt\ncmd 57642  # select all\ncmd 57634  # copy\nprint clipboard\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "first\nsecond\n");
+}
+
+TEST_F(StartupScenarioTest, ModalsWithoutAnswersAndDisabledCommandsAreReported)
+{
+    ScriptResult result = Run("start\ncmd 57664\nanswer ok\ncmd 57664\ncmd 1\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "unanswered: About Morvix Music Reference\ndisabled: 1\n");
+}
+
+TEST_F(StartupScenarioTest, AStartAfterExitIsANewProcessWithTheSameProfile)
+{
+    std::string profile = (dir / "profile.ini").string();
+    ::setenv("MORVIX_PROFILE", profile.c_str(), 1);
+    ScriptResult result = Run("start\ncmd 57600\nexit\nstart\nprint windows\nexit\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.substr(0, 13), "1 2000 Model\n") << result.out;
+    std::ifstream in(profile);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("[Settings]\nWindowPos="), std::string::npos) << text.str();
+}
