@@ -1,0 +1,110 @@
+// Fonts as the instruments use them: the line-drawing faces are monospaced
+// with whole-pixel cells, and their box-drawing glyphs join cell to cell.
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/qt/FontConversion.h"
+#include "platform/qt/ImageStore.h"
+#include "platform/qt/PainterSurface.h"
+#include "platform/qt/QtFonts.h"
+
+namespace {
+
+LogFont LineDraw(const char* face, int height = -16)
+{
+    LogFont font;
+    font.height = height;
+    font.faceName = face;
+    return font;
+}
+
+// Paints the bytes on white and returns the picture.
+QImage Paint(const std::vector<std::string>& lines, const LogFont& font, int lineHeight)
+{
+    QImage image(200, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ImageStore images{{}};
+    PainterSurface surface(painter, images, image.rect());
+    for (size_t i = 0; i < lines.size(); ++i)
+        surface.Text(4, 4 + static_cast<int>(i) * lineHeight, lines[i], font, 0, MakeColor(255, 255, 255), false);
+    return image;
+}
+
+bool Dark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 160;
+}
+
+}  // namespace
+
+TEST(QtFonts, LineDrawFacesAreSymbolSetMonospacedAndHeavyIsBold)
+{
+    QtFonts fonts;
+    FontMetrics light = fonts.Measure(LineDraw(kLineDrawLight));
+    FontMetrics heavy = fonts.Measure(LineDraw(kLineDrawHeavy));
+    EXPECT_EQ(light.charSet, 2);
+    EXPECT_EQ(heavy.charSet, 2);
+    EXPECT_GE(light.height, 16);
+    EXPECT_GT(light.maxCharWidth, 4);
+    EXPECT_GT(light.descent, 0);
+    QFont qfont = ToQFont(LineDraw(kLineDrawLight));
+    EXPECT_TRUE(QFontInfo(qfont).fixedPitch());
+    EXPECT_EQ(QFontInfo(qfont).family(), QString::fromLatin1(kLineDrawFamily));
+    EXPECT_EQ(ToQFont(LineDraw(kLineDrawHeavy)).weight(), QFont::Bold);
+}
+
+TEST(QtFonts, CharacterSetFollowsTheBoxDrawingGlyphs)
+{
+    QtFonts fonts;
+    EXPECT_EQ(fonts.Measure(fonts.FixedOemFont()).charSet, 255);
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Mono")))
+        GTEST_SKIP() << "no font without box-drawing glyphs installed";
+    EXPECT_EQ(fonts.Measure(LineDraw("Noto Mono")).charSet, 0);
+}
+
+TEST(QtFonts, LogicalFontsConvertBothWays)
+{
+    LogFont font = LineDraw("DejaVu Sans", -20);
+    font.weight = 700;
+    font.italic = 1;
+    LogFont back = ToLogFont(ToQFont(font));
+    EXPECT_EQ(back.height, -20);
+    EXPECT_EQ(back.weight, 700);
+    EXPECT_EQ(back.italic, 1);
+    EXPECT_EQ(back.faceName, "DejaVu Sans");
+}
+
+TEST(QtFonts, HorizontalLinesJoinAcrossCells)
+{
+    QtFonts fonts;
+    LogFont font = LineDraw(kLineDrawLight);
+    FontMetrics metrics = fonts.Measure(font);
+    QImage image = Paint({"\xC4\xC4\xC4\xC4\xC4\xC4"}, font, metrics.height);
+    int row = -1;  // the line's row, found in the middle of the first cell
+    for (int y = 4; y < 4 + metrics.height && row < 0; ++y)
+        if (Dark(image, 4 + metrics.maxCharWidth / 2, y))
+            row = y;
+    ASSERT_GE(row, 0);
+    for (int x = 4 + 1; x < 4 + 6 * metrics.maxCharWidth - 1; ++x)
+        EXPECT_TRUE(Dark(image, x, row)) << "gap at x = " << x;
+}
+
+TEST(QtFonts, VerticalLinesJoinAcrossLines)
+{
+    QtFonts fonts;
+    LogFont font = LineDraw(kLineDrawLight);
+    FontMetrics metrics = fonts.Measure(font);
+    QImage image = Paint({"\xB3", "\xB3", "\xB3"}, font, metrics.height);
+    int column = -1;
+    for (int x = 4; x < 4 + metrics.maxCharWidth && column < 0; ++x)
+        if (Dark(image, x, 4 + metrics.height / 2))
+            column = x;
+    ASSERT_GE(column, 0);
+    for (int y = 4 + 1; y < 4 + 3 * metrics.height - 1; ++y)
+        EXPECT_TRUE(Dark(image, column, y)) << "gap at y = " << y;
+}
