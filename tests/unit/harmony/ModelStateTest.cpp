@@ -1,0 +1,182 @@
+#include "HarmonyFixture.h"
+
+using ModelState = HarmonyFixture;
+
+TEST_F(ModelState, DefaultsAreCMajorWithoutChord)
+{
+    EXPECT_EQ(model.keyName, "C");
+    EXPECT_EQ(model.scaleIndex, 0);
+    EXPECT_EQ(model.scaleName, "major");
+    EXPECT_EQ(model.chordName, "");
+    EXPECT_EQ(model.notation, 'e');
+    EXPECT_EQ(model.chordset, 'c');
+    EXPECT_EQ(model.noteCount, 7);
+}
+
+TEST_F(ModelState, SelectKeyTakesTheSpellingOfTheName)
+{
+    ASSERT_TRUE(model.SelectKey("Db"));
+    EXPECT_EQ(model.accidentals, 1);
+    EXPECT_EQ(model.tonic, 1);
+    ASSERT_TRUE(model.SelectKey("C#"));
+    EXPECT_EQ(model.accidentals, 0);
+    EXPECT_EQ(model.keyName, "C#");
+    EXPECT_FALSE(model.SelectKey("H"));
+    EXPECT_EQ(model.keyName, "C#");
+    model.AdoptKeyOrC("H");
+    EXPECT_EQ(model.keyName, "C");
+    EXPECT_EQ(model.tonic, 0);
+}
+
+TEST_F(ModelState, SelectScaleCopiesStepsAndOutOfRangeFallsBackToRecordZero)
+{
+    model.SelectScale(Scale("major pentatonic"));
+    EXPECT_EQ(model.noteCount, 5);
+    EXPECT_EQ(model.steps[5], 0);
+    model.SelectScale(-1);
+    EXPECT_EQ(model.scaleIndex, 0);
+    EXPECT_EQ(model.scaleName, "major");
+    model.SelectScale(500);
+    EXPECT_EQ(model.scaleIndex, 0);
+}
+
+TEST_F(ModelState, ChordNameCarriesTheShortNameExceptForIntervals)
+{
+    model.SelectChord(Chord("triad", "I"));
+    EXPECT_EQ(model.chordName, "1-3-5 I");
+    model.SelectChord(Chord("interval", "m3"));
+    EXPECT_EQ(model.chordName, "1,3 min");
+    model.SelectChord(0);
+    EXPECT_EQ(model.chordName, "");
+    EXPECT_EQ(model.chordIndex, 0);
+    model.SelectChord(127);  // past the terminator: nothing to show
+    EXPECT_EQ(model.chordName, "");
+}
+
+TEST_F(ModelState, PresetChordChoosesItsOwnScale)
+{
+    model.SelectChord(Chord("preset", "V7"));
+    EXPECT_EQ(model.scaleName, "harmonic minor");
+    EXPECT_EQ(model.scaleIndex, Scale("harmonic minor"));
+    EXPECT_EQ(model.chordName, "5-7-9-11 (; harmonic minor) V7");
+    model.SelectKey("A");
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[11].Text(), "G#");
+    EXPECT_EQ(model.labels[7].Text(), "E");
+}
+
+TEST_F(ModelState, PresetNamingAnUnknownScaleKeepsTheCurrentOne)
+{
+    CChordCatalog custom;
+    custom.ReadText(" none .\n group preset\n odd 1-3 (; no such scale)\n bare 1-3;\n @\n");
+    CModelState state(speller, scales, custom);
+    state.SetDefaults();
+    state.SelectScale(Scale("dorian mode"));
+    state.SelectChord(2);
+    EXPECT_EQ(state.scaleName, "dorian mode");
+    state.SelectChord(3);
+    EXPECT_EQ(state.scaleName, "dorian mode");
+    EXPECT_EQ(state.chordName, "1-3; bare");
+}
+
+TEST_F(ModelState, KeySignatureFollowsTheTableOnlyDuringPlayback)
+{
+    EXPECT_FALSE(model.ApplyKeySignature(6, false));
+    EXPECT_EQ(model.keyName, "C");
+    model.liveFlag = 1;
+    model.chordName = "1-3-5 I";
+    ASSERT_TRUE(model.ApplyKeySignature(6, false));
+    EXPECT_EQ(model.keyName, "F#");
+    EXPECT_EQ(model.variant, 1);
+    EXPECT_EQ(model.chordName, "");
+    ASSERT_TRUE(model.ApplyKeySignature(256 - 3, true));
+    EXPECT_EQ(model.keyName, "C");
+    EXPECT_EQ(model.accidentals, 1);
+    EXPECT_EQ(model.scaleIndex, 2);
+    EXPECT_EQ(model.scaleName, "natural minor");
+    ASSERT_TRUE(model.ApplyKeySignature(-7, false));
+    EXPECT_EQ(model.keyName, "Cb");
+    EXPECT_EQ(model.tonic, 11);
+    ASSERT_TRUE(model.ApplyKeySignature(9, false));
+    EXPECT_EQ(model.keyName, "Cb");
+    EXPECT_EQ(model.scaleName, "major");
+}
+
+TEST_F(ModelState, ReportWithoutChordHasNoBaseOrSpan)
+{
+    model.Recompute({});
+    EXPECT_EQ(model.patternText, "C, , D, , E, F, , G, , A, , B, C");
+    EXPECT_EQ(model.intervalText, "2 2 1 2 2 2 1 ");
+    EXPECT_EQ(model.reportText,
+              "Tonic:   C\r\nScale:   major\r\nChord:   \r\nPattern:  C, , D, , E, F, , G, , A, , B, C"
+              "\r\nIntervals:  2 2 1 2 2 2 1 \r\n\r\nInstruments:\r\n");
+}
+
+TEST_F(ModelState, ReportListsInstrumentsInOrder)
+{
+    model.Recompute({"Piano", "Guitar"});
+    EXPECT_TRUE(model.reportText.ends_with("Instruments:\r\n  Piano\r\n  Guitar\r\n"));
+}
+
+TEST_F(ModelState, ChordInsideTheOctaveAddsBaseButNoSpan)
+{
+    model.SelectChord(Chord("triad", "I"));
+    model.Recompute({});
+    EXPECT_EQ(model.patternText, "C, , , , E, , , G, , , , , , \r\nBase:  C, , D, , E, F, , G, , A, , B, C");
+}
+
+TEST_F(ModelState, ChordAboveTheOctaveAddsASpanOfTwentyFivePlaces)
+{
+    model.SelectChord(Chord("extended", "9th"));
+    model.Recompute({});
+    std::string span = "\r\nSpan:  C, , , , E, , , G, , , , B, , , 9, , , , , , , , , , , ";
+    EXPECT_TRUE(model.patternText.ends_with(span)) << model.patternText;
+}
+
+TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
+{
+    model.SelectKey("Eb");
+    model.SelectScale(Scale("harmonic minor"));
+    model.SelectChord(Chord("seventh", "7"));
+    model.notation = 'r';
+    std::string text = "_Generic x _Model r Eb harmonic minor $ 1,3 maj,  5 per, 7 min 7 $ 4";
+    EXPECT_EQ(model.FormatModelState(4), "_Model r Eb harmonic minor $ 1,3 maj, 5 per, 7 min 7 $ 4");
+
+    CModelState copy(speller, scales, chords);
+    int history = 0;
+    ASSERT_TRUE(copy.ParseModelState(text, history));
+    EXPECT_EQ(copy.notation, 'r');
+    EXPECT_EQ(copy.keyName, "Eb");
+    EXPECT_EQ(copy.accidentals, 1);
+    EXPECT_EQ(copy.scaleName, "harmonic minor");
+    EXPECT_EQ(copy.scaleIndex, Scale("harmonic minor"));
+    EXPECT_EQ(copy.chordName, "1,3 maj, 5 per, 7 min 7");
+    EXPECT_EQ(history, 4);
+}
+
+TEST_F(ModelState, StateStringWithoutChordOrWithUnknownNames)
+{
+    int history = 0;
+    ASSERT_TRUE(model.ParseModelState(model.FormatModelState(-1), history));
+    EXPECT_EQ(model.chordName, "");
+    EXPECT_EQ(history, -1);
+
+    ASSERT_TRUE(model.ParseModelState("_Model n Q no such scale $ none $ 2", history));
+    EXPECT_EQ(model.keyName, "C");
+    EXPECT_EQ(model.scaleIndex, -1);
+    EXPECT_EQ(model.notation, 'n');
+}
+
+TEST_F(ModelState, DamagedStateStringsFailOrStopAtTheEnd)
+{
+    int history = 7;
+    EXPECT_FALSE(model.ParseModelState("_Generic only", history));
+    EXPECT_FALSE(model.ParseModelState("_Models e C major $ none $ 0", history));
+    EXPECT_FALSE(model.ParseModelState("_Model", history));
+    EXPECT_EQ(history, 7);
+    ASSERT_TRUE(model.ParseModelState("_Model e C major and more", history));
+    EXPECT_EQ(model.scaleName, "major and more");
+    EXPECT_EQ(model.chordName, "");
+    ASSERT_TRUE(model.ParseModelState("_Model e C $ $ $", history));
+    EXPECT_EQ(model.scaleName, "");
+}
