@@ -27,6 +27,22 @@ QIcon GlyphIcon(QChar glyph)
     return QIcon(pixmap);
 }
 
+// A clipboard: a board with a clip on its top edge.
+QIcon PasteIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(Qt::black);
+    painter.setBrush(QColor(222, 184, 135));
+    painter.drawRect(2, 2, 11, 13);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 5, 7, 8);
+    painter.setBrush(Qt::gray);
+    painter.drawRect(5, 0, 5, 3);
+    return QIcon(pixmap);
+}
+
 QIcon Themed(const char* name, QIcon fallback)
 {
     return QIcon::fromTheme(QString::fromLatin1(name), fallback);
@@ -47,7 +63,7 @@ QIcon ToolbarIcon(int commandId, const QStyle& style)
     case ID_EDIT_UNDO: return Themed("edit-undo", GlyphIcon(QChar(0x21B6)));
     case ID_EDIT_CUT: return Themed("edit-cut", GlyphIcon(QChar(0x2702)));
     case ID_EDIT_COPY: return Themed("edit-copy", GlyphIcon(QChar(0x2750)));
-    case ID_EDIT_PASTE: return Themed("edit-paste", GlyphIcon(QChar(0x2398)));
+    case ID_EDIT_PASTE: return Themed("edit-paste", PasteIcon());
     case ID_APP_ABOUT: return Themed("help-about", style.standardIcon(QStyle::SP_MessageBoxQuestion));
     default: return {};
     }

@@ -1,0 +1,80 @@
+// Painting primitives: images ANDed onto what is there, inverted
+// rectangles, colours with red in the lowest byte.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "platform/qt/ImageStore.h"
+#include "platform/qt/PainterSurface.h"
+
+namespace {
+
+constexpr Color kRed = MakeColor(255, 0, 0);
+
+// A 10 x 10 white image with a black 5 x 5 square in its top-left corner.
+void WriteImage(const QString& folder, int id)
+{
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(0, 0, 5, 5, Qt::black);
+    image.save(folder + QStringLiteral("/%1.png").arg(id));
+}
+
+class PainterSurfaceTest : public ::testing::Test {
+protected:
+    PainterSurfaceTest() : images({dir.path()}), picture(40, 40, QImage::Format_RGB32)
+    {
+        WriteImage(dir.path(), 7);
+        picture.fill(Qt::white);
+    }
+
+    template <class Draw>
+    void Paint(Draw draw)
+    {
+        QPainter painter(&picture);
+        PainterSurface surface(painter, images, picture.rect());
+        draw(surface);
+    }
+
+    QTemporaryDir dir;
+    ImageStore images;
+    QImage picture;
+};
+
+}  // namespace
+
+TEST_F(PainterSurfaceTest, ImagesKeepTheBackgroundWhereTheyAreWhite)
+{
+    Paint([](PainterSurface& s) {
+        s.FillRect(Rect{0, 0, 40, 40}, kRed);
+        s.Image(10, 10, 7);
+        s.Image(0, 0, 99);  // no such image: nothing is drawn
+    });
+    EXPECT_EQ(picture.pixelColor(12, 12), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(17, 17), QColor(Qt::red));
+    EXPECT_EQ(picture.pixelColor(2, 2), QColor(Qt::red));
+}
+
+TEST_F(PainterSurfaceTest, InvertRectFlipsOnlyItsRectangle)
+{
+    Paint([](PainterSurface& s) {
+        s.FillRect(Rect{0, 0, 20, 40}, MakeColor(0, 0, 255));
+        s.InvertRect(Rect{10, 10, 30, 30});
+    });
+    EXPECT_EQ(picture.pixelColor(12, 12), QColor(255, 255, 0));
+    EXPECT_EQ(picture.pixelColor(25, 25), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(5, 5), QColor(Qt::blue));
+    EXPECT_EQ(picture.pixelColor(35, 35), QColor(Qt::white));
+}
+
+TEST_F(PainterSurfaceTest, OpaqueTextFillsItsCellsWithTheBackColour)
+{
+    LogFont font;
+    font.height = -14;
+    font.faceName = "Morvix LineDraw Light";
+    Paint([&font](PainterSurface& s) { s.Text(0, 0, "   ", font, 0, kRed, true); });
+    EXPECT_EQ(picture.pixelColor(1, 1), QColor(Qt::red));
+    EXPECT_EQ(picture.pixelColor(39, 39), QColor(Qt::white));
+}
