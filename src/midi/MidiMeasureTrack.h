@@ -15,7 +15,7 @@ struct TimeSignatureMark {
 
 // Bar lines beyond this many are not marked; a few bytes of file can
 // otherwise ask for billions of them.
-inline constexpr std::size_t kMaxMeasureBars = 50000;
+inline constexpr std::size_t kMaxMeasureBars = 20000;
 
 struct MeasureTrack {
     MidiEventList events;

@@ -77,6 +77,24 @@ TEST(MidiLoader, GivesRecordsAbsoluteTimes)
     EXPECT_EQ(events[2].time, 490u);
 }
 
+TEST(MidiLoader, MergesTracksAndBarsIntoOnePlayList)
+{
+    // Division 96 in 3/4: bars every 288 ticks, markers 5 ticks early.
+    const MidiFile file = Load(Smf(1, 96, {
+        TrackBody().Meta(0, 0x58, {3, 2, 24, 8}).Meta(0, 0x51, {0x0F, 0x42, 0x40}).Text(283, "b2").End(),
+        TrackBody().Event(0, {0x90, 60, 100}).Event(283, {0x80, 60, 0}).Event(0, {0x90, 62, 100}).End(),
+    }));
+    std::vector<std::pair<int, std::uint64_t>> order;
+    for (const MidiEvent& event : file.events)
+        order.emplace_back(event.kind, event.time);
+    EXPECT_EQ(order, (std::vector<std::pair<int, std::uint64_t>>{
+                         {1, 0}, {0x58, 0}, {0x51, 0}, {0x90, 0}, {1, 0},
+                         {0x01, 283}, {0x80, 283}, {0x90, 283}, {6, 283}}));
+    EXPECT_EQ(file.events[3].duration, 283u);
+    // One second per quarter from the start: 283 ticks are 2947 ms.
+    EXPECT_EQ(file.notices.back().text, " Merged 9 events, counted as 2947 ms running time, or 00:00:02 ");
+}
+
 TEST(MidiLoader, SummarisesProgramChangesOfEveryTrack)
 {
     const MidiFile file = Load(Smf(1, 96, {TrackBody().Event(0, {0xC0, 1}).End(),
@@ -183,7 +201,7 @@ TEST(MidiLoader, WarnsWhenBarsRunOut)
     const MidiFile file = Load(Smf(0, 1, {TrackBody().Event(0x0FFFFFFF, {0x90, 60, 1}).End()}));
     EXPECT_EQ(file.measureTrack.size(), 1 + kMaxMeasureBars);
     EXPECT_EQ(Warnings(file),
-              std::vector<std::string>{"Too many measures: bar markers end after 50000 bars."});
+              std::vector<std::string>{"Too many measures: bar markers end after 20000 bars."});
 }
 
 }  // namespace
