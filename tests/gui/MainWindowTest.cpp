@@ -5,6 +5,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 
 #include <vector>
 
@@ -22,6 +25,7 @@ protected:
         MainWindowHooks hooks;
         hooks.close = [this] { ++closeRequests; };
         hooks.historyChosen = [this](int index) { chosen.push_back(index); };
+        hooks.fileDropped = [this](const std::string& path) { dropped.push_back(path); };
         windows.Attach(app, hooks);
     }
     ~MainWindowTest() override { windows.Detach(); }
@@ -34,6 +38,7 @@ protected:
     CApplication app{ports};
     int closeRequests = 0;
     std::vector<int> chosen;
+    std::vector<std::string> dropped;
 };
 
 }  // namespace
@@ -87,4 +92,25 @@ TEST_F(MainWindowTest, APlacementOffEveryScreenKeepsOnlyItsSize)
     EXPECT_LT(normal.left, 9000);
     EXPECT_EQ(normal.right - normal.left, 600);
     EXPECT_EQ(normal.bottom - normal.top, 400);
+}
+
+TEST_F(MainWindowTest, DroppedFilesGoToTheCoreOneByOne)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a song.mid")), QUrl(QStringLiteral("https://example.org/x")),
+                  QUrl::fromLocalFile(QStringLiteral("/tmp/notes.txt"))});
+    Main().show();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Main(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&Main(), &drop);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dropped, (std::vector<std::string>{"/tmp/a song.mid", "/tmp/notes.txt"}));
+}
+
+TEST_F(MainWindowTest, QuitBeforeTheEventLoopRunsEndsItWhenItStarts)
+{
+    Main().Quit(3);
+    EXPECT_EQ(QCoreApplication::exec(), 3);
 }

@@ -2,11 +2,16 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QScreen>
+#include <QMimeData>
 #include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 
 #include "framework/Application.h"
 #include "framework/Frame.h"
@@ -38,6 +43,7 @@ MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGua
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
     connect(toolbar_, &MainToolBar::HistoryChosen, this, &MainWindow::OnHistoryChosen);
     resize(kDefaultWidth, kDefaultHeight);
+    setAcceptDrops(true);
 }
 
 void MainWindow::Show(int showCmd)
@@ -121,7 +127,11 @@ void MainWindow::Quit(int exitCode)
 {
     if (hooks_.quitting)
         hooks_.quitting(exitCode);
-    QCoreApplication::exit(exitCode);
+    // Asked before the event loop runs, the request waits for it to start.
+    if (QThread::currentThread()->loopLevel() == 0)
+        QTimer::singleShot(0, qApp, [exitCode] { QCoreApplication::exit(exitCode); });
+    else
+        QCoreApplication::exit(exitCode);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -132,6 +142,23 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     router_.PostCall([close = hooks_.close](CApplication&) { close(); });
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (hooks_.fileDropped && event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    if (!hooks_.fileDropped)
+        return;
+    for (const QUrl& url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            router_.PostCall([dropped = hooks_.fileDropped, path = url.toLocalFile().toStdString()](
+                                 CApplication&) { dropped(path); });
+    event->acceptProposedAction();
 }
 
 void MainWindow::OnSubWindowActivated(QMdiSubWindow* window)

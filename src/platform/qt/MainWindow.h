@@ -19,6 +19,7 @@ struct MainWindowHooks {
     std::function<void()> close;               // the close box
     std::function<void(int)> historyChosen;    // a History box entry picked by the user
     std::function<void(int)> quitting;         // the event loop is about to end
+    std::function<void(const std::string&)> fileDropped;
 };
 
 class MainWindow : public QMainWindow, public IMainWindow {
@@ -45,6 +46,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void OnSubWindowActivated(QMdiSubWindow* window);

@@ -35,6 +35,7 @@ void QtPorts::Attach(CReferenceApp& app)
     hooks.close = [&app] { app.MainFrame().OnClose(); };
     hooks.historyChosen = [&app](int index) { app.MainFrame().OnHistorySelChange(index); };
     hooks.quitting = [this](int) { clock_.Stop(); };
+    hooks.fileDropped = [&app](const std::string& path) { app.OpenFileByType(path); };
     windows_.Attach(app, std::move(hooks));
 }
 
