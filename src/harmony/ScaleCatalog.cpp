@@ -26,7 +26,7 @@ void CScaleCatalog::Read(std::istream& in)
     records_.fill(ScaleRecord{});
     freeIndex_ = 0;
     CatalogLineReader reader(in);
-    while (!ReadNode(reader, 0)) {
+    while (!ReadNode(reader, 0, -1)) {
     }
     topCount_ = 0;
     for (const auto& record : records_)
@@ -37,11 +37,12 @@ void CScaleCatalog::Read(std::istream& in)
 // Reads one node and, for a group, its children. True when the catalogue
 // ends: at its terminator line, at the end of the input (taken as an implied
 // terminator) or when the table is full.
-bool CScaleCatalog::ReadNode(CatalogLineReader& reader, int depth)
+bool CScaleCatalog::ReadNode(CatalogLineReader& reader, int depth, int parent)
 {
     if (!Valid(freeIndex_))
         return true;
-    ScaleRecord& record = records_[static_cast<std::size_t>(freeIndex_++)];
+    int index = freeIndex_++;
+    ScaleRecord& record = records_[static_cast<std::size_t>(index)];
     record = ScaleRecord{};
     std::string line;
     if (!reader.ReadDataLine(line)) {
@@ -53,10 +54,11 @@ bool CScaleCatalog::ReadNode(CatalogLineReader& reader, int depth)
     if (record.name.starts_with('@'))
         return true;
     record.depth = depth;
+    record.parent = parent;
     record.childCount = ReadInt(line, cursor);
     if (record.childCount >= 2) {
         for (int i = 0; i < record.childCount; ++i)
-            if (ReadNode(reader, depth + 1))
+            if (ReadNode(reader, depth + 1, index))
                 return true;
         return false;
     }
@@ -139,14 +141,11 @@ int CScaleCatalog::GetChildCount(int index) const
     return Record(index).childCount;
 }
 
+// Kept while reading: in pre-order it is the nearest preceding record of a
+// smaller depth, found without a search.
 int CScaleCatalog::GetParent(int index) const
 {
-    if (!Valid(index) || records_[index].depth <= 0)
-        return -1;
-    for (int i = index - 1; i >= 0; --i)
-        if (records_[i].depth <= records_[index].depth - 1)
-            return i;
-    return -1;
+    return Valid(index) ? records_[index].parent : -1;
 }
 
 int CScaleCatalog::NextSibling(int index) const

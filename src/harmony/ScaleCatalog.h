@@ -15,6 +15,7 @@ struct ScaleRecord {
     std::string name;        // one word, at most kNameLimit characters
     int childCount = 0;      // 1 for a scale, 2 or more for a group
     int depth = -1;          // 0 at the top level; -1 when not read
+    int parent = -1;         // the enclosing group, -1 at the top level
     std::array<int, 13> steps{};  // semitone steps, closed by the first value <= 0
 };
 
@@ -48,7 +49,7 @@ public:
     const ScaleRecord& Record(int index) const;
 
 private:
-    bool ReadNode(CatalogLineReader& reader, int depth);
+    bool ReadNode(CatalogLineReader& reader, int depth, int parent);
     MenuPtr BuildMenu(int first, int count) const;
     bool Valid(int index) const { return index >= 0 && index < kCapacity; }
 
