@@ -7,6 +7,8 @@ const std::vector<Subcommand>& Subcommands()
     static const std::vector<Subcommand> subcommands = {
         {"run", "SCRIPT", "drive the whole application from a script of user actions", RunScriptSubcommand,
          ScriptLanguageHelp},
+        {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,
+         ExamineHelp},
     };
     return subcommands;
 }

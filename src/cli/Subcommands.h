@@ -22,3 +22,5 @@ const Subcommand* FindSubcommand(const std::string& name);
 
 int RunScriptSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ScriptLanguageHelp(std::ostream& out);
+int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+void ExamineHelp(std::ostream& out);

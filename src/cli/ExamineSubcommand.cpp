@@ -1,0 +1,43 @@
+#include <ostream>
+#include <sstream>
+
+#include "cli/Subcommands.h"
+#include "midi/MidiExamine.h"
+#include "midi/MidiListing.h"
+#include "midi/MidiPlayer.h"
+
+// Loads a MIDI file as the MIDI window does and prints its message boxes, then
+// the listing, or with --play-list the merged play list.
+int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
+{
+    const bool playList = args.size() == 2 && args[0] == "--play-list";
+    if (args.size() != 1 && !playList) {
+        err << "usage: morvix-cli examine [--play-list] FILE\n";
+        return 2;
+    }
+    const std::string& path = args.back();
+    const MidiPlayer player;
+    const MidiExamination examination = ExamineMidiFile(path, player);
+    if (!examination.readable) {
+        err << "morvix-cli: cannot read " << path << "\n";
+        return 2;
+    }
+    std::ostringstream text;
+    for (const MidiNotice& notice : examination.file.notices)
+        text << "message: " << notice.text << "\n";
+    if (playList)
+        WritePlayList(text, examination.file.events);
+    else
+        WriteMidiListing(text, examination.file, path);
+    out << text.view();
+    return 0;
+}
+
+void ExamineHelp(std::ostream& out)
+{
+    out << "Prints each message box loading shows as \"message: TEXT\", then the listing of the\n"
+           "MIDI window: the path, the header line, one line per track and every track's records.\n"
+           "With --play-list it prints the merged play list instead, one record per line:\n"
+           "absolute ticks, delta, kind (hex), channel, data bytes (hex, - for none), duration.\n"
+           "Exit status 0 when the file was read (even with warnings), 2 when it cannot be read.\n";
+}
