@@ -11,7 +11,8 @@ CApplication::CApplication(Ports& ports) : ports(ports) {}
 
 CApplication::~CApplication()
 {
-    CollectGarbage();
+    deadFrames_.clear();
+    deadDocuments_.clear();
     // Frames refer to documents and windows; drop them before the templates.
     ownedFrames_.clear();
     templates_.clear();
@@ -56,6 +57,7 @@ std::vector<CCommandTarget*> CApplication::Route() const
 bool CApplication::RouteCommand(int id)
 {
     bool handled = false;
+    ++routeDepth_;
     for (CCommandTarget* target : Route()) {
         CommandState state;
         if (!target->OnUpdateCommand(id, state))
@@ -64,7 +66,8 @@ bool CApplication::RouteCommand(int id)
             handled = target->OnCommand(id);
         break;
     }
-    CollectGarbage();
+    if (--routeDepth_ == 0)
+        CollectGarbage();
     return handled;
 }
 
@@ -103,6 +106,8 @@ void CApplication::DeleteLater(std::unique_ptr<CDocument> document)
 
 void CApplication::CollectGarbage()
 {
+    if (routeDepth_ > 0)
+        return;
     deadFrames_.clear();
     deadDocuments_.clear();
 }

@@ -47,7 +47,7 @@ public:
     int MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
     virtual std::string AppTitle() const { return "Application"; }
 
-    // Objects to destroy once the current command has returned.
+    // Objects to destroy once the outermost command has returned.
     void DeleteLater(std::unique_ptr<CDocument> document);
     void CollectGarbage();
 
@@ -60,6 +60,7 @@ private:
     std::vector<CCommandTarget*> Route() const;
 
     int nextSerial_ = 2000;
+    int routeDepth_ = 0;  // commands may nest while a pause handles messages
     std::vector<std::unique_ptr<CDocTemplate>> templates_;
     std::vector<std::unique_ptr<CFrame>> ownedFrames_;
     std::vector<CFrame*> frames_;
