@@ -7,6 +7,9 @@ const std::vector<PrintTopic>& PrintTopics()
     static const std::vector<PrintTopic> topics = {
         {"windows", "one line per document window, active first: kind, serial, title", PrintWindows},
         {"clipboard", "the clipboard's text", PrintClipboard},
+        {"report", "the active model's report", PrintReport},
+        {"history", "the History box entries, the selected one marked with *", PrintHistory},
+        {"listing", "the active MIDI window's listing", PrintListing},
     };
     return topics;
 }

@@ -24,3 +24,6 @@ std::string PrintTopicNames();
 // The topics of this folder.
 void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintClipboard(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintReport(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

@@ -22,5 +22,8 @@ const Subcommand* FindSubcommand(const std::string& name);
 
 int RunScriptSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ScriptLanguageHelp(std::ostream& out);
+int ReportSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+int ScalesSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+int ChordsSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ExamineHelp(std::ostream& out);

@@ -1,0 +1,17 @@
+#pragma once
+// The note table and the two catalogues as the program loads them from its
+// home directory, for the subcommands that need no application.
+#include <iosfwd>
+
+#include "harmony/ChordCatalog.h"
+#include "harmony/NoteSpeller.h"
+#include "harmony/ScaleCatalog.h"
+
+struct Catalogues {
+    CNoteSpeller speller;
+    CScaleCatalog scales;
+    CChordCatalog chords;
+
+    // False, after a message on err, when a catalogue file cannot be read.
+    bool Load(std::ostream& err);
+};

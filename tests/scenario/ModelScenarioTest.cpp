@@ -1,0 +1,71 @@
+#include "ScriptFixture.h"
+
+using ModelScenarioTest = ScriptFixture;
+
+TEST_F(ModelScenarioTest, ThreeKeysThenRestartKeepsHistoryAndModel)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 32774  # D\n"
+        "cmd 32778  # F\n"
+        "cmd 32786  # Bb\n"
+        "exit\n"
+        "start\n"
+        "print history\n"
+        "print report\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("  C major\n  D major\n  F major\n* Bb major\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Tonic:   Bb\nScale:   major\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("Pattern:  Bb, , C, , D, Eb, , F, , G, , A, Bb\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ModelScenarioTest, PreviousThenAKeyJumpsToTheNewestAndAddsOne)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 32774\n"
+        "cmd 32778\n"
+        "cmd 32864  # previous model\n"
+        "print report\n"
+        "cmd 32781  # G\n"
+        "print history\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Tonic:   D\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  C major\n  D major\n  F major\n* G major\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ModelScenarioTest, NotationDialogAnsweredByControlIds)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "answer ok 1048=Enumerated\n"
+        "cmd 32859\n"
+        "print report\n"
+        "cmd 57603\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Pattern:  1, , 2, , 3, 4, , 5, , 6, , 7, C\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("message: Model profile saved.\n"), std::string::npos) << result.out;
+}
+
+TEST_F(ModelScenarioTest, ReportSubcommandAppliesKeyScaleChordAndNotation)
+{
+    std::ostringstream out, err;
+    int status = RunCli({"report", "--key", "A", "--scale", "harmonic minor"}, out, err);
+    ASSERT_EQ(status, 0) << err.str();
+    EXPECT_NE(out.str().find("Pattern:  A, , B, C, , D, , E, F, , , G#, A\n"), std::string::npos) << out.str();
+
+    std::ostringstream out2, err2;
+    EXPECT_EQ(RunCli({"report", "--scale", "no such scale"}, out2, err2), 2);
+    EXPECT_NE(err2.str().find("no scale"), std::string::npos);
+}
+
+TEST_F(ModelScenarioTest, CatalogueListingsNameEveryRecord)
+{
+    std::ostringstream scales, chords, err;
+    ASSERT_EQ(RunCli({"scales"}, scales, err), 0) << err.str();
+    ASSERT_EQ(RunCli({"chords"}, chords, err), 0) << err.str();
+    EXPECT_EQ(scales.str().rfind("0 0 1 major: 2 2 1 2 2 2 1\n", 0), 0u) << scales.str();
+    EXPECT_NE(scales.str().find("2 1 1 natural minor: 2 1 2 2 1 2 2\n"), std::string::npos);
+    EXPECT_NE(chords.str().find(" preset: "), std::string::npos);
+    EXPECT_NE(chords.str().find(" interval: "), std::string::npos);
+}
