@@ -18,6 +18,9 @@ CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
     On(ID_WINDOW_TILE_HORZ, [&window] { window.Tile(true); });
     On(ID_WINDOW_TILE_VERT, [&window] { window.Tile(false); });
     On(ID_WINDOW_ARRANGE, [&window] { window.ArrangeIcons(); });
+    for (int bar : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+        On(bar, [&window, bar] { window.ShowControlBar(bar, !window.IsControlBarVisible(bar)); },
+           [&window](int id, CommandState& state) { state.checked = window.IsControlBarVisible(id); });
     On(ID_PREVIOUS_MODEL, [this] { app_.History().Previous(); });
     On(ID_NEXT_MODEL, [this] { app_.History().Next(); });
     On(ID_NEXT_WINDOW, [this] { CycleWindows(1); });

@@ -51,6 +51,9 @@ public:
     // The tool bar's History box mirrors the core's history list.
     virtual void SetHistory(const std::vector<std::string>& items, int selection) = 0;
     virtual void SetStatusText(const std::string& text) = 0;
+    // The tool bar (59392) and the status bar (59393).
+    virtual void ShowControlBar(int barId, bool show) { (void)barId; (void)show; }
+    virtual bool IsControlBarVisible(int barId) const { (void)barId; return true; }
     virtual void Cascade() {}
     virtual void Tile(bool horizontal) { (void)horizontal; }
     virtual void ArrangeIcons() {}

@@ -1,6 +1,7 @@
 #pragma once
 // The main window as a plain object, including the request to end the
 // process that the script runner watches for.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ public:
     void SetHistory(const std::vector<std::string>& items, int selection) override;
     void SetStatusText(const std::string& text) override { status_ = text; }
     void Quit(int exitCode) override;
+    void ShowControlBar(int barId, bool show) override { hiddenBars_[barId] = !show; }
+    bool IsControlBarVisible(int barId) const override
+    {
+        auto it = hiddenBars_.find(barId);
+        return it == hiddenBars_.end() || !it->second;
+    }
 
     const std::string& Caption() const { return caption_; }
     MenuPtr Menu() const { return menu_; }
@@ -36,5 +43,6 @@ private:
     int historySelection_ = -1;
     std::string status_;
     bool quit_ = false;
+    std::map<int, bool> hiddenBars_;
     int exitCode_ = 0;
 };

@@ -18,6 +18,7 @@
 #include "platform/qt/ActivationGuard.h"
 #include "platform/qt/CommandRouter.h"
 #include "platform/qt/FrameSubWindow.h"
+#include "framework/CommandIds.h"
 #include "platform/qt/MainToolBar.h"
 #include "platform/qt/MdiArrangement.h"
 #include "platform/qt/MenuRenderer.h"
@@ -174,4 +175,21 @@ void MainWindow::OnHistoryChosen(int index)
 {
     if (hooks_.historyChosen)
         router_.PostCall([chosen = hooks_.historyChosen, index](CApplication&) { chosen(index); });
+}
+
+void MainWindow::ShowControlBar(int barId, bool show)
+{
+    if (barId == ID_VIEW_TOOLBAR)
+        toolbar_->setVisible(show);
+    else if (barId == ID_VIEW_STATUS_BAR)
+        statusBar()->setVisible(show);
+}
+
+bool MainWindow::IsControlBarVisible(int barId) const
+{
+    if (barId == ID_VIEW_TOOLBAR)
+        return !toolbar_->isHidden();
+    if (barId == ID_VIEW_STATUS_BAR)
+        return !statusBar()->isHidden();
+    return false;
 }

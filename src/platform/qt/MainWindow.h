@@ -39,6 +39,8 @@ public:
     bool IsMaximized() const override;
     void SetHistory(const std::vector<std::string>& items, int selection) override;
     void SetStatusText(const std::string& text) override;
+    void ShowControlBar(int barId, bool show) override;
+    bool IsControlBarVisible(int barId) const override;
     void Cascade() override;
     void Tile(bool horizontal) override;
     void ArrangeIcons() override;

@@ -54,3 +54,13 @@ TEST_F(MainFrameTest, KeepingUnsavedTextAtExitKeepsTheProgramRunning)
     app->RouteCommand(57665);
     EXPECT_TRUE(ports->Windows().MainWindow().QuitRequested());
 }
+
+TEST_F(MainFrameTest, ToolBarAndStatusBarToggleWithCheckMarks)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(app->QueryCommand(59392).checked);
+    app->RouteCommand(59392);
+    EXPECT_FALSE(app->QueryCommand(59392).checked);
+    EXPECT_FALSE(ports->Windows().MainWindow().IsControlBarVisible(59392));
+    EXPECT_TRUE(app->QueryCommand(59393).checked);
+}
