@@ -93,9 +93,10 @@ int LetterDistance(std::string_view from, std::string_view to)
     return distance < 0 ? distance + 7 : distance;
 }
 
-void ApplyNotation(char notation, const NoteRow& scaleNotes, int noteCount, const CNoteSpeller& speller,
-                   NoteRow& out)
+void ApplyNotation(char notation, const NoteRow& notes, int noteCount, const CNoteSpeller& speller, NoteRow& out)
 {
+    // A copy, so that relabelling a row in place still reads the names.
+    const NoteRow scaleNotes = notes;
     out = scaleNotes;
     switch (notation) {
     case Notation::kCondensed:

@@ -99,3 +99,12 @@ TEST_F(NotationMethods, VoicedIsFixedDoIncludingTheOctave)
     Show("Gb", "major");
     EXPECT_EQ(Label(model, 'v')[5], "Dob");
 }
+
+TEST_F(NotationMethods, RelabellingTheScaleRowInPlaceStillReadsTheNames)
+{
+    Show("D", "major");
+    NoteRow expected{};
+    ApplyNotation('v', model.scaleNotes, model.noteCount, speller, expected);
+    ApplyNotation('v', model.scaleNotes, model.noteCount, speller, model.scaleNotes);
+    EXPECT_EQ(model.scaleNotes, expected);
+}
