@@ -49,14 +49,14 @@ void WalkChords(const CChordCatalog& chords)
         chords.GetGroup(i);
 }
 
-// Shows every chord on the first scales, so odd catalogue text also reaches
-// the chord speller.
+// Shows the first chords on the first scales, so odd catalogue text also
+// reaches the chord speller (all 128 would only slow the search down).
 void ShowChords(const CScaleCatalog& scales, const CChordCatalog& chords)
 {
     CNoteSpeller speller;
     CModelState model(speller, scales, chords);
     model.SetDefaults();
-    for (int i = 0; i < chords.Count(); ++i) {
+    for (int i = 0; i < chords.Count() && i < 32; ++i) {
         model.SelectScale(i % 4);
         model.SelectChord(i);
         model.notation = "ecpnrhv"[i % 7];
