@@ -1,5 +1,4 @@
 #include <ostream>
-#include <sstream>
 
 #include "cli/Subcommands.h"
 #include "midi/MidiExamine.h"
@@ -22,14 +21,12 @@ int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostrea
         err << "morvix-cli: cannot read " << path << "\n";
         return 2;
     }
-    std::ostringstream text;
     for (const MidiNotice& notice : examination.file.notices)
-        text << "message: " << notice.text << "\n";
+        out << "message: " << notice.text << "\n";
     if (playList)
-        WritePlayList(text, examination.file.events);
+        WritePlayList(out, examination.file.events);
     else
-        WriteMidiListing(text, examination.file, path);
-    out << text.view();
+        WriteMidiListing(out, examination.file, path);
     return 0;
 }
 

@@ -60,8 +60,8 @@ private:
 std::optional<unsigned> ReadHeader(ChunkReader& reader, MidiFile& file)
 {
     const auto header = reader.Take(kHeaderSize);
-    std::copy(header.begin(), header.begin() + std::min<std::size_t>(4, header.size()),
-              file.headerTag.begin());
+    for (std::size_t i = 0; i < file.headerTag.size() && i < header.size(); ++i)
+        file.headerTag[i] = static_cast<char>(header[i]);
     if (header.size() < kHeaderSize || !HasTag(header, "MThd")) {
         Warn(file, "Bad MIDI header - aborting...");
         return std::nullopt;

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "midi/MidiBytes.h"
+
 namespace MidiKind {
 inline constexpr int NoteOff = 0x80;
 inline constexpr int NoteOn = 0x90;
@@ -36,7 +38,7 @@ inline constexpr int kMetaChannel = 15;
 struct MidiEvent {
     int kind = 0;     // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
     int channel = 0;  // 0..15
-    std::vector<std::uint8_t> data;
+    MidiBytes data;
     bool isMeasureBar = false;
     std::uint64_t delta = 0;     // ticks since the previous record of the same list
     std::uint64_t time = 0;      // absolute ticks

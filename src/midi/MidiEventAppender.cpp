@@ -2,7 +2,7 @@
 
 #include "midi/MidiDescriptions.h"
 
-MidiEvent& MidiEventAppender::Append(int kind, int channel, std::vector<std::uint8_t> data,
+MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
                                      std::uint64_t delta, std::string_view description)
 {
     cumulativeTicks_ += delta;

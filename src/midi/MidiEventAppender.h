@@ -3,7 +3,6 @@
 // delta to the running tick count, and its text starts with both numbers.
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "midi/MidiEvent.h"
 
@@ -11,7 +10,7 @@ class MidiEventAppender {
 public:
     explicit MidiEventAppender(MidiEventList& list) : list_(list) {}
 
-    MidiEvent& Append(int kind, int channel, std::vector<std::uint8_t> data, std::uint64_t delta,
+    MidiEvent& Append(int kind, int channel, MidiBytes data, std::uint64_t delta,
                       std::string_view description);
 
     std::uint64_t CumulativeTicks() const { return cumulativeTicks_; }

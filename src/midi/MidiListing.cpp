@@ -1,8 +1,39 @@
 #include "midi/MidiListing.h"
 
+#include <string_view>
+
 #include "midi/MidiText.h"
 
 namespace {
+
+// Collects lines and writes them in large pieces: listings of big files run
+// to hundreds of thousands of lines, and a stream write per line is slow.
+class ChunkedWriter {
+public:
+    explicit ChunkedWriter(std::ostream& out) : out_(out) { buffer_.reserve(kChunk + 256); }
+    ~ChunkedWriter() { Flush(); }
+
+    std::string& Buffer() { return buffer_; }
+
+    void Line(std::string_view line)
+    {
+        (buffer_ += line) += '\n';
+        if (buffer_.size() >= kChunk)
+            Flush();
+    }
+
+private:
+    static constexpr std::size_t kChunk = 64 * 1024;
+
+    void Flush()
+    {
+        out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
+        buffer_.clear();
+    }
+
+    std::ostream& out_;
+    std::string buffer_;
+};
 
 // Tags are shown as read; bytes that are not printable show as '.'.
 void AppendTag(std::string& out, const std::array<char, 4>& tag)
@@ -65,20 +96,27 @@ std::vector<std::string> MidiListing(const MidiFile& file, const std::string& pa
 
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
 {
+    ChunkedWriter writer(out);
     for (const std::string& line : MidiHeadLines(file, path))
-        out << line << '\n';
+        writer.Line(line);
     if (!file.parsed)
         return;
     for (const MidiTrack& track : file.tracks) {
         for (const MidiEvent& event : track.events)
-            out << event.text << '\n';
-        out << '\n';
+            writer.Line(event.text);
+        writer.Line({});
     }
 }
 
 std::string PlayListLine(const MidiEvent& event)
 {
     std::string line;
+    AppendPlayListLine(line, event);
+    return line;
+}
+
+void AppendPlayListLine(std::string& line, const MidiEvent& event)
+{
     AppendUnsigned(line, event.time);
     line.push_back(' ');
     AppendUnsigned(line, event.delta);
@@ -93,11 +131,13 @@ std::string PlayListLine(const MidiEvent& event)
         line.push_back('-');
     line.push_back(' ');
     AppendUnsigned(line, event.duration);
-    return line;
 }
 
 void WritePlayList(std::ostream& out, const MidiEventList& events)
 {
-    for (const MidiEvent& event : events)
-        out << PlayListLine(event) << '\n';
+    ChunkedWriter writer(out);
+    for (const MidiEvent& event : events) {
+        AppendPlayListLine(writer.Buffer(), event);
+        writer.Line({});
+    }
 }

@@ -17,4 +17,5 @@ void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string
 // One play list record per line: absolute ticks, delta, kind (hex), channel,
 // data bytes (hex, "-" for none) and duration, blank-separated.
 std::string PlayListLine(const MidiEvent& event);
+void AppendPlayListLine(std::string& line, const MidiEvent& event);
 void WritePlayList(std::ostream& out, const MidiEventList& events);

@@ -50,13 +50,16 @@ class Merger {
 public:
     explicit Merger(std::span<const MidiEventList* const> lists) : lists_(lists)
     {
-        for (std::size_t list = 0; list < lists_.size(); ++list)
+        for (std::size_t list = 0; list < lists_.size(); ++list) {
             Push(list, 0);
+            total_ += lists_[list]->size();
+        }
     }
 
     MidiEventList Run()
     {
         MidiEventList playList;
+        playList.reserve(total_ + 1);
         MidiEventAppender appender(playList);
         appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
         std::uint64_t now = 0;
@@ -89,6 +92,7 @@ private:
     }
 
     std::span<const MidiEventList* const> lists_;
+    std::size_t total_ = 0;
     std::priority_queue<Cursor, std::vector<Cursor>, std::greater<Cursor>> heap_;
     NoteDurations durations_;
 };

@@ -23,11 +23,11 @@ int DataByteCount(std::uint8_t status)
 }
 
 // The first `count` payload bytes, zero where the payload is shorter.
-std::vector<std::uint8_t> FirstBytes(const std::vector<std::uint8_t>& payload, std::size_t count)
+MidiBytes FirstBytes(const std::vector<std::uint8_t>& payload, std::size_t count)
 {
-    std::vector<std::uint8_t> bytes(count, 0);
-    std::copy_n(payload.begin(), std::min(count, payload.size()), bytes.begin());
-    return bytes;
+    std::uint8_t bytes[8] = {};
+    std::copy_n(payload.begin(), std::min(count, payload.size()), bytes);
+    return MidiBytes(std::span(bytes, count));
 }
 
 class TrackReader {
@@ -118,10 +118,7 @@ private:
         description_.clear();
         AppendChannelDescription(description_, kind, channel, first, second, player_.noteTable,
                                  player_.programNames);
-        std::vector<std::uint8_t> data{first};
-        if (count == 2)
-            data.push_back(second);
-        Add(kind, channel, std::move(data), TakeDelta());
+        Add(kind, channel, count == 2 ? MidiBytes{first, second} : MidiBytes{first}, TakeDelta());
         return true;
     }
 
@@ -135,7 +132,7 @@ private:
             Drop();
             return true;
         }
-        std::vector<std::uint8_t> data = MetaData(type);
+        MidiBytes data = MetaData(type);
         description_.clear();
         AppendMetaDescription(description_, type, data);
         std::uint64_t delta = TakeDelta();
@@ -145,12 +142,12 @@ private:
         return true;
     }
 
-    std::vector<std::uint8_t> MetaData(std::uint8_t type) const
+    MidiBytes MetaData(std::uint8_t type) const
     {
         switch (type) {
         case MidiKind::SequenceNumber: {
             // Stored low byte first; the file gives it high byte first.
-            const std::vector<std::uint8_t> number = FirstBytes(message_, 2);
+            const MidiBytes number = FirstBytes(message_, 2);
             return {number[1], number[0]};
         }
         case MidiKind::MetaChannel:
@@ -160,7 +157,7 @@ private:
         case MidiKind::SmpteOffset: return FirstBytes(message_, 5);
         case MidiKind::TimeSignature: return FirstBytes(message_, 4);
         case MidiKind::KeySignature: return FirstBytes(message_, 2);
-        default: return message_;
+        default: return MidiBytes(message_);
         }
     }
 
@@ -169,7 +166,7 @@ private:
         std::uint64_t length = 0;
         if (!ReadQuantity(length) || !ReadPayload(length))
             return false;
-        Add(MidiKind::SystemExclusive, kMetaChannel, message_, TakeDelta(), "Sysex");
+        Add(MidiKind::SystemExclusive, kMetaChannel, MidiBytes(message_), TakeDelta(), "Sysex");
         return true;
     }
 
@@ -193,12 +190,12 @@ private:
         return delta;
     }
 
-    void Add(int kind, int channel, std::vector<std::uint8_t> data, std::uint64_t delta)
+    void Add(int kind, int channel, MidiBytes data, std::uint64_t delta)
     {
         Add(kind, channel, std::move(data), delta, description_);
     }
 
-    void Add(int kind, int channel, std::vector<std::uint8_t> data, std::uint64_t delta,
+    void Add(int kind, int channel, MidiBytes data, std::uint64_t delta,
              std::string_view description)
     {
         appender_.Append(kind, channel, std::move(data), delta, description);
@@ -220,6 +217,8 @@ private:
 MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player)
 {
     MidiEventList events;
+    // Every event takes at least two bytes; capacity never touched costs nothing.
+    events.reserve(body.size() / 2 + 1);
     TrackReader(body, player, events).Run();
     return events;
 }

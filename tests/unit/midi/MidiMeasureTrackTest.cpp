@@ -18,13 +18,13 @@ TEST(MidiMeasureTrack, HeadAndMarkerRecords)
     ASSERT_EQ(track.events.size(), 2u);
     const MidiEvent& head = track.events[0];
     EXPECT_EQ(head.kind, 1);
-    EXPECT_EQ(head.data, (std::vector<std::uint8_t>{'T', 'i', 'm', 'e', 's'}));
+    EXPECT_EQ(head.data, (MidiBytes{'T', 'i', 'm', 'e', 's'}));
     EXPECT_EQ(head.text, "000000 00000 Meta Measure Track");
     const MidiEvent& bar = track.events[1];
     EXPECT_EQ(bar.kind, 6);
     EXPECT_EQ(bar.channel, 0);
     EXPECT_TRUE(bar.isMeasureBar);
-    EXPECT_EQ(bar.data, (std::vector<std::uint8_t>{'B', 'A', 'R'}));
+    EXPECT_EQ(bar.data, (MidiBytes{'B', 'A', 'R'}));
     EXPECT_EQ(bar.delta, 384u);
     EXPECT_EQ(bar.text.substr(13), "Measure Bar Marker");
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-MidiEvent Record(int kind, std::uint64_t time, std::vector<std::uint8_t> data = {}, int channel = 0)
+MidiEvent Record(int kind, std::uint64_t time, MidiBytes data = {}, int channel = 0)
 {
     MidiEvent event;
     event.kind = kind;
@@ -46,7 +46,7 @@ TEST(MidiMerge, StartsWithTheMergeStartRecord)
     const MidiEventList playList = Merge({});
     ASSERT_EQ(playList.size(), 1u);
     EXPECT_EQ(playList[0].kind, 1);
-    EXPECT_EQ(playList[0].data, (std::vector<std::uint8_t>{'M', 'e', 'r', 'g', 'e'}));
+    EXPECT_EQ(playList[0].data, (MidiBytes{'M', 'e', 'r', 'g', 'e'}));
     EXPECT_EQ(playList[0].text, "000000 00000 Meta Merge Start");
 }
 
@@ -85,7 +85,7 @@ TEST(MidiMerge, CopiesRecordsWholeButTheirText)
     const MidiEventList playList = Merge({{Record(MidiKind::Controller, 3, {7, 100}, 9)}, {bar}});
     ASSERT_EQ(playList.size(), 3u);
     EXPECT_EQ(playList[1].channel, 9);
-    EXPECT_EQ(playList[1].data, (std::vector<std::uint8_t>{7, 100}));
+    EXPECT_EQ(playList[1].data, (MidiBytes{7, 100}));
     EXPECT_TRUE(playList[2].isMeasureBar);
     EXPECT_EQ(playList[2].delta, 4u);
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-MidiEvent Delta(std::uint64_t delta, int kind = MidiKind::NoteOn, std::vector<std::uint8_t> data = {60, 1})
+MidiEvent Delta(std::uint64_t delta, int kind = MidiKind::NoteOn, MidiBytes data = {60, 1})
 {
     MidiEvent event;
     event.kind = kind;

@@ -49,8 +49,8 @@ TEST(MidiTrackReader, DescribesChannelMessages)
               }));
     EXPECT_EQ(events[0].kind, 0x90);
     EXPECT_EQ(events[0].channel, 0);
-    EXPECT_EQ(events[0].data, (Bytes{60, 100}));
-    EXPECT_EQ(events[4].data, (Bytes{0}));
+    EXPECT_EQ(events[0].data, (MidiBytes{60, 100}));
+    EXPECT_EQ(events[4].data, (MidiBytes{0}));
     EXPECT_EQ(events[7].channel, 15);
 }
 
@@ -83,11 +83,11 @@ TEST(MidiTrackReader, DescribesMetaEvents)
                                  "000000 00000 Meta Port",
                                  "000010 00010 Meta End of Track",
                              }));
-    EXPECT_EQ(events[0].data, (Bytes{0x02, 0x01})) << "sequence number is stored low byte first";
+    EXPECT_EQ(events[0].data, (MidiBytes{0x02, 0x01})) << "sequence number is stored low byte first";
     EXPECT_EQ(events[2].kind, 0x05);
-    EXPECT_EQ(events[3].data, (Bytes{0x07, 0xA1, 0x20}));
-    EXPECT_EQ(events[9].data, (Bytes{3}));
-    EXPECT_EQ(events[11].data, (Bytes{0}));
+    EXPECT_EQ(events[3].data, (MidiBytes{0x07, 0xA1, 0x20}));
+    EXPECT_EQ(events[9].data, (MidiBytes{3}));
+    EXPECT_EQ(events[11].data, (MidiBytes{0}));
     for (const MidiEvent& event : events)
         EXPECT_EQ(event.channel, 15);
 }
@@ -109,10 +109,10 @@ TEST(MidiTrackReader, FixedSizeMetasAreZeroFilledFromShortPayloads)
                                  .Meta(0, 0x59, {})
                                  .Meta(0, 0x00, {0x05}));
     ASSERT_EQ(events.size(), 4u);
-    EXPECT_EQ(events[0].data, (Bytes{0x07, 0, 0}));
+    EXPECT_EQ(events[0].data, (MidiBytes{0x07, 0, 0}));
     EXPECT_EQ(events[1].text, "000000 00000 Time Signature: n = 3, d = 0, c = 0, b = 0");
-    EXPECT_EQ(events[2].data, (Bytes{0, 0}));
-    EXPECT_EQ(events[3].data, (Bytes{0, 0x05}));
+    EXPECT_EQ(events[2].data, (MidiBytes{0, 0}));
+    EXPECT_EQ(events[3].data, (MidiBytes{0, 0x05}));
 }
 
 TEST(MidiTrackReader, TextStopsAtNulAndShowsControlBytesAsDots)
@@ -134,11 +134,11 @@ TEST(MidiTrackReader, RunningStatusRepeatsTheChannelMessage)
     ASSERT_EQ(events.size(), 5u);
     EXPECT_EQ(events[1].kind, 0x90);
     EXPECT_EQ(events[1].channel, 1);
-    EXPECT_EQ(events[1].data, (Bytes{62, 90}));
+    EXPECT_EQ(events[1].data, (MidiBytes{62, 90}));
     EXPECT_EQ(events[2].text,
               "000020 00010 NoteOn : channel  2, number  60, name  C, octave  5, velocity   0");
     EXPECT_EQ(events[4].kind, 0xC0);
-    EXPECT_EQ(events[4].data, (Bytes{6}));
+    EXPECT_EQ(events[4].data, (MidiBytes{6}));
     EXPECT_EQ(events[4].delta, 5u);
 }
 
@@ -174,7 +174,7 @@ TEST(MidiTrackReader, SystemExclusiveKeepsPayloadAndEscapesAreDropped)
     ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].kind, 0xF0);
     EXPECT_EQ(events[0].channel, 15);
-    EXPECT_EQ(events[0].data, (Bytes{0x7E, 0x7F, 0xF7}));
+    EXPECT_EQ(events[0].data, (MidiBytes{0x7E, 0x7F, 0xF7}));
     EXPECT_EQ(events[0].text, "000002 00002 Sysex");
     EXPECT_EQ(events[1].delta, 7u) << "the escape packet's delta is not lost";
 }
@@ -187,7 +187,7 @@ TEST(MidiTrackReader, DataBytesOf128OrMoreDropTheMessage)
                                  .Event(1, {0xC0, 0x81})
                                  .Event(1, {0x90, 61, 1}));
     ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].data, (Bytes{61, 1}));
+    EXPECT_EQ(events[0].data, (MidiBytes{61, 1}));
     EXPECT_EQ(events[0].delta, 4u);
 }
 
