@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/AppCommands.h"
+#include "app/CommandPrompts.h"
 #include "app/DocumentTemplates.h"
 #include "app/MainFrame.h"
 #include "app/MenuResources.h"
@@ -101,6 +102,11 @@ void CReferenceApp::PrepareMenus()
     Template(kMidiTemplate)->SetMenu(menus_[IDR_MIDI]);
     Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
+}
+
+std::string CReferenceApp::CommandPrompt(int id) const
+{
+    return CommandPromptText(id);
 }
 
 MenuPtr CReferenceApp::PreparedMenu(int resourceId) const

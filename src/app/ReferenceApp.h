@@ -41,6 +41,7 @@ public:
     int StartupExitCode() const { return startupExitCode_; }
 
     std::string AppTitle() const override { return "Morvix Music Reference"; }
+    std::string CommandPrompt(int id) const override;
     const std::string& HomeDir() const { return homeDir_; }
     std::string HomeFile(const std::string& name) const { return homeDir_ + "/" + name; }
     CMainFrame& MainFrame() { return *mainFrame_; }

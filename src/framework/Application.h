@@ -46,6 +46,8 @@ public:
 
     int MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
     virtual std::string AppTitle() const { return "Application"; }
+    // The status-bar prompt of a command, then a line feed and its tool tip.
+    virtual std::string CommandPrompt(int id) const { (void)id; return {}; }
 
     // Objects to destroy once the outermost command has returned.
     void DeleteLater(std::unique_ptr<CDocument> document);

@@ -22,3 +22,11 @@ CommandState CommandRouter::Query(int id) const
 {
     return app_ ? app_->QueryCommand(id) : CommandState{false, false};
 }
+
+QString CommandRouter::Prompt(int id) const
+{
+    if (!app_)
+        return {};
+    std::string text = app_->CommandPrompt(id);
+    return QString::fromStdString(text.substr(0, text.find('\n')));
+}

@@ -22,6 +22,8 @@ public:
     // Queues any call into the core; it is dropped when no core is attached.
     void PostCall(std::function<void(CApplication&)> call);
     CommandState Query(int id) const;
+    // The command's status-bar prompt (the text before a line feed).
+    QString Prompt(int id) const;
 
 private:
     CApplication* app_ = nullptr;

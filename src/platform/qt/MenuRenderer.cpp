@@ -82,6 +82,7 @@ QAction* MenuRenderer::MakeCommand(const MenuItem& item, QObject* parent)
     auto* action = new QAction(label.text, parent);
     action->setShortcut(label.shortcut);
     action->setData(item.id);
+    action->setStatusTip(router_.Prompt(item.id));
     int id = item.id;
     QObject::connect(action, &QAction::triggered, action, [this, id] { router_.Post(id); });
     return action;
