@@ -11,6 +11,7 @@
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
+#include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "midi/MidiPlayer.h"
 #include "text/GeneralDoc.h"
@@ -120,6 +121,10 @@ void CReferenceApp::RegisterCommands()
     On(ID_FILE_NEW, [this] { OnFileNew(); });
     On(ID_FILE_OPEN, [this] { OnFileOpen(); });
     On(ID_NEW_MODEL, [this] { NewModel(); });
+    On(ID_FILE_CLOSE, [this] {
+        if (CFrame* frame = ActiveFrame())
+            frame->OnClose();
+    }, [this](int, CommandState& state) { state.enabled = ActiveFrame() != nullptr; });
     On(ID_TUTORIAL, [this] { OpenFileByType(HomeFile("TUTORIAL.MVE")); });
     On(ID_APP_ABOUT, [this] { OnAbout(); });
     On(ID_APP_EXIT, [this] { mainFrame_->OnClose(); });
