@@ -5,6 +5,6 @@
 
 #include <string_view>
 
-// The glyph a code page 437 byte shows, control bytes included (NUL is a blank).
-char16_t Cp437ToUnicode(unsigned char byte);
+#include "framework/CodePage437.h"
+
 QString Cp437ToQString(std::string_view bytes);
