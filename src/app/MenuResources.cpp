@@ -1,5 +1,8 @@
 #include "app/MenuResources.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
 
@@ -132,25 +135,25 @@ MenuPtr HelpPopup()
     return help;
 }
 
-MenuPtr MainMenu()
+// A menu bar of titled popups.
+MenuPtr Bar(std::initializer_list<std::pair<const char*, MenuPtr>> popups)
 {
     auto menu = CMenu::Create();
-    menu->AppendPopup("&File", FilePopup(false));
-    menu->AppendPopup("&View", ViewPopup(false, false));
-    menu->AppendPopup("&Window", WindowPopup());
-    menu->AppendPopup("&Help", HelpPopup());
+    for (const auto& [title, popup] : popups)
+        menu->AppendPopup(title, popup);
     return menu;
+}
+
+MenuPtr MainMenu()
+{
+    return Bar({{"&File", FilePopup(false)}, {"&View", ViewPopup(false, false)}, {"&Window", WindowPopup()},
+                {"&Help", HelpPopup()}});
 }
 
 MenuPtr GeneralMenu()
 {
-    auto menu = CMenu::Create();
-    menu->AppendPopup("&File", FilePopup(true));
-    menu->AppendPopup("&Edit", EditPopup(true));
-    menu->AppendPopup("&View", ViewPopup(true, false));
-    menu->AppendPopup("&Window", WindowPopup());
-    menu->AppendPopup("&Help", HelpPopup());
-    return menu;
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(true)}, {"&View", ViewPopup(true, false)},
+                {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
 // Positions 3, 4 and 5 are placeholders that start-up replaces by the
@@ -158,18 +161,10 @@ MenuPtr GeneralMenu()
 // model's list of instruments.
 MenuPtr ModelMenu()
 {
-    auto menu = CMenu::Create();
-    menu->AppendPopup("&File", FilePopup(true));
-    menu->AppendPopup("&Edit", EditPopup(false));
-    menu->AppendPopup("&Key", KeyPopup());
-    menu->AppendPopup("&Scale", CMenu::Create());
-    menu->AppendPopup("&Chord", CMenu::Create());
-    menu->AppendPopup("&Instrument", CMenu::Create());
-    menu->AppendPopup("&Frame", CMenu::Create());
-    menu->AppendPopup("&Window", WindowPopup());
-    menu->AppendPopup("&View", ViewPopup(true, true));
-    menu->AppendPopup("&Help", HelpPopup());
-    return menu;
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", KeyPopup()},
+                {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
+                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
+                {"&Help", HelpPopup()}});
 }
 
 MenuPtr MidiMenu()
@@ -186,24 +181,14 @@ MenuPtr MidiMenu()
     midi->AppendCommand("Rewind", ID_MIDI_REWIND);
     midi->AppendPopup("Rate", rate);
     midi->AppendCommand("Queue", ID_MIDI_QUEUE);
-    auto menu = CMenu::Create();
-    menu->AppendPopup("&File", FilePopup(true));
-    menu->AppendPopup("&Edit", EditPopup(false));
-    menu->AppendPopup("&Midi", midi);
-    menu->AppendPopup("&View", ViewPopup(true, false));
-    menu->AppendPopup("&Window", WindowPopup());
-    menu->AppendPopup("&Help", HelpPopup());
-    return menu;
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Midi", midi},
+                {"&View", ViewPopup(true, false)}, {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
 MenuPtr KeyboardInputMenu()
 {
-    auto menu = CMenu::Create();
-    menu->AppendPopup("&File", FilePopup(true));
-    menu->AppendPopup("&View", ViewPopup(false, false));
-    menu->AppendPopup("&Window", WindowPopup());
-    menu->AppendPopup("&Help", HelpPopup());
-    return menu;
+    return Bar({{"&File", FilePopup(true)}, {"&View", ViewPopup(false, false)}, {"&Window", WindowPopup()},
+                {"&Help", HelpPopup()}});
 }
 
 MenuPtr Popup(MenuPtr items)

@@ -2,11 +2,6 @@
 
 namespace {
 
-bool NeedsEscape(unsigned char c)
-{
-    return c == '%' || c == '/' || c == '\\' || c == '[' || c == ']' || c < 0x20 || c == 0x7f;
-}
-
 int HexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -22,12 +17,17 @@ int HexValue(char c)
 
 std::string EscapeSectionName(const std::string& name)
 {
+    return PercentEscape(name, "%/\\[]");
+}
+
+std::string PercentEscape(const std::string& text, std::string_view specials)
+{
     static const char digits[] = "0123456789ABCDEF";
     std::string escaped;
-    escaped.reserve(name.size());
-    for (char ch : name) {
+    escaped.reserve(text.size());
+    for (char ch : text) {
         auto c = static_cast<unsigned char>(ch);
-        if (!NeedsEscape(c)) {
+        if (c >= 0x20 && c != 0x7f && specials.find(ch) == std::string_view::npos) {
             escaped += ch;
             continue;
         }

@@ -6,23 +6,6 @@
 
 namespace {
 
-std::string EscapeText(const std::string& text, const std::string& specials)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string escaped;
-    for (char ch : text) {
-        auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c != 0x7f && specials.find(ch) == std::string::npos) {
-            escaped += ch;
-            continue;
-        }
-        escaped += '%';
-        escaped += digits[c >> 4];
-        escaped += digits[c & 15];
-    }
-    return escaped;
-}
-
 std::string StripCarriageReturn(std::string line)
 {
     if (!line.empty() && line.back() == '\r')
@@ -38,7 +21,7 @@ std::string FormatIni(const MemorySettings::Sections& sections)
     for (const auto& [name, keys] : sections) {
         text += "[" + EscapeSectionName(name) + "]\n";
         for (const auto& [key, value] : keys)
-            text += EscapeText(key, "%=[;#") + "=" + EscapeText(value, "%") + "\n";
+            text += PercentEscape(key, "%=[;#") + "=" + PercentEscape(value, "%") + "\n";
         text += "\n";
     }
     return text;
