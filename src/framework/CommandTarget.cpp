@@ -36,8 +36,9 @@ void CCommandTarget::On(int id, std::function<void()> handler, Updater update)
 
 const CCommandTarget::Entry* CCommandTarget::Find(int id) const
 {
-    for (const auto& entry : entries_)
-        if (id >= entry.first && id <= entry.last)
-            return &entry;
+    // Newest first, so a derived class's declaration overrides its base's.
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
+        if (id >= it->first && id <= it->last)
+            return &*it;
     return nullptr;
 }

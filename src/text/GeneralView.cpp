@@ -22,6 +22,14 @@ CGeneralView::CGeneralView()
     On(ID_SCROLL_HORIZONTAL, [this] { ShowScrollBars(vertical_, true); });
     On(ID_SCROLL_BOTH, [this] { ShowScrollBars(true, true); });
     On(ID_CONTEXT_HELP, [] {});
+    On(ID_FILE_SAVE, [this] {
+        if (CGeneralDoc* doc = Doc())
+            doc->DoSave(false);
+    });
+    On(ID_FILE_SAVE_AS, [this] {
+        if (CGeneralDoc* doc = Doc())
+            doc->DoSave(true);
+    });
 }
 
 CGeneralDoc* CGeneralView::Doc() const

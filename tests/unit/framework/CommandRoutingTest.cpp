@@ -71,7 +71,28 @@ public:
     int last = 0;
 };
 
+// Declares one id of its base's range again, as a derived view would.
+class OverridingTarget : public CheckedTarget {
+public:
+    OverridingTarget() { On(105, [this] { overridden = true; }); }
+    bool overridden = false;
+};
+
 }  // namespace
+
+TEST_F(CommandRoutingTest, ADerivedDeclarationOverridesItsBase)
+{
+    plan.declaring = {};
+    MakeApp();
+    OverridingTarget target;
+    app->SetMainTarget(&target);
+    EXPECT_TRUE(app->RouteCommand(105));
+    EXPECT_TRUE(target.overridden);
+    EXPECT_EQ(target.last, 0);
+    EXPECT_TRUE(app->RouteCommand(106));
+    EXPECT_EQ(target.last, 106);
+    app->SetMainTarget(nullptr);
+}
 
 TEST_F(CommandRoutingTest, RangeUpdatersSetTheCheckMarkPerId)
 {

@@ -1,0 +1,127 @@
+#include <string>
+
+#include "AppFixture.h"
+#include "app/AppCommands.h"
+#include "framework/Frame.h"
+#include "platform/headless/HeadlessTextControl.h"
+#include "text/GeneralDoc.h"
+#include "text/GeneralView.h"
+
+using GeneralDocTest = AppFixture;
+
+namespace {
+
+std::string Lines(int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "line " + std::to_string(i) + "\n";
+    return text;
+}
+
+} // namespace
+
+TEST(WordSelection, KeepsOnlyTheWordInsideBreakCharacters)
+{
+    int start = 10, end = 17;
+    SelectWordWithin("(chord) ", start, end);
+    EXPECT_EQ(start, 11);
+    EXPECT_EQ(end, 16);
+
+    start = 3, end = 6;
+    SelectWordWithin("-; ", start, end);
+    EXPECT_EQ(start, 3);
+    EXPECT_EQ(end, 6);
+
+    start = 0, end = 1;
+    SelectWordWithin("(", start, end);
+    EXPECT_EQ(end, 1);
+}
+
+TEST_F(GeneralDocTest, FontPlacementAndCaretComeBackWhenTheFileIsOpenedAgain)
+{
+    ASSERT_TRUE(Start());
+    auto path = WriteFile("notes.txt", Lines(100));
+    ASSERT_NE(app->OpenFileByType(path.string()), nullptr);
+    CFrame* frame = app->ActiveFrame();
+    ITextControl* text = frame->Window()->TextControl();
+    text->ScrollLines(12);
+    text->SetSelection(40, 45);
+    Answer(IDOK, {{"face", "DejaVu Sans Mono"}, {"height", "-17"}});
+    app->RouteCommand(ID_VIEW_FONT);
+    WindowPlacement placement = frame->Window()->GetPlacement();
+    placement.normal = {30, 40, 500, 300};
+    frame->Window()->SetPlacement(placement);
+    app->RouteCommand(57602);  // File > Close
+
+    ASSERT_NE(app->OpenFileByType(path.string()), nullptr);
+    frame = app->ActiveFrame();
+    auto* control = static_cast<HeadlessTextControl*>(frame->Window()->TextControl());
+    int start = 0, end = 0;
+    control->GetSelection(start, end);
+    EXPECT_EQ(control->FirstVisibleLine(), 12);
+    EXPECT_EQ(start, 40);
+    EXPECT_EQ(end, 45);
+    EXPECT_EQ(control->Font().faceName, "DejaVu Sans Mono");
+    EXPECT_EQ(control->Font().height, -17);
+    EXPECT_EQ(frame->Window()->GetPlacement().normal, (Rect{30, 40, 500, 300}));
+}
+
+TEST_F(GeneralDocTest, ASectionOfAnotherKindIsIgnored)
+{
+    auto path = WriteFile("other.txt", "text");
+    ports->settings->WriteInt(path.string(), "Type", 1);
+    ports->settings->WriteString(path.string(), "FontName", "Odd Face");
+    ASSERT_TRUE(Start());
+    app->OpenFileByType(path.string());
+    auto* control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    EXPECT_NE(control->Font().faceName, "Odd Face");
+}
+
+TEST_F(GeneralDocTest, StateStringKeepsATwoWordFaceAndRejectsAStringWithoutItsTag)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    auto* doc = static_cast<CGeneralDoc*>(app->ActiveFrame()->Document());
+    doc->font.faceName = "DejaVu Sans";
+    std::string state = doc->FormatStateString();
+    EXPECT_EQ(state.rfind("_Generic 0 ", 0), 0u);
+    EXPECT_EQ(state.substr(state.size() - 15), " DejaVu Sans $ ");
+    doc->font.faceName = "changed";
+    ASSERT_TRUE(doc->ParseStateString(state));
+    EXPECT_EQ(doc->font.faceName, "DejaVu Sans");
+    EXPECT_EQ(doc->stateString, state);
+    EXPECT_FALSE(doc->ParseStateString("_Generi 0 0 0"));
+    EXPECT_FALSE(doc->ParseStateString("_Generic2 0"));
+    EXPECT_TRUE(doc->stateString.empty());
+}
+
+TEST_F(GeneralDocTest, ScrollBarChoicesKeepTheOtherBar)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    auto* control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    app->RouteCommand(ID_SCROLL_NONE);
+    app->RouteCommand(ID_SCROLL_VERTICAL);
+    EXPECT_TRUE(control->VerticalScrollBar());
+    EXPECT_FALSE(control->HorizontalScrollBar());
+    app->RouteCommand(ID_SCROLL_BOTH);
+    app->RouteCommand(ID_SCROLL_VERTICAL);
+    EXPECT_TRUE(control->VerticalScrollBar());
+    EXPECT_TRUE(control->HorizontalScrollBar());
+}
+
+TEST_F(GeneralDocTest, SavingWritesTheFileAndNamesTheSectionByItsPath)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    auto* control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    control->ReplaceSelection("C E G\r\n");
+    auto target = home / "saved chord.txt";
+    Answer(IDOK, {{"file", target.string()}});
+    app->RouteCommand(57603);
+    ASSERT_TRUE(std::filesystem::exists(target));
+    EXPECT_EQ(std::filesystem::file_size(target), 7u);
+    EXPECT_EQ(ports->settings->GetInt(target.string(), "Type", -1), 0);
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "saved chord.txt");
+}
