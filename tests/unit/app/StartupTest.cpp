@@ -1,3 +1,5 @@
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "AppFixture.h"
@@ -70,4 +72,21 @@ TEST_F(StartupTest, TutorialOpensUnderItsOwnTitle)
     app->RouteCommand(ID_TUTORIAL);
     ASSERT_NE(app->ActiveFrame(), nullptr);
     EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "Tutorial");
+}
+
+TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndUnregisterRemovesIt)
+{
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ports->ResetWindows();
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--register"}));
+    EXPECT_EQ(app->StartupExitCode(), 0);
+    EXPECT_TRUE(std::filesystem::exists(home / "data/applications/morvix.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(home / "data/mime/packages/morvix.xml"));
+    EXPECT_TRUE(app->Frames().empty());
+
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--unregister"}));
+    EXPECT_FALSE(std::filesystem::exists(home / "data/applications/morvix.desktop"));
+    ::unsetenv("XDG_DATA_HOME");
 }
