@@ -5,21 +5,47 @@
 
 namespace {
 
+// Assembles a line in a local buffer before one append: note lines are most
+// of the records of any file.
+class LineBuffer {
+public:
+    void Put(std::string_view text)
+    {
+        text.copy(cursor_, text.size());
+        cursor_ += text.size();
+    }
+    // Values here are at most 3 digits wide.
+    void Number(unsigned value, int width)
+    {
+        char digits[24];
+        char* const end = digits + sizeof digits;
+        Put(std::string_view(FormatUnsigned(end, value, width), end));
+    }
+    void AppendTo(std::string& out) const { out.append(buffer_, static_cast<std::size_t>(cursor_ - buffer_)); }
+
+private:
+    char buffer_[96];
+    char* cursor_ = buffer_;
+};
+
 void AppendNote(std::string& out, std::string_view head, int channel, std::uint8_t note,
                 std::uint8_t velocity, const NoteTable& notes)
 {
     const NoteInfo& info = notes[note];
-    out += head;
-    out += ": channel ";
-    AppendUnsigned(out, static_cast<unsigned>(channel + 1), 2);
-    out += ", number ";
-    AppendUnsigned(out, note, 3);
-    out += ", name ";
-    AppendPadded(out, info.name, 2);
-    out += ", octave ";
-    AppendUnsigned(out, static_cast<unsigned>(info.octave), 2);
-    out += ", velocity ";
-    AppendUnsigned(out, velocity, 3);
+    const std::string_view name = info.name;
+    LineBuffer line;
+    line.Put(head);
+    line.Put(": channel ");
+    line.Number(static_cast<unsigned>(channel + 1), 2);
+    line.Put(", number ");
+    line.Number(note, 3);
+    line.Put(name.size() < 2 ? ", name  " : ", name ");
+    line.Put(name);
+    line.Put(", octave ");
+    line.Number(static_cast<unsigned>(info.octave), 2);
+    line.Put(", velocity ");
+    line.Number(velocity, 3);
+    line.AppendTo(out);
 }
 
 void AppendProgram(std::string& out, int channel, std::uint8_t program,
@@ -74,10 +100,14 @@ void AppendText(std::string& out, std::span<const std::uint8_t> payload)
 
 void AppendTickColumns(std::string& out, std::uint64_t cumulativeTicks, std::uint64_t delta)
 {
-    AppendUnsigned(out, cumulativeTicks, 6, '0');
-    out.push_back(' ');
-    AppendUnsigned(out, delta, 5, '0');
-    out.push_back(' ');
+    char columns[48];
+    char* const end = columns + sizeof columns;
+    char* start = end;
+    *--start = ' ';
+    start = FormatUnsigned(start, delta, 5, '0');
+    *--start = ' ';
+    start = FormatUnsigned(start, cumulativeTicks, 6, '0');
+    out.append(start, end);
 }
 
 void AppendChannelDescription(std::string& out, int kind, int channel, std::uint8_t first,

@@ -2,14 +2,27 @@
 
 #include <charconv>
 
+char* FormatUnsigned(char* end, std::uint64_t value, int width, char fill)
+{
+    char* start = end;
+    do {
+        *--start = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (end - start < width)
+        *--start = fill;
+    return start;
+}
+
 void AppendUnsigned(std::string& out, std::uint64_t value, int width, char fill)
 {
     char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    const int count = static_cast<int>(end - digits);
-    if (count < width)
-        out.append(static_cast<std::size_t>(width - count), fill);
-    out.append(digits, end);
+    char* const end = digits + sizeof digits;
+    if (width > static_cast<int>(sizeof digits)) {
+        out.append(static_cast<std::size_t>(width) - sizeof digits, fill);
+        width = sizeof digits;
+    }
+    out.append(FormatUnsigned(end, value, width, fill), end);
 }
 
 void AppendSigned(std::string& out, std::int64_t value)

@@ -6,6 +6,11 @@
 #include <string>
 #include <string_view>
 
+// Writes `value` in decimal right-aligned in `width` characters ending at
+// `end`, padded with `fill`; returns where it starts. `end` must have room
+// for the larger of `width` and 20 characters before it.
+char* FormatUnsigned(char* end, std::uint64_t value, int width = 0, char fill = ' ');
+
 // Decimal value right-aligned in `width` characters, padded with `fill`.
 void AppendUnsigned(std::string& out, std::uint64_t value, int width = 0, char fill = ' ');
 void AppendSigned(std::string& out, std::int64_t value);
