@@ -155,6 +155,7 @@ void CReferenceApp::OnAbout()
     DialogData about;
     about.resourceId = 100;
     about.caption = "About Morvix Music Reference";
+    about.hasCancel = false;
     about.Add(1000, DialogControl::Kind::Label, "Morvix Music Reference");
     about.Add(1001, DialogControl::Kind::Label,
               "A reference for scales and chords on the piano, the staff, fretted strings and the recorder.");

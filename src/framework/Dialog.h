@@ -22,6 +22,7 @@ struct DialogData {
     std::string caption;
     std::vector<DialogControl> controls;
     std::vector<int> extraButtons;  // closing buttons besides OK and Cancel, e.g. Reset
+    bool hasCancel = true;          // false for a box that only informs
 
     DialogControl* Find(int id);
     const DialogControl* Find(int id) const;

@@ -21,7 +21,6 @@ CGeneralView::CGeneralView()
     On(ID_SCROLL_VERTICAL, [this] { ShowScrollBars(true, horizontal_); });
     On(ID_SCROLL_HORIZONTAL, [this] { ShowScrollBars(vertical_, true); });
     On(ID_SCROLL_BOTH, [this] { ShowScrollBars(true, true); });
-    On(ID_CONTEXT_HELP, [] {});
     On(ID_FILE_SAVE, [this] {
         if (CGeneralDoc* doc = Doc())
             doc->DoSave(false);

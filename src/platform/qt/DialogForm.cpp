@@ -124,7 +124,8 @@ QWidget* DialogForm::MakeSlider(const DialogControl& control)
 
 void DialogForm::AddButtons(QFormLayout& form)
 {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    auto* buttons = new QDialogButtonBox(data_.hasCancel ? QDialogButtonBox::Ok | QDialogButtonBox::Cancel
+                                                          : QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { Finish(IDOK); });
     connect(buttons, &QDialogButtonBox::rejected, this, [this] { Finish(IDCANCEL); });
     for (int id : data_.extraButtons) {
