@@ -26,7 +26,7 @@ echo "== in process, best of $runs, ms"
 node "$here/peers/time_midi_file.js" "$runs" $files | sed 's/^/midi-file\t/'
 MORVIX_BENCH_FILES=$(echo $files | tr ' ' ':') "$build/bin/bench_midi_loader" \
     --benchmark_filter='LoadFile/' --benchmark_min_time=0.5 --benchmark_format=csv 2>/dev/null \
-    | awk -F, '/LoadFile/ { gsub(/"/, "", $1); sub(/LoadFile\//, "", $1); printf "morvix\t%s\t%.3f\n", $1, $4 }'
+    | awk -F, '/LoadFile/ { gsub(/"/, "", $1); sub(/LoadFile\//, "", $1); printf "morvix\t%s\t%.3f\n", $1, $3 }'
 
 echo "== openmsx set (all $(echo $openmsx | wc -w) files), in process, ms per pass"
 /usr/bin/python3 "$here/peers/time_mido.py" 3 $openmsx | awk -F'\t' '{ s += $2 } END { printf "mido\t%.3f\n", s }'
