@@ -217,8 +217,10 @@ private:
 MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player)
 {
     MidiEventList events;
-    // Every event takes at least two bytes; capacity never touched costs nothing.
-    events.reserve(body.size() / 2 + 1);
+    // Every event takes at least two bytes; capacity never touched costs nothing,
+    // but one giant reservation for a huge body could fail outright.
+    constexpr std::size_t kMostReserved = std::size_t{1} << 22;
+    events.reserve(std::min(body.size() / 2 + 1, kMostReserved));
     TrackReader(body, player, events).Run();
     return events;
 }
