@@ -79,7 +79,7 @@ void CChordCatalog::Read(std::istream& in)
     while (count_ < kCapacity) {
         ChordRecord& record = records_[static_cast<std::size_t>(count_++)];
         if (!reader.ReadDataLine(line)) {
-            record.key = "@";
+            record.key.assign(1, '@');  // assign(const char*) trips a false -Wrestrict in GCC 12
             return;
         }
         TrimLineEnd(line);

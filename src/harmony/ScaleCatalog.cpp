@@ -46,7 +46,7 @@ bool CScaleCatalog::ReadNode(CatalogLineReader& reader, int depth, int parent)
     record = ScaleRecord{};
     std::string line;
     if (!reader.ReadDataLine(line)) {
-        record.name = "@";
+        record.name.assign(1, '@');  // assign(const char*) trips a false -Wrestrict in GCC 12
         return true;
     }
     std::size_t cursor = 0;
