@@ -19,10 +19,12 @@ std::unique_ptr<CDocTemplate> MakeTemplate(CReferenceApp& app, int resourceId, c
 {
     CDocTemplate::Factories factories{
         [&app]() -> std::unique_ptr<CDocument> {
-            if constexpr (std::is_constructible_v<Doc, CReferenceApp&>)
+            if constexpr (std::is_constructible_v<Doc, CReferenceApp&>) {
                 return std::make_unique<Doc>(app);
-            else
+            } else {
+                (void)app;  // only documents that share the application's tables take it
                 return std::make_unique<Doc>();
+            }
         },
         [] { return std::make_unique<Frame>(); },
         [] { return std::make_unique<View>(); },
