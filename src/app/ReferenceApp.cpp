@@ -175,7 +175,7 @@ void CReferenceApp::OnAudioFile(bool play)
     FileDialogRequest request{true, play ? "Play" : "Load",
                               "Audio files (*.mid; *.wav; *.mp3)|*.mid;*.wav;*.mp3|All files (*.*)|*", {}};
     if (auto path = ports.prompts->ChooseFile(request))
-        OpenFileByType(*path);
+        Template(kAudioTemplate)->OpenDocumentFile(*path, true);
 }
 
 static std::string LowerExtension(const std::string& path)

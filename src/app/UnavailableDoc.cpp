@@ -5,17 +5,20 @@
 
 bool CUnavailableDoc::OnNewDocument()
 {
-    App().MessageBox("This version cannot open a new " + Template().GetString(CDocTemplate::fileNewName) + " yet.",
-                     MessageIcon::Warning);
-    saved = true;
+    Refuse({});
     return false;
 }
 
 bool CUnavailableDoc::OnOpenDocument(const std::string& path)
 {
-    App().MessageBox("This version cannot open " + path + " as a " +
-                         Template().GetString(CDocTemplate::fileNewName) + " yet.",
+    Refuse(path + "\n\n");
+    return false;
+}
+
+void CUnavailableDoc::Refuse(const std::string& prefix)
+{
+    App().MessageBox(prefix + Template().GetString(CDocTemplate::docName) +
+                         " documents are not available in this version of Morvix Music Reference.",
                      MessageIcon::Warning);
     saved = true;
-    return false;
 }

@@ -7,4 +7,7 @@ class CUnavailableDoc : public CGeneralDoc {
 public:
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
+
+private:
+    void Refuse(const std::string& prefix);
 };

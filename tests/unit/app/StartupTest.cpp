@@ -62,7 +62,7 @@ TEST_F(StartupTest, MissingFilesOpenNothingAndAudioGoesByLowerCaseExtension)
     EXPECT_EQ(app->Frames().size(), frames);
     auto wav = WriteFile("SOUND.WAV", "RIFF");
     app->OpenFileByType(wav.string());
-    EXPECT_NE(TakeOutput().find("Audio File"), std::string::npos);
+    EXPECT_NE(TakeOutput().find("Audio documents are not available"), std::string::npos);
     EXPECT_EQ(app->Template(kAudioTemplate)->Documents().size(), 0u);
 }
 
