@@ -83,7 +83,7 @@ void CMainFrame::OnClose()
 
 MenuPtr CMainFrame::ContextMenu() const
 {
-    return app_.PreparedMenu(IDR_MAIN_CONTEXT);
+    return app_.PreparedMenu(IDR_MAIN_CONTEXT)->FirstPopup();
 }
 
 void CMainFrame::OnHistorySelChange(int index)

@@ -45,6 +45,14 @@ const MenuItem* CMenu::FindCommand(int id) const
     return nullptr;
 }
 
+MenuPtr CMenu::FirstPopup() const
+{
+    for (const auto& item : items_)
+        if (item.kind == MenuItem::Kind::Popup)
+            return item.popup;
+    return nullptr;
+}
+
 MenuPtr CMenu::Clone(const std::vector<MenuPtr>& shared) const
 {
     auto copy = Create();

@@ -29,6 +29,8 @@ public:
     int FindByText(const std::string& text) const;
     // The first command item with this id, searched through submenus.
     const MenuItem* FindCommand(int id) const;
+    // The submenu of the first popup item, as a context menu shows it; null when none.
+    MenuPtr FirstPopup() const;
     // A deep copy whose popups are copied too, except those listed as shared.
     MenuPtr Clone(const std::vector<MenuPtr>& shared = {}) const;
 

@@ -36,7 +36,7 @@ CModelDoc* CModelView::Model() const
 
 MenuPtr CModelView::ContextMenu()
 {
-    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_MODEL_CONTEXT);
+    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_MODEL_CONTEXT)->FirstPopup();
 }
 
 void CModelView::OnInitialUpdate()

@@ -11,11 +11,19 @@
 
 CGeneralView::CGeneralView()
 {
-    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, ID_EDIT_CLEAR, ID_EDIT_SELECT_ALL})
-        On(id, [this, id] {
-            if (ITextControl* text = TextControl())
-                text->EditCommand(id);
-        });
+    auto edit = [this](int id) {
+        if (ITextControl* text = TextControl())
+            text->EditCommand(id);
+    };
+    // A read-only text (the model's report) can be copied but not changed.
+    auto writable = [this](int, CommandState& state) {
+        ITextControl* text = TextControl();
+        state.enabled = text && !text->IsReadOnly();
+    };
+    for (int id : {ID_EDIT_COPY, ID_EDIT_SELECT_ALL})
+        OnRange(id, id, edit);
+    for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_CLEAR})
+        OnRange(id, id, edit, writable);
     On(ID_VIEW_FONT, [this] { OnFont(); });
     On(ID_SCROLL_NONE, [this] { ShowScrollBars(false, false); });
     On(ID_SCROLL_VERTICAL, [this] { ShowScrollBars(true, horizontal_); });
@@ -74,7 +82,7 @@ void CGeneralView::OnDoubleClick()
 
 MenuPtr CGeneralView::ContextMenu()
 {
-    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_GENERAL_CONTEXT);
+    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_GENERAL_CONTEXT)->FirstPopup();
 }
 
 static bool IsBreakCharacter(char c)

@@ -1,11 +1,14 @@
 #include "platform/qt/MainWindow.h"
 
+#include <memory>
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QMimeData>
@@ -42,6 +45,8 @@ MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGua
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
+    area_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(area_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowContextMenu);
     connect(toolbar_, &MainToolBar::HistoryChosen, this, &MainWindow::OnHistoryChosen);
     resize(kDefaultWidth, kDefaultHeight);
     setAcceptDrops(true);
@@ -192,4 +197,13 @@ bool MainWindow::IsControlBarVisible(int barId) const
     if (barId == ID_VIEW_STATUS_BAR)
         return !statusBar()->isHidden();
     return false;
+}
+
+void MainWindow::ShowContextMenu(const QPoint& position)
+{
+    MenuPtr menu = hooks_.contextMenu ? hooks_.contextMenu() : nullptr;
+    if (!menu)
+        return;
+    std::unique_ptr<QMenu> popup(menus_.BuildPopup(*menu, this));
+    popup->exec(area_->mapToGlobal(position));
 }

@@ -20,6 +20,7 @@ struct MainWindowHooks {
     std::function<void(int)> historyChosen;    // a History box entry picked by the user
     std::function<void(int)> quitting;         // the event loop is about to end
     std::function<void(const std::string&)> fileDropped;
+    std::function<MenuPtr()> contextMenu;       // for a right click on the empty background
 };
 
 class MainWindow : public QMainWindow, public IMainWindow {
@@ -54,6 +55,7 @@ protected:
 private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnHistoryChosen(int index);
+    void ShowContextMenu(const QPoint& position);
 
     CommandRouter& router_;
     MenuRenderer& menus_;

@@ -36,6 +36,7 @@ void QtPorts::Attach(CReferenceApp& app)
     hooks.historyChosen = [&app](int index) { app.MainFrame().OnHistorySelChange(index); };
     hooks.quitting = [this](int) { clock_.Stop(); };
     hooks.fileDropped = [&app](const std::string& path) { app.OpenFileByType(path); };
+    hooks.contextMenu = [&app] { return app.MainFrame().ContextMenu(); };
     windows_.Attach(app, std::move(hooks));
 }
 

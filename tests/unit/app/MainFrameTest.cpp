@@ -1,8 +1,10 @@
 #include "AppFixture.h"
 #include "app/AppCommands.h"
+#include "app/MainFrame.h"
 #include "app/WindowPos.h"
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
+#include "framework/View.h"
 
 using MainFrameTest = AppFixture;
 
@@ -63,4 +65,20 @@ TEST_F(MainFrameTest, ToolBarAndStatusBarToggleWithCheckMarks)
     EXPECT_FALSE(app->QueryCommand(59392).checked);
     EXPECT_FALSE(ports->Windows().MainWindow().IsControlBarVisible(59392));
     EXPECT_TRUE(app->QueryCommand(59393).checked);
+}
+
+TEST_F(MainFrameTest, ContextMenusShowTheItemsOfTheirResource)
+{
+    ASSERT_TRUE(Start());
+    MenuPtr model = app->ActiveFrame()->View()->ContextMenu();
+    ASSERT_NE(model, nullptr);
+    EXPECT_EQ(model->At(0).text, "&Undo\tCtrl+Z");
+    EXPECT_NE(model->FindByText("&Notation..."), -1);
+    MenuPtr main = app->MainFrame().ContextMenu();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->At(0).text, "&Cascade");
+    app->RouteCommand(57600);
+    MenuPtr text = app->ActiveFrame()->View()->ContextMenu();
+    ASSERT_NE(text, nullptr);
+    EXPECT_NE(text->FindByText("&Replace...\tCtrl+R"), -1);
 }

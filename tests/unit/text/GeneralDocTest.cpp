@@ -125,3 +125,16 @@ TEST_F(GeneralDocTest, SavingWritesTheFileAndNamesTheSectionByItsPath)
     EXPECT_EQ(ports->settings->GetInt(target.string(), "Type", -1), 0);
     EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "saved chord.txt");
 }
+
+TEST_F(GeneralDocTest, TheReadOnlyReportCanBeCopiedButNotChanged)
+{
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(app->QueryCommand(57634).enabled);   // copy
+    EXPECT_FALSE(app->QueryCommand(57635).enabled);  // cut
+    EXPECT_FALSE(app->QueryCommand(57637).enabled);  // paste
+    app->RouteCommand(57642);
+    app->RouteCommand(57634);
+    EXPECT_EQ(ports->clipboard.GetText().rfind("Tonic:   C", 0), 0u);
+    app->RouteCommand(57600);
+    EXPECT_TRUE(app->QueryCommand(57637).enabled);
+}
