@@ -1,5 +1,7 @@
 #include "midi/MidiDescriptions.h"
 
+#include <cstring>
+
 #include "midi/MidiEvent.h"
 #include "midi/MidiText.h"
 
@@ -98,16 +100,18 @@ void AppendText(std::string& out, std::span<const std::uint8_t> payload)
 
 }  // namespace
 
-void AppendTickColumns(std::string& out, std::uint64_t cumulativeTicks, std::uint64_t delta)
+char* WriteTickColumns(char* out, std::uint64_t cumulativeTicks, std::uint64_t delta)
 {
-    char columns[48];
+    char columns[kTickColumnsSize];
     char* const end = columns + sizeof columns;
     char* start = end;
     *--start = ' ';
     start = FormatUnsigned(start, delta, 5, '0');
     *--start = ' ';
     start = FormatUnsigned(start, cumulativeTicks, 6, '0');
-    out.append(start, end);
+    const auto size = static_cast<std::size_t>(end - start);
+    std::memcpy(out, start, size);
+    return out + size;
 }
 
 void AppendChannelDescription(std::string& out, int kind, int channel, std::uint8_t first,

@@ -1,13 +1,18 @@
 #pragma once
 // The one-line descriptions of event records, appended to a string.
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
 
 #include "midi/MidiNames.h"
 
+// The most characters the tick columns take: two 20-digit numbers and two blanks.
+inline constexpr std::size_t kTickColumnsSize = 42;
+
 // "%06d %05d ": running ticks and own delta, the head of every record's text.
-void AppendTickColumns(std::string& out, std::uint64_t cumulativeTicks, std::uint64_t delta);
+// Writes them at `out` and returns where they end.
+char* WriteTickColumns(char* out, std::uint64_t cumulativeTicks, std::uint64_t delta);
 
 // Channel messages by kind (status with the channel bits cleared); `channel` is 0..15
 // and the data bytes are 0..127.

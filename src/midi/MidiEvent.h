@@ -4,10 +4,11 @@
 // element, so positions in a list (queue position, play cursor) are indices.
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "midi/MidiBytes.h"
+#include "midi/MidiTextArena.h"
 
 namespace MidiKind {
 inline constexpr int NoteOff = 0x80;
@@ -35,17 +36,34 @@ inline constexpr int MeasureBar = 6;
 // Channel of meta and system-exclusive records.
 inline constexpr int kMetaChannel = 15;
 
+// Kept small: every record of a file exists twice, in its track and in the play list.
 struct MidiEvent {
-    int kind = 0;     // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
-    int channel = 0;  // 0..15
     MidiBytes data;
-    bool isMeasureBar = false;
     std::uint64_t delta = 0;     // ticks since the previous record of the same list
     std::uint64_t time = 0;      // absolute ticks
     std::uint64_t duration = 0;  // note on in a play list: ticks until its note off
-    std::string text;            // "%06d %05d %s": running ticks, delta, description
+    std::string_view text;       // "%06d %05d %s": running ticks, delta, description
+    std::uint8_t kind = 0;       // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
+    std::uint8_t channel = 0;    // 0..15
+    bool isMeasureBar = false;
 
     std::size_t length() const { return data.size(); }
 };
 
-using MidiEventList = std::vector<MidiEvent>;
+// The records of a list together with the storage of their texts. Moving a
+// list keeps every text where it is; a copy gets texts of its own.
+class MidiEventList : public std::vector<MidiEvent> {
+public:
+    using std::vector<MidiEvent>::vector;
+    MidiEventList() = default;
+    MidiEventList(const MidiEventList& other);
+    MidiEventList(MidiEventList&&) noexcept = default;
+    MidiEventList& operator=(const MidiEventList& other);
+    MidiEventList& operator=(MidiEventList&&) noexcept = default;
+    ~MidiEventList() = default;
+
+    MidiTextArena& Texts() { return texts_; }
+
+private:
+    MidiTextArena texts_;
+};

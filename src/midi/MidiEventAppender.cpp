@@ -1,5 +1,7 @@
 #include "midi/MidiEventAppender.h"
 
+#include <cstring>
+
 #include "midi/MidiDescriptions.h"
 
 MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
@@ -7,12 +9,15 @@ MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
 {
     cumulativeTicks_ += delta;
     MidiEvent& event = list_.emplace_back();
-    event.kind = kind;
-    event.channel = channel;
+    event.kind = static_cast<std::uint8_t>(kind);
+    event.channel = static_cast<std::uint8_t>(channel);
     event.data = std::move(data);
     event.delta = delta;
-    event.text.reserve(14 + description.size());
-    AppendTickColumns(event.text, cumulativeTicks_, delta);
-    event.text += description;
+    MidiTextArena& texts = list_.Texts();
+    char* const start = texts.Reserve(kTickColumnsSize + description.size());
+    char* const columnsEnd = WriteTickColumns(start, cumulativeTicks_, delta);
+    if (!description.empty())
+        std::memcpy(columnsEnd, description.data(), description.size());
+    event.text = texts.Keep(static_cast<std::size_t>(columnsEnd - start) + description.size());
     return event;
 }

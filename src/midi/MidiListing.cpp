@@ -88,7 +88,7 @@ std::vector<std::string> MidiListing(const MidiFile& file, const std::string& pa
     lines.reserve(lines.size() + file.lineCount + file.tracks.size());
     for (const MidiTrack& track : file.tracks) {
         for (const MidiEvent& event : track.events)
-            lines.push_back(event.text);
+            lines.emplace_back(event.text);
         lines.emplace_back();
     }
     return lines;

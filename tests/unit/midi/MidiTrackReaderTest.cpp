@@ -21,7 +21,7 @@ std::vector<std::string> Texts(const MidiEventList& events)
 {
     std::vector<std::string> texts;
     for (const MidiEvent& event : events)
-        texts.push_back(event.text);
+        texts.emplace_back(event.text);
     return texts;
 }
 

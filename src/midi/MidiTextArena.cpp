@@ -1,0 +1,62 @@
+#include "midi/MidiTextArena.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+// Small lists (tests, the measure track of a short file) stay small; large
+// ones soon get blocks big enough that block changes are rare.
+constexpr std::size_t kFirstBlock = 1024;
+constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+
+}  // namespace
+
+MidiTextArena::MidiTextArena(MidiTextArena&& other) noexcept
+    : blocks_(std::move(other.blocks_)),
+      cursor_(std::exchange(other.cursor_, nullptr)),
+      limit_(std::exchange(other.limit_, nullptr)),
+      nextBlockSize_(std::exchange(other.nextBlockSize_, 0))
+{
+    other.blocks_.clear();
+}
+
+MidiTextArena& MidiTextArena::operator=(MidiTextArena&& other) noexcept
+{
+    if (this != &other) {
+        blocks_ = std::move(other.blocks_);
+        other.blocks_.clear();
+        cursor_ = std::exchange(other.cursor_, nullptr);
+        limit_ = std::exchange(other.limit_, nullptr);
+        nextBlockSize_ = std::exchange(other.nextBlockSize_, 0);
+    }
+    return *this;
+}
+
+char* MidiTextArena::Reserve(std::size_t size)
+{
+    if (static_cast<std::size_t>(limit_ - cursor_) >= size)
+        return cursor_;
+    nextBlockSize_ = std::clamp(nextBlockSize_ * 2, kFirstBlock, kLargestBlock);
+    const std::size_t blockSize = std::max(size, nextBlockSize_);
+    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+    cursor_ = blocks_.back().get();
+    limit_ = cursor_ + blockSize;
+    return cursor_;
+}
+
+std::string_view MidiTextArena::Keep(std::size_t size)
+{
+    const std::string_view text(cursor_, size);
+    cursor_ += size;
+    return text;
+}
+
+std::string_view MidiTextArena::Store(std::string_view text)
+{
+    char* const start = Reserve(text.size());
+    if (!text.empty())
+        std::memcpy(start, text.data(), text.size());
+    return Keep(text.size());
+}
