@@ -7,6 +7,7 @@
 #include "app/ReferenceApp.h"
 #include "framework/CommandIds.h"
 #include "framework/TextControl.h"
+#include "text/FindReplace.h"
 #include "text/GeneralDoc.h"
 
 CGeneralView::CGeneralView()
@@ -25,6 +26,14 @@ CGeneralView::CGeneralView()
     for (int id : {ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_PASTE, ID_EDIT_CLEAR})
         OnRange(id, id, edit, writable);
     On(ID_VIEW_FONT, [this] { OnFont(); });
+    On(ID_EDIT_FIND, [this] {
+        if (ITextControl* text = TextControl())
+            RunFind(GetDocument()->App(), *text, lastSearch_);
+    });
+    OnRange(ID_EDIT_REPLACE, ID_EDIT_REPLACE, [this](int) {
+        if (ITextControl* text = TextControl())
+            RunReplace(GetDocument()->App(), *text, lastSearch_);
+    }, writable);
     On(ID_SCROLL_NONE, [this] { ShowScrollBars(false, false); });
     On(ID_SCROLL_VERTICAL, [this] { ShowScrollBars(true, horizontal_); });
     On(ID_SCROLL_HORIZONTAL, [this] { ShowScrollBars(vertical_, true); });

@@ -1,5 +1,7 @@
 #pragma once
 // The editing view of a text document.
+#include <string>
+
 #include "framework/View.h"
 
 class CGeneralDoc;
@@ -17,6 +19,7 @@ protected:
     void ShowScrollBars(bool vertical, bool horizontal);
     bool vertical_ = true;
     bool horizontal_ = true;
+    std::string lastSearch_;
 };
 
 // The selection a double click leaves: the word inside the platform's

@@ -4,6 +4,7 @@
 #include "app/AppCommands.h"
 #include "framework/Frame.h"
 #include "platform/headless/HeadlessTextControl.h"
+#include "text/FindReplace.h"
 #include "text/GeneralDoc.h"
 #include "text/GeneralView.h"
 
@@ -137,4 +138,37 @@ TEST_F(GeneralDocTest, TheReadOnlyReportCanBeCopiedButNotChanged)
     EXPECT_EQ(ports->clipboard.GetText().rfind("Tonic:   C", 0), 0u);
     app->RouteCommand(57600);
     EXPECT_TRUE(app->QueryCommand(57637).enabled);
+}
+
+TEST(FindReplace, FindsFromTheSelectionAndWrapsOnce)
+{
+    EXPECT_EQ(FindNext("C E G C", "C", 1), 6u);
+    EXPECT_EQ(FindNext("C E G C", "C", 7), 0u);
+    EXPECT_EQ(FindNext("C E G", "B", 0), std::string::npos);
+    EXPECT_EQ(FindNext("C E G", "", 0), std::string::npos);
+    std::string text = "aaa";
+    EXPECT_EQ(ReplaceAll(text, "a", "aa"), 3);
+    EXPECT_EQ(text, "aaaaaa");
+    EXPECT_EQ(ReplaceAll(text, "", "x"), 0);
+}
+
+TEST_F(GeneralDocTest, FindSelectsTheNextOccurrenceAndReplaceChangesEveryOne)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    auto* control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    control->ReplaceSelection("Bb major, Bb minor");
+    control->SetSelection(0, 0);
+    Answer(IDOK, {{"1152", "Bb"}});
+    app->RouteCommand(57636);
+    Answer(IDOK, {{"1152", "Bb"}});
+    app->RouteCommand(57636);
+    int start = 0, end = 0;
+    control->GetSelection(start, end);
+    EXPECT_EQ(start, 10);
+    EXPECT_EQ(end, 12);
+    Answer(IDOK, {{"1153", "A#"}});
+    app->RouteCommand(57640);
+    EXPECT_EQ(control->GetText(), "A# major, A# minor");
+    EXPECT_NE(TakeOutput().find("2 occurrences of \"Bb\" replaced."), std::string::npos);
 }
