@@ -74,15 +74,20 @@ MenuPtr KeyPopup()
     return key;
 }
 
-MenuPtr WindowPopup()
+MenuPtr TilePopup()
 {
     auto tile = CMenu::Create();
     tile->AppendCommand("&Horizontal", ID_WINDOW_TILE_HORZ);
     tile->AppendCommand("&Vertical", ID_WINDOW_TILE_VERT);
+    return tile;
+}
+
+MenuPtr WindowPopup()
+{
     auto window = CMenu::Create();
     window->AppendCommand("New &Window", ID_NEW_WINDOW);
     window->AppendCommand("&Cascade", ID_WINDOW_CASCADE);
-    window->AppendPopup("&Tile", tile);
+    window->AppendPopup("&Tile", TilePopup());
     window->AppendCommand("&Arrange Icons", ID_WINDOW_ARRANGE);
     window->AppendSeparator();
     window->AppendCommand("&Next Window\tCtrl+Tab", ID_NEXT_WINDOW);
@@ -198,40 +203,49 @@ MenuPtr Popup(MenuPtr items)
     return menu;
 }
 
+// The editing items that start a view's context menu.
+void AppendEditItems(CMenu& m, const char* clearText)
+{
+    m.AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
+    m.AppendSeparator();
+    m.AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
+    m.AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
+    m.AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
+    m.AppendCommand(clearText, ID_EDIT_CLEAR);
+    m.AppendSeparator();
+    m.AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
+    m.AppendSeparator();
+}
+
+// The document items that end a view's context menu.
+void AppendDocumentItems(CMenu& m)
+{
+    m.AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
+    m.AppendCommand("Save As...", ID_FILE_SAVE_AS);
+    m.AppendSeparator();
+    m.AppendCommand("&What's this?...", ID_CONTEXT_HELP);
+    m.AppendSeparator();
+    m.AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+}
+
 MenuPtr GeneralContextMenu()
 {
     auto m = CMenu::Create();
-    m->AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
-    m->AppendSeparator();
-    m->AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
-    m->AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
-    m->AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
-    m->AppendCommand("Cl&ear\tDel", ID_EDIT_CLEAR);
-    m->AppendSeparator();
-    m->AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
-    m->AppendSeparator();
+    AppendEditItems(*m, "Cl&ear\tDel");
     m->AppendCommand("&Find...\tCtrl+F", ID_EDIT_FIND);
     m->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
     m->AppendSeparator();
     m->AppendCommand("&Font...", ID_VIEW_FONT);
     m->AppendSeparator();
-    m->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
-    m->AppendCommand("Save As...", ID_FILE_SAVE_AS);
-    m->AppendSeparator();
-    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
-    m->AppendSeparator();
-    m->AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+    AppendDocumentItems(*m);
     return Popup(m);
 }
 
 MenuPtr MainContextMenu()
 {
-    auto tile = CMenu::Create();
-    tile->AppendCommand("&Horizontal", ID_WINDOW_TILE_HORZ);
-    tile->AppendCommand("&Vertical", ID_WINDOW_TILE_VERT);
     auto m = CMenu::Create();
     m->AppendCommand("&Cascade", ID_WINDOW_CASCADE);
-    m->AppendPopup("&Tile", tile);
+    m->AppendPopup("&Tile", TilePopup());
     m->AppendCommand("Arrange &Icons", ID_WINDOW_ARRANGE);
     m->AppendSeparator();
     m->AppendCommand("N&ew\tCtrl+N", ID_FILE_NEW);
@@ -249,24 +263,11 @@ MenuPtr MainContextMenu()
 MenuPtr ModelContextMenu()
 {
     auto m = CMenu::Create();
-    m->AppendCommand("&Undo\tCtrl+Z", ID_EDIT_UNDO);
-    m->AppendSeparator();
-    m->AppendCommand("Cu&t\tCtrl+X", ID_EDIT_CUT);
-    m->AppendCommand("&Copy\tCtrl+C", ID_EDIT_COPY);
-    m->AppendCommand("&Paste\tCtrl+V", ID_EDIT_PASTE);
-    m->AppendCommand("&Delete\tDel", ID_EDIT_CLEAR);
-    m->AppendSeparator();
-    m->AppendCommand("Select &All\tCtrl+A", ID_EDIT_SELECT_ALL);
-    m->AppendSeparator();
+    AppendEditItems(*m, "&Delete\tDel");
     m->AppendCommand("&Font...", ID_VIEW_FONT);
     m->AppendCommand("&Notation...", ID_NOTATION);
     m->AppendSeparator();
-    m->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
-    m->AppendCommand("Save As...", ID_FILE_SAVE_AS);
-    m->AppendSeparator();
-    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
-    m->AppendSeparator();
-    m->AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+    AppendDocumentItems(*m);
     return Popup(m);
 }
 
