@@ -1,33 +1,12 @@
 #include "midi/MidiBytes.h"
 
-#include <algorithm>
-#include <cstring>
-#include <utility>
+static_assert(sizeof(std::uint8_t*) <= MidiBytes::kInline);
 
-MidiBytes::MidiBytes(std::span<const std::uint8_t> bytes) : size_(static_cast<std::uint32_t>(bytes.size()))
+void MidiBytes::CopyToHeap(const std::uint8_t* bytes)
 {
-    std::uint8_t* target = storage_.bytes;
-    if (!IsInline())
-        target = storage_.heap = new std::uint8_t[size_];
-    std::copy(bytes.begin(), bytes.end(), target);
-}
-
-MidiBytes::MidiBytes(MidiBytes&& other) noexcept : size_(other.size_), storage_(other.storage_)
-{
-    other.size_ = 0;
-}
-
-MidiBytes& MidiBytes::operator=(MidiBytes other) noexcept
-{
-    std::swap(size_, other.size_);
-    std::swap(storage_, other.storage_);
-    return *this;
-}
-
-MidiBytes::~MidiBytes()
-{
-    if (!IsInline())
-        delete[] storage_.heap;
+    auto* const heap = new std::uint8_t[size_];
+    std::copy(bytes, bytes + size_, heap);
+    std::memcpy(storage_, &heap, sizeof heap);
 }
 
 bool operator==(const MidiBytes& a, const MidiBytes& b)

@@ -39,16 +39,18 @@ inline constexpr int kMetaChannel = 15;
 // Kept small: every record of a file exists twice, in its track and in the play list.
 struct MidiEvent {
     MidiBytes data;
+    std::uint8_t kind = 0;       // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
+    std::uint8_t channel = 0;    // 0..15
+    bool isMeasureBar = false;
     std::uint64_t delta = 0;     // ticks since the previous record of the same list
     std::uint64_t time = 0;      // absolute ticks
     std::uint64_t duration = 0;  // note on in a play list: ticks until its note off
     std::string_view text;       // "%06d %05d %s": running ticks, delta, description
-    std::uint8_t kind = 0;       // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
-    std::uint8_t channel = 0;    // 0..15
-    bool isMeasureBar = false;
 
     std::size_t length() const { return data.size(); }
 };
+
+static_assert(sizeof(MidiEvent) <= 64, "a record should fit a cache line");
 
 // The records of a list together with the storage of their texts. Moving a
 // list keeps every text where it is; a copy gets texts of its own.
