@@ -8,20 +8,24 @@
 namespace {
 
 // Assembles a line in a local buffer before one append: note lines are most
-// of the records of any file.
+// of the records of any file, so the pieces are written without calls.
 class LineBuffer {
 public:
-    void Put(std::string_view text)
+    template <std::size_t N>
+    void Put(const char (&literal)[N])
     {
-        text.copy(cursor_, text.size());
-        cursor_ += text.size();
+        std::memcpy(cursor_, literal, N - 1);
+        cursor_ += N - 1;
+    }
+    void PutShort(const char* text)
+    {
+        while (*text != '\0')
+            *cursor_++ = *text++;
     }
     // Values here are at most 3 digits wide.
     void Number(unsigned value, int width)
     {
-        char digits[24];
-        char* const end = digits + sizeof digits;
-        Put(std::string_view(FormatUnsigned(end, value, width), end));
+        cursor_ = WritePadded(cursor_, value, width, ' ');
     }
     void AppendTo(std::string& out) const { out.append(buffer_, static_cast<std::size_t>(cursor_ - buffer_)); }
 
@@ -30,19 +34,23 @@ private:
     char* cursor_ = buffer_;
 };
 
-void AppendNote(std::string& out, std::string_view head, int channel, std::uint8_t note,
+void AppendNote(std::string& out, bool on, int channel, std::uint8_t note,
                 std::uint8_t velocity, const NoteTable& notes)
 {
     const NoteInfo& info = notes[note];
-    const std::string_view name = info.name;
     LineBuffer line;
-    line.Put(head);
-    line.Put(": channel ");
+    if (on)
+        line.Put("NoteOn : channel ");
+    else
+        line.Put("NoteOff: channel ");
     line.Number(static_cast<unsigned>(channel + 1), 2);
     line.Put(", number ");
     line.Number(note, 3);
-    line.Put(name.size() < 2 ? ", name  " : ", name ");
-    line.Put(name);
+    if (info.name[0] == '\0' || info.name[1] == '\0')
+        line.Put(", name  ");
+    else
+        line.Put(", name ");
+    line.PutShort(info.name);
     line.Put(", octave ");
     line.Number(static_cast<unsigned>(info.octave), 2);
     line.Put(", velocity ");
@@ -102,16 +110,11 @@ void AppendText(std::string& out, std::span<const std::uint8_t> payload)
 
 char* WriteTickColumns(char* out, std::uint64_t cumulativeTicks, std::uint64_t delta)
 {
-    char columns[kTickColumnsSize];
-    char* const end = columns + sizeof columns;
-    char* start = end;
-    *--start = ' ';
-    start = FormatUnsigned(start, delta, 5, '0');
-    *--start = ' ';
-    start = FormatUnsigned(start, cumulativeTicks, 6, '0');
-    const auto size = static_cast<std::size_t>(end - start);
-    std::memcpy(out, start, size);
-    return out + size;
+    out = WritePadded(out, cumulativeTicks, 6, '0');
+    *out++ = ' ';
+    out = WritePadded(out, delta, 5, '0');
+    *out++ = ' ';
+    return out;
 }
 
 void AppendChannelDescription(std::string& out, int kind, int channel, std::uint8_t first,
@@ -119,8 +122,8 @@ void AppendChannelDescription(std::string& out, int kind, int channel, std::uint
                               const ProgramNameTable& programs)
 {
     switch (kind) {
-    case MidiKind::NoteOn: AppendNote(out, "NoteOn ", channel, first, second, notes); break;
-    case MidiKind::NoteOff: AppendNote(out, "NoteOff", channel, first, second, notes); break;
+    case MidiKind::NoteOn: AppendNote(out, true, channel, first, second, notes); break;
+    case MidiKind::NoteOff: AppendNote(out, false, channel, first, second, notes); break;
     case MidiKind::KeyPressure: out += "Pressure"; break;
     case MidiKind::Controller: out += "Parameter"; break;
     case MidiKind::Program: AppendProgram(out, channel, first, programs); break;
