@@ -4,9 +4,11 @@
 // element, so positions in a list (queue position, play cursor) are indices.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "midi/LargeBlocks.h"
 #include "midi/MidiBytes.h"
 #include "midi/MidiTextArena.h"
 
@@ -52,20 +54,23 @@ struct MidiEvent {
 
 static_assert(sizeof(MidiEvent) <= 64, "a record should fit a cache line");
 
-// The records of a list together with the storage of their texts. Moving a
-// list keeps every text where it is; a copy gets texts of its own.
-class MidiEventList : public std::vector<MidiEvent> {
+// The records of a list together with the storage of their texts. Lists of
+// one file share one storage, so its texts pack into a few large blocks;
+// copies share it too, and texts stay put while any list holds it.
+class MidiEventList : public std::vector<MidiEvent, LargeBlockAllocator<MidiEvent>> {
 public:
-    using std::vector<MidiEvent>::vector;
-    MidiEventList() = default;
-    MidiEventList(const MidiEventList& other);
-    MidiEventList(MidiEventList&&) noexcept = default;
-    MidiEventList& operator=(const MidiEventList& other);
-    MidiEventList& operator=(MidiEventList&&) noexcept = default;
-    ~MidiEventList() = default;
+    using Records = std::vector<MidiEvent, LargeBlockAllocator<MidiEvent>>;
+    using Records::Records;
 
-    MidiTextArena& Texts() { return texts_; }
+    // Where new texts of this list go; a list made without one gets its own.
+    MidiTextArena& Texts()
+    {
+        if (!texts_)
+            texts_ = std::make_shared<MidiTextArena>();
+        return *texts_;
+    }
+    void ShareTexts(std::shared_ptr<MidiTextArena> texts) { texts_ = std::move(texts); }
 
 private:
-    MidiTextArena texts_;
+    std::shared_ptr<MidiTextArena> texts_;
 };

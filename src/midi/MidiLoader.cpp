@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,27 +38,28 @@ void ScanTrack(MidiTrack& track, MidiFile& file, ParseSummary& summary)
     file.lineCount += track.events.size();
 }
 
-ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player)
+ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player,
+                         const std::shared_ptr<MidiTextArena>& texts)
 {
     ParseSummary summary;
     file.programSummary = "Channel Program Events:";
     file.lineCount = 5;
     for (MidiTrack& track : file.tracks) {
-        track.events = ReadTrack(track.data, player);
+        track.events = ReadTrack(track.data, player, texts);
         ScanTrack(track, file, summary);
     }
     file.parsed = true;
     return summary;
 }
 
-void MergeAll(MidiFile& file)
+void MergeAll(MidiFile& file, const std::shared_ptr<MidiTextArena>& texts)
 {
     std::vector<const MidiEventList*> lists;
     lists.reserve(file.tracks.size() + 1);
     for (const MidiTrack& track : file.tracks)
         lists.push_back(&track.events);
     lists.push_back(&file.measureTrack);
-    file.events = MergeTracks(lists);
+    file.events = MergeTracks(lists, texts);
 }
 
 void ReportMerge(MidiFile& file)
@@ -77,14 +79,16 @@ MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& pla
     MidiFile file;
     if (!ReadMidiChunks(bytes, file))
         return file;
-    const ParseSummary summary = ParseTracks(file, player);
+    // One text storage for the whole file packs its texts densely.
+    const auto texts = std::make_shared<MidiTextArena>();
+    const ParseSummary summary = ParseTracks(file, player, texts);
     MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
     file.measureTrack = std::move(measures.events);
     if (measures.capped)
         file.notices.push_back({"Too many measures: bar markers end after "
                                     + std::to_string(kMaxMeasureBars) + " bars.",
                                 MidiNoticeIcon::Warning});
-    MergeAll(file);
+    MergeAll(file, texts);
     ReportMerge(file);
     return file;
 }

@@ -56,9 +56,10 @@ public:
         }
     }
 
-    MidiEventList Run()
+    MidiEventList Run(std::shared_ptr<MidiTextArena> texts)
     {
         MidiEventList playList;
+        playList.ShareTexts(std::move(texts));
         playList.reserve(total_ + 1);
         MidiEventAppender appender(playList);
         appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
@@ -99,7 +100,8 @@ private:
 
 }  // namespace
 
-MidiEventList MergeTracks(std::span<const MidiEventList* const> lists)
+MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
+                          std::shared_ptr<MidiTextArena> texts)
 {
-    return Merger(lists).Run();
+    return Merger(lists).Run(std::move(texts));
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Merges event lists into one time-ordered play list.
+#include <memory>
 #include <span>
 
 #include "midi/MidiEvent.h"
@@ -8,4 +9,6 @@
 // equal times the earlier list comes first, and within a list the file order
 // holds. End of Track records are left out. Each note on is given the ticks
 // until the next note off (or note on with velocity 0) of its channel and note.
-MidiEventList MergeTracks(std::span<const MidiEventList* const> lists);
+// Texts go to `texts` when given.
+MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
+                          std::shared_ptr<MidiTextArena> texts = nullptr);

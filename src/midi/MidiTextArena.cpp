@@ -7,9 +7,10 @@
 namespace {
 
 // Small lists (tests, the measure track of a short file) stay small; large
-// ones soon get blocks big enough that block changes are rare.
+// ones soon get blocks large enough for huge pages.
 constexpr std::size_t kFirstBlock = 1024;
-constexpr std::size_t kLargestBlock = std::size_t{1} << 20;
+constexpr std::size_t kGrowth = 4;
+constexpr std::size_t kLargestBlock = 2 * kLargeBlock;
 
 }  // namespace
 
@@ -38,9 +39,9 @@ char* MidiTextArena::Reserve(std::size_t size)
 {
     if (static_cast<std::size_t>(limit_ - cursor_) >= size)
         return cursor_;
-    nextBlockSize_ = std::clamp(nextBlockSize_ * 2, kFirstBlock, kLargestBlock);
+    nextBlockSize_ = std::clamp(nextBlockSize_ * kGrowth, kFirstBlock, kLargestBlock);
     const std::size_t blockSize = std::max(size, nextBlockSize_);
-    blocks_.push_back(std::make_unique_for_overwrite<char[]>(blockSize));
+    blocks_.emplace_back(blockSize);
     cursor_ = blocks_.back().get();
     limit_ = cursor_ + blockSize;
     return cursor_;

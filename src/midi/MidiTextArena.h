@@ -4,9 +4,10 @@
 // text: a large file has a million records, and a string each would cost a
 // heap allocation and its release apiece.
 #include <cstddef>
-#include <memory>
 #include <string_view>
 #include <vector>
+
+#include "midi/LargeBlocks.h"
 
 class MidiTextArena {
 public:
@@ -23,7 +24,7 @@ public:
     std::string_view Store(std::string_view text);
 
 private:
-    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::vector<BlockPtr> blocks_;
     char* cursor_ = nullptr;
     char* limit_ = nullptr;
     std::size_t nextBlockSize_ = 0;

@@ -214,9 +214,11 @@ private:
 
 }  // namespace
 
-MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player)
+MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
+                        std::shared_ptr<MidiTextArena> texts)
 {
     MidiEventList events;
+    events.ShareTexts(std::move(texts));
     // Every event takes at least two bytes; capacity never touched costs nothing,
     // but one giant reservation for a huge body could fail outright.
     constexpr std::size_t kMostReserved = std::size_t{1} << 22;

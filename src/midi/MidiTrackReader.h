@@ -1,6 +1,7 @@
 #pragma once
 // Reads the body of one track chunk into that track's event list.
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "midi/MidiEvent.h"
@@ -11,4 +12,6 @@ class MidiPlayer;
 // data bytes, meta types of 128 or more) make no record and their delta moves
 // on to the next record, so the times of everything after them stay right.
 // An event cut by the end of the body makes no record and ends the track.
-MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player);
+// Texts go to `texts` when given.
+MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
+                        std::shared_ptr<MidiTextArena> texts = nullptr);

@@ -98,6 +98,21 @@ TEST(MidiEventList, MovedAndGrownListsKeepTheirTexts)
         ASSERT_EQ(moved[i].text, Numbered(i)) << i;
 }
 
+TEST(MidiEventList, ListsSharingTextsKeepThemWhileAnyOfThemLives)
+{
+    auto first = std::make_unique<MidiEventList>();
+    first->emplace_back().text = first->Texts().Store("first");
+    MidiEventList second;
+    second.ShareTexts(std::make_shared<MidiTextArena>());
+    auto third = std::make_unique<MidiEventList>(second);
+    second.emplace_back().text = second.Texts().Store("second");
+    third->emplace_back().text = third->Texts().Store("third");
+    first.reset();
+    EXPECT_EQ(&second.Texts(), &third->Texts());
+    third.reset();
+    EXPECT_EQ(second[0].text, "second");
+}
+
 TEST(MidiEventList, AMovedFileKeepsEveryText)
 {
     static const MidiPlayer player;
