@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
-#include <queue>
+#include <optional>
+#include <vector>
 
 #include "midi/MidiEventAppender.h"
 
@@ -14,11 +14,58 @@ struct Cursor {
     std::size_t list;
     std::size_t index;
 
-    // Ordered for a min-heap: earliest time, then the lowest list.
-    bool operator>(const Cursor& other) const
+    // Earliest time first, then the lowest list.
+    bool operator<(const Cursor& other) const
     {
-        return time != other.time ? time > other.time : list > other.list;
+        return time != other.time ? time < other.time : list < other.list;
     }
+};
+
+// A min-heap of list cursors that replaces its top in place: the merge takes
+// the earliest record and usually puts that list's next one back, so one
+// sift-down per record does what a pop and a push would do.
+class CursorHeap {
+public:
+    void Reserve(std::size_t size) { cursors_.reserve(size); }
+    bool Empty() const { return cursors_.empty(); }
+    const Cursor& Top() const { return cursors_.front(); }
+
+    void Push(const Cursor& cursor)
+    {
+        cursors_.push_back(cursor);
+        std::size_t child = cursors_.size() - 1;
+        while (child > 0 && cursor < cursors_[(child - 1) / 2]) {
+            cursors_[child] = cursors_[(child - 1) / 2];
+            child = (child - 1) / 2;
+        }
+        cursors_[child] = cursor;
+    }
+    void ReplaceTop(const Cursor& cursor) { SiftDown(cursor); }
+    void PopTop()
+    {
+        const Cursor last = cursors_.back();
+        cursors_.pop_back();
+        if (!cursors_.empty())
+            SiftDown(last);
+    }
+
+private:
+    void SiftDown(const Cursor& cursor)
+    {
+        const std::size_t size = cursors_.size();
+        std::size_t hole = 0;
+        for (std::size_t child = 1; child < size; child = 2 * hole + 1) {
+            if (child + 1 < size && cursors_[child + 1] < cursors_[child])
+                ++child;
+            if (!(cursors_[child] < cursor))
+                break;
+            cursors_[hole] = cursors_[child];
+            hole = child;
+        }
+        cursors_[hole] = cursor;
+    }
+
+    std::vector<Cursor> cursors_;
 };
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
@@ -50,8 +97,10 @@ class Merger {
 public:
     explicit Merger(std::span<const MidiEventList* const> lists) : lists_(lists)
     {
+        heap_.Reserve(lists_.size());
         for (std::size_t list = 0; list < lists_.size(); ++list) {
-            Push(list, 0);
+            if (const auto first = Next(list, 0))
+                heap_.Push(*first);
             total_ += lists_[list]->size();
         }
     }
@@ -64,37 +113,40 @@ public:
         MidiEventAppender appender(playList);
         appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
         std::uint64_t now = 0;
-        while (!heap_.empty()) {
-            const Cursor next = heap_.top();
-            heap_.pop();
+        while (!heap_.Empty()) {
+            const Cursor next = heap_.Top();
             const MidiEvent& source = (*lists_[next.list])[next.index];
             // Lists run forward in time; a list that did not could still never
             // make a negative delta.
             const std::uint64_t time = std::max(next.time, now);
-            MidiEvent& copy = appender.Append(source.kind, source.channel, source.data,
+            MidiEvent& copy = appender.Append(source.kind, source.channel, MidiBytes(source.data),
                                               time - now, "Event Copy");
             copy.isMeasureBar = source.isMeasureBar;
             copy.time = now = time;
             durations_.Note(playList, playList.size() - 1);
-            Push(next.list, next.index + 1);
+            if (const auto following = Next(next.list, next.index + 1))
+                heap_.ReplaceTop(*following);
+            else
+                heap_.PopTop();
         }
         return playList;
     }
 
 private:
-    // Puts the list's first record at or after `index` that is not an End of Track.
-    void Push(std::size_t list, std::size_t index)
+    // The list's first record at or after `index` that is not an End of Track.
+    std::optional<Cursor> Next(std::size_t list, std::size_t index) const
     {
         const MidiEventList& events = *lists_[list];
         while (index < events.size() && events[index].kind == MidiKind::EndOfTrack)
             ++index;
         if (index < events.size())
-            heap_.push({events[index].time, list, index});
+            return Cursor{events[index].time, list, index};
+        return std::nullopt;
     }
 
     std::span<const MidiEventList* const> lists_;
     std::size_t total_ = 0;
-    std::priority_queue<Cursor, std::vector<Cursor>, std::greater<Cursor>> heap_;
+    CursorHeap heap_;
     NoteDurations durations_;
 };
 

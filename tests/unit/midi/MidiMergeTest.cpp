@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "midi/MidiMerge.h"
 
 namespace {
@@ -67,6 +69,27 @@ TEST(MidiMerge, OrdersByTimeThenByList)
     }
     EXPECT_EQ(playList[3].text, "000005 00005 Event Copy");
     EXPECT_EQ(playList[10].text, "000031 00001 Event Copy");
+}
+
+TEST(MidiMerge, ManyListsMergeAsAStableSortByTime)
+{
+    std::vector<MidiEventList> lists(37);
+    std::vector<std::pair<std::uint64_t, int>> expected;
+    std::uint32_t seed = 7;
+    for (std::size_t list = 0; list < lists.size(); ++list) {
+        std::uint64_t time = 0;
+        for (std::size_t i = 0; i < list % 11 * 7; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            time += seed >> 29;  // 0..7: many equal times across lists
+            lists[list].push_back(On(time, static_cast<std::uint8_t>(list)));
+            expected.emplace_back(time, static_cast<int>(list));
+        }
+        if (list % 3 == 0)
+            lists[list].push_back(Record(MidiKind::EndOfTrack, time + 1, {0}));
+    }
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    EXPECT_EQ(Order(Merge(lists)), expected);
 }
 
 TEST(MidiMerge, LeavesOutEndOfTrackRecordsWherefeverTheyAre)
