@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr std::size_t kTextPerFileByte = 28;
+
 struct ParseSummary {
     std::vector<TimeSignatureMark> timeSignatures;
     std::uint64_t trackEnd = 0;  // the latest end of any track
@@ -79,8 +81,10 @@ MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& pla
     MidiFile file;
     if (!ReadMidiChunks(bytes, file))
         return file;
-    // One text storage for the whole file packs its texts densely.
-    const auto texts = std::make_shared<MidiTextArena>();
+    // One text storage for the whole file packs its texts densely. A note
+    // takes three or four bytes of a file and a hundred characters of texts
+    // in its track and the play list.
+    const auto texts = std::make_shared<MidiTextArena>(bytes.size() * kTextPerFileByte);
     const ParseSummary summary = ParseTracks(file, player, texts);
     MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
     file.measureTrack = std::move(measures.events);

@@ -14,6 +14,12 @@ constexpr std::size_t kLargestBlock = 2 * kLargeBlock;
 
 }  // namespace
 
+MidiTextArena::MidiTextArena(std::size_t expected)
+    // Reserve() multiplies before it allocates.
+    : nextBlockSize_(std::clamp(expected, kFirstBlock, kLargestBlock) / kGrowth)
+{
+}
+
 MidiTextArena::MidiTextArena(MidiTextArena&& other) noexcept
     : blocks_(std::move(other.blocks_)),
       cursor_(std::exchange(other.cursor_, nullptr)),

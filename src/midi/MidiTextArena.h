@@ -12,6 +12,9 @@
 class MidiTextArena {
 public:
     MidiTextArena() = default;
+    // `expected` is about how many characters will be stored: the first block
+    // takes that much (within limits), so one that is right needs no other.
+    explicit MidiTextArena(std::size_t expected);
     MidiTextArena(MidiTextArena&& other) noexcept;
     MidiTextArena& operator=(MidiTextArena&& other) noexcept;
     MidiTextArena(const MidiTextArena&) = delete;

@@ -47,6 +47,20 @@ TEST(MidiTextArena, ReserveThenKeepTakesOnlyWhatWasKept)
     EXPECT_EQ(ab, "ab");
 }
 
+TEST(MidiTextArena, AnExpectedSizeIsStoredInOneBlock)
+{
+    MidiTextArena arena(100000);
+    const std::string text(100, 't');
+    const std::string_view first = arena.Store(text);
+    const char* end = first.data() + first.size();
+    for (int i = 1; i < 1000; ++i) {
+        const std::string_view next = arena.Store(text);
+        ASSERT_EQ(next.data(), end) << i;
+        end += next.size();
+    }
+    EXPECT_EQ(first, text);
+}
+
 TEST(MidiTextArena, AMovedArenaKeepsItsTextsAndTheOldOneStartsAfresh)
 {
     MidiTextArena arena;
