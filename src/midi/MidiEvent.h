@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "midi/LargeBlocks.h"
+#include "midi/MidiArena.h"
 #include "midi/MidiBytes.h"
-#include "midi/MidiTextArena.h"
+#include "midi/MidiRecordAllocator.h"
 
 namespace MidiKind {
 inline constexpr int NoteOff = 0x80;
@@ -55,22 +55,27 @@ struct MidiEvent {
 static_assert(sizeof(MidiEvent) <= 64, "a record should fit a cache line");
 
 // The records of a list together with the storage of their texts. Lists of
-// one file share one storage, so its texts pack into a few large blocks;
-// copies share it too, and texts stay put while any list holds it.
-class MidiEventList : public std::vector<MidiEvent, LargeBlockAllocator<MidiEvent>> {
+// one file share one arena for records and texts; copies share it too, and
+// texts stay put while any list holds it. A list made on its own gets an
+// arena for its texts when the first one is stored.
+class MidiEventList : public std::vector<MidiEvent, MidiRecordAllocator<MidiEvent>> {
 public:
-    using Records = std::vector<MidiEvent, LargeBlockAllocator<MidiEvent>>;
+    using Records = std::vector<MidiEvent, MidiRecordAllocator<MidiEvent>>;
     using Records::Records;
+    MidiEventList() = default;
+    explicit MidiEventList(std::shared_ptr<MidiArena> arena)
+        : Records(MidiRecordAllocator<MidiEvent>(arena)), texts_(std::move(arena))
+    {
+    }
 
-    // Where new texts of this list go; a list made without one gets its own.
-    MidiTextArena& Texts()
+    // Where new texts of this list go.
+    MidiArena& Texts()
     {
         if (!texts_)
-            texts_ = std::make_shared<MidiTextArena>();
+            texts_ = std::make_shared<MidiArena>();
         return *texts_;
     }
-    void ShareTexts(std::shared_ptr<MidiTextArena> texts) { texts_ = std::move(texts); }
 
 private:
-    std::shared_ptr<MidiTextArena> texts_;
+    std::shared_ptr<MidiArena> texts_;
 };

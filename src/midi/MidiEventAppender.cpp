@@ -13,7 +13,7 @@ MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
     event.channel = static_cast<std::uint8_t>(channel);
     event.data = std::move(data);
     event.delta = delta;
-    MidiTextArena& texts = list_.Texts();
+    MidiArena& texts = list_.Texts();
     char* const start = texts.Reserve(kTickColumnsSize + description.size());
     char* const columnsEnd = WriteTickColumns(start, cumulativeTicks_, delta);
     if (!description.empty())

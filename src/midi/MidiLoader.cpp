@@ -41,7 +41,7 @@ void ScanTrack(MidiTrack& track, MidiFile& file, ParseSummary& summary)
 }
 
 ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player,
-                         const std::shared_ptr<MidiTextArena>& texts)
+                         const std::shared_ptr<MidiArena>& texts)
 {
     ParseSummary summary;
     file.programSummary = "Channel Program Events:";
@@ -54,7 +54,7 @@ ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player,
     return summary;
 }
 
-void MergeAll(MidiFile& file, const std::shared_ptr<MidiTextArena>& texts)
+void MergeAll(MidiFile& file, const std::shared_ptr<MidiArena>& texts)
 {
     std::vector<const MidiEventList*> lists;
     lists.reserve(file.tracks.size() + 1);
@@ -84,7 +84,7 @@ MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& pla
     // One text storage for the whole file packs its texts densely. A note
     // takes three or four bytes of a file and a hundred characters of texts
     // in its track and the play list.
-    const auto texts = std::make_shared<MidiTextArena>(bytes.size() * kTextPerFileByte);
+    const auto texts = std::make_shared<MidiArena>(bytes.size() * kTextPerFileByte);
     const ParseSummary summary = ParseTracks(file, player, texts);
     MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
     file.measureTrack = std::move(measures.events);

@@ -105,10 +105,9 @@ public:
         }
     }
 
-    MidiEventList Run(std::shared_ptr<MidiTextArena> texts)
+    MidiEventList Run(std::shared_ptr<MidiArena> texts)
     {
-        MidiEventList playList;
-        playList.ShareTexts(std::move(texts));
+        MidiEventList playList(std::move(texts));
         playList.reserve(total_ + 1);
         MidiEventAppender appender(playList);
         appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
@@ -153,7 +152,7 @@ private:
 }  // namespace
 
 MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
-                          std::shared_ptr<MidiTextArena> texts)
+                          std::shared_ptr<MidiArena> texts)
 {
     return Merger(lists).Run(std::move(texts));
 }

@@ -11,4 +11,4 @@
 // until the next note off (or note on with velocity 0) of its channel and note.
 // Texts go to `texts` when given.
 MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
-                          std::shared_ptr<MidiTextArena> texts = nullptr);
+                          std::shared_ptr<MidiArena> texts = nullptr);

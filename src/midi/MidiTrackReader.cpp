@@ -5,22 +5,12 @@
 #include "midi/MidiDescriptions.h"
 #include "midi/MidiEventAppender.h"
 #include "midi/MidiPlayer.h"
+#include "midi/MidiRecordCount.h"
 
 namespace {
 
-// The largest value a four-byte quantity can hold; longer ones are clamped.
-constexpr std::uint64_t kMaxQuantity = 0x0FFFFFFF;
 // End of Track records always count 10 ticks, whatever delta the file gives.
 constexpr std::uint64_t kEndOfTrackDelta = 10;
-
-int DataByteCount(std::uint8_t status)
-{
-    switch (status >> 4) {
-    case 0x8: case 0x9: case 0xA: case 0xB: case 0xE: return 2;
-    case 0xC: case 0xD: return 1;
-    default: return 0;
-    }
-}
 
 // The first `count` payload bytes, zero where the payload is shorter.
 MidiBytes FirstBytes(const std::vector<std::uint8_t>& payload, std::size_t count)
@@ -90,7 +80,7 @@ private:
         const bool pending = (c & 0x80) == 0;
         if (!pending)
             runningStatus_ = c;
-        if (DataByteCount(runningStatus_) > 0)
+        if (ChannelDataBytes(runningStatus_) > 0)
             return ReadChannelMessage(c, pending);
         switch (c) {
         case 0xFF: return ReadMeta();
@@ -102,7 +92,7 @@ private:
 
     bool ReadChannelMessage(std::uint8_t c, bool pending)
     {
-        const int count = DataByteCount(runningStatus_);
+        const int count = ChannelDataBytes(runningStatus_);
         std::uint8_t first = c;
         std::uint8_t second = 0;
         if (!pending && !Next(first))
@@ -215,14 +205,10 @@ private:
 }  // namespace
 
 MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
-                        std::shared_ptr<MidiTextArena> texts)
+                        std::shared_ptr<MidiArena> arena)
 {
-    MidiEventList events;
-    events.ShareTexts(std::move(texts));
-    // Every event takes at least two bytes; capacity never touched costs nothing,
-    // but one giant reservation for a huge body could fail outright.
-    constexpr std::size_t kMostReserved = std::size_t{1} << 22;
-    events.reserve(std::min(body.size() / 2 + 1, kMostReserved));
+    MidiEventList events(std::move(arena));
+    events.reserve(CountTrackRecords(body));
     TrackReader(body, player, events).Run();
     return events;
 }

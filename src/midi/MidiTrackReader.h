@@ -12,6 +12,6 @@ class MidiPlayer;
 // data bytes, meta types of 128 or more) make no record and their delta moves
 // on to the next record, so the times of everything after them stay right.
 // An event cut by the end of the body makes no record and ends the track.
-// Texts go to `texts` when given.
+// Records and texts go to `arena` when given.
 MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
-                        std::shared_ptr<MidiTextArena> texts = nullptr);
+                        std::shared_ptr<MidiArena> arena = nullptr);

@@ -1,6 +1,7 @@
-#include "midi/MidiTextArena.h"
+#include "midi/MidiArena.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 
@@ -14,13 +15,13 @@ constexpr std::size_t kLargestBlock = 2 * kLargeBlock;
 
 }  // namespace
 
-MidiTextArena::MidiTextArena(std::size_t expected)
+MidiArena::MidiArena(std::size_t expected)
     // Reserve() multiplies before it allocates.
     : nextBlockSize_(std::clamp(expected, kFirstBlock, kLargestBlock) / kGrowth)
 {
 }
 
-MidiTextArena::MidiTextArena(MidiTextArena&& other) noexcept
+MidiArena::MidiArena(MidiArena&& other) noexcept
     : blocks_(std::move(other.blocks_)),
       cursor_(std::exchange(other.cursor_, nullptr)),
       limit_(std::exchange(other.limit_, nullptr)),
@@ -29,7 +30,7 @@ MidiTextArena::MidiTextArena(MidiTextArena&& other) noexcept
     other.blocks_.clear();
 }
 
-MidiTextArena& MidiTextArena::operator=(MidiTextArena&& other) noexcept
+MidiArena& MidiArena::operator=(MidiArena&& other) noexcept
 {
     if (this != &other) {
         blocks_ = std::move(other.blocks_);
@@ -41,7 +42,7 @@ MidiTextArena& MidiTextArena::operator=(MidiTextArena&& other) noexcept
     return *this;
 }
 
-char* MidiTextArena::Reserve(std::size_t size)
+char* MidiArena::Reserve(std::size_t size)
 {
     if (static_cast<std::size_t>(limit_ - cursor_) >= size)
         return cursor_;
@@ -53,17 +54,28 @@ char* MidiTextArena::Reserve(std::size_t size)
     return cursor_;
 }
 
-std::string_view MidiTextArena::Keep(std::size_t size)
+std::string_view MidiArena::Keep(std::size_t size)
 {
     const std::string_view text(cursor_, size);
     cursor_ += size;
     return text;
 }
 
-std::string_view MidiTextArena::Store(std::string_view text)
+std::string_view MidiArena::Store(std::string_view text)
 {
     char* const start = Reserve(text.size());
     if (!text.empty())
         std::memcpy(start, text.data(), text.size());
     return Keep(text.size());
+}
+
+void* MidiArena::Allocate(std::size_t size, std::size_t alignment)
+{
+    char* start = Reserve(size + alignment - 1);
+    const std::size_t misalignment = reinterpret_cast<std::uintptr_t>(start) & (alignment - 1);
+    const std::size_t skip = misalignment == 0 ? 0 : alignment - misalignment;
+    Keep(skip);
+    start += skip;
+    Keep(size);
+    return start;
 }

@@ -7,7 +7,7 @@
 #include "SmfBuilder.h"
 #include "midi/MidiLoader.h"
 #include "midi/MidiPlayer.h"
-#include "midi/MidiTextArena.h"
+#include "midi/MidiArena.h"
 
 namespace {
 
@@ -17,9 +17,9 @@ std::string Numbered(std::size_t i)
     return std::to_string(i) + std::string(i % 97, static_cast<char>('a' + i % 26));
 }
 
-TEST(MidiTextArena, TextsStayWhereTheyAreWhileMoreAreStored)
+TEST(MidiArena, TextsStayWhereTheyAreWhileMoreAreStored)
 {
-    MidiTextArena arena;
+    MidiArena arena;
     std::vector<std::string_view> texts;
     for (std::size_t i = 0; i < 50000; ++i)
         texts.push_back(arena.Store(Numbered(i)));
@@ -33,9 +33,9 @@ TEST(MidiTextArena, TextsStayWhereTheyAreWhileMoreAreStored)
     EXPECT_EQ(arena.Store(""), "");
 }
 
-TEST(MidiTextArena, ReserveThenKeepTakesOnlyWhatWasKept)
+TEST(MidiArena, ReserveThenKeepTakesOnlyWhatWasKept)
 {
-    MidiTextArena arena;
+    MidiArena arena;
     char* first = arena.Reserve(100);
     first[0] = 'a';
     first[1] = 'b';
@@ -47,9 +47,9 @@ TEST(MidiTextArena, ReserveThenKeepTakesOnlyWhatWasKept)
     EXPECT_EQ(ab, "ab");
 }
 
-TEST(MidiTextArena, AnExpectedSizeIsStoredInOneBlock)
+TEST(MidiArena, AnExpectedSizeIsStoredInOneBlock)
 {
-    MidiTextArena arena(100000);
+    MidiArena arena(100000);
     const std::string text(100, 't');
     const std::string_view first = arena.Store(text);
     const char* end = first.data() + first.size();
@@ -61,18 +61,18 @@ TEST(MidiTextArena, AnExpectedSizeIsStoredInOneBlock)
     EXPECT_EQ(first, text);
 }
 
-TEST(MidiTextArena, AMovedArenaKeepsItsTextsAndTheOldOneStartsAfresh)
+TEST(MidiArena, AMovedArenaKeepsItsTextsAndTheOldOneStartsAfresh)
 {
-    MidiTextArena arena;
+    MidiArena arena;
     const std::string_view kept = arena.Store("kept text");
-    MidiTextArena moved(std::move(arena));
+    MidiArena moved(std::move(arena));
     const std::string_view fresh = arena.Store("fresh");  // NOLINT(bugprone-use-after-move)
     const std::string_view more = moved.Store("more");
     EXPECT_EQ(kept, "kept text");
     EXPECT_EQ(fresh, "fresh");
     EXPECT_EQ(more, "more");
 
-    MidiTextArena assigned;
+    MidiArena assigned;
     assigned.Store("replaced");
     assigned = std::move(moved);
     EXPECT_EQ(kept, "kept text");
@@ -116,8 +116,7 @@ TEST(MidiEventList, ListsSharingTextsKeepThemWhileAnyOfThemLives)
 {
     auto first = std::make_unique<MidiEventList>();
     first->emplace_back().text = first->Texts().Store("first");
-    MidiEventList second;
-    second.ShareTexts(std::make_shared<MidiTextArena>());
+    MidiEventList second(std::make_shared<MidiArena>());
     auto third = std::make_unique<MidiEventList>(second);
     second.emplace_back().text = second.Texts().Store("second");
     third->emplace_back().text = third->Texts().Store("third");
@@ -138,6 +137,7 @@ TEST(MidiEventList, AMovedFileKeepsEveryText)
     file.reset();
     const MidiEventList& events = moved.tracks[0].events;
     ASSERT_EQ(events.size(), 2001u);
+    EXPECT_EQ(events.capacity(), events.size()) << "sized once in the file's arena";
     EXPECT_EQ(events[0].text,
               "000010 00010 NoteOn : channel  1, number  40, name  E, octave  3, velocity 100");
     EXPECT_EQ(events[1999].text.substr(0, 13), "020000 00010 ");
