@@ -7,10 +7,12 @@
 
 namespace {
 
-// Assembles a line in a local buffer before one append: note lines are most
-// of the records of any file, so the pieces are written without calls.
-class LineBuffer {
+// Writes the pieces of a line one after another: note lines are most of the
+// records of any file, so the pieces are written without calls.
+class LineWriter {
 public:
+    explicit LineWriter(char* out) : cursor_(out) {}
+
     template <std::size_t N>
     void Put(const char (&literal)[N])
     {
@@ -22,41 +24,12 @@ public:
         while (*text != '\0')
             *cursor_++ = *text++;
     }
-    // Values here are at most 3 digits wide.
-    void Number(unsigned value, int width)
-    {
-        cursor_ = WritePadded(cursor_, value, width, ' ');
-    }
-    void AppendTo(std::string& out) const { out.append(buffer_, static_cast<std::size_t>(cursor_ - buffer_)); }
+    void Number(unsigned value, int width) { cursor_ = WritePadded(cursor_, value, width, ' '); }
+    char* End() const { return cursor_; }
 
 private:
-    char buffer_[96];
-    char* cursor_ = buffer_;
+    char* cursor_;
 };
-
-void AppendNote(std::string& out, bool on, int channel, std::uint8_t note,
-                std::uint8_t velocity, const NoteTable& notes)
-{
-    const NoteInfo& info = notes[note];
-    LineBuffer line;
-    if (on)
-        line.Put("NoteOn : channel ");
-    else
-        line.Put("NoteOff: channel ");
-    line.Number(static_cast<unsigned>(channel + 1), 2);
-    line.Put(", number ");
-    line.Number(note, 3);
-    if (info.name[0] == '\0' || info.name[1] == '\0')
-        line.Put(", name  ");
-    else
-        line.Put(", name ");
-    line.PutShort(info.name);
-    line.Put(", octave ");
-    line.Number(static_cast<unsigned>(info.octave), 2);
-    line.Put(", velocity ");
-    line.Number(velocity, 3);
-    line.AppendTo(out);
-}
 
 void AppendProgram(std::string& out, int channel, std::uint8_t program,
                    const ProgramNameTable& programs)
@@ -108,8 +81,40 @@ void AppendText(std::string& out, std::span<const std::uint8_t> payload)
 
 }  // namespace
 
+char* WriteNoteDescription(char* out, int kind, int channel, std::uint8_t note,
+                           std::uint8_t velocity, const NoteTable& notes)
+{
+    const NoteInfo& info = notes[note];
+    LineWriter line(out);
+    if (kind == MidiKind::NoteOn)
+        line.Put("NoteOn : channel ");
+    else
+        line.Put("NoteOff: channel ");
+    line.Number(static_cast<unsigned>(channel + 1), 2);
+    line.Put(", number ");
+    line.Number(note, 3);
+    if (info.name[0] == '\0' || info.name[1] == '\0')
+        line.Put(", name  ");
+    else
+        line.Put(", name ");
+    line.PutShort(info.name);
+    line.Put(", octave ");
+    line.Number(static_cast<unsigned>(info.octave), 2);
+    line.Put(", velocity ");
+    line.Number(velocity, 3);
+    return line.End();
+}
+
 char* WriteTickColumns(char* out, std::uint64_t cumulativeTicks, std::uint64_t delta)
 {
+    // Nearly every record of nearly every file fits the widths exactly.
+    if (cumulativeTicks < 1000000 && delta < 100000) {
+        WriteDigits(out, cumulativeTicks, 6);
+        out[6] = ' ';
+        WriteDigits(out + 7, delta, 5);
+        out[12] = ' ';
+        return out + 13;
+    }
     out = WritePadded(out, cumulativeTicks, 6, '0');
     *out++ = ' ';
     out = WritePadded(out, delta, 5, '0');
@@ -122,8 +127,12 @@ void AppendChannelDescription(std::string& out, int kind, int channel, std::uint
                               const ProgramNameTable& programs)
 {
     switch (kind) {
-    case MidiKind::NoteOn: AppendNote(out, true, channel, first, second, notes); break;
-    case MidiKind::NoteOff: AppendNote(out, false, channel, first, second, notes); break;
+    case MidiKind::NoteOn:
+    case MidiKind::NoteOff: {
+        char line[kNoteDescriptionMost];
+        out.append(line, WriteNoteDescription(line, kind, channel, first, second, notes));
+        break;
+    }
     case MidiKind::KeyPressure: out += "Pressure"; break;
     case MidiKind::Controller: out += "Parameter"; break;
     case MidiKind::Program: AppendProgram(out, channel, first, programs); break;

@@ -14,6 +14,13 @@ inline constexpr std::size_t kTickColumnsSize = 42;
 // Writes them at `out` and returns where they end.
 char* WriteTickColumns(char* out, std::uint64_t cumulativeTicks, std::uint64_t delta);
 
+// The most characters a note on or note off description takes.
+inline constexpr std::size_t kNoteDescriptionMost = 80;
+
+// A note on or note off (`kind`) description written at `out`; returns where it ends.
+char* WriteNoteDescription(char* out, int kind, int channel, std::uint8_t note,
+                           std::uint8_t velocity, const NoteTable& notes);
+
 // Channel messages by kind (status with the channel bits cleared); `channel` is 0..15
 // and the data bytes are 0..127.
 void AppendChannelDescription(std::string& out, int kind, int channel, std::uint8_t first,

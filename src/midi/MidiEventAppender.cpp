@@ -2,10 +2,18 @@
 
 #include <cstring>
 
-#include "midi/MidiDescriptions.h"
-
 MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
                                      std::uint64_t delta, std::string_view description)
+{
+    return AppendDescribed(kind, channel, std::move(data), delta, description.size(),
+                           [description](char* out) {
+                               if (!description.empty())
+                                   std::memcpy(out, description.data(), description.size());
+                               return out + description.size();
+                           });
+}
+
+MidiEvent& MidiEventAppender::AddRecord(int kind, int channel, MidiBytes data, std::uint64_t delta)
 {
     cumulativeTicks_ += delta;
     MidiEvent& event = list_.emplace_back();
@@ -13,11 +21,5 @@ MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
     event.channel = static_cast<std::uint8_t>(channel);
     event.data = std::move(data);
     event.delta = delta;
-    MidiArena& texts = list_.Texts();
-    char* const start = texts.Reserve(kTickColumnsSize + description.size());
-    char* const columnsEnd = WriteTickColumns(start, cumulativeTicks_, delta);
-    if (!description.empty())
-        std::memcpy(columnsEnd, description.data(), description.size());
-    event.text = texts.Keep(static_cast<std::size_t>(columnsEnd - start) + description.size());
     return event;
 }

@@ -27,6 +27,14 @@ inline char* WritePadded(char* out, std::uint64_t value, int width, char fill)
     return end;
 }
 
+// Exactly `count` decimal digits of `value` (zero-padded, higher digits
+// dropped) at `out`.
+inline void WriteDigits(char* out, std::uint64_t value, int count)
+{
+    for (int i = count; i-- > 0; value /= 10)
+        out[i] = static_cast<char>('0' + value % 10);
+}
+
 // Decimal value right-aligned in `width` characters, padded with `fill`.
 void AppendUnsigned(std::string& out, std::uint64_t value, int width = 0, char fill = ' ');
 void AppendSigned(std::string& out, std::int64_t value);

@@ -105,6 +105,14 @@ private:
         }
         const int kind = runningStatus_ & 0xF0;
         const int channel = runningStatus_ & 0x0F;
+        if (kind == MidiKind::NoteOn || kind == MidiKind::NoteOff) {
+            appender_.AppendDescribed(kind, channel, MidiBytes{first, second}, TakeDelta(),
+                                      kNoteDescriptionMost, [&](char* out) {
+                                          return WriteNoteDescription(out, kind, channel, first, second,
+                                                                      player_.noteTable);
+                                      });
+            return true;
+        }
         description_.clear();
         AppendChannelDescription(description_, kind, channel, first, second, player_.noteTable,
                                  player_.programNames);

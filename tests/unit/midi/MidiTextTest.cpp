@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "midi/MidiDescriptions.h"
 #include "midi/MidiText.h"
 
 namespace {
@@ -30,6 +31,31 @@ TEST(MidiText, WritePaddedNeverCutsDigits)
     EXPECT_EQ(Padded(100000, 5, '0'), "100000");
     EXPECT_EQ(Padded(18446744073709551615u, 6, '0'), "18446744073709551615");
     EXPECT_EQ(Padded(18446744073709551615u, 22, ' '), "  18446744073709551615");
+}
+
+TEST(MidiText, WriteDigitsWritesExactlyTheCount)
+{
+    char buffer[8] = "-------";
+    WriteDigits(buffer, 42, 5);
+    EXPECT_EQ(std::string(buffer), "00042--");
+    WriteDigits(buffer, 123456, 3);
+    EXPECT_EQ(std::string(buffer), "45642--");
+}
+
+std::string Columns(std::uint64_t cumulativeTicks, std::uint64_t delta)
+{
+    char buffer[kTickColumnsSize];
+    return std::string(buffer, WriteTickColumns(buffer, cumulativeTicks, delta));
+}
+
+TEST(MidiText, TickColumnsWidenForLargeValues)
+{
+    EXPECT_EQ(Columns(0, 0), "000000 00000 ");
+    EXPECT_EQ(Columns(999999, 99999), "999999 99999 ");
+    EXPECT_EQ(Columns(1000000, 5), "1000000 00005 ");
+    EXPECT_EQ(Columns(17, 100000), "000017 100000 ");
+    EXPECT_EQ(Columns(18446744073709551615u, 18446744073709551615u),
+              "18446744073709551615 18446744073709551615 ");
 }
 
 }  // namespace
