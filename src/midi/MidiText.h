@@ -27,13 +27,27 @@ inline char* WritePadded(char* out, std::uint64_t value, int width, char fill)
     return end;
 }
 
-// Exactly `count` decimal digits of `value` (zero-padded, higher digits
-// dropped) at `out`.
-inline void WriteDigits(char* out, std::uint64_t value, int count)
+// Every number below 1000 as three characters, padded with zeros or blanks:
+// the tick columns and note fields are copied from these rather than divided
+// out digit by digit, the costliest part of a note's text.
+struct DigitTriples {
+    char digits[1000][3];
+};
+
+constexpr DigitTriples MakeDigitTriples(char fill)
 {
-    for (int i = count; i-- > 0; value /= 10)
-        out[i] = static_cast<char>('0' + value % 10);
+    DigitTriples triples{};
+    for (int value = 0; value < 1000; ++value) {
+        char* const digits = triples.digits[value];
+        digits[0] = value >= 100 ? static_cast<char>('0' + value / 100) : fill;
+        digits[1] = value >= 10 ? static_cast<char>('0' + value / 10 % 10) : fill;
+        digits[2] = static_cast<char>('0' + value % 10);
+    }
+    return triples;
 }
+
+inline constexpr DigitTriples kZeroPadded = MakeDigitTriples('0');
+inline constexpr DigitTriples kBlankPadded = MakeDigitTriples(' ');
 
 // Decimal value right-aligned in `width` characters, padded with `fill`.
 void AppendUnsigned(std::string& out, std::uint64_t value, int width = 0, char fill = ' ');

@@ -33,13 +33,20 @@ TEST(MidiText, WritePaddedNeverCutsDigits)
     EXPECT_EQ(Padded(18446744073709551615u, 22, ' '), "  18446744073709551615");
 }
 
-TEST(MidiText, WriteDigitsWritesExactlyTheCount)
+TEST(MidiText, DigitTriplesPadEveryNumberBelowAThousand)
 {
-    char buffer[8] = "-------";
-    WriteDigits(buffer, 42, 5);
-    EXPECT_EQ(std::string(buffer), "00042--");
-    WriteDigits(buffer, 123456, 3);
-    EXPECT_EQ(std::string(buffer), "45642--");
+    const auto triple = [](const DigitTriples& triples, int value) {
+        return std::string(triples.digits[value], 3);
+    };
+    EXPECT_EQ(triple(kZeroPadded, 0), "000");
+    EXPECT_EQ(triple(kZeroPadded, 7), "007");
+    EXPECT_EQ(triple(kZeroPadded, 42), "042");
+    EXPECT_EQ(triple(kZeroPadded, 999), "999");
+    EXPECT_EQ(triple(kBlankPadded, 0), "  0");
+    EXPECT_EQ(triple(kBlankPadded, 10), " 10");
+    EXPECT_EQ(triple(kBlankPadded, 127), "127");
+    for (int value = 0; value < 1000; ++value)
+        ASSERT_EQ(std::stoi(triple(kZeroPadded, value)), value);
 }
 
 std::string Columns(std::uint64_t cumulativeTicks, std::uint64_t delta)
