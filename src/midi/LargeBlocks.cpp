@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <utility>
 
 namespace {
@@ -14,20 +15,15 @@ std::size_t RoundUp(std::size_t size, std::size_t unit)
     return (size + unit - 1) / unit * unit;
 }
 
-// Maps `size` bytes (a multiple of kHugePage) aligned to a huge page, so the
-// kernel can back all of it with huge pages.
-void* MapAligned(std::size_t size)
+// `size` bytes (a multiple of kHugePage) aligned to a huge page, so the
+// kernel can back all of it with huge pages. They come from malloc, which
+// keeps blocks released by one load for the next instead of unmapping them:
+// fresh pages are zeroed, and that is the largest cost of a load.
+void* AllocateAligned(std::size_t size)
 {
-    void* const mapped = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
-                              MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped == MAP_FAILED)
+    void* const block = std::aligned_alloc(kHugePage, size);
+    if (block == nullptr)
         throw std::bad_alloc();
-    const auto start = reinterpret_cast<std::uintptr_t>(mapped);
-    const std::uintptr_t aligned = RoundUp(start, kHugePage);
-    if (aligned > start)
-        munmap(mapped, aligned - start);
-    munmap(reinterpret_cast<void*>(aligned + size), start + kHugePage - aligned);
-    void* const block = reinterpret_cast<void*>(aligned);
     // Only advice: without huge pages the block works the same.
     madvise(block, size, MADV_HUGEPAGE);
     return block;
@@ -35,11 +31,16 @@ void* MapAligned(std::size_t size)
 
 }  // namespace
 
+std::size_t UsableBlockSize(std::size_t size)
+{
+    return size < kLargeBlock ? size : RoundUp(size, kHugePage);
+}
+
 void* AllocateBlock(std::size_t size)
 {
     if (size < kLargeBlock)
         return ::operator new(size);
-    return MapAligned(RoundUp(size, kHugePage));
+    return AllocateAligned(UsableBlockSize(size));
 }
 
 void ReleaseBlock(void* block, std::size_t size) noexcept
@@ -49,7 +50,7 @@ void ReleaseBlock(void* block, std::size_t size) noexcept
     if (size < kLargeBlock)
         ::operator delete(block);
     else
-        munmap(block, RoundUp(size, kHugePage));
+        std::free(block);
 }
 
 BlockPtr& BlockPtr::operator=(BlockPtr&& other) noexcept

@@ -8,6 +8,9 @@
 
 inline constexpr std::size_t kLargeBlock = std::size_t{1} << 20;  // at least half a huge page
 
+// What a block of `size` bytes really holds: large blocks are whole huge pages.
+std::size_t UsableBlockSize(std::size_t size);
+
 void* AllocateBlock(std::size_t size);
 void ReleaseBlock(void* block, std::size_t size) noexcept;
 

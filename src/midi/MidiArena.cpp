@@ -7,17 +7,17 @@
 
 namespace {
 
-// Small lists (tests, the measure track of a short file) stay small; large
-// ones soon get blocks large enough for huge pages.
-constexpr std::size_t kFirstBlock = 1024;
+// Growing lists soon get blocks large enough for huge pages.
 constexpr std::size_t kGrowth = 4;
 constexpr std::size_t kLargestBlock = 2 * kLargeBlock;
+// Room never used costs only address space, but a first block is kept to a
+// sane size whatever is expected.
+constexpr std::size_t kLargestFirstBlock = std::size_t{256} << 20;
 
 }  // namespace
 
 MidiArena::MidiArena(std::size_t expected)
-    // Reserve() multiplies before it allocates.
-    : nextBlockSize_(std::clamp(expected, kFirstBlock, kLargestBlock) / kGrowth)
+    : nextBlockSize_(std::clamp(expected, kFirstBlock, kLargestFirstBlock))
 {
 }
 
@@ -25,7 +25,7 @@ MidiArena::MidiArena(MidiArena&& other) noexcept
     : blocks_(std::move(other.blocks_)),
       cursor_(std::exchange(other.cursor_, nullptr)),
       limit_(std::exchange(other.limit_, nullptr)),
-      nextBlockSize_(std::exchange(other.nextBlockSize_, 0))
+      nextBlockSize_(std::exchange(other.nextBlockSize_, kFirstBlock))
 {
     other.blocks_.clear();
 }
@@ -37,7 +37,7 @@ MidiArena& MidiArena::operator=(MidiArena&& other) noexcept
         other.blocks_.clear();
         cursor_ = std::exchange(other.cursor_, nullptr);
         limit_ = std::exchange(other.limit_, nullptr);
-        nextBlockSize_ = std::exchange(other.nextBlockSize_, 0);
+        nextBlockSize_ = std::exchange(other.nextBlockSize_, kFirstBlock);
     }
     return *this;
 }
@@ -46,8 +46,8 @@ char* MidiArena::Reserve(std::size_t size)
 {
     if (static_cast<std::size_t>(limit_ - cursor_) >= size)
         return cursor_;
-    nextBlockSize_ = std::clamp(nextBlockSize_ * kGrowth, kFirstBlock, kLargestBlock);
-    const std::size_t blockSize = std::max(size, nextBlockSize_);
+    const std::size_t blockSize = UsableBlockSize(std::max(size, nextBlockSize_));
+    nextBlockSize_ = std::clamp(blockSize * kGrowth, kFirstBlock, kLargestBlock);
     blocks_.emplace_back(blockSize);
     cursor_ = blocks_.back().get();
     limit_ = cursor_ + blockSize;

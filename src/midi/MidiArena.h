@@ -13,8 +13,11 @@
 
 class MidiArena {
 public:
+    // Small lists (tests, the measure track of a short file) stay small.
+    static constexpr std::size_t kFirstBlock = 1024;
+
     MidiArena() = default;
-    // `expected` is about how many characters will be stored: the first block
+    // `expected` is about how many bytes will be stored: the first block
     // takes that much (within limits), so one that is right needs no other.
     explicit MidiArena(std::size_t expected);
     MidiArena(MidiArena&& other) noexcept;
@@ -34,5 +37,5 @@ private:
     std::vector<BlockPtr> blocks_;
     char* cursor_ = nullptr;
     char* limit_ = nullptr;
-    std::size_t nextBlockSize_ = 0;
+    std::size_t nextBlockSize_ = kFirstBlock;
 };

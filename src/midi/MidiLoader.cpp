@@ -14,7 +14,10 @@
 
 namespace {
 
-constexpr std::size_t kTextPerFileByte = 28;
+// A note takes three or four bytes of a file, and two records and a hundred
+// characters of texts (its track's and the play list's) in the arena. Pages
+// of the arena never touched cost nothing, so this errs on the large side.
+constexpr std::size_t kArenaPerFileByte = 64;
 
 struct ParseSummary {
     std::vector<TimeSignatureMark> timeSignatures;
@@ -81,10 +84,8 @@ MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& pla
     MidiFile file;
     if (!ReadMidiChunks(bytes, file))
         return file;
-    // One text storage for the whole file packs its texts densely. A note
-    // takes three or four bytes of a file and a hundred characters of texts
-    // in its track and the play list.
-    const auto texts = std::make_shared<MidiArena>(bytes.size() * kTextPerFileByte);
+    // One arena for the whole file packs its records and texts densely.
+    const auto texts = std::make_shared<MidiArena>(bytes.size() * kArenaPerFileByte);
     const ParseSummary summary = ParseTracks(file, player, texts);
     MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
     file.measureTrack = std::move(measures.events);
