@@ -12,14 +12,3 @@ MidiEvent& MidiEventAppender::Append(int kind, int channel, MidiBytes data,
                                return out + description.size();
                            });
 }
-
-MidiEvent& MidiEventAppender::AddRecord(int kind, int channel, MidiBytes data, std::uint64_t delta)
-{
-    cumulativeTicks_ += delta;
-    MidiEvent& event = list_.emplace_back();
-    event.kind = static_cast<std::uint8_t>(kind);
-    event.channel = static_cast<std::uint8_t>(channel);
-    event.data = std::move(data);
-    event.delta = delta;
-    return event;
-}

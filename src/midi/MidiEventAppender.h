@@ -32,7 +32,16 @@ public:
     std::uint64_t CumulativeTicks() const { return cumulativeTicks_; }
 
 private:
-    MidiEvent& AddRecord(int kind, int channel, MidiBytes data, std::uint64_t delta);
+    MidiEvent& AddRecord(int kind, int channel, MidiBytes data, std::uint64_t delta)
+    {
+        cumulativeTicks_ += delta;
+        MidiEvent& event = list_.emplace_back();
+        event.data = std::move(data);
+        event.kind = static_cast<std::uint8_t>(kind);
+        event.channel = static_cast<std::uint8_t>(channel);
+        event.delta = delta;
+        return event;
+    }
 
     MidiEventList& list_;
     std::uint64_t cumulativeTicks_ = 0;

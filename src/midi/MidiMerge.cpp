@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "midi/MidiEventAppender.h"
@@ -68,6 +69,8 @@ private:
     std::vector<Cursor> cursors_;
 };
 
+constexpr std::string_view kCopyText = "Event Copy";
+
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
 // The latest sounding note on per channel and note, as play-list positions.
@@ -118,8 +121,9 @@ public:
             // Lists run forward in time; a list that did not could still never
             // make a negative delta.
             const std::uint64_t time = std::max(next.time, now);
-            MidiEvent& copy = appender.Append(source.kind, source.channel, MidiBytes(source.data),
-                                              time - now, "Event Copy");
+            MidiEvent& copy = appender.AppendDescribed(
+                source.kind, source.channel, MidiBytes(source.data), time - now, kCopyText.size(),
+                [](char* out) { return std::copy(kCopyText.begin(), kCopyText.end(), out); });
             copy.isMeasureBar = source.isMeasureBar;
             copy.time = now = time;
             durations_.Note(playList, playList.size() - 1);

@@ -20,8 +20,11 @@ std::uint64_t TicksToMs(std::uint64_t delta, std::uint32_t tempo, unsigned divis
 {
     if (division == 0)
         return 0;
-    // delta * tempo / (division * 1000) without the product overflowing 64 bits.
+    // delta * tempo / (division * 1000) without the product overflowing 64
+    // bits; one division when it cannot overflow, as for any real delta.
     const std::uint64_t divisor = static_cast<std::uint64_t>(division) * 1000;
+    if (delta <= UINT32_MAX)
+        return delta * tempo / divisor;
     return delta / divisor * tempo + delta % divisor * tempo / divisor;
 }
 

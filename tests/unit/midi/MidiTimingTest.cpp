@@ -52,6 +52,23 @@ TEST(MidiTiming, HugeDeltasDoNotOverflow)
     EXPECT_EQ(TicksToMs(7, 500000, 0), 0u);
 }
 
+TEST(MidiTiming, DeltasAroundThirtyTwoBitsAgreeWithTheExactQuotient)
+{
+    const auto exact = [](std::uint64_t delta, std::uint64_t tempo, std::uint64_t divisor) {
+        return static_cast<std::uint64_t>(static_cast<unsigned __int128>(delta) * tempo / divisor);
+    };
+    for (const std::uint64_t delta : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{479},
+                                      std::uint64_t{0x0FFFFFFF}, std::uint64_t{0xFFFFFFFE},
+                                      std::uint64_t{0xFFFFFFFF}, std::uint64_t{0x100000000},
+                                      std::uint64_t{0x100000001}, std::uint64_t{1} << 40}) {
+        for (const std::uint32_t tempo : {1u, 500000u, 0xFFFFFFu, 0xFFFFFFFFu}) {
+            for (const unsigned division : {1u, 96u, 480u, 65535u})
+                EXPECT_EQ(TicksToMs(delta, tempo, division), exact(delta, tempo, division * 1000ull))
+                    << delta << " " << tempo << " " << division;
+        }
+    }
+}
+
 TEST(MidiTiming, CountsEventsFromAPosition)
 {
     const MidiEventList list{Delta(0), Delta(0), Delta(0)};
