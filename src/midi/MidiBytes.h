@@ -27,7 +27,14 @@ public:
         else
             CopyToHeap(bytes.data());
     }
-    MidiBytes(const MidiBytes& other) : MidiBytes(std::span(other.begin(), other.size())) {}
+    // Inline bytes are copied whole: a fixed-size copy, not a call.
+    MidiBytes(const MidiBytes& other) : size_(other.size_)
+    {
+        if (IsInline())
+            std::memcpy(storage_, other.storage_, kInline);
+        else
+            CopyToHeap(other.Heap());
+    }
     MidiBytes(MidiBytes&& other) noexcept : size_(other.size_)
     {
         std::memcpy(storage_, other.storage_, kInline);
