@@ -2,7 +2,7 @@
 // The data bytes of an event record. Channel messages and most meta events
 // carry a handful of bytes, kept in place; only longer payloads (texts,
 // system exclusive) take heap memory. Large files hold a million records, so
-// the whole takes 20 bytes and the common operations are inline.
+// the whole takes 12 bytes and the common operations are inline.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +16,7 @@ public:
     using iterator = const std::uint8_t*;
     using const_iterator = const std::uint8_t*;
 
-    static constexpr std::size_t kInline = 16;
+    static constexpr std::size_t kInline = 8;
 
     MidiBytes() = default;
     MidiBytes(std::initializer_list<std::uint8_t> bytes) : MidiBytes(std::span(bytes.begin(), bytes.size())) {}
