@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "midi/LargeBlocks.h"
+#include "framework/LargeBlocks.h"
 
 class MidiArena {
 public:

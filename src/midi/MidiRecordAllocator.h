@@ -6,7 +6,7 @@
 #include <memory>
 #include <new>
 
-#include "midi/LargeBlocks.h"
+#include "framework/LargeBlocks.h"
 #include "midi/MidiArena.h"
 
 template <class T>

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "midi/LargeBlocks.h"
+#include "framework/LargeBlocks.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "midi/LargeBlocks.h"
+#include "framework/LargeBlocks.h"
 
 #include <sys/mman.h>
 
