@@ -17,16 +17,18 @@ openmsx=$(dpkg -L openttd-openmsx 2>/dev/null | grep '\.mid$' | sort || true)
 large_openmsx=$(ls -S $openmsx | head -1)
 files="$large_openmsx $work/generated_100000.mid $work/generated_200000.mid"
 
-echo "== whole process, best of $runs, ms"
+echo "== whole process, median of $runs, ms"
 /usr/bin/python3 "$here/peers/time_processes.py" "$runs" \
     "mftext=mftext" "midicsv=midicsv" "morvix=$build/bin/morvix-cli examine" -- $files
 
-echo "== in process, best of $runs, ms"
+echo "== in process, median of $runs, ms"
 /usr/bin/python3 "$here/peers/time_mido.py" "$runs" $files | sed 's/^/mido\t/'
 node "$here/peers/time_midi_file.js" "$runs" $files | sed 's/^/midi-file\t/'
 MORVIX_BENCH_FILES=$(echo $files | tr ' ' ':') "$build/bin/bench_midi_loader" \
-    --benchmark_filter='LoadFile/' --benchmark_min_time=0.5 --benchmark_format=csv 2>/dev/null \
-    | awk -F, '/LoadFile/ { gsub(/"/, "", $1); sub(/LoadFile\//, "", $1); printf "morvix\t%s\t%.3f\n", $1, $3 }'
+    --benchmark_filter='LoadFile/' --benchmark_repetitions="$runs" --benchmark_report_aggregates_only=true \
+    --benchmark_format=csv 2>/dev/null \
+    | awk -F, '/LoadFile.*_median/ { gsub(/"/, "", $1); sub(/LoadFile\//, "", $1); sub(/_median$/, "", $1);
+                                     printf "morvix\t%s\t%.3f\n", $1, $3 }'
 
 echo "== openmsx set (all $(echo $openmsx | wc -w) files), in process, ms per pass"
 /usr/bin/python3 "$here/peers/time_mido.py" 3 $openmsx | awk -F'\t' '{ s += $2 } END { printf "mido\t%.3f\n", s }'
