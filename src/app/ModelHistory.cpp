@@ -65,6 +65,9 @@ void CModelHistory::Next()
 
 void CModelHistory::ApplyEntry()
 {
+    // A model made here loads its profile, which selects its own entry:
+    // the entry the user chose is taken first.
+    int selection = list_.GetSelection();
     if (!app_.primaryModel)
         app_.primaryModel = app_.FirstModel();
     if (!app_.primaryModel)
@@ -72,9 +75,8 @@ void CModelHistory::ApplyEntry()
     CModelDoc* model = app_.primaryModel;
     if (!model || list_.Count() == 0)
         return;
-    int selection = list_.GetSelection();
-    model->CModelState::ApplyHistoryEntry(list_.SelectedText());
     list_.SetSelection(selection);
+    model->CModelState::ApplyHistoryEntry(list_.SelectedText());
     Mirror();
     model->SelectScale(model->scaleIndex);
 }

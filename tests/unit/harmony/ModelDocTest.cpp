@@ -116,3 +116,16 @@ TEST_F(ModelDocTest, MalformedHistoryAndProfileFallBackSoundly)
     EXPECT_EQ(Model()->keyName, "C");
     EXPECT_EQ(Report().rfind("Tonic:   C\r\nScale:   major", 0), 0u) << Report();
 }
+
+TEST_F(ModelDocTest, PreviousWithNoModelOpenMakesOneShowingThePreviousEntry)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(kKeyD);
+    app->RouteCommand(kKeyF);
+    app->RouteCommand(57602);  // close the model window
+    ASSERT_EQ(Model(), nullptr);
+    app->RouteCommand(ID_PREVIOUS_MODEL);
+    ASSERT_NE(Model(), nullptr);
+    EXPECT_EQ(Model()->keyName, "D");
+    EXPECT_EQ(app->History().List().SelectedText(), "D major");
+}
