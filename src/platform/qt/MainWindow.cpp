@@ -42,6 +42,11 @@ MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGua
     setCentralWidget(area_);
     addToolBar(Qt::TopToolBarArea, toolbar_);
     statusBar()->showMessage(QStringLiteral("Ready"));
+    // A menu's prompt is cleared when the pointer leaves it: idle again.
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty())
+            statusBar()->showMessage(QStringLiteral("Ready"));
+    });
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     connect(area_, &QMdiArea::subWindowActivated, this, &MainWindow::OnSubWindowActivated);
