@@ -3,14 +3,24 @@
 #include "cli/Catalogues.h"
 #include "cli/Subcommands.h"
 
+namespace {
+
+// Both listings take no arguments and need both catalogues.
+bool LoadForListing(Catalogues& catalogues, const SubcommandArgs& args, const char* name, std::ostream& err)
+{
+    if (!args.empty()) {
+        err << "usage: morvix-cli " << name << "\n";
+        return false;
+    }
+    return catalogues.Load(err);
+}
+
+} // namespace
+
 int ScalesSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
 {
     Catalogues catalogues;
-    if (!args.empty()) {
-        err << "usage: morvix-cli scales\n";
-        return 2;
-    }
-    if (!catalogues.Load(err))
+    if (!LoadForListing(catalogues, args, "scales", err))
         return 2;
     const CScaleCatalog& scales = catalogues.scales;
     for (int i = 0; i < CScaleCatalog::kCapacity; ++i) {
@@ -31,11 +41,7 @@ int ScalesSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream
 int ChordsSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
 {
     Catalogues catalogues;
-    if (!args.empty()) {
-        err << "usage: morvix-cli chords\n";
-        return 2;
-    }
-    if (!catalogues.Load(err))
+    if (!LoadForListing(catalogues, args, "chords", err))
         return 2;
     const CChordCatalog& chords = catalogues.chords;
     for (int i = 0; i < chords.Count(); ++i) {
