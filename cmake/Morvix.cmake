@@ -12,15 +12,14 @@ function(morvix_library name dir)
   endif()
 endfunction()
 
-# morvix_test(NAME LABEL DIR [DEPS ...]): one GoogleTest executable of every .cpp in DIR.
+# morvix_test(NAME LABEL DIR [DEPS ...]): one GoogleTest executable of every
+# .cpp in DIR, linked with DEPS and the in-memory ports only.
 function(morvix_test name label dir)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT sources)
     return()
   endif()
-  file(GLOB support CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/support/*.cpp)
-  add_executable(${name} ${sources} ${support})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
+  add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARGN} morvix_headless GTest::gtest GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE
     MORVIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -1,40 +1,20 @@
 #pragma once
-// Command ids of the program's own commands.
+// Command ids of the application's own commands. The model's, the MIDI
+// window's and the views' ids live with the code that handles them.
 enum AppCommand {
     ID_SOUND_LOOP = 174,
     ID_PLAY_AUDIO = 175,
-    ID_MIDI_REWIND = 176,
-    ID_MIDI_STOP = 180,
     ID_LOAD_AUDIO = 182,
-    ID_MIDI_PLAY = 183,
     ID_EXAMINE = 200,
     ID_KEYBOARD_INPUT = 205,
     ID_START_TICKS = 207,
     ID_STOP_TICKS = 208,
     ID_SHOW_TICK = 211,
-    ID_RATE_FIRST = 214,
-    ID_RATE_LAST = 225,
-    ID_MIDI_QUEUE = 228,
-    ID_SCALE_FIRST = 2112,
-    ID_CHORD_FIRST = 2240,
-    ID_INSTRUMENT_FIRST = 2368,
-    ID_FRAME_FIRST = 2496,
-    ID_KEY_FIRST = 32771,
-    ID_KEY_LAST = 32787,
     ID_NEW_MODEL = 32847,
-    ID_VIEW_FONT = 32850,
     ID_NEW_WINDOW = 32853,
-    ID_SCROLL_NONE = 32855,
-    ID_SCROLL_VERTICAL = 32856,
-    ID_SCROLL_HORIZONTAL = 32857,
-    ID_SCROLL_BOTH = 32858,
-    ID_NOTATION = 32859,
     ID_PREVIOUS_MODEL = 32864,
     ID_NEXT_MODEL = 32865,
     ID_TUTORIAL = 32868,
     ID_NEXT_WINDOW = 32882,
     ID_PREVIOUS_WINDOW = 32883,
 };
-
-// Command ids come in ranges of 128 for the catalogue menus.
-inline constexpr int kCommandRangeSize = 128;

@@ -5,6 +5,7 @@
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
 #include "harmony/Keys.h"
+#include "harmony/ModelCommands.h"
 
 std::string CommandPromptText(int id)
 {

@@ -14,22 +14,24 @@
 
 namespace {
 
-template <class Doc, class Frame, class View>
-std::unique_ptr<CDocTemplate> MakeTemplate(CReferenceApp& app, int resourceId, const std::string& strings)
+using DocumentFactory = std::function<std::unique_ptr<CDocument>()>;
+
+template <class Frame, class View>
+std::unique_ptr<CDocTemplate> MakeTemplate(CReferenceApp& app, int resourceId, const std::string& strings,
+                                           DocumentFactory document)
 {
     CDocTemplate::Factories factories{
-        [&app]() -> std::unique_ptr<CDocument> {
-            if constexpr (std::is_constructible_v<Doc, CReferenceApp&>) {
-                return std::make_unique<Doc>(app);
-            } else {
-                (void)app;  // only documents that share the application's tables take it
-                return std::make_unique<Doc>();
-            }
-        },
+        std::move(document),
         [] { return std::make_unique<Frame>(); },
         [] { return std::make_unique<View>(); },
     };
     return std::make_unique<CDocTemplate>(app, resourceId, strings, std::move(factories));
+}
+
+template <class Doc>
+DocumentFactory Plain()
+{
+    return [] { return std::make_unique<Doc>(); };
 }
 
 const char* const kGeneralStrings =
@@ -47,13 +49,18 @@ const char* const kMidiStrings =
 
 std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& app)
 {
+    DocumentFactory general = [&app] { return std::make_unique<CGeneralDoc>(app.LoadingLayout()); };
+    DocumentFactory model = [&app] { return std::make_unique<CModelDoc>(app); };
+    DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player()); };
     std::vector<std::unique_ptr<CDocTemplate>> templates;
-    templates.push_back(MakeTemplate<CGeneralDoc, CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings));
-    templates.push_back(MakeTemplate<CModelDoc, CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings));
+    templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
+    templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
     for (int id : {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
-        templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings));
-    templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, 139, kAudioStrings));
-    templates.push_back(MakeTemplate<CMidiDoc, CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings));
-    templates.push_back(MakeTemplate<CUnavailableDoc, CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, ""));
+        templates.push_back(
+            MakeTemplate<CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings, Plain<CUnavailableDoc>()));
+    templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, 139, kAudioStrings, Plain<CUnavailableDoc>()));
+    templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
+    templates.push_back(
+        MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, "", Plain<CUnavailableDoc>()));
     return templates;
 }

@@ -94,7 +94,7 @@ void CMainFrame::OnHistorySelChange(int index)
 
 void CMainFrame::CycleWindows(int direction)
 {
-    CModelDoc* model = app_.primaryModel;
+    CModelDoc* model = app_.Models().Primary();
     int count = model ? static_cast<int>(model->Instruments().size()) : 0;
     if (count == 0)
         return;

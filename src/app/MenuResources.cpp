@@ -5,6 +5,8 @@
 
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
+#include "harmony/ModelCommands.h"
+#include "midi/MidiCommands.h"
 
 namespace {
 
@@ -62,16 +64,6 @@ MenuPtr EditPopup(bool withFind)
         edit->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
     }
     return edit;
-}
-
-MenuPtr KeyPopup()
-{
-    static const char* const texts[] = {"&C", "C#", "Db", "&D", "D#", "Eb", "&E", "&F", "F#",
-                                        "Gb", "&G", "G#", "Ab", "&A", "A#", "Bb", "&B"};
-    auto key = CMenu::Create();
-    for (int i = 0; i <= ID_KEY_LAST - ID_KEY_FIRST; ++i)
-        key->AppendCommand(texts[i], ID_KEY_FIRST + i);
-    return key;
 }
 
 MenuPtr TilePopup()
@@ -166,7 +158,7 @@ MenuPtr GeneralMenu()
 // model's list of instruments.
 MenuPtr ModelMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", KeyPopup()},
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", BuildKeyMenu()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
                 {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
                 {"&Help", HelpPopup()}});
@@ -174,17 +166,11 @@ MenuPtr ModelMenu()
 
 MenuPtr MidiMenu()
 {
-    static const struct { int id; const char* text; } rates[] = {
-        {224, " 25%"}, {223, " 33%"}, {214, " 50%"}, {215, " 67%"}, {216, " 75%"}, {217, " 88%"},
-        {218, "100%"}, {219, "112%"}, {220, "120%"}, {221, "125%"}, {222, "133%"}, {225, "150%"}};
-    auto rate = CMenu::Create();
-    for (const auto& r : rates)
-        rate->AppendCommand(r.text, r.id);
     auto midi = CMenu::Create();
     midi->AppendCommand("Play", ID_MIDI_PLAY);
     midi->AppendCommand("Stop", ID_MIDI_STOP);
     midi->AppendCommand("Rewind", ID_MIDI_REWIND);
-    midi->AppendPopup("Rate", rate);
+    midi->AppendPopup("Rate", BuildRateMenu());
     midi->AppendCommand("Queue", ID_MIDI_QUEUE);
     return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Midi", midi},
                 {"&View", ViewPopup(true, false)}, {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});

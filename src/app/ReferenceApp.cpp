@@ -50,7 +50,6 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     bool restored = false;  // startup layouts arrive with their own work
     if (!restored) {
         loadingLayout_ = false;
-        primaryModel = nullptr;
         NewModel();
     }
     loadingLayout_ = false;
@@ -72,15 +71,7 @@ CModelDoc* CReferenceApp::NewModel()
     return model;
 }
 
-CModelDoc* CReferenceApp::FirstModel() const
-{
-    for (CDocument* document : Template(kModelTemplate)->Documents())
-        if (auto* model = dynamic_cast<CModelDoc*>(document); model && !model->IsClosing())
-            return model;
-    return nullptr;
-}
-
-MenuPtr CReferenceApp::ModelMenuFor(CModelDoc&) const
+MenuPtr CReferenceApp::ModelMenu() const
 {
     return PreparedMenu(IDR_MODEL)->Clone(catalogueMenus_);
 }
@@ -103,6 +94,8 @@ void CReferenceApp::PrepareMenus()
     Template(kMidiTemplate)->SetMenu(menus_[IDR_MIDI]);
     Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
+    Template(kGeneralTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
+    Template(kModelTemplate)->SetContextMenu(menus_[IDR_MODEL_CONTEXT]);
 }
 
 std::string CReferenceApp::CommandPrompt(int id) const

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ModelHistory.h"
 #include "framework/Application.h"
 #include "harmony/ChordCatalog.h"
+#include "harmony/HistoryFile.h"
+#include "harmony/ModelHistory.h"
+#include "harmony/ModelHost.h"
+#include "harmony/ModelRoster.h"
 #include "harmony/NoteSpeller.h"
 #include "harmony/ScaleCatalog.h"
 
@@ -29,7 +32,7 @@ enum TemplatePosition {
     kKeyboardInputTemplate = 8,
 };
 
-class CReferenceApp : public CApplication {
+class CReferenceApp : public CApplication, public IModelHost {
 public:
     CReferenceApp(Ports& ports, std::string homeDir);
     ~CReferenceApp() override;
@@ -45,7 +48,7 @@ public:
     const std::string& HomeDir() const { return homeDir_; }
     std::string HomeFile(const std::string& name) const { return homeDir_ + "/" + name; }
     CMainFrame& MainFrame() { return *mainFrame_; }
-    bool LoadingLayout() const { return loadingLayout_; }
+    bool LoadingLayout() const override { return loadingLayout_; }
 
     // The menus prepared at start-up, shared by every frame that shows them.
     MenuPtr PreparedMenu(int resourceId) const;
@@ -53,23 +56,18 @@ public:
     // Opens a file by its extension; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
 
-    const CNoteSpeller& Speller() const { return speller_; }
-    const CScaleCatalog& Scales() const { return scales_; }
-    const CChordCatalog& Chords() const { return chords_; }
-    CModelHistory& History() { return history_; }
+    const CNoteSpeller& Speller() const override { return speller_; }
+    const CScaleCatalog& Scales() const override { return scales_; }
+    const CChordCatalog& Chords() const override { return chords_; }
+    CModelHistory& History() override { return history_; }
+    const CModelHistory& History() const { return history_; }
+    CModelRoster& Models() override { return models_; }
+    const CModelRoster& Models() const { return models_; }
     // The one MIDI player, with the MIDI name tables.
     const MidiPlayer& Player() const { return *midiPlayer_; }
 
-    // Opens a new model window; null when it could not be made.
-    CModelDoc* NewModel();
-    // The first open model, or none.
-    CModelDoc* FirstModel() const;
-    // A model frame's own copy of the model menu, sharing the catalogue popups.
-    MenuPtr ModelMenuFor(CModelDoc& model) const;
-
-    // The model that records and replays history, and the model opened last.
-    CModelDoc* primaryModel = nullptr;
-    CModelDoc* lastModel = nullptr;
+    CModelDoc* NewModel() override;
+    MenuPtr ModelMenu() const override;
 
 private:
     void LoadCatalogues();
@@ -90,7 +88,8 @@ private:
     CNoteSpeller speller_;
     CScaleCatalog scales_;
     CChordCatalog chords_;
-    CModelHistory history_{*this};
+    CModelRoster models_;
+    CModelHistory history_{*this, ports.windows->MainWindow(), HomeFile(CHistoryFile::kFileName)};
     std::unique_ptr<MidiPlayer> midiPlayer_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;

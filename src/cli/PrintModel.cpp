@@ -30,7 +30,7 @@ Doc* ActiveDocument(CReferenceApp& app, const char* what)
 void PrintReport(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 {
     RequireNoArguments(args, "report");
-    for (char c : ActiveDocument<CModelDoc>(app, "model")->reportText)
+    for (char c : ActiveDocument<CModelDoc>(app, "model")->State().reportText)
         if (c != '\r')
             out << c;
 }

@@ -36,3 +36,15 @@ enum StandardCommand {
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
 };
+
+// The font and scroll-bar commands every text or drawn view takes.
+enum ViewCommand {
+    ID_VIEW_FONT = 32850,
+    ID_SCROLL_NONE = 32855,
+    ID_SCROLL_VERTICAL = 32856,
+    ID_SCROLL_HORIZONTAL = 32857,
+    ID_SCROLL_BOTH = 32858,
+};
+
+// Dynamic menus take a base id plus a record index, 128 ids to a range.
+inline constexpr int kCommandRangeSize = 128;

@@ -31,6 +31,9 @@ public:
     std::string GetString(StringIndex index) const;
     MenuPtr Menu() const { return menu_; }
     void SetMenu(MenuPtr menu) { menu_ = std::move(menu); }
+    // The resource whose first popup the views show on a right click.
+    MenuPtr ContextMenu() const { return contextMenu_; }
+    void SetContextMenu(MenuPtr menu) { contextMenu_ = std::move(menu); }
 
     // Opens a new document (empty path) or the file at path. The frame is
     // shown and activated when visible; null when opening failed.
@@ -46,6 +49,7 @@ private:
     std::string strings_;
     Factories factories_;
     MenuPtr menu_;
+    MenuPtr contextMenu_;
     std::vector<CDocument*> documents_;
     int untitledCount_ = 0;
 };

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "harmony/CatalogLineReader.h"
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 
 namespace {
 

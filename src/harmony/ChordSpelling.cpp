@@ -1,5 +1,5 @@
 #include "harmony/ModelState.h"
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 
 namespace {
 

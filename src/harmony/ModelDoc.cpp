@@ -2,47 +2,45 @@
 
 #include <algorithm>
 
-#include "app/AppCommands.h"
-#include "app/MenuResources.h"
-#include "app/ModelHistory.h"
-#include "app/ReferenceApp.h"
+#include "framework/Application.h"
 #include "framework/Frame.h"
-#include "framework/TextControl.h"
-#include "framework/View.h"
+#include "harmony/ModelCommands.h"
+#include "harmony/ModelHistory.h"
+#include "harmony/ModelHost.h"
+#include "harmony/ModelRoster.h"
 
-CModelDoc::CModelDoc(CReferenceApp& app)
-    : CModelState(app.Speller(), app.Scales(), app.Chords()), app_(app)
+CModelDoc::CModelDoc(IModelHost& host)
+    : host_(host), state_(host.Speller(), host.Scales(), host.Chords())
 {
     kind = 1;
 }
 
 void CModelDoc::InitModel()
 {
-    if (!app_.primaryModel)
-        app_.primaryModel = this;
-    app_.lastModel = this;
+    host_.Models().Opened(*this);
     kind = 1;
     SetTitle("Model");
     saved = false;
     instruments_.clear();
     section = "Model";
     if (CFrame* frame = FirstFrame())
-        frame->SetMenu(app_.ModelMenuFor(*this));
+        frame->SetMenu(host_.ModelMenu());
+    ShowFramePopup();
     Maximize();
-    if (!app_.LoadingLayout())
+    if (!host_.LoadingLayout())
         LoadSettings();
 }
 
 void CModelDoc::Maximize()
 {
-    if (CFrame* frame = FirstFrame(); frame && !app_.LoadingLayout())
+    if (CFrame* frame = FirstFrame(); frame && !host_.LoadingLayout())
         frame->Show(SW_SHOWMAXIMIZED);
 }
 
 void CModelDoc::SetDefaults()
 {
     CGeneralDoc::SetDefaults();
-    CModelState::SetDefaults();
+    state_.SetDefaults();
     Maximize();
     SelectScale(0);
 }
@@ -55,43 +53,43 @@ void CModelDoc::LoadSettings()
         SetDefaults();
         return;
     }
-    notation = notationText[0];
-    AdoptKeyOrC(s.GetString(section, "Key", "C"));
-    scaleName = s.GetString(section, "Scale", "major");
-    scaleIndex = app_.Scales().FindByFullName(scaleName);
-    chordName = s.GetString(section, "Chord", "");
-    app_.History().SetSelection(*this, s.GetInt(section, "History", -1));
+    state_.notation = notationText[0];
+    state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
+    state_.scaleName = s.GetString(section, "Scale", "major");
+    state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
+    state_.chordName = s.GetString(section, "Chord", "");
+    host_.History().SetSelection(*this, s.GetInt(section, "History", -1));
     CGeneralDoc::LoadSettings();
     Maximize();
-    SelectScale(scaleIndex);
+    SelectScale(state_.scaleIndex);
 }
 
 void CModelDoc::SaveSettings()
 {
     ISettings& s = *App().ports.settings;
-    s.WriteString(section, "Notation", std::string(1, notation));
-    s.WriteString(section, "Key", keyName);
-    s.WriteString(section, "Scale", scaleName);
-    s.WriteString(section, "Chord", chordName);
-    s.WriteInt(section, "History", app_.History().GetSelection(*this));
+    s.WriteString(section, "Notation", std::string(1, state_.notation));
+    s.WriteString(section, "Key", state_.keyName);
+    s.WriteString(section, "Scale", state_.scaleName);
+    s.WriteString(section, "Chord", state_.chordName);
+    s.WriteInt(section, "History", host_.History().GetSelection(*this));
     CGeneralDoc::SaveSettings();
 }
 
 std::string CModelDoc::FormatStateString()
 {
-    return CGeneralDoc::FormatStateString() + FormatModelState(app_.History().GetSelection(*this));
+    return CGeneralDoc::FormatStateString() + state_.FormatModelState(host_.History().GetSelection(*this));
 }
 
 bool CModelDoc::ParseStateString(const std::string& text)
 {
     int historySelection = -1;
-    if (!ParseModelState(text, historySelection))
+    if (!state_.ParseModelState(text, historySelection))
         return false;
-    app_.History().SetSelection(*this, historySelection);
+    host_.History().SetSelection(*this, historySelection);
     if (!CGeneralDoc::ParseStateString(text))
         return false;
     kind = 1;
-    SelectScale(scaleIndex);
+    SelectScale(state_.scaleIndex);
     return true;
 }
 
@@ -99,10 +97,7 @@ void CModelDoc::OnCloseDocument()
 {
     if (IsClosing())
         return;
-    if (app_.primaryModel == this)
-        app_.primaryModel = nullptr;
-    if (app_.lastModel == this)
-        app_.lastModel = nullptr;
+    host_.Models().Closed(*this);
     if (!saved)
         SaveSettings();
     saved = true;
@@ -113,39 +108,54 @@ void CModelDoc::OnCloseDocument()
 
 void CModelDoc::SelectKey(const std::string& name)
 {
-    if (CModelState::SelectKey(name))
+    if (state_.SelectKey(name))
         Recompute();
 }
 
 void CModelDoc::SelectScale(int index)
 {
-    CModelState::SelectScale(index);
+    state_.SelectScale(index);
     Recompute();
 }
 
 void CModelDoc::SelectChord(int index)
 {
-    CModelState::SelectChord(index);
+    state_.SelectChord(index);
+    Recompute();
+}
+
+void CModelDoc::DropPresetChord()
+{
+    if (state_.chordName.find(';', 1) != std::string::npos)
+        state_.chordName.clear();
+}
+
+void CModelDoc::SetNotation(char notation, char chordset)
+{
+    state_.notation = notation;
+    state_.chordset = chordset;
     Recompute();
 }
 
 void CModelDoc::ApplyKeySignature(int sf, bool minor)
 {
-    if (CModelState::ApplyKeySignature(sf, minor))
+    if (state_.ApplyKeySignature(sf, minor))
         Recompute();
+}
+
+void CModelDoc::ApplyHistoryEntry(std::string_view entry)
+{
+    state_.ApplyHistoryEntry(entry);
+    SelectScale(state_.scaleIndex);
 }
 
 void CModelDoc::Recompute()
 {
-    CModelState::Recompute(InstrumentTitles());
-    ShowFramePopup();
-    ShowReport();
-    if (!app_.LoadingLayout()) {
-        app_.History().Record(*this);
-        UpdateAllViews(nullptr);
-    }
-    if (!app_.primaryModel)
-        app_.primaryModel = this;
+    state_.Recompute(InstrumentTitles());
+    UpdateAllViews(nullptr, kHintReport);
+    if (!host_.LoadingLayout())
+        host_.History().Record(*this);
+    host_.Models().Adopt(*this);
 }
 
 std::vector<std::string> CModelDoc::InstrumentTitles() const
@@ -156,6 +166,8 @@ std::vector<std::string> CModelDoc::InstrumentTitles() const
     return titles;
 }
 
+// Rebuilt only when an instrument is attached or detached: the titles it
+// lists never change otherwise.
 void CModelDoc::ShowFramePopup()
 {
     framePopup_ = CMenu::Create();
@@ -173,22 +185,12 @@ void CModelDoc::ShowFramePopup()
     App().UpdateMenuBar();
 }
 
-void CModelDoc::ShowReport()
-{
-    CView* view = FirstView();
-    ITextControl* text = view ? view->TextControl() : nullptr;
-    if (!text)
-        return;
-    text->SetText(reportText);
-    text->SetReadOnly(true);
-    text->SetModified(false);
-}
-
 bool CModelDoc::AttachInstrument(CDocument* instrument)
 {
     if (static_cast<int>(instruments_.size()) >= kMaxInstruments)
         return false;
     instruments_.push_back(instrument);
+    ShowFramePopup();
     Recompute();
     return true;
 }
@@ -199,6 +201,8 @@ void CModelDoc::DetachInstrument(CDocument* instrument)
     if (it == instruments_.end())
         return;
     instruments_.erase(it);
-    if (!IsClosing())
-        Recompute();
+    if (IsClosing())
+        return;
+    ShowFramePopup();
+    Recompute();
 }

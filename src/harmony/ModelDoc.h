@@ -2,18 +2,24 @@
 // A model document: a key, a scale and a chord with everything computed
 // from them, the instruments that show it, and its settings profile.
 #include <array>
+#include <string_view>
 #include <vector>
 
 #include "harmony/ModelState.h"
 #include "text/GeneralDoc.h"
 
-class CReferenceApp;
+class IModelHost;
 
-class CModelDoc : public CGeneralDoc, public CModelState {
+class CModelDoc : public CGeneralDoc {
 public:
     static constexpr int kMaxInstruments = 32;
+    // The hint a recomputation sends to the model's views.
+    static constexpr int kHintReport = 1;
 
-    explicit CModelDoc(CReferenceApp& app);
+    explicit CModelDoc(IModelHost& host);
+
+    IModelHost& Host() const { return host_; }
+    const CModelState& State() const { return state_; }
 
     void InitModel();
     void SetDefaults() override;
@@ -26,7 +32,12 @@ public:
     void SelectKey(const std::string& name);
     void SelectScale(int index);
     void SelectChord(int index);
+    // A preset chord fixes its own scale: choosing another scale drops it.
+    void DropPresetChord();
+    void SetNotation(char notation, char chordset);
     void ApplyKeySignature(int sf, bool minor);
+    // Key, scale and chord from a History box entry.
+    void ApplyHistoryEntry(std::string_view entry);
     void Recompute();
 
     // Attached instruments in attachment order; false when full.
@@ -41,10 +52,10 @@ public:
 private:
     std::vector<std::string> InstrumentTitles() const;
     void ShowFramePopup();
-    void ShowReport();
     void Maximize();
 
-    CReferenceApp& app_;
+    IModelHost& host_;
+    CModelState state_;
     std::vector<CDocument*> instruments_;
     MenuPtr framePopup_;
 };

@@ -1,13 +1,14 @@
 #include "harmony/ModelView.h"
 
-#include "app/AppCommands.h"
-#include "app/MenuResources.h"
-#include "app/ModelHistory.h"
-#include "app/ReferenceApp.h"
+#include "framework/Application.h"
 #include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
 #include "framework/Frame.h"
-#include "harmony/Keys.h"
+#include "framework/TextControl.h"
+#include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
+#include "harmony/ModelHistory.h"
+#include "harmony/ModelHost.h"
 #include "harmony/NotationDialog.h"
 
 CModelView::CModelView()
@@ -36,15 +37,32 @@ CModelDoc* CModelView::Model() const
 
 MenuPtr CModelView::ContextMenu()
 {
-    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_MODEL_CONTEXT)->FirstPopup();
+    MenuPtr menu = GetDocument()->Template().ContextMenu();
+    return menu ? menu->FirstPopup() : nullptr;
 }
 
 void CModelView::OnInitialUpdate()
 {
-    if (ITextControl* text = TextControl()) {
-        text->SetText(Model() ? Model()->reportText : std::string());
-        text->SetReadOnly(true);
-    }
+    ShowReport();
+}
+
+void CModelView::OnUpdate(CView* sender, int hint)
+{
+    if (hint == CModelDoc::kHintReport)
+        ShowReport();
+    else
+        CGeneralView::OnUpdate(sender, hint);
+}
+
+// The report is the model's; the user reads and copies it but never edits it.
+void CModelView::ShowReport()
+{
+    ITextControl* text = TextControl();
+    if (!text)
+        return;
+    text->SetText(Model() ? Model()->State().reportText : std::string());
+    text->SetReadOnly(true);
+    text->SetModified(false);
 }
 
 void CModelView::OnKey(CModelDoc& model, int id)
@@ -52,21 +70,20 @@ void CModelView::OnKey(CModelDoc& model, int id)
     const KeyCommand* key = FindKeyCommand(id);
     if (!key)
         return;
-    model.RefApp().History().SetSelection(model, -1);
+    model.Host().History().SetSelection(model, -1);
     model.SelectKey(std::string(key->name));
 }
 
 void CModelView::OnScale(CModelDoc& model, int id)
 {
-    model.RefApp().History().SetSelection(model, -1);
-    if (model.chordName.find(';', 1) != std::string::npos)
-        model.chordName.clear();
+    model.Host().History().SetSelection(model, -1);
+    model.DropPresetChord();
     model.SelectScale(id - ID_SCALE_FIRST);
 }
 
 void CModelView::OnChord(CModelDoc& model, int id)
 {
-    model.RefApp().History().SetSelection(model, -1);
+    model.Host().History().SetSelection(model, -1);
     model.SelectChord(id - ID_CHORD_FIRST);
 }
 
@@ -75,11 +92,11 @@ void CModelView::UpdateChecks(const CModelDoc* model, int id, CommandState& stat
     if (!model)
         return;
     if (const KeyCommand* key = FindKeyCommand(id))
-        state.checked = key->name == model->keyName;
+        state.checked = key->name == model->State().keyName;
     else if (id >= ID_CHORD_FIRST)
-        state.checked = id == ID_CHORD_FIRST + model->chordIndex;
+        state.checked = id == ID_CHORD_FIRST + model->State().chordIndex;
     else
-        state.checked = id == ID_SCALE_FIRST + model->scaleIndex;
+        state.checked = id == ID_SCALE_FIRST + model->State().scaleIndex;
 }
 
 void CModelView::OnNotation()
@@ -87,8 +104,9 @@ void CModelView::OnNotation()
     CModelDoc* model = Model();
     if (!model)
         return;
-    model->notation = ChooseNotation(*model->App().ports.prompts, model->notation, model->chordset);
-    model->Recompute();
+    char chordset = model->State().chordset;
+    char notation = ChooseNotation(*model->App().ports.prompts, model->State().notation, chordset);
+    model->SetNotation(notation, chordset);
 }
 
 void CModelView::OnSave()

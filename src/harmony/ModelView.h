@@ -10,6 +10,7 @@ public:
     CModelView();
     MenuPtr ContextMenu() override;
     void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, int hint) override;
     CModelDoc* Model() const;
 
     // Shared with the instrument views, which forward these ranges.
@@ -19,6 +20,7 @@ public:
     static void UpdateChecks(const CModelDoc* model, int id, CommandState& state);
 
 private:
+    void ShowReport();
     void OnNotation();
     void OnSave();
     void OnSaveAs();

@@ -1,6 +1,6 @@
 #include "midi/MidiDoc.h"
 
-#include "app/ReferenceApp.h"
+#include "framework/Application.h"
 #include "midi/MidiExamine.h"
 #include "midi/MidiListing.h"
 
@@ -11,7 +11,7 @@ bool CMidiDoc::OnNewDocument()
 
 bool CMidiDoc::OnOpenDocument(const std::string& path)
 {
-    MidiExamination examination = ExamineMidiFile(path, RefApp().Player());
+    MidiExamination examination = ExamineMidiFile(path, names_);
     if (!examination.readable) {
         App().MessageBox("Cannot read the file " + path + ".", MessageIcon::Warning);
         return false;

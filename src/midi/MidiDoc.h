@@ -7,9 +7,12 @@
 #include "midi/MidiFile.h"
 #include "text/GeneralDoc.h"
 
+class MidiPlayer;
+
 class CMidiDoc : public CGeneralDoc {
 public:
-    CMidiDoc() { kind = 6; }
+    // The player's name tables describe the file's records.
+    explicit CMidiDoc(const MidiPlayer& names) : names_(names) { kind = 6; }
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
@@ -22,6 +25,7 @@ public:
 private:
     void ShowNotices();
 
+    const MidiPlayer& names_;
     MidiFile file_;
     std::vector<std::string> listing_;
 };

@@ -3,30 +3,22 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/MenuResources.h"
-#include "app/ReferenceApp.h"
+#include "framework/Application.h"
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
 #include "framework/View.h"
 #include "text/TextFile.h"
 
-CReferenceApp& CGeneralDoc::RefApp() const
-{
-    return static_cast<CReferenceApp&>(App());
-}
-
 void CGeneralDoc::AttachProfile(const std::string& name)
 {
     if (!name.empty()) {
         section = name;
-        if (!RefApp().LoadingLayout())
+        if (!restoringLayout_)
             LoadSettings();
     } else {
         section = GetTitle();
         SetDefaults();
     }
-    if (CFrame* frame = FirstFrame())
-        frame->SetMenu(RefApp().PreparedMenu(IDR_GENERAL));
 }
 
 void CGeneralDoc::SetDefaults()

@@ -8,19 +8,17 @@
 #include "framework/Font.h"
 #include "framework/Placement.h"
 
-class CReferenceApp;
-
 class CGeneralDoc : public CDocument {
 public:
-    CGeneralDoc() { kind = 0; }
+    // A document made while a startup layout is restored takes its settings
+    // from the layout rather than from its profile.
+    explicit CGeneralDoc(bool restoringLayout = false) : restoringLayout_(restoringLayout) { kind = 0; }
 
     std::string section;
     std::string stateString;
     LogFont font;
     WindowPlacement placement;
     bool saved = false;
-
-    CReferenceApp& RefApp() const;
 
     virtual void AttachProfile(const std::string& name);
     virtual void SetDefaults();
@@ -39,6 +37,7 @@ public:
     bool DoSave(bool askForPath);
 
 private:
+    bool restoringLayout_;
     void LoadFont();
     void LoadPlacement();
     void LoadCaret();

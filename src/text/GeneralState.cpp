@@ -4,7 +4,7 @@
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
 #include "framework/View.h"
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 #include "text/GeneralDoc.h"
 
 std::string CGeneralDoc::FormatStateString()

@@ -2,10 +2,9 @@
 
 #include <cstring>
 
-#include "app/AppCommands.h"
-#include "app/MenuResources.h"
-#include "app/ReferenceApp.h"
+#include "framework/Application.h"
 #include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
 #include "framework/TextControl.h"
 #include "text/FindReplace.h"
 #include "text/GeneralDoc.h"
@@ -91,7 +90,8 @@ void CGeneralView::OnDoubleClick()
 
 MenuPtr CGeneralView::ContextMenu()
 {
-    return static_cast<CReferenceApp&>(GetDocument()->App()).PreparedMenu(IDR_GENERAL_CONTEXT)->FirstPopup();
+    MenuPtr menu = GetDocument()->Template().ContextMenu();
+    return menu ? menu->FirstPopup() : nullptr;
 }
 
 static bool IsBreakCharacter(char c)

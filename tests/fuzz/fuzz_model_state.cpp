@@ -13,7 +13,7 @@
 #include "harmony/HistoryFile.h"
 #include "harmony/ModelState.h"
 #include "harmony/NoteSpeller.h"
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 #include "harmony/ScaleCatalog.h"
 
 namespace {

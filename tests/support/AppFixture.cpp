@@ -61,10 +61,10 @@ fs::path AppFixture::WriteFile(const std::string& name, const std::string& conte
 
 CModelDoc* AppFixture::Model() const
 {
-    return app ? app->primaryModel : nullptr;
+    return app ? app->Models().Primary() : nullptr;
 }
 
 std::string AppFixture::Report() const
 {
-    return Model() ? Model()->reportText : std::string();
+    return Model() ? Model()->State().reportText : std::string();
 }

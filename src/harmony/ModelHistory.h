@@ -2,23 +2,29 @@
 // The History box: every change of the primary model becomes an entry;
 // entries replay into the primary model. The main window's drop-down list
 // mirrors the list kept here.
+#include <string>
+
 #include "harmony/HistoryList.h"
 
 class CModelDoc;
-class CReferenceApp;
+class IMainWindow;
+class IModelHost;
 
 class CModelHistory {
 public:
-    explicit CModelHistory(CReferenceApp& app) : app_(app) {}
+    // filePath is "HISTORY.USE" in the program's home; mirror shows the box.
+    CModelHistory(IModelHost& host, IMainWindow& mirror, std::string filePath)
+        : host_(host), mirror_(mirror), filePath_(std::move(filePath)) {}
 
-    // Fills the box from "HISTORY.USE" (missing: an empty box).
+    // Fills the box from the file (missing: an empty box).
     void Load();
-    // Writes the box to "HISTORY.USE"; false when the file could not be written.
+    // Writes the box to the file; false when it could not be written.
     bool Save() const;
 
     void Record(CModelDoc& model);
     void SetSelection(CModelDoc& model, int index);
-    int GetSelection(CModelDoc& model);
+    // The primary model's selection, -1 for any other model.
+    int GetSelection(const CModelDoc& model) const;
     // The user chose an entry in the box.
     void Choose(int index);
     void Previous();
@@ -32,6 +38,8 @@ private:
     bool IsPrimary(CModelDoc& model);
     void Mirror() const;
 
-    CReferenceApp& app_;
+    IModelHost& host_;
+    IMainWindow& mirror_;
+    std::string filePath_;
     CHistoryList list_;
 };

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 
 TEST(ReadTokens, TokenSkipsBlanksAroundWords)
 {

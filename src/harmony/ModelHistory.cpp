@@ -1,12 +1,14 @@
-#include "app/ModelHistory.h"
+#include "harmony/ModelHistory.h"
 
-#include "app/ReferenceApp.h"
+#include "framework/Windows.h"
 #include "harmony/HistoryFile.h"
 #include "harmony/ModelDoc.h"
+#include "harmony/ModelHost.h"
+#include "harmony/ModelRoster.h"
 
 void CModelHistory::Load()
 {
-    CHistoryFile file(app_.HomeFile(CHistoryFile::kFileName));
+    CHistoryFile file(filePath_);
     file.Load();
     list_.Fill(file.entries);
     Mirror();
@@ -14,21 +16,20 @@ void CModelHistory::Load()
 
 bool CModelHistory::Save() const
 {
-    CHistoryFile file(app_.HomeFile(CHistoryFile::kFileName));
+    CHistoryFile file(filePath_);
     file.entries = list_.Items();
     return file.Save();
 }
 
 bool CModelHistory::IsPrimary(CModelDoc& model)
 {
-    if (!app_.primaryModel)
-        app_.primaryModel = &model;
-    return app_.primaryModel == &model;
+    host_.Models().Adopt(model);
+    return host_.Models().Primary() == &model;
 }
 
 void CModelHistory::Record(CModelDoc& model)
 {
-    if (IsPrimary(model) && list_.Record(model.HistoryEntry()))
+    if (IsPrimary(model) && list_.Record(model.State().HistoryEntry()))
         Mirror();
 }
 
@@ -40,9 +41,9 @@ void CModelHistory::SetSelection(CModelDoc& model, int index)
     Mirror();
 }
 
-int CModelHistory::GetSelection(CModelDoc& model)
+int CModelHistory::GetSelection(const CModelDoc& model) const
 {
-    return IsPrimary(model) ? list_.GetSelection() : -1;
+    return host_.Models().SpeaksForHistory(model) ? list_.GetSelection() : -1;
 }
 
 void CModelHistory::Choose(int index)
@@ -68,20 +69,20 @@ void CModelHistory::ApplyEntry()
     // A model made here loads its profile, which selects its own entry:
     // the entry the user chose is taken first.
     int selection = list_.GetSelection();
-    if (!app_.primaryModel)
-        app_.primaryModel = app_.FirstModel();
-    if (!app_.primaryModel)
-        app_.NewModel();
-    CModelDoc* model = app_.primaryModel;
+    CModelRoster& models = host_.Models();
+    if (!models.Primary() && models.First())
+        models.Adopt(*models.First());
+    if (!models.Primary())
+        host_.NewModel();
+    CModelDoc* model = models.Primary();
     if (!model || list_.Count() == 0)
         return;
     list_.SetSelection(selection);
-    model->CModelState::ApplyHistoryEntry(list_.SelectedText());
     Mirror();
-    model->SelectScale(model->scaleIndex);
+    model->ApplyHistoryEntry(list_.SelectedText());
 }
 
 void CModelHistory::Mirror() const
 {
-    app_.ports.windows->MainWindow().SetHistory(list_.Items(), list_.GetSelection());
+    mirror_.SetHistory(list_.Items(), list_.GetSelection());
 }

@@ -4,6 +4,7 @@
 #include "app/AppCommands.h"
 #include "app/MainFrame.h"
 #include "framework/CommandIds.h"
+#include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
 
 using ModelDocTest = AppFixture;
@@ -20,7 +21,7 @@ TEST_F(ModelDocTest, KeyChecksTellEnharmonicKeysApart)
 {
     ASSERT_TRUE(Start());
     app->RouteCommand(kKeyDb);
-    EXPECT_EQ(Model()->keyName, "Db");
+    EXPECT_EQ(Model()->State().keyName, "Db");
     EXPECT_TRUE(app->QueryCommand(kKeyDb).checked);
     EXPECT_FALSE(app->QueryCommand(kKeyCSharp).checked);
     EXPECT_TRUE(app->QueryCommand(ID_SCALE_FIRST).checked);
@@ -40,7 +41,7 @@ TEST_F(ModelDocTest, KeyChangesBecomeHistoryThatSurvivesARestart)
     ASSERT_EQ(list.Count(), before + 3);
     EXPECT_EQ(list.GetSelection(), list.Count() - 1);
     EXPECT_EQ(list.Items().back(), "G major");
-    EXPECT_EQ(Model()->keyName, "G");
+    EXPECT_EQ(Model()->State().keyName, "G");
     EXPECT_EQ(ports->Windows().MainWindow().HistoryItems(), list.Items());
 }
 
@@ -51,7 +52,7 @@ TEST_F(ModelDocTest, PreviousThenAKeyJumpsBackToTheNewestAndAddsAnEntry)
         app->RouteCommand(key);
     int count = app->History().List().Count();
     app->RouteCommand(ID_PREVIOUS_MODEL);
-    EXPECT_EQ(Model()->keyName, "F");
+    EXPECT_EQ(Model()->State().keyName, "F");
     EXPECT_EQ(app->History().List().Count(), count);
     app->RouteCommand(kKeyDb);
     EXPECT_EQ(app->History().List().Count(), count + 1);
@@ -66,14 +67,14 @@ TEST_F(ModelDocTest, ChoosingAnEntryRestoresKeyScaleAndChord)
     int natural = app->Scales().FindByFullName("natural minor");
     app->RouteCommand(ID_SCALE_FIRST + natural);
     app->RouteCommand(ID_CHORD_FIRST + 2);
-    std::string chord = Model()->chordName;
+    std::string chord = Model()->State().chordName;
     ASSERT_FALSE(chord.empty());
     app->RouteCommand(kKeyG);
     int entry = app->History().List().Count() - 2;
     app->MainFrame().OnHistorySelChange(entry);
-    EXPECT_EQ(Model()->keyName, "D");
-    EXPECT_EQ(Model()->scaleName, "natural minor");
-    EXPECT_EQ(Model()->chordName, chord);
+    EXPECT_EQ(Model()->State().keyName, "D");
+    EXPECT_EQ(Model()->State().scaleName, "natural minor");
+    EXPECT_EQ(Model()->State().chordName, chord);
     EXPECT_EQ(app->History().List().GetSelection(), entry);
 }
 
@@ -87,7 +88,7 @@ TEST_F(ModelDocTest, SaveWritesTheProfileThatTheNextModelStartsFrom)
     app->RouteCommand(ID_FILE_SAVE_AS);
     EXPECT_NE(TakeOutput().find("Use Select and Copy"), std::string::npos);
     app->RouteCommand(ID_NEW_MODEL);
-    EXPECT_EQ(app->lastModel->keyName, "F");
+    EXPECT_EQ(app->Models().Last()->State().keyName, "F");
 }
 
 TEST_F(ModelDocTest, NotationDialogRelabelsAndCancelKeepsTheCodes)
@@ -95,13 +96,13 @@ TEST_F(ModelDocTest, NotationDialogRelabelsAndCancelKeepsTheCodes)
     ASSERT_TRUE(Start());
     Answer(IDOK, {{"1048", "Roman"}, {"1049", "Second"}});
     app->RouteCommand(ID_NOTATION);
-    EXPECT_EQ(Model()->notation, 'r');
-    EXPECT_EQ(Model()->chordset, 's');
+    EXPECT_EQ(Model()->State().notation, 'r');
+    EXPECT_EQ(Model()->State().chordset, 's');
     EXPECT_NE(Report().find("Pattern:  I, , II, , III, IV"), std::string::npos) << Report();
     Answer(IDCANCEL, {{"1048", "Voiced"}});
     app->RouteCommand(ID_NOTATION);
-    EXPECT_EQ(Model()->notation, 'r');
-    EXPECT_EQ(Model()->chordset, 's');
+    EXPECT_EQ(Model()->State().notation, 'r');
+    EXPECT_EQ(Model()->State().chordset, 's');
 }
 
 TEST_F(ModelDocTest, MalformedHistoryAndProfileFallBackSoundly)
@@ -111,9 +112,9 @@ TEST_F(ModelDocTest, MalformedHistoryAndProfileFallBackSoundly)
     ports->settings->WriteString("Model", "Key", "H#");
     ports->settings->WriteString("Model", "Scale", "no such scale");
     ASSERT_TRUE(Start());
-    EXPECT_EQ(Model()->keyName, "C");
+    EXPECT_EQ(Model()->State().keyName, "C");
     app->MainFrame().OnHistorySelChange(0);
-    EXPECT_EQ(Model()->keyName, "C");
+    EXPECT_EQ(Model()->State().keyName, "C");
     EXPECT_EQ(Report().rfind("Tonic:   C\r\nScale:   major", 0), 0u) << Report();
 }
 
@@ -126,6 +127,6 @@ TEST_F(ModelDocTest, PreviousWithNoModelOpenMakesOneShowingThePreviousEntry)
     ASSERT_EQ(Model(), nullptr);
     app->RouteCommand(ID_PREVIOUS_MODEL);
     ASSERT_NE(Model(), nullptr);
-    EXPECT_EQ(Model()->keyName, "D");
+    EXPECT_EQ(Model()->State().keyName, "D");
     EXPECT_EQ(app->History().List().SelectedText(), "D major");
 }

@@ -1,7 +1,7 @@
 #include <string>
 
 #include "AppFixture.h"
-#include "app/AppCommands.h"
+#include "framework/CommandIds.h"
 #include "framework/Frame.h"
 #include "platform/headless/HeadlessTextControl.h"
 #include "text/FindReplace.h"
@@ -21,23 +21,6 @@ std::string Lines(int count)
 }
 
 } // namespace
-
-TEST(WordSelection, KeepsOnlyTheWordInsideBreakCharacters)
-{
-    int start = 10, end = 17;
-    SelectWordWithin("(chord) ", start, end);
-    EXPECT_EQ(start, 11);
-    EXPECT_EQ(end, 16);
-
-    start = 3, end = 6;
-    SelectWordWithin("-; ", start, end);
-    EXPECT_EQ(start, 3);
-    EXPECT_EQ(end, 6);
-
-    start = 0, end = 1;
-    SelectWordWithin("(", start, end);
-    EXPECT_EQ(end, 1);
-}
 
 TEST_F(GeneralDocTest, FontPlacementAndCaretComeBackWhenTheFileIsOpenedAgain)
 {
@@ -138,18 +121,6 @@ TEST_F(GeneralDocTest, TheReadOnlyReportCanBeCopiedButNotChanged)
     EXPECT_EQ(ports->clipboard.GetText().rfind("Tonic:   C", 0), 0u);
     app->RouteCommand(57600);
     EXPECT_TRUE(app->QueryCommand(57637).enabled);
-}
-
-TEST(FindReplace, FindsFromTheSelectionAndWrapsOnce)
-{
-    EXPECT_EQ(FindNext("C E G C", "C", 1), 6u);
-    EXPECT_EQ(FindNext("C E G C", "C", 7), 0u);
-    EXPECT_EQ(FindNext("C E G", "B", 0), std::string::npos);
-    EXPECT_EQ(FindNext("C E G", "", 0), std::string::npos);
-    std::string text = "aaa";
-    EXPECT_EQ(ReplaceAll(text, "a", "aa"), 3);
-    EXPECT_EQ(text, "aaaaaa");
-    EXPECT_EQ(ReplaceAll(text, "", "x"), 0);
 }
 
 TEST_F(GeneralDocTest, FindSelectsTheNextOccurrenceAndReplaceChangesEveryOne)

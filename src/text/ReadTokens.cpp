@@ -1,4 +1,4 @@
-#include "harmony/ReadTokens.h"
+#include "text/ReadTokens.h"
 
 #include <climits>
 

@@ -1,0 +1,26 @@
+#include "harmony/ModelRoster.h"
+
+#include <algorithm>
+
+void CModelRoster::Opened(CModelDoc& model)
+{
+    if (std::find(open_.begin(), open_.end(), &model) == open_.end())
+        open_.push_back(&model);
+    Adopt(model);
+    last_ = &model;
+}
+
+void CModelRoster::Closed(CModelDoc& model)
+{
+    open_.erase(std::remove(open_.begin(), open_.end(), &model), open_.end());
+    if (primary_ == &model)
+        primary_ = nullptr;
+    if (last_ == &model)
+        last_ = nullptr;
+}
+
+void CModelRoster::Adopt(CModelDoc& model)
+{
+    if (!primary_)
+        primary_ = &model;
+}
