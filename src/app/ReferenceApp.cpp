@@ -27,6 +27,7 @@ CReferenceApp::~CReferenceApp() = default;
 
 bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
 {
+    std::vector<std::string> files;
     for (const std::string& arg : args) {
         if (arg == "--automation" || arg == "--embedding")
             return false;
@@ -34,7 +35,10 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
             startupExitCode_ = UpdateDesktopRegistration(arg == "--register") ? 0 : 1;
             return false;
         }
+        if (!arg.empty() && arg[0] != '-')
+            files.push_back(arg);
     }
+    RecentFiles().Load();
     RegisterTemplates();
     LoadCatalogues();
     PrepareMenus();
@@ -53,7 +57,20 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         NewModel();
     }
     loadingLayout_ = false;
+    OpenCommandLineFiles(files);
     return true;
+}
+
+// The desktop entry hands the files a user opened with the program.
+void CReferenceApp::OpenCommandLineFiles(const std::vector<std::string>& files)
+{
+    for (const std::string& path : files) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error))
+            MessageBox("The file " + path + " does not exist.", MessageIcon::Warning);
+        else
+            OpenFileByType(path);
+    }
 }
 
 void CReferenceApp::LoadCatalogues()
@@ -122,11 +139,64 @@ void CReferenceApp::RegisterCommands()
     On(ID_APP_ABOUT, [this] { OnAbout(); });
     On(ID_APP_EXIT, [this] { mainFrame_->OnClose(); });
     On(ID_EXAMINE, [this] { OnExamine(); });
+    OnRange(ID_FILE_MRU_FIRST, ID_FILE_MRU_FIRST + CRecentFileList::kCapacity - 1,
+            [this](int id) { OnRecentFile(id - ID_FILE_MRU_FIRST); });
     On(ID_PLAY_AUDIO, [this] { OnAudioFile(true); });
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     // Handled by no part of the program: choosing them does nothing.
     for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         On(id, [] {});
+}
+
+void CReferenceApp::OnRecentFile(int index)
+{
+    const std::vector<std::string>& paths = RecentFiles().Paths();
+    if (index < 0 || index >= static_cast<int>(paths.size()))
+        return;
+    std::string path = paths[static_cast<size_t>(index)];
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        RecentFiles().Remove(index);
+        MessageBox("The file " + path + " no longer exists.\nIt has been removed from the list of recent files.",
+                   MessageIcon::Warning);
+        return;
+    }
+    OpenFileByType(path);
+}
+
+void CReferenceApp::PreparePopup(CMenu& popup)
+{
+    CApplication::PreparePopup(popup);
+    if (popup.Count() >= 2 && popup.At(0).kind == MenuItem::Kind::Command && popup.At(0).id == ID_TUTORIAL)
+        FillRecentFiles(popup);
+}
+
+// The Documents popup: the tutorial, a separator, then the recent files.
+void CReferenceApp::FillRecentFiles(CMenu& popup)
+{
+    const std::vector<std::string>& paths = RecentFiles().Paths();
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        std::string number = std::to_string(i + 1);
+        number.insert(number.size() - 1, "&");
+        texts.push_back(number + " " + paths[i]);
+    }
+    bool unchanged = popup.Count() == 2 + static_cast<int>(texts.size());
+    for (size_t i = 0; unchanged && i < texts.size(); ++i)
+        unchanged = popup.At(2 + static_cast<int>(i)).text == texts[i];
+    if (unchanged)
+        return;
+    popup.Truncate(2);
+    for (size_t i = 0; i < texts.size(); ++i)
+        popup.AppendCommand(texts[i], ID_FILE_MRU_FIRST + static_cast<int>(i));
+}
+
+CDocument* CReferenceApp::ActivateOpenDocument(const std::string& path)
+{
+    CDocument* open = FindOpenDocument(path);
+    if (CFrame* frame = open ? open->FirstFrame() : nullptr)
+        frame->Activate();
+    return open;
 }
 
 void CReferenceApp::OnFileNew()
@@ -159,7 +229,8 @@ void CReferenceApp::OnAbout()
 void CReferenceApp::OnExamine()
 {
     FileDialogRequest request{true, "Examine", "Midi files (*.mid)|*.mid|All files (*.*)|*", {}};
-    if (auto path = ports.prompts->ChooseFile(request))
+    auto path = ports.prompts->ChooseFile(request);
+    if (path && !ActivateOpenDocument(*path))
         Template(kMidiTemplate)->OpenDocumentFile(*path, true);
 }
 
@@ -188,6 +259,8 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& path)
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return nullptr;
+    if (CDocument* open = ActivateOpenDocument(path))
+        return open;
     std::string extension = LowerExtension(path);
     if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
         return Template(kAudioTemplate)->OpenDocumentFile(path, true);

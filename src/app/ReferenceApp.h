@@ -53,8 +53,10 @@ public:
     // The menus prepared at start-up, shared by every frame that shows them.
     MenuPtr PreparedMenu(int resourceId) const;
 
-    // Opens a file by its extension; null when nothing was opened.
+    // Opens a file by its extension, or activates it when it is open
+    // already; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
+    void PreparePopup(CMenu& popup) override;
 
     const CNoteSpeller& Speller() const override { return speller_; }
     const CScaleCatalog& Scales() const override { return scales_; }
@@ -74,6 +76,11 @@ private:
     void RegisterTemplates();
     void PrepareMenus();
     void RegisterCommands();
+    void OpenCommandLineFiles(const std::vector<std::string>& files);
+    void OnRecentFile(int index);
+    void FillRecentFiles(CMenu& popup);
+    // Activates the document open on path; null when there is none.
+    CDocument* ActivateOpenDocument(const std::string& path);
     void OnFileNew();
     void OnFileOpen();
     void OnAbout();

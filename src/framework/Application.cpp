@@ -1,13 +1,28 @@
 #include "framework/Application.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "framework/View.h"
 
-CApplication::CApplication(Ports& ports) : ports(ports) {}
+CApplication::CApplication(Ports& ports) : ports(ports), recentFiles_(*ports.settings)
+{
+    OnRange(ID_WINDOW_CHILD_FIRST, ID_WINDOW_CHILD_LAST, [this](int id) {
+        std::vector<CFrame*> listed = ListedFrames();
+        size_t index = static_cast<size_t>(id - ID_WINDOW_CHILD_FIRST);
+        if (index < listed.size())
+            listed[index]->Activate();
+    }, [this](int id, CommandState& state) {
+        std::vector<CFrame*> listed = ListedFrames();
+        size_t index = static_cast<size_t>(id - ID_WINDOW_CHILD_FIRST);
+        state.enabled = index < listed.size();
+        state.checked = state.enabled && listed[index] == ActiveFrame();
+    });
+}
 
 CApplication::~CApplication()
 {
@@ -36,6 +51,23 @@ std::vector<CDocument*> CApplication::AllDocuments() const
     for (const auto& docTemplate : templates_)
         all.insert(all.end(), docTemplate->Documents().begin(), docTemplate->Documents().end());
     return all;
+}
+
+CDocument* CApplication::FindOpenDocument(const std::string& path) const
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path wanted = fs::weakly_canonical(path, error);
+    if (error)
+        return nullptr;
+    for (CDocument* document : AllDocuments()) {
+        if (document->IsClosing() || document->GetPathName().empty())
+            continue;
+        fs::path open = fs::weakly_canonical(document->GetPathName(), error);
+        if (!error && open == wanted)
+            return document;
+    }
+    return nullptr;
 }
 
 std::vector<CCommandTarget*> CApplication::Route() const
@@ -87,11 +119,60 @@ void CApplication::SetDefaultMenu(MenuPtr menu)
     UpdateMenuBar();
 }
 
-void CApplication::UpdateMenuBar()
+MenuPtr CApplication::MenuBar() const
 {
     CFrame* frame = ActiveFrame();
-    MenuPtr menu = frame && frame->GetMenu() ? frame->GetMenu() : defaultMenu_;
-    ports.windows->MainWindow().SetMenu(menu);
+    return frame && frame->GetMenu() ? frame->GetMenu() : defaultMenu_;
+}
+
+void CApplication::UpdateMenuBar()
+{
+    ports.windows->MainWindow().SetMenu(MenuBar());
+}
+
+void CApplication::PreparePopup(CMenu& popup)
+{
+    for (const MenuItem& item : popup.Items())
+        if (item.kind == MenuItem::Kind::Command && item.id == ID_WINDOW_CASCADE) {
+            FillWindowList(popup);
+            return;
+        }
+}
+
+std::vector<CFrame*> CApplication::ListedFrames() const
+{
+    std::vector<CFrame*> listed;
+    for (const auto& frame : ownedFrames_)
+        if (!frame->IsDestroyed() && frame->IsVisible() && frame->Document())
+            listed.push_back(frame.get());
+    return listed;
+}
+
+// The popup's own items end at its last separator before the list, if any.
+void CApplication::FillWindowList(CMenu& popup) const
+{
+    int keep = popup.Count();
+    for (int i = popup.Count() - 1; i >= 0; --i)
+        if (popup.At(i).kind == MenuItem::Kind::Command && popup.At(i).id >= ID_WINDOW_CHILD_FIRST &&
+            popup.At(i).id <= ID_WINDOW_CHILD_LAST)
+            keep = i;
+    if (keep < popup.Count() && keep > 0 && popup.At(keep - 1).kind == MenuItem::Kind::Separator)
+        --keep;
+    std::vector<CFrame*> listed = ListedFrames();
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < listed.size() && ID_WINDOW_CHILD_FIRST + static_cast<int>(i) <= ID_WINDOW_CHILD_LAST; ++i)
+        texts.push_back("&" + std::to_string(i + 1) + " " + listed[i]->Document()->GetTitle());
+    bool unchanged = keep < popup.Count() && popup.Count() - keep - 1 == static_cast<int>(texts.size());
+    for (size_t i = 0; unchanged && i < texts.size(); ++i)
+        unchanged = popup.At(keep + 1 + static_cast<int>(i)).text == texts[i];
+    if (unchanged)
+        return;
+    popup.Truncate(keep);
+    if (texts.empty())
+        return;
+    popup.AppendSeparator();
+    for (size_t i = 0; i < texts.size(); ++i)
+        popup.AppendCommand(texts[i], ID_WINDOW_CHILD_FIRST + static_cast<int>(i));
 }
 
 int CApplication::MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons)

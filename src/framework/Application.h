@@ -8,6 +8,7 @@
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
 #include "framework/Ports.h"
+#include "framework/RecentFileList.h"
 
 class CDocTemplate;
 class CDocument;
@@ -29,6 +30,8 @@ public:
     CDocTemplate* Template(int position) const;
     int TemplateCount() const { return static_cast<int>(templates_.size()); }
     std::vector<CDocument*> AllDocuments() const;
+    // The open document whose file is path, compared as files; null when none.
+    CDocument* FindOpenDocument(const std::string& path) const;
 
     // Frames, the active one first.
     const std::vector<CFrame*>& Frames() const { return frames_; }
@@ -43,6 +46,13 @@ public:
     void SetDefaultMenu(MenuPtr menu);
     void SetMainTarget(CCommandTarget* target) { mainTarget_ = target; }
     void UpdateMenuBar();
+    // The menu bar the main window shows: the active frame's, or the default.
+    MenuPtr MenuBar() const;
+    // Brings a popup up to date just before it opens: the Window popup lists
+    // the open windows. Overrides add their own lists.
+    virtual void PreparePopup(CMenu& popup);
+
+    CRecentFileList& RecentFiles() { return recentFiles_; }
 
     int MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
     virtual std::string AppTitle() const { return "Application"; }
@@ -60,6 +70,9 @@ public:
 
 private:
     std::vector<CCommandTarget*> Route() const;
+    // Visible frames in the order they were made, as the Window popup lists them.
+    std::vector<CFrame*> ListedFrames() const;
+    void FillWindowList(CMenu& popup) const;
 
     int nextSerial_ = 2000;
     int routeDepth_ = 0;  // commands may nest while a pause handles messages
@@ -70,4 +83,5 @@ private:
     std::vector<std::unique_ptr<CDocument>> deadDocuments_;
     CCommandTarget* mainTarget_ = nullptr;
     MenuPtr defaultMenu_;
+    CRecentFileList recentFiles_;
 };

@@ -35,6 +35,9 @@ enum StandardCommand {
     ID_DEFAULT_HELP = 57671,
     ID_VIEW_TOOLBAR = 59392,
     ID_VIEW_STATUS_BAR = 59393,
+    // The open windows listed at the end of the Window popup.
+    ID_WINDOW_CHILD_FIRST = 65280,
+    ID_WINDOW_CHILD_LAST = 65288,
 };
 
 // The font and scroll-bar commands every text or drawn view takes.

@@ -33,6 +33,11 @@ public:
     MenuPtr FirstPopup() const;
     // A deep copy whose popups are copied too, except those listed as shared.
     MenuPtr Clone(const std::vector<MenuPtr>& shared = {}) const;
+    // Drops the items from position count on.
+    void Truncate(int count);
+    // Counts the changes to this menu's own items, so a toolkit knows when
+    // what it shows is out of date.
+    int Revision() const { return revision_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
     const MenuItem& At(int position) const { return items_.at(position); }
@@ -40,6 +45,7 @@ public:
 
 private:
     std::vector<MenuItem> items_;
+    int revision_ = 0;
 };
 
 // The menu text without "&" mnemonics and without the accelerator after "\t".

@@ -1,5 +1,6 @@
 #include "text/GeneralDoc.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -119,8 +120,13 @@ void CGeneralDoc::SaveSettings()
 void CGeneralDoc::SetPathName(const std::string& path)
 {
     CDocument::SetPathName(path);
-    if (UpperCase(path).find("TUTORIAL.MVE") != std::string::npos)
+    if (UpperCase(path).find("TUTORIAL.MVE") != std::string::npos) {
         SetTitle("Tutorial");
+        return;  // the tutorial is always one menu item away
+    }
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    App().RecentFiles().Add(error ? path : absolute.lexically_normal().string());
 }
 
 bool CGeneralDoc::OnOpenDocument(const std::string& path)
