@@ -2,7 +2,6 @@
 
 #include "app/ReferenceApp.h"
 #include "midi/MidiExamine.h"
-#include "midi/MidiListing.h"
 
 bool CMidiDoc::OnNewDocument()
 {

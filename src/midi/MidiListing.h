@@ -1,17 +1,64 @@
 #pragma once
 // The examiner listing and the plain-text dumps of a loaded file.
+#include <cstddef>
+#include <iterator>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "midi/MidiFile.h"
 
-// The listing's head: the path, the header line, one line per track and an empty line.
-std::vector<std::string> MidiHeadLines(const MidiFile& file, const std::string& path);
+// The listing as the view draws it: the head (the path, the header line, one
+// line per track and an empty line), then, once the file is parsed, every
+// track's record texts with an empty line after each track. Record lines are
+// the records' own texts, read where the file keeps them: a large file has a
+// million of them, and a copy each would double what it takes. The file must
+// outlive the listing.
+class MidiListing {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::string_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::string_view;
 
-// The whole listing as the view draws it: the head, then, once the file is
-// parsed, every track's record texts with an empty line after each track.
-std::vector<std::string> MidiListing(const MidiFile& file, const std::string& path);
+        Iterator() = default;
+        std::string_view operator*() const;
+        Iterator& operator++();
+        Iterator operator++(int);
+        bool operator==(const Iterator& other) const { return line_ == other.line_; }
+
+    private:
+        friend class MidiListing;
+        Iterator(const MidiListing& listing, std::size_t line) : listing_(&listing), line_(line) {}
+
+        const MidiListing* listing_ = nullptr;
+        std::size_t line_ = 0;
+        // Past the head: the track and its record, its size meaning the empty line.
+        std::size_t track_ = 0;
+        std::size_t record_ = 0;
+    };
+
+    MidiListing() = default;
+    MidiListing(const MidiFile& file, const std::string& path);
+
+    std::size_t size() const { return head_.size() + (trackEnds_.empty() ? 0 : trackEnds_.back()); }
+    std::string_view operator[](std::size_t line) const;
+    Iterator begin() const { return Iterator(*this, 0); }
+    Iterator end() const { return Iterator(*this, size()); }
+
+private:
+    std::string_view TrackLine(std::size_t track, std::size_t record) const;
+
+    const MidiFile* file_ = nullptr;
+    std::vector<std::string> head_;
+    // Per track, the first line after its empty line, counted from the end of the head.
+    std::vector<std::size_t> trackEnds_;
+};
+
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path);
 
 // One play list record per line: absolute ticks, delta, kind (hex), channel,
