@@ -115,12 +115,22 @@ TEST(MidiTrackReader, FixedSizeMetasAreZeroFilledFromShortPayloads)
     EXPECT_EQ(events[3].data, (MidiBytes{0, 0x05}));
 }
 
+TEST(MidiTrackReader, TimeSignatureBytesAreUnsignedAndKeySignaturesSigned)
+{
+    const auto events = Read(TrackBody().Meta(0, 0x58, {0x80, 0x81, 0xFE, 0xB1}).Meta(0, 0x59, {0x80, 0xFF}));
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "000000 00000 Time Signature: n = 128, d = 129, c = 254, b = 177");
+    EXPECT_EQ(events[1].text, "000000 00000 Key Signature: sf = -128, mi = -1");
+}
+
 TEST(MidiTrackReader, TextStopsAtNulAndShowsControlBytesAsDots)
 {
-    const auto events = Read(TrackBody().Meta(0, 0x03, {'a', '\r', '\n', 'b', 0, 'c'}));
-    ASSERT_EQ(events.size(), 1u);
+    const auto events = Read(TrackBody().Meta(0, 0x03, {'a', '\r', '\n', 'b', 0, 'c'})
+                                 .Meta(0, 0x01, {0x1F, '~', 0x7F, ' ', 0x80, 0xE9}));
+    ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].text, "000000 00000 Meta Text: a..b");
     EXPECT_EQ(events[0].data.size(), 6u) << "the payload itself is kept whole";
+    EXPECT_EQ(events[1].text, "000000 00000 Meta Text: .~. \x80\xE9") << "DEL is a control byte too";
 }
 
 TEST(MidiTrackReader, RunningStatusRepeatsTheChannelMessage)
