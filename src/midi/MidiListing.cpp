@@ -102,39 +102,10 @@ std::string_view MidiListing::TrackLine(std::size_t track, std::size_t record) c
     return record < events.size() ? events[record].text : std::string_view();
 }
 
-std::string_view MidiListing::Iterator::operator*() const
-{
-    if (line_ < listing_->head_.size())
-        return listing_->head_[line_];
-    return listing_->TrackLine(track_, record_);
-}
-
-MidiListing::Iterator& MidiListing::Iterator::operator++()
-{
-    // In the head only the line moves; the body starts at track 0, record 0.
-    if (line_++ < listing_->head_.size())
-        return *this;
-    if (record_ < listing_->file_->tracks[track_].events.size()) {
-        ++record_;
-    } else {
-        ++track_;
-        record_ = 0;
-    }
-    return *this;
-}
-
-MidiListing::Iterator MidiListing::Iterator::operator++(int)
-{
-    Iterator before = *this;
-    ++*this;
-    return before;
-}
-
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
 {
     ChunkedWriter writer(out);
-    for (const std::string_view line : MidiListing(file, path))
-        writer.Line(line);
+    MidiListing(file, path).ForEachLine([&writer](std::string_view line) { writer.Line(line); });
 }
 
 std::string PlayListLine(const MidiEvent& event)

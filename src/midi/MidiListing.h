@@ -1,7 +1,6 @@
 #pragma once
 // The examiner listing and the plain-text dumps of a loaded file.
 #include <cstddef>
-#include <iterator>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,38 +16,26 @@
 // outlive the listing.
 class MidiListing {
 public:
-    class Iterator {
-    public:
-        using iterator_category = std::forward_iterator_tag;
-        using value_type = std::string_view;
-        using difference_type = std::ptrdiff_t;
-        using pointer = void;
-        using reference = std::string_view;
-
-        Iterator() = default;
-        std::string_view operator*() const;
-        Iterator& operator++();
-        Iterator operator++(int);
-        bool operator==(const Iterator& other) const { return line_ == other.line_; }
-
-    private:
-        friend class MidiListing;
-        Iterator(const MidiListing& listing, std::size_t line) : listing_(&listing), line_(line) {}
-
-        const MidiListing* listing_ = nullptr;
-        std::size_t line_ = 0;
-        // Past the head: the track and its record, its size meaning the empty line.
-        std::size_t track_ = 0;
-        std::size_t record_ = 0;
-    };
-
     MidiListing() = default;
     MidiListing(const MidiFile& file, const std::string& path);
 
     std::size_t size() const { return head_.size() + (trackEnds_.empty() ? 0 : trackEnds_.back()); }
     std::string_view operator[](std::size_t line) const;
-    Iterator begin() const { return Iterator(*this, 0); }
-    Iterator end() const { return Iterator(*this, size()); }
+
+    // Calls `visit(std::string_view)` with every line in order.
+    template <class Visit>
+    void ForEachLine(const Visit& visit) const
+    {
+        for (const std::string& line : head_)
+            visit(std::string_view(line));
+        if (trackEnds_.empty())
+            return;
+        for (const MidiTrack& track : file_->tracks) {
+            for (const MidiEvent& event : track.events)
+                visit(event.text);
+            visit(std::string_view());
+        }
+    }
 
 private:
     std::string_view TrackLine(std::size_t track, std::size_t record) const;
