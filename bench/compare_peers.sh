@@ -1,9 +1,9 @@
 #!/bin/sh
 # Times the MIDI loader against other readers on the same files in one run.
-#   whole process: mftext (abcmidi), midicsv, morvix-cli examine
+#   whole process: mftext (abcmidi), midicsv, morvix-cli examine (time and peak memory)
 #   in process:    bench_midi_loader, python3-mido, midi-file on Node
 # usage: bench/compare_peers.sh [BUILD_DIR]   (built with -DMORVIX_BENCH=ON)
-# Needs mftext, midicsv, node and npm; runs "npm install" in bench/ once.
+# Needs mftext, midicsv, /usr/bin/time, node and npm; runs "npm install" in bench/ once.
 set -eu
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build-bench-midi}
@@ -17,7 +17,7 @@ openmsx=$(dpkg -L openttd-openmsx 2>/dev/null | grep '\.mid$' | sort || true)
 large_openmsx=$(ls -S $openmsx | head -1)
 files="$large_openmsx $work/generated_100000.mid $work/generated_200000.mid"
 
-echo "== whole process, median of $runs, ms"
+echo "== whole process, median of $runs, ms; peak resident memory, MB"
 /usr/bin/python3 "$here/peers/time_processes.py" "$runs" \
     "mftext=mftext" "midicsv=midicsv" "morvix=$build/bin/morvix-cli examine" -- $files
 

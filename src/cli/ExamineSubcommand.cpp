@@ -5,8 +5,9 @@
 #include "midi/MidiListing.h"
 #include "midi/MidiPlayer.h"
 
-// Loads a MIDI file as the MIDI window does and prints its message boxes, then
-// the listing, or with --play-list the merged play list.
+// Loads a MIDI file as the MIDI window does and prints the listing, or with
+// --play-list the merged play list. Its message boxes go to the error stream,
+// so the output holds the listing alone.
 int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
 {
     const bool playList = args.size() == 2 && args[0] == "--play-list";
@@ -22,7 +23,7 @@ int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostrea
         return 2;
     }
     for (const MidiNotice& notice : examination.file.notices)
-        out << "message: " << notice.text << "\n";
+        err << "message: " << notice.text << "\n";
     if (playList)
         WritePlayList(out, examination.file.events);
     else
@@ -32,8 +33,9 @@ int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostrea
 
 void ExamineHelp(std::ostream& out)
 {
-    out << "Prints each message box loading shows as \"message: TEXT\", then the listing of the\n"
-           "MIDI window: the path, the header line, one line per track and every track's records.\n"
+    out << "Prints the listing of the MIDI window: the path, the header line, one line per track\n"
+           "and every track's records. Each message box loading shows goes to stderr as\n"
+           "\"message: TEXT\".\n"
            "With --play-list it prints the merged play list instead, one record per line:\n"
            "absolute ticks, delta, kind (hex), channel, data bytes (hex, - for none), duration.\n"
            "Exit status 0 when the file was read (even with warnings), 2 when it cannot be read.\n";

@@ -46,6 +46,6 @@ void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out
 void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 {
     RequireNoArguments(args, "listing");
-    for (const std::string& line : ActiveDocument<CMidiDoc>(app, "MIDI")->Listing())
-        out << line << "\n";
+    ActiveDocument<CMidiDoc>(app, "MIDI")->Listing().ForEachLine(
+        [&out](std::string_view line) { out << line << "\n"; });
 }

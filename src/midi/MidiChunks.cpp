@@ -90,9 +90,7 @@ void ReadTrackBody(ChunkReader& reader, std::span<const std::uint8_t> head, Midi
     const auto body = reader.Take(track.length);
     track.data.assign(body.begin(), body.end());
     if (body.size() < track.length)
-        Warn(file, "MIDI track " + std::to_string(file.tracks.size()) + " is cut short: "
-                       + std::to_string(body.size()) + " of " + std::to_string(track.length)
-                       + " bytes read.");
+        Warn(file, TrackCutShortText(file.tracks.size(), body.size(), track.length));
 }
 
 // Reads chunks until `declared` tracks are in; chunks of other types are skipped.
@@ -119,6 +117,12 @@ bool ReadTracks(ChunkReader& reader, unsigned declared, MidiFile& file)
 }
 
 }  // namespace
+
+std::string TrackCutShortText(std::size_t number, std::uint64_t read, std::uint64_t needed)
+{
+    return "MIDI track " + std::to_string(number) + " is cut short: " + std::to_string(read) + " of "
+           + std::to_string(needed) + " bytes read.";
+}
 
 bool ReadMidiChunks(std::span<const std::uint8_t> bytes, MidiFile& file)
 {

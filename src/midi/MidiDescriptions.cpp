@@ -58,16 +58,17 @@ std::int64_t Signed(std::uint8_t byte)
     return static_cast<std::int8_t>(byte);
 }
 
+// Every field of a time signature counts something, so none is negative.
 void AppendTimeSignature(std::string& out, std::span<const std::uint8_t> data)
 {
     out += "Time Signature: n = ";
-    AppendSigned(out, Signed(data[0]));
+    AppendUnsigned(out, data[0]);
     out += ", d = ";
-    AppendSigned(out, Signed(data[1]));
+    AppendUnsigned(out, data[1]);
     out += ", c = ";
-    AppendSigned(out, Signed(data[2]));
+    AppendUnsigned(out, data[2]);
     out += ", b = ";
-    AppendSigned(out, Signed(data[3]));
+    AppendUnsigned(out, data[3]);
 }
 
 void AppendKeySignature(std::string& out, std::span<const std::uint8_t> data)

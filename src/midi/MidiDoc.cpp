@@ -2,7 +2,6 @@
 
 #include "framework/Application.h"
 #include "midi/MidiExamine.h"
-#include "midi/MidiListing.h"
 
 bool CMidiDoc::OnNewDocument()
 {

@@ -2,9 +2,9 @@
 // A Standard MIDI File opened for examining: its tracks, the merged play
 // list and the listing its view draws. Loading is the only direction.
 #include <string>
-#include <vector>
 
 #include "midi/MidiFile.h"
+#include "midi/MidiListing.h"
 #include "text/GeneralDoc.h"
 
 class MidiPlayer;
@@ -19,13 +19,13 @@ public:
     bool OnSaveDocument(const std::string& path) override;
 
     const MidiFile& File() const { return file_; }
-    // The listing as the view draws it, one entry per line.
-    const std::vector<std::string>& Listing() const { return listing_; }
+    // The listing as the view draws it, one entry per line, read from the file's records.
+    const MidiListing& Listing() const { return listing_; }
 
 private:
     void ShowNotices();
 
     const MidiPlayer& names_;
     MidiFile file_;
-    std::vector<std::string> listing_;
+    MidiListing listing_;
 };

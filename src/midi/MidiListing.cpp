@@ -1,5 +1,6 @@
 #include "midi/MidiListing.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "midi/MidiText.h"
@@ -57,7 +58,7 @@ std::string HeaderLine(const MidiFile& file)
     return line;
 }
 
-std::string TrackLine(const MidiTrack& track, std::size_t number)
+std::string TrackHeadLine(const MidiTrack& track, std::size_t number)
 {
     std::string line;
     AppendTag(line, track.tag);
@@ -71,41 +72,40 @@ std::string TrackLine(const MidiTrack& track, std::size_t number)
 
 }  // namespace
 
-std::vector<std::string> MidiHeadLines(const MidiFile& file, const std::string& path)
+MidiListing::MidiListing(const MidiFile& file, const std::string& path) : file_(&file)
 {
-    std::vector<std::string> lines{path, HeaderLine(file)};
+    head_ = {path, HeaderLine(file)};
     for (std::size_t i = 0; i < file.tracks.size(); ++i)
-        lines.push_back(TrackLine(file.tracks[i], i + 1));
-    lines.emplace_back();
-    return lines;
+        head_.push_back(TrackHeadLine(file.tracks[i], i + 1));
+    head_.emplace_back();
+    if (!file.parsed)
+        return;
+    std::size_t lines = 0;
+    for (const MidiTrack& track : file.tracks)
+        trackEnds_.push_back(lines += track.events.size() + 1);
 }
 
-std::vector<std::string> MidiListing(const MidiFile& file, const std::string& path)
+std::string_view MidiListing::operator[](std::size_t line) const
 {
-    std::vector<std::string> lines = MidiHeadLines(file, path);
-    if (!file.parsed)
-        return lines;
-    lines.reserve(lines.size() + file.lineCount + file.tracks.size());
-    for (const MidiTrack& track : file.tracks) {
-        for (const MidiEvent& event : track.events)
-            lines.emplace_back(event.text);
-        lines.emplace_back();
-    }
-    return lines;
+    if (line < head_.size())
+        return head_[line];
+    const std::size_t body = line - head_.size();
+    const auto after = std::upper_bound(trackEnds_.begin(), trackEnds_.end(), body);
+    const auto track = static_cast<std::size_t>(after - trackEnds_.begin());
+    const std::size_t trackStart = track == 0 ? 0 : trackEnds_[track - 1];
+    return TrackLine(track, body - trackStart);
+}
+
+std::string_view MidiListing::TrackLine(std::size_t track, std::size_t record) const
+{
+    const MidiEventList& events = file_->tracks[track].events;
+    return record < events.size() ? events[record].text : std::string_view();
 }
 
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
 {
     ChunkedWriter writer(out);
-    for (const std::string& line : MidiHeadLines(file, path))
-        writer.Line(line);
-    if (!file.parsed)
-        return;
-    for (const MidiTrack& track : file.tracks) {
-        for (const MidiEvent& event : track.events)
-            writer.Line(event.text);
-        writer.Line({});
-    }
+    MidiListing(file, path).ForEachLine([&writer](std::string_view line) { writer.Line(line); });
 }
 
 std::string PlayListLine(const MidiEvent& event)

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "midi/MidiChunks.h"
@@ -43,14 +44,28 @@ void ScanTrack(MidiTrack& track, MidiFile& file, ParseSummary& summary)
     file.lineCount += track.events.size();
 }
 
+// A payload running past the end of a whole track loses the records after
+// it. A track the file itself cut short has been warned about already.
+void WarnOfOverrun(MidiFile& file, std::size_t number, std::uint64_t overrunEnd)
+{
+    const MidiTrack& track = file.tracks[number - 1];
+    if (overrunEnd == 0 || track.data.size() < track.length)
+        return;
+    file.notices.push_back({TrackCutShortText(number, track.data.size(), overrunEnd),
+                            MidiNoticeIcon::Warning});
+}
+
 ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player,
                          const std::shared_ptr<MidiArena>& texts)
 {
     ParseSummary summary;
     file.programSummary = "Channel Program Events:";
     file.lineCount = 5;
-    for (MidiTrack& track : file.tracks) {
-        track.events = ReadTrack(track.data, player, texts);
+    for (std::size_t i = 0; i < file.tracks.size(); ++i) {
+        MidiTrack& track = file.tracks[i];
+        TrackReading reading = ReadTrack(track.data, player, texts);
+        track.events = std::move(reading.events);
+        WarnOfOverrun(file, i + 1, reading.overrunEnd);
         ScanTrack(track, file, summary);
     }
     file.parsed = true;

@@ -33,6 +33,9 @@ public:
         }
     }
 
+    // Where an overrunning payload would have ended; 0 when none did.
+    std::uint64_t OverrunEnd() const { return overrunEnd_; }
+
 private:
     bool Next(std::uint8_t& byte)
     {
@@ -55,11 +58,12 @@ private:
     }
 
     // Reads `length` payload bytes into message_; a payload running past the
-    // body uses up the rest of it and fails.
+    // body uses up the rest of it, is noted, and fails.
     bool ReadPayload(std::uint64_t length)
     {
         const std::size_t left = body_.size() - position_;
         if (length > left) {
+            overrunEnd_ = position_ + length;
             position_ = body_.size();
             return false;
         }
@@ -204,6 +208,7 @@ private:
     std::uint8_t runningStatus_ = 0;
     std::uint64_t currentDelta_ = 0;
     std::uint64_t carriedDelta_ = 0;
+    std::uint64_t overrunEnd_ = 0;
     std::vector<std::uint8_t> message_;
     std::string description_;
     const MidiPlayer& player_;
@@ -212,11 +217,13 @@ private:
 
 }  // namespace
 
-MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
-                        std::shared_ptr<MidiArena> arena)
+TrackReading ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
+                       std::shared_ptr<MidiArena> arena)
 {
-    MidiEventList events(std::move(arena));
-    events.reserve(CountTrackRecords(body));
-    TrackReader(body, player, events).Run();
-    return events;
+    TrackReading reading{MidiEventList(std::move(arena))};
+    reading.events.reserve(CountTrackRecords(body));
+    TrackReader reader(body, player, reading.events);
+    reader.Run();
+    reading.overrunEnd = reader.OverrunEnd();
+    return reading;
 }

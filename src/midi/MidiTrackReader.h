@@ -13,5 +13,13 @@ class MidiPlayer;
 // on to the next record, so the times of everything after them stay right.
 // An event cut by the end of the body makes no record and ends the track.
 // Records and texts go to `arena` when given.
-MidiEventList ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
-                        std::shared_ptr<MidiArena> arena = nullptr);
+struct TrackReading {
+    MidiEventList events;
+    // Where a payload whose length runs past the body would have ended,
+    // counted from the start of the body; 0 when every payload fits. The
+    // records after it are lost.
+    std::uint64_t overrunEnd = 0;
+};
+
+TrackReading ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
+                       std::shared_ptr<MidiArena> arena = nullptr);

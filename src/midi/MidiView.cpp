@@ -1,6 +1,7 @@
 #include "midi/MidiView.h"
 
 #include <algorithm>
+#include <string>
 
 #include "framework/Application.h"
 #include "framework/Drawing.h"
@@ -42,12 +43,12 @@ void CMidiView::OnDraw(IDrawingSurface& surface)
     CMidiDoc* doc = Doc();
     if (!doc)
         return;
-    const auto& lines = doc->Listing();
+    const MidiListing& lines = doc->Listing();
     LogFont font = doc->App().ports.fonts->FixedOemFont();
     Rect clip = surface.ClipBox();
     int first = std::max(0, (clip.top - kMargin) / kLineHeight);
     int last = std::min(static_cast<int>(lines.size()) - 1, (clip.bottom - kMargin) / kLineHeight + 1);
     for (int i = first; i <= last; ++i)
-        surface.Text(kMargin, kMargin + kLineHeight * i, lines[i], font, MakeColor(0, 0, 0),
-                     MakeColor(255, 255, 255), false);
+        surface.Text(kMargin, kMargin + kLineHeight * i, std::string(lines[static_cast<std::size_t>(i)]),
+                     font, MakeColor(0, 0, 0), MakeColor(255, 255, 255), false);
 }

@@ -29,6 +29,23 @@ TEST_F(MidiScenarioTest, ExamineOpensAListingWindowWithTheMergeSummary)
     EXPECT_NE(result.out.find("disabled: 183"), std::string::npos) << result.out;
 }
 
+TEST_F(MidiScenarioTest, TheWindowListsWhatExamineListsLineForLine)
+{
+    const std::string path = Corpus("format0_simple.mid");
+    std::ostringstream examined, messages;
+    ASSERT_EQ(RunCli({"examine", path}, examined, messages), 0);
+    ScriptResult result = Run(
+        "start\n"
+        "answer ok file=\"" + path + "\"\n"
+        "cmd 200\n"
+        "print listing\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string listing = examined.str();
+    ASSERT_GE(result.out.size(), listing.size());
+    EXPECT_EQ(result.out.substr(result.out.size() - listing.size()), listing) << result.out;
+    EXPECT_EQ(result.out.substr(0, result.out.size() - listing.size()), messages.str());
+}
+
 TEST_F(MidiScenarioTest, AWrongFileWarnsAndStillShowsItsHead)
 {
     ScriptResult result = Run(

@@ -18,6 +18,19 @@ const MidiPlayer& Player()
     return player;
 }
 
+// The lines as a walk over the listing gives them, each checked against
+// what random access (as the view draws) gives for the same line.
+std::vector<std::string> Lines(const MidiListing& listing)
+{
+    std::vector<std::string> lines;
+    listing.ForEachLine([&](std::string_view line) {
+        EXPECT_EQ(listing[lines.size()], line) << "line " << lines.size();
+        lines.emplace_back(line);
+    });
+    EXPECT_EQ(lines.size(), listing.size());
+    return lines;
+}
+
 TEST(MidiListing, FormatZeroFileListsHeadThenRecords)
 {
     const Bytes bytes = Smf(0, 480, {TrackBody().Event(480, {0x90, 60, 100}).End()});
@@ -31,7 +44,7 @@ TEST(MidiListing, FormatZeroFileListsHeadThenRecords)
         "000490 00010 Meta End of Track",
         "",
     };
-    EXPECT_EQ(MidiListing(file, "/music/one.mid"), expected);
+    EXPECT_EQ(Lines(MidiListing(file, "/music/one.mid")), expected);
     std::ostringstream out;
     WriteMidiListing(out, file, "/music/one.mid");
     std::string joined;
@@ -40,13 +53,36 @@ TEST(MidiListing, FormatZeroFileListsHeadThenRecords)
     EXPECT_EQ(out.str(), joined);
 }
 
+TEST(MidiListing, EveryTrackEndsWithAnEmptyLineEvenWithoutRecords)
+{
+    TrackBody empty;
+    const Bytes bytes = Smf(1, 96, {TrackBody().Text(0, "one").End(), empty,
+                                    TrackBody().Event(1, {0xC0, 0}).End(), TrackBody().End()});
+    const MidiFile file = LoadMidiFile(bytes, Player());
+    const std::vector<std::string> lines = Lines(MidiListing(file, "t.mid"));
+    const std::vector<std::string> body(lines.begin() + 7, lines.end());
+    EXPECT_EQ(body, (std::vector<std::string>{
+                        "000000 00000 Meta Text: one",
+                        "000010 00010 Meta End of Track",
+                        "",
+                        "",
+                        "000001 00001 Program: channel 1, number 0, Acoustic Grand Piano",
+                        "000011 00010 Meta End of Track",
+                        "",
+                        "000010 00010 Meta End of Track",
+                        "",
+                    }));
+    EXPECT_EQ(lines[6], "");
+    EXPECT_TRUE(Lines(MidiListing()).empty());
+}
+
 TEST(MidiListing, RejectedFileListsPathAndHeaderLineOnly)
 {
     const MidiFile file = LoadMidiFile(Chunk("RI\nF", {1, 2}), Player());
-    EXPECT_EQ(MidiListing(file, "x.mid"),
+    EXPECT_EQ(Lines(MidiListing(file, "x.mid")),
               (std::vector<std::string>{"x.mid", "RI.F :  format 0,  tracks 0,  divisions 0, total bytes 10", ""}));
     const MidiFile format2 = LoadMidiFile(Smf(2, 96, {TrackBody().End()}), Player());
-    EXPECT_EQ(MidiListing(format2, "y.mid")[1], "MThd :  format 2,  tracks 0,  divisions 96, total bytes 14");
+    EXPECT_EQ(Lines(MidiListing(format2, "y.mid"))[1], "MThd :  format 2,  tracks 0,  divisions 96, total bytes 14");
 }
 
 TEST(MidiListing, PlayListLinesGiveTimesKindChannelBytesAndDuration)

@@ -153,6 +153,25 @@ TEST(MidiLoader, KeepsTheTracksOfAFileCutShort)
     EXPECT_EQ(file.tracks[1].events.size(), 2u);
 }
 
+TEST(MidiLoader, WarnsWhenAPayloadRunsPastTheEndOfItsTrack)
+{
+    TrackBody overrun = Notes();
+    overrun.Raw({0, 0xFF, 0x01, 0x10, 'l', 'o', 's', 't'});
+    const MidiFile file = Load(Smf(1, 96, {Notes(), overrun}));
+    EXPECT_EQ(Warnings(file), std::vector<std::string>{"MIDI track 2 is cut short: 21 of 33 bytes read."});
+    EXPECT_EQ(file.tracks[1].events.size(), 3u) << "the records before it stay";
+
+    const MidiFile intact = Load(Smf(1, 96, {Notes(), TrackBody(Notes()).Text(0, "kept")}));
+    EXPECT_TRUE(Warnings(intact).empty());
+}
+
+TEST(MidiLoader, AFileCutInsideAPayloadWarnsOnce)
+{
+    const Bytes whole = Smf(0, 96, {TrackBody().Text(0, "a long text that the file loses").End()});
+    const MidiFile file = Load(Bytes(whole.begin(), whole.end() - 10));
+    EXPECT_EQ(Warnings(file), std::vector<std::string>{"MIDI track 1 is cut short: 29 of 39 bytes read."});
+}
+
 TEST(MidiLoader, HugeTrackLengthReadsOnlyWhatIsThere)
 {
     Bytes bytes = Header(0, 1, 96);

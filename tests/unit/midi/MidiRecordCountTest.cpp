@@ -15,7 +15,7 @@ const MidiPlayer& Player()
 
 std::size_t Records(const Bytes& body)
 {
-    return ReadTrack(body, Player()).size();
+    return ReadTrack(body, Player()).events.size();
 }
 
 TEST(MidiRecordCount, CountsWellFormedBodiesExactly)

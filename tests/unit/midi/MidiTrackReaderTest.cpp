@@ -14,7 +14,7 @@ const MidiPlayer& Player()
 
 MidiEventList Read(const TrackBody& body)
 {
-    return ReadTrack(body.bytes(), Player());
+    return ReadTrack(body.bytes(), Player()).events;
 }
 
 std::vector<std::string> Texts(const MidiEventList& events)
@@ -115,12 +115,22 @@ TEST(MidiTrackReader, FixedSizeMetasAreZeroFilledFromShortPayloads)
     EXPECT_EQ(events[3].data, (MidiBytes{0, 0x05}));
 }
 
+TEST(MidiTrackReader, TimeSignatureBytesAreUnsignedAndKeySignaturesSigned)
+{
+    const auto events = Read(TrackBody().Meta(0, 0x58, {0x80, 0x81, 0xFE, 0xB1}).Meta(0, 0x59, {0x80, 0xFF}));
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].text, "000000 00000 Time Signature: n = 128, d = 129, c = 254, b = 177");
+    EXPECT_EQ(events[1].text, "000000 00000 Key Signature: sf = -128, mi = -1");
+}
+
 TEST(MidiTrackReader, TextStopsAtNulAndShowsControlBytesAsDots)
 {
-    const auto events = Read(TrackBody().Meta(0, 0x03, {'a', '\r', '\n', 'b', 0, 'c'}));
-    ASSERT_EQ(events.size(), 1u);
+    const auto events = Read(TrackBody().Meta(0, 0x03, {'a', '\r', '\n', 'b', 0, 'c'})
+                                 .Meta(0, 0x01, {0x1F, '~', 0x7F, ' ', 0x80, 0xE9}));
+    ASSERT_EQ(events.size(), 2u);
     EXPECT_EQ(events[0].text, "000000 00000 Meta Text: a..b");
     EXPECT_EQ(events[0].data.size(), 6u) << "the payload itself is kept whole";
+    EXPECT_EQ(events[1].text, "000000 00000 Meta Text: .~. \x80\xE9") << "DEL is a control byte too";
 }
 
 TEST(MidiTrackReader, RunningStatusRepeatsTheChannelMessage)
@@ -226,23 +236,31 @@ TEST(MidiTrackReader, EventsCutByTheEndOfTheBodyMakeNoRecord)
 {
     const auto whole = TrackBody().Event(1, {0x90, 60, 100}).Text(2, "hello").bytes();
     for (std::size_t size = 0; size < whole.size(); ++size) {
-        const auto events = ReadTrack(std::span(whole.data(), size), Player());
+        const auto events = ReadTrack(std::span(whole.data(), size), Player()).events;
         EXPECT_EQ(events.size(), size >= 4 ? 1u : 0u) << "cut at " << size;
     }
     EXPECT_TRUE(Read(TrackBody().Raw({0x81, 0x82})).empty()) << "unterminated quantity";
 }
 
-TEST(MidiTrackReader, LengthsPastTheEndOfTheBodyEndTheTrack)
+TEST(MidiTrackReader, LengthsPastTheEndOfTheBodyEndTheTrackAndTellWhereTheyWouldEnd)
 {
     TrackBody meta;
     meta.Event(0, {0x90, 60, 1}).Raw({0, 0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F, 0x00, 0x90, 61, 1});
-    EXPECT_EQ(Read(meta).size(), 1u);
+    const TrackReading metaReading = ReadTrack(meta.bytes(), Player());
+    EXPECT_EQ(metaReading.events.size(), 1u);
+    EXPECT_EQ(metaReading.overrunEnd, 11u + 0x1FFFFFF);
     TrackBody sysex;
     sysex.Raw({0, 0xF0, 0x06, 0x01, 0x00, 0x90, 61, 1});
-    EXPECT_TRUE(Read(sysex).empty());
+    const TrackReading sysexReading = ReadTrack(sysex.bytes(), Player());
+    EXPECT_TRUE(sysexReading.events.empty());
+    EXPECT_EQ(sysexReading.overrunEnd, 9u);
     TrackBody escape;
     escape.Raw({0, 0xF7, 0x09, 0x01, 0x00, 0x90, 61, 1});
     EXPECT_TRUE(Read(escape).empty());
+    EXPECT_EQ(ReadTrack(escape.bytes(), Player()).overrunEnd, 12u);
+    TrackBody exact;
+    exact.Text(0, "ab").Raw({0, 0xFF, 0x01, 0x01, 'c'});
+    EXPECT_EQ(ReadTrack(exact.bytes(), Player()).overrunEnd, 0u) << "a payload ending with the body fits";
 }
 
 TEST(MidiTrackReader, SystemCommonStatusBytesAreSkipped)
