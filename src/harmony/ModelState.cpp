@@ -58,8 +58,7 @@ void CModelState::SelectChord(int index)
 {
     chordName = chords_.GetText(index);
     chordIndex = index;
-    // An empty description has no degrees to show: take it as "no chord".
-    if (chordName == "." || chordName.empty()) {
+    if (chordName == ".") {
         chordName.clear();
         return;
     }
