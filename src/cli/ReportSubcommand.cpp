@@ -46,15 +46,13 @@ int ChordByRecord(const CChordCatalog& chords, std::string_view text)
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
     if (error != std::errc() || end != text.data() + text.size())
         return -1;
-    if (index < 0 || index >= chords.Count() - 1 || chords.GetKey(index) == "group")
-        return -1;
-    return index;
+    return chords.IsChord(index) ? index : -1;
 }
 
 int ChordByName(const CChordCatalog& chords, std::string_view name)
 {
-    for (int i = 0; i < chords.Count() - 1; ++i)
-        if (chords.GetKey(i) == name && name != "group")
+    for (int i = 0; i < chords.Count(); ++i)
+        if (chords.GetKey(i) == name && chords.IsChord(i))
             return i;
     return -1;
 }

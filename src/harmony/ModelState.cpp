@@ -58,7 +58,9 @@ void CModelState::SelectChord(int index)
 {
     chordName = chords_.GetText(index);
     chordIndex = index;
-    if (chordName == ".") {
+    // Only a chord line can be chosen: a command for a group line, the
+    // terminator or an unused record would show its text as a chord.
+    if (chordName == "." || !chords_.IsChord(index)) {
         chordName.clear();
         return;
     }
