@@ -1,6 +1,7 @@
 #include <charconv>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "cli/Catalogues.h"
 #include "cli/Subcommands.h"
@@ -9,8 +10,11 @@
 namespace {
 
 struct ReportOptions {
-    std::optional<std::string> key, scale, chord, notation;
+    std::optional<std::string> key, scale, chord, chordName, notation;
 };
+
+constexpr const char* kUsage = "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] "
+                               "[--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE]\n";
 
 bool ParseOptions(const SubcommandArgs& args, ReportOptions& options, std::ostream& err)
 {
@@ -18,29 +22,52 @@ bool ParseOptions(const SubcommandArgs& args, ReportOptions& options, std::ostre
         std::optional<std::string>* target = args[i] == "--key"        ? &options.key
                                              : args[i] == "--scale"    ? &options.scale
                                              : args[i] == "--chord"    ? &options.chord
+                                             : args[i] == "--chord-name" ? &options.chordName
                                              : args[i] == "--notation" ? &options.notation
                                                                        : nullptr;
         if (!target || i + 1 >= args.size()) {
-            err << "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] "
-                   "[--notation CODE]\n";
+            err << kUsage;
             return false;
         }
         *target = args[i + 1];
     }
+    if (options.chord && options.chordName) {
+        err << kUsage;
+        return false;
+    }
     return true;
 }
 
-// A record index, or the first chord whose short name matches; -1 for none.
-int FindChord(const CChordCatalog& chords, const std::string& text)
+// The chord record with that index; -1 when the text is not a number or
+// names a group line or no record.
+int ChordByRecord(const CChordCatalog& chords, std::string_view text)
 {
     int index = -1;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), index);
-    if (error == std::errc() && end == text.data() + text.size())
-        return index >= 0 && index < chords.Count() - 1 ? index : -1;
-    for (int i = 0; i < chords.Count() - 1; ++i)
-        if (chords.GetKey(i) == text && chords.GetKey(i) != "group")
+    if (error != std::errc() || end != text.data() + text.size())
+        return -1;
+    return chords.IsChord(index) ? index : -1;
+}
+
+int ChordByName(const CChordCatalog& chords, std::string_view name)
+{
+    for (int i = 0; i < chords.Count(); ++i)
+        if (chords.GetKey(i) == name && chords.IsChord(i))
             return i;
     return -1;
+}
+
+// "#N" is record N; a bare number is a record too, as it always was, so a
+// chord whose name is a number ("7") is reached with --chord-name.
+int FindChord(const CChordCatalog& chords, const ReportOptions& options)
+{
+    if (options.chordName)
+        return ChordByName(chords, *options.chordName);
+    std::string_view text = *options.chord;
+    if (text.starts_with('#'))
+        return ChordByRecord(chords, text.substr(1));
+    int index = ChordByRecord(chords, text);
+    return index >= 0 ? index : ChordByName(chords, text);
 }
 
 bool Apply(const ReportOptions& options, const Catalogues& catalogues, CModelState& model, std::ostream& err)
@@ -57,10 +84,10 @@ bool Apply(const ReportOptions& options, const Catalogues& catalogues, CModelSta
         }
         model.SelectScale(index);
     }
-    if (options.chord) {
-        int index = FindChord(catalogues.chords, *options.chord);
+    if (options.chord || options.chordName) {
+        int index = FindChord(catalogues.chords, options);
         if (index < 0) {
-            err << "morvix-cli report: no chord " << *options.chord << "\n";
+            err << "morvix-cli report: no chord " << (options.chord ? *options.chord : *options.chordName) << "\n";
             return false;
         }
         model.SelectChord(index);

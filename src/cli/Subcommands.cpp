@@ -7,7 +7,8 @@ const std::vector<Subcommand>& Subcommands()
     static const std::vector<Subcommand> subcommands = {
         {"run", "SCRIPT", "drive the whole application from a script of user actions", RunScriptSubcommand,
          ScriptLanguageHelp},
-        {"report", "[--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE]",
+        {"report",
+         "[--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE]",
          "print the report of a new model with these choices applied", ReportSubcommand, nullptr},
         {"scales", "", "one line per scale record: index, depth, child count, full name, steps",
          ScalesSubcommand, nullptr},

@@ -107,6 +107,12 @@ const std::string& CChordCatalog::GetText(int index) const
     return Valid(index) ? records_[index].text : EmptyText();
 }
 
+bool CChordCatalog::IsChord(int index) const
+{
+    const std::string& key = GetKey(index);
+    return !key.empty() && key != "group" && !key.starts_with('@');
+}
+
 std::string CChordCatalog::GetGroup(int index) const
 {
     if (!Valid(index))

@@ -30,6 +30,8 @@ public:
 
     const std::string& GetKey(int index) const;
     const std::string& GetText(int index) const;
+    // A chord line: not a group line, the terminator or an unused record.
+    bool IsChord(int index) const;
     // "none" for record 0 and for a record with no group line before it.
     std::string GetGroup(int index) const;
     // Records taken by the last read, the terminator included.

@@ -58,8 +58,9 @@ void CModelState::SelectChord(int index)
 {
     chordName = chords_.GetText(index);
     chordIndex = index;
-    // An empty description has no degrees to show: take it as "no chord".
-    if (chordName == "." || chordName.empty()) {
+    // Only a chord line can be chosen: a command for a group line, the
+    // terminator or an unused record would show its text as a chord.
+    if (chordName == "." || !chords_.IsChord(index)) {
         chordName.clear();
         return;
     }

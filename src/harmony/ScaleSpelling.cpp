@@ -4,17 +4,27 @@
 namespace {
 
 constexpr int kDenseScale = 9;
+constexpr int kHeptatonic = 7;
 
-// Expected letter distance from the last accepted note to cell k, from the
-// gap between them: three tones a semitone apart share letters, and a minor
-// third not followed by a semitone skips a letter (as in pentatonic scales).
-int ExpectedDistance(const NoteRow& cells, int last, int k)
+// Expected letter distance from the last accepted note to cell k. A seven-tone
+// scale gives every degree its own letter, whatever the gap: an augmented
+// second is still a second (Eb F#, not Eb Gb). Other sizes read the gap: three
+// tones a semitone apart share letters, a minor third not followed by a
+// semitone skips a letter (as in pentatonic scales), a major third spans two
+// letters and a fourth three (so a gapped scale writes C D Eb G, not F##).
+int ExpectedDistance(const NoteRow& cells, int noteCount, int last, int k)
 {
+    if (noteCount == kHeptatonic)
+        return 1;
     int gap = k - last;
     if (gap == 1)
         return (last > 0 && !cells[static_cast<std::size_t>(last - 1)].Empty()) ? 0 : 1;
     if (gap == 3)
         return cells[static_cast<std::size_t>(k + 1)].Empty() ? 2 : 1;
+    if (gap == 4)
+        return 2;
+    if (gap == 5 || gap == 6)
+        return 3;
     return 1;
 }
 
@@ -62,7 +72,7 @@ void CModelState::Respell()
             continue;
         if (++degree > 8)
             return;
-        int expected = ExpectedDistance(scaleNotes, last, k);
+        int expected = ExpectedDistance(scaleNotes, noteCount, last, k);
         std::string_view lastName = scaleNotes[static_cast<std::size_t>(last)].Text();
         if (LetterDistance(lastName, cell.Text()) != expected) {
             bool fitted = false;

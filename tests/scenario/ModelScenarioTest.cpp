@@ -69,3 +69,39 @@ TEST_F(ModelScenarioTest, CatalogueListingsNameEveryRecord)
     EXPECT_NE(chords.str().find(" preset: "), std::string::npos);
     EXPECT_NE(chords.str().find(" interval: "), std::string::npos);
 }
+
+TEST_F(ModelScenarioTest, ReportChordByRecordNumberOrByName)
+{
+    auto chordLine = [this](std::vector<std::string> args) {
+        std::ostringstream out, err;
+        args.insert(args.begin(), "report");
+        int status = RunCli(args, out, err);
+        std::string text = out.str();
+        std::size_t start = text.find("Chord:");
+        return std::to_string(status) + " " +
+               (start == std::string::npos ? err.str() : text.substr(start, text.find('\n', start) - start));
+    };
+    EXPECT_EQ(chordLine({"--chord", "#32"}), "0 Chord:   1,3 maj, 5 per, 7 min 7");
+    EXPECT_EQ(chordLine({"--chord", "2"}), "0 Chord:   1-3-5 I");
+    EXPECT_EQ(chordLine({"--chord-name", "7"}), "0 Chord:   1,3 maj, 5 per, 7 min 7");
+    EXPECT_EQ(chordLine({"--chord", "V7b9-hm"}), "0 Chord:   5-7-9-11-13 (; harmonic minor) V7b9-hm");
+    EXPECT_EQ(chordLine({"--chord", "#1"}), "2 morvix-cli report: no chord #1\n");  // a group line
+    EXPECT_EQ(chordLine({"--chord-name", "group"}), "2 morvix-cli report: no chord group\n");
+    EXPECT_EQ(chordLine({"--chord", "#x"}), "2 morvix-cli report: no chord #x\n");
+    EXPECT_EQ(chordLine({"--chord", "2", "--chord-name", "7"}).substr(0, 9), "2 usage: ");
+}
+
+TEST_F(ModelScenarioTest, ChoosingAScaleAfterAPresetChordClearsTheChord)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 2317  # Chord > preset > V7-hm (record 77)\n"
+        "print report\n"
+        "cmd 2112  # Scale > major (record 0)\n"
+        "print report\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("Scale:   harmonic minor\nChord:   5-7-9-11 (; harmonic minor) V7-hm\n"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("Scale:   major\nChord:   \n"), std::string::npos) << result.out;
+}

@@ -49,20 +49,42 @@ TEST_F(ModelState, ChordNameCarriesTheShortNameExceptForIntervals)
     model.SelectChord(0);
     EXPECT_EQ(model.chordName, "");
     EXPECT_EQ(model.chordIndex, 0);
-    model.SelectChord(127);  // past the terminator: nothing to show
+    model.SelectChord(127);  // the terminator: nothing to show
+    EXPECT_EQ(model.chordName, "");
+    model.SelectChord(1);  // a group line
     EXPECT_EQ(model.chordName, "");
 }
 
 TEST_F(ModelState, PresetChordChoosesItsOwnScale)
 {
-    model.SelectChord(Chord("preset", "V7"));
+    model.SelectChord(Chord("preset", "V7-hm"));
     EXPECT_EQ(model.scaleName, "harmonic minor");
     EXPECT_EQ(model.scaleIndex, Scale("harmonic minor"));
-    EXPECT_EQ(model.chordName, "5-7-9-11 (; harmonic minor) V7");
+    EXPECT_EQ(model.chordName, "5-7-9-11 (; harmonic minor) V7-hm");
     model.SelectKey("A");
     model.ComputeNotes();
     EXPECT_EQ(model.labels[11].Text(), "G#");
     EXPECT_EQ(model.labels[7].Text(), "E");
+}
+
+// Only "." means no chord: a chord whose description is empty is still
+// chosen and named, it just shows no tones; an interval has no name to show.
+TEST_F(ModelState, EmptyDescriptionIsAChordWithoutTones)
+{
+    CChordCatalog custom;
+    custom.ReadText(" none .\n group plain\n blank\n group interval\n silent\n @\n");
+    CModelState state(speller, scales, custom);
+    state.SetDefaults();
+    state.SelectChord(2);
+    EXPECT_TRUE(state.HasChord());
+    EXPECT_EQ(state.chordName, " blank");
+    state.ComputeNotes();
+    for (const NoteCell& cell : state.labels)
+        EXPECT_TRUE(cell.Empty());
+    state.SelectChord(4);
+    EXPECT_FALSE(state.HasChord());
+    state.SelectChord(0);
+    EXPECT_FALSE(state.HasChord());
 }
 
 TEST_F(ModelState, PresetNamingAnUnknownScaleKeepsTheCurrentOne)
@@ -127,9 +149,9 @@ TEST_F(ModelState, ChordInsideTheOctaveAddsBaseButNoSpan)
 
 TEST_F(ModelState, ChordAboveTheOctaveAddsASpanOfTwentyFivePlaces)
 {
-    model.SelectChord(Chord("extended", "9th"));
+    model.SelectChord(Chord("extended", "I9"));
     model.Recompute({});
-    std::string span = "\r\nSpan:  C, , , , E, , , G, , , , B, , , 9, , , , , , , , , , , ";
+    std::string span = "\r\nSpan:  C, , , , E, , , G, , , , B, , , D, , , , , , , , , , , ";
     EXPECT_TRUE(model.patternText.ends_with(span)) << model.patternText;
 }
 

@@ -85,6 +85,22 @@ TEST_F(SpellChord, AddedIntervalQualitiesGiveTheirSemitones)
     }
 }
 
+// From a catalogue of our own: the augmented octave is a semitone above
+// the tonic's octave, so it lands in chord cell 1 and span cell 13.
+TEST_F(SpellChord, AddedAugmentedOctaveLandsInChordCellOneAndSpanCellThirteen)
+{
+    CChordCatalog own;
+    own.ReadText(" none .\n group wide\n A8 1,8 aug\n @\n");
+    CModelState state(speller, scales, own);
+    state.SetDefaults();
+    state.SelectChord(2);
+    state.ComputeNotes();
+    EXPECT_EQ(state.labels[1].Text(), "8");
+    EXPECT_EQ(state.span[13].Text(), "8");
+    EXPECT_TRUE(state.span[1].Empty());
+    EXPECT_EQ(state.labels[0].Text(), "C");
+}
+
 TEST_F(SpellChord, SeveralAddedIntervalsNeedACommaAfterTheQuality)
 {
     Show("C", "major");
