@@ -88,11 +88,11 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
 
 bool QtPrompts::ChooseFont(LogFont& font)
 {
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), parent_);
-    if (ok)
-        font = ToLogFont(chosen);
-    return ok;
+    QFontDialog dialog(ToDialogFont(font), parent_);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = FromDialogFont(dialog.selectedFont(), font);
+    return true;
 }
 
 std::optional<unsigned> QtPrompts::ChooseColor(unsigned initial)
