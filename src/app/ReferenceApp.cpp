@@ -31,7 +31,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register") ? 0 : 1;
+            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", homeDir_) ? 0 : 1;
             return false;
         }
     }
