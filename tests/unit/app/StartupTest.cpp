@@ -13,6 +13,9 @@
 
 using StartupTest = AppFixture;
 
+// The largest text file the editor opens itself.
+constexpr size_t kLargestEditedFile = 8 * 1024 * 1024;
+
 TEST_F(StartupTest, StartsWithOneModelAndSerialsGrowPerDocument)
 {
     ASSERT_TRUE(Start());
@@ -36,11 +39,11 @@ TEST_F(StartupTest, SwitchesThatEndStartupOpenNoWindow)
     EXPECT_TRUE(app->Frames().empty());
 }
 
-TEST_F(StartupTest, OpensTextUpTo64000BytesAndOffersLargerFilesToTheEditor)
+TEST_F(StartupTest, OpensTextUpTo8MiBAndOffersLargerFilesToTheEditor)
 {
     ASSERT_TRUE(Start());
-    auto fits = WriteFile("fits.txt", std::string(64000, 'a'));
-    auto large = WriteFile("large.txt", std::string(64001, 'a'));
+    auto fits = WriteFile("fits.txt", std::string(kLargestEditedFile, 'a'));
+    auto large = WriteFile("large.txt", std::string(kLargestEditedFile + 1, 'a'));
     ASSERT_NE(app->OpenFileByType(fits.string()), nullptr);
     EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "fits.txt");
     TakeOutput();
