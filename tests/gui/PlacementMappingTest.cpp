@@ -23,6 +23,16 @@ TEST(PlacementMapping, ChildWindowsTakeAShareOfTheAreaWithinLimits)
     EXPECT_EQ(DefaultChildSize(QSize()), QSize(480, 320));           // an area not laid out yet
 }
 
+TEST(PlacementMapping, ChildWindowsCascadeAndStartAgainBeforeLeavingTheArea)
+{
+    QSize area(1000, 600), child(600, 480);
+    EXPECT_EQ(DefaultChildPosition(0, child, area), QPoint(0, 0));
+    EXPECT_EQ(DefaultChildPosition(1, child, area), QPoint(24, 24));
+    EXPECT_EQ(DefaultChildPosition(5, child, area), QPoint(120, 120));  // 120 below, 0 to spare
+    EXPECT_EQ(DefaultChildPosition(6, child, area), QPoint(0, 0));
+    EXPECT_EQ(DefaultChildPosition(3, QSize(400, 300), QSize(400, 300)), QPoint(0, 0));
+}
+
 TEST(PlacementMapping, AFreshMainWindowHasTheDefaultGeometry)
 {
     ImageStore images{{}};

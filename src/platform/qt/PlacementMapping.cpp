@@ -7,6 +7,7 @@ namespace {
 constexpr int kMinSide = 40;
 constexpr int kMaxSide = 16000;
 constexpr QSize kMinChild(480, 320);
+constexpr int kCascadeStep = 24;
 
 }  // namespace
 
@@ -47,4 +48,13 @@ QSize DefaultChildSize(const QSize& area)
         return kMinChild;
     QSize share(area.width() * 3 / 5, area.height() * 3 / 5);
     return share.expandedTo(kMinChild).boundedTo(area);
+}
+
+QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area)
+{
+    int roomX = std::max(0, area.width() - child.width());
+    int roomY = std::max(0, area.height() - child.height());
+    int steps = std::min(roomX, roomY) / kCascadeStep + 1;
+    int offset = (std::max(0, windowsBefore) % steps) * kCascadeStep;
+    return QPoint(offset, offset);
 }

@@ -17,3 +17,7 @@ QRect DefaultMainGeometry(const QRect& available);
 // The size a window opens at inside an MDI area of this size, when nothing
 // else sets it: large enough to work in, never larger than the area.
 QSize DefaultChildSize(const QSize& area);
+// Where such a window goes when others are open: each a step further down
+// and right of the last, starting again at the corner before it would
+// leave the area.
+QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area);

@@ -26,12 +26,15 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
         sub_->setWidget(canvas_);
     }
     ActivationGuard::Scope scope(context_.guard);
+    int windowsBefore = static_cast<int>(context_.area.subWindowList().size());
     context_.area.addSubWindow(sub_);
     sub_->hide();
-    // Left alone the window would take its view's small size hint; a stored
-    // placement or a fitted view replaces this later.
+    // Left alone the window would take its view's small size hint and a
+    // place beside the others, partly outside the area; a stored placement
+    // or a fitted view replaces this later.
     QSize area = context_.area.isVisible() ? context_.area.viewport()->size() : QSize();
-    sub_->resize(DefaultChildSize(area));
+    QSize size = DefaultChildSize(area);
+    sub_->setGeometry(QRect(DefaultChildPosition(windowsBefore, size, area), size));
 }
 
 QtFrameWindow::~QtFrameWindow()
