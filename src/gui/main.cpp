@@ -11,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the core decides when to end
+    QGuiApplication::setDesktopFileName(QStringLiteral("morvix"));  // the entry --register writes
     QtPorts ports(FindHomeDir());
     CReferenceApp app(ports.Get(), FindHomeDir());
     ports.Attach(app);

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -15,16 +13,9 @@
 #include "app/ReferenceApp.h"
 #include "framework/CommandIds.h"
 #include "platform/qt/QtPorts.h"
+#include "ResourceHome.h"
 
 namespace {
-
-// A home folder with copies of the program's resource files.
-void CopyResources(const QString& home)
-{
-    QDir res(QStringLiteral(MORVIX_SOURCE_DIR "/res"));
-    for (const QString& name : res.entryList(QDir::Files))
-        QFile::copy(res.filePath(name), QDir(home).filePath(name));
-}
 
 int TextWindows(QMdiArea& area)
 {

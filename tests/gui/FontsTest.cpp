@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
@@ -107,4 +108,41 @@ TEST(QtFonts, VerticalLinesJoinAcrossLines)
     ASSERT_GE(column, 0);
     for (int y = 4 + 1; y < 4 + 3 * metrics.height - 1; ++y)
         EXPECT_TRUE(Dark(image, column, y)) << "gap at y = " << y;
+}
+
+// The font chooser is given what the view shows and, when the user only
+// presses OK, hands back exactly that: no slant, size or face of its own.
+TEST(QtFonts, TheDefaultFontsComeBackUnchangedThroughTheFontChooser)
+{
+    QtFonts fonts;
+    for (const LogFont& font : {fonts.FixedOemFont(), fonts.SystemFont(), LineDraw(kLineDrawLight, -14),
+                                LineDraw(kLineDrawHeavy, -14)}) {
+        SCOPED_TRACE(font.faceName);
+        QFontDialog dialog(ToDialogFont(font));
+        QFont shown = dialog.currentFont();
+        EXPECT_FALSE(shown.italic());
+        EXPECT_EQ(shown.weight(), ToQFont(font).weight());
+        EXPECT_EQ(FromDialogFont(dialog.currentFont(), font), font);
+    }
+}
+
+TEST(QtFonts, WhatTheUserChangesInTheChooserIsTaken)
+{
+    QtFonts fonts;
+    LogFont font = fonts.FixedOemFont();
+    QFont chosen = ToDialogFont(font);
+    chosen.setItalic(true);
+    chosen.setPointSize(chosen.pointSize() + 6);
+    LogFont back = FromDialogFont(chosen, font);
+    EXPECT_EQ(back.italic, 1);
+    EXPECT_LT(back.height, font.height - 6);  // larger: a more negative character height
+    EXPECT_EQ(back.faceName, font.faceName);
+    EXPECT_EQ(back.charSet, font.charSet);
+
+    chosen = ToDialogFont(font);
+    chosen.setFamily(QStringLiteral("DejaVu Serif"));
+    back = FromDialogFont(chosen, font);
+    EXPECT_EQ(back.faceName, "DejaVu Serif");
+    EXPECT_EQ(back.height, font.height);
+    EXPECT_EQ(back.italic, 0);
 }

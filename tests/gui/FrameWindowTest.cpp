@@ -96,7 +96,7 @@ TEST_F(FrameWindowTest, TextFramesHoldAnEditorThatIsTheTextControl)
     ASSERT_NE(frame, nullptr);
     QMdiSubWindow* active = Area().activeSubWindow();
     ASSERT_NE(active, nullptr);
-    EXPECT_EQ(active->windowTitle(), QStringLiteral("Doc1"));
+    EXPECT_EQ(active->windowTitle(), QStringLiteral("Doc1[*]"));
     auto* editor = qobject_cast<TextEditor*>(active->widget());
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(frame->Window()->TextControl(), static_cast<ITextControl*>(editor));
@@ -189,4 +189,37 @@ TEST_F(FrameWindowTest, TheCloseBoxAsksTheCoreWhichDestroysTheWindow)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Area().subWindowList().size(), 1);
     EXPECT_NE(Area().activeSubWindow(), nullptr);
+}
+
+TEST_F(FrameWindowTest, NewWindowsOpenLargeEnoughToWorkInAndStoredPlacementsStillApply)
+{
+    CFrame* frame = Open(0);
+    Rect normal = frame->Window()->GetPlacement().normal;
+    EXPECT_GE(normal.right - normal.left, 480);
+    EXPECT_GE(normal.bottom - normal.top, 320);
+    EXPECT_LE(normal.right - normal.left, Area().viewport()->width());
+
+    CFrame* placed = Open(0);
+    WindowPlacement placement;
+    placement.normal = Rect{10, 20, 250, 200};
+    placed->Window()->SetPlacement(placement);
+    placed->Show(SW_SHOW);
+    EXPECT_EQ(placed->Window()->GetPlacement().normal, placement.normal);
+}
+
+TEST_F(FrameWindowTest, TextCaptionsMarkUnsavedChanges)
+{
+    CFrame* frame = Open(0);
+    QMdiSubWindow* sub = Area().activeSubWindow();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_FALSE(sub->isWindowModified());
+    ITextControl* text = frame->Window()->TextControl();
+    text->SetText("abc");
+    static_cast<TextEditor*>(sub->widget())->insertPlainText(QStringLiteral("x"));
+    EXPECT_TRUE(sub->isWindowModified());
+    text->SetModified(false);
+    EXPECT_FALSE(sub->isWindowModified());
+
+    frame->Window()->SetCaption("odd [*] name");
+    EXPECT_EQ(sub->windowTitle(), QStringLiteral("odd [*][*] name[*]"));
 }

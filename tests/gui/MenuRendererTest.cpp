@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 
 #include <vector>
 
@@ -51,7 +52,7 @@ protected:
     {
         app.SetMainTarget(&target);
         router.Attach(&app);
-        renderer.FillBar(bar, SampleMenu());
+        renderer.FillBar(bar, menu);
     }
 
     Ports ports;
@@ -60,6 +61,7 @@ protected:
     CommandRouter router;
     MenuRenderer renderer{router};
     QMenuBar bar;
+    MenuPtr menu = SampleMenu();
 };
 
 }  // namespace
@@ -124,4 +126,72 @@ TEST_F(MenuRendererTest, RenderingAgainReplacesTheBarsMenus)
     EXPECT_EQ(ActionCommandId(*bar.actions().first()), 20);
     renderer.FillBar(bar, nullptr);
     EXPECT_TRUE(bar.actions().isEmpty());
+}
+
+TEST_F(MenuRendererTest, TheSameMenuAgainKeepsItsQtMenusAndSwitchingBackReusesThem)
+{
+    QMenu* view = FirstMenu(bar);
+    int fills = renderer.FillCount();
+    renderer.FillBar(bar, menu);
+    EXPECT_EQ(FirstMenu(bar), view);
+
+    MenuPtr other = CMenu::Create();
+    other->AppendPopup("&Other", SampleMenu()->FirstPopup());
+    renderer.FillBar(bar, other);
+    EXPECT_NE(FirstMenu(bar), view);
+    EXPECT_TRUE(view->menuAction()->associatedObjects().isEmpty());  // its shortcuts rest
+    int afterOther = renderer.FillCount();
+    EXPECT_GT(afterOther, fills);
+
+    renderer.FillBar(bar, menu);
+    EXPECT_EQ(FirstMenu(bar), view);
+    EXPECT_EQ(bar.actions().size(), 1);
+    EXPECT_EQ(renderer.FillCount(), afterOther);
+}
+
+TEST_F(MenuRendererTest, AReplacedPopupIsFilledAgainOnlyWhenItsItemsDiffer)
+{
+    QMenu* view = FirstMenu(bar);
+    MenuPtr same = SampleMenu()->FirstPopup();
+    menu->ReplaceWithPopup(0, "&View", same);
+    renderer.FillBar(bar, menu);
+    int fills = renderer.FillCount();
+    emit view->aboutToShow();
+    EXPECT_EQ(renderer.FillCount(), fills);
+    EXPECT_EQ(view->actions().size(), 4);
+
+    MenuPtr changed = CMenu::Create();
+    changed->AppendCommand("&Twenty", 20);
+    menu->ReplaceWithPopup(0, "&View", changed);
+    renderer.FillBar(bar, menu);
+    EXPECT_EQ(FirstMenu(bar), view);
+    EXPECT_EQ(view->actions().size(), 4);  // not yet: only as it opens
+    emit view->aboutToShow();
+    ASSERT_EQ(view->actions().size(), 1);
+    EXPECT_EQ(ActionCommandId(*view->actions().first()), 20);
+    EXPECT_EQ(renderer.FillCount(), fills + 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view->findChildren<QMenu*>().isEmpty());  // the old submenu went too
+}
+
+TEST_F(MenuRendererTest, ARenamedBarItemRendersTheBarAgain)
+{
+    QPointer<QMenu> view = FirstMenu(bar);
+    menu->ReplaceWithPopup(0, "&Look", menu->FirstPopup());
+    renderer.FillBar(bar, menu);
+    ASSERT_NE(FirstMenu(bar), nullptr);
+    EXPECT_EQ(FirstMenu(bar)->title(), QStringLiteral("&Look"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view.isNull());
+}
+
+TEST_F(MenuRendererTest, MenusOfClosedWindowsAreDropped)
+{
+    QPointer<QMenu> view = FirstMenu(bar);
+    menu.reset();
+    MenuPtr other = CMenu::Create();
+    other->AppendCommand("&Direct", 20);
+    renderer.FillBar(bar, other);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(view.isNull());
 }

@@ -2,6 +2,9 @@
 
 using ScriptErrorsTest = ScriptFixture;
 
+// The largest text file the editor opens itself.
+constexpr size_t kLargestEditedFile = 8 * 1024 * 1024;
+
 TEST_F(ScriptErrorsTest, ABadLineStopsTheScriptNamingItsLine)
 {
     struct Case {
@@ -44,7 +47,7 @@ TEST_F(ScriptErrorsTest, CommandsNeedingTheApplicationFailBeforeStart)
 
 TEST_F(ScriptErrorsTest, AnAnswerThatFitsNoButtonStopsWhereItWasMet)
 {
-    WriteFile("large.txt", std::string(64001, 'a'));
+    WriteFile("large.txt", std::string(kLargestEditedFile + 1, 'a'));
     ScriptResult result = Run("start\nanswer yes\nopen large.txt\nprint windows\n");
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("script.txt:3: the answer from line 2"), std::string::npos) << result.err;

@@ -2,6 +2,9 @@
 
 using StartupScenarioTest = ScriptFixture;
 
+// The largest text file the editor opens itself.
+constexpr size_t kLargestEditedFile = 8 * 1024 * 1024;
+
 TEST_F(StartupScenarioTest, NewOpensATextWindowAfterTheStartingModel)
 {
     ScriptResult result = Run("start\nprint windows\ncmd 57600   # File New\nprint windows\n");
@@ -10,10 +13,10 @@ TEST_F(StartupScenarioTest, NewOpensATextWindowAfterTheStartingModel)
                           "0 2001 Morvix1\n1 2000 Model\n");
 }
 
-TEST_F(StartupScenarioTest, TextUpTo64000BytesOpensAndLargerFilesAsk)
+TEST_F(StartupScenarioTest, TextUpTo8MiBOpensAndLargerFilesAsk)
 {
-    WriteFile("fits.txt", std::string(64000, 'a'));
-    WriteFile("large.txt", std::string(64001, 'a'));
+    WriteFile("fits.txt", std::string(kLargestEditedFile, 'a'));
+    WriteFile("large.txt", std::string(kLargestEditedFile + 1, 'a'));
     ScriptResult result = Run("start\nopen fits.txt\nanswer cancel\nopen \"large.txt\"\nprint windows\n");
     EXPECT_EQ(result.status, 0) << result.err;
     std::string message = "message: The file " + (dir / "large.txt").string() + " is too large for this editor.\\n\\n";

@@ -14,6 +14,7 @@
 #include <QSlider>
 
 #include "framework/Prompts.h"
+#include "platform/qt/DialogChrome.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ DialogForm::DialogForm(DialogData& data, QWidget* parent) : QDialog(parent), dat
     for (const DialogControl& control : data_.controls)
         AddControl(*form, control);
     AddButtons(*form);
+    ApplyDialogChrome(*this);
 }
 
 void DialogForm::AddControl(QFormLayout& form, const DialogControl& control)

@@ -1,7 +1,9 @@
 #include "platform/qt/FontConversion.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -35,6 +37,34 @@ void ApplyCellHeight(QFont& qfont, int cellHeight)
     int measured = QFontMetrics(qfont).height();
     if (measured > 0)
         qfont.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
+}
+
+bool Slanted(const QFont& qfont)
+{
+    return qfont.style() != QFont::StyleNormal;  // italic and oblique alike
+}
+
+bool Unstretched(const QFont& qfont)
+{
+    return qfont.stretch() == QFont::AnyStretch || qfont.stretch() == QFont::Unstretched;
+}
+
+// The style of the family with this weight and slant, preferring one of
+// normal width ("Book" over "Condensed"); none when the family has none.
+QString MatchingStyle(const QFont& qfont)
+{
+    QString family = QFontInfo(qfont).family();
+    QString narrower;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        QFont candidate = QFontDatabase::font(family, style, 10);
+        if (candidate.weight() != qfont.weight() || Slanted(candidate) != Slanted(qfont))
+            continue;
+        if (Unstretched(candidate))
+            return style;
+        if (narrower.isEmpty())
+            narrower = style;
+    }
+    return narrower;
 }
 
 }  // namespace
@@ -82,5 +112,36 @@ LogFont ToLogFont(const QFont& qfont)
     font.charSet = 0;
     font.pitchAndFamily = info.fixedPitch() ? kFixedPitch | kFamilyModern : kVariablePitch | kFamilySwiss;
     font.faceName = qfont.family().left(31).toStdString();
+    return font;
+}
+
+QFont ToDialogFont(const LogFont& font)
+{
+    QFont qfont = ToQFont(font);
+    QFontInfo info(qfont);
+    qfont.setFamily(info.family());
+    qfont.setPointSize(std::max(1, info.pointSize()));
+    qfont.setStyleName(MatchingStyle(qfont));
+    return qfont;
+}
+
+LogFont FromDialogFont(const QFont& chosen, const LogFont& initial)
+{
+    QFont start = ToDialogFont(initial);
+    LogFont font = ToLogFont(chosen);
+    if (chosen.family().compare(start.family(), Qt::CaseInsensitive) == 0) {
+        font.faceName = initial.faceName;
+        font.charSet = initial.charSet;
+        font.quality = initial.quality;
+        font.pitchAndFamily = initial.pitchAndFamily;
+    }
+    if (chosen.pointSize() == start.pointSize()) {
+        font.height = initial.height;
+        font.width = initial.width;
+    }
+    if (chosen.weight() == start.weight())
+        font.weight = initial.weight;
+    if (chosen.italic() == start.italic())
+        font.italic = initial.italic;
     return font;
 }

@@ -27,13 +27,6 @@
 #include "platform/qt/MenuRenderer.h"
 #include "platform/qt/PlacementMapping.h"
 
-namespace {
-
-constexpr int kDefaultWidth = 635;
-constexpr int kDefaultHeight = 220;
-
-}  // namespace
-
 MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGuard& guard)
     : router_(router), menus_(menus), guard_(guard), area_(new QMdiArea(this)),
       toolbar_(new MainToolBar(router, this))
@@ -53,7 +46,8 @@ MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGua
     area_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(area_, &QWidget::customContextMenuRequested, this, &MainWindow::ShowContextMenu);
     connect(toolbar_, &MainToolBar::HistoryChosen, this, &MainWindow::OnHistoryChosen);
-    resize(kDefaultWidth, kDefaultHeight);
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        setGeometry(DefaultMainGeometry(primary->availableGeometry()));
     setAcceptDrops(true);
 }
 

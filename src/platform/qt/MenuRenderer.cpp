@@ -6,46 +6,156 @@
 #include "platform/qt/CommandRouter.h"
 #include "platform/qt/MenuText.h"
 
+namespace {
+
+void ClearBar(QMenuBar& bar)
+{
+    // Removed, not cleared: the bar would delete the actions it parents.
+    for (QAction* action : bar.actions())
+        bar.removeAction(action);
+}
+
+// A popup's submenus are its children and outlive a clear() of its actions.
+void EmptyPopup(QMenu& popup)
+{
+    for (QMenu* sub : popup.findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        sub->deleteLater();
+    popup.clear();
+}
+
+}  // namespace
+
 int ActionCommandId(const QAction& action)
 {
     return action.data().toInt();
 }
 
+MenuRenderer::~MenuRenderer()
+{
+    for (const auto& rendered : bars_)
+        for (const BarItem& item : rendered->items) {
+            delete item.popup.data();
+            delete item.action.data();
+        }
+}
+
 void MenuRenderer::FillBar(QMenuBar& bar, const MenuPtr& menu)
 {
-    DropBarItems(bar);
-    if (!menu)
+    DropExpired();
+    if (!menu) {
+        ClearBar(bar);
         return;
-    for (const MenuItem& item : menu->Items()) {
-        if (item.kind == MenuItem::Kind::Popup && item.popup) {
-            QMenu* popup = BuildPopup(*item.popup, &bar);
-            popup->setTitle(QString::fromStdString(item.text));
-            bar.addMenu(popup);
-            barItems_.emplace_back(popup);
-        } else if (item.kind == MenuItem::Kind::Command) {
-            QAction* action = MakeCommand(item, &bar);
-            bar.addAction(action);
-            barItems_.emplace_back(action);
+    }
+    Show(bar, Rendered(bar, menu));
+}
+
+// Menus of closed windows are gone from the core; their Qt menus may still
+// be handling the click that closed the window, so they go from the event loop.
+void MenuRenderer::DropExpired()
+{
+    for (auto it = bars_.begin(); it != bars_.end();) {
+        if (!(*it)->source.expired()) {
+            ++it;
+            continue;
         }
+        for (const BarItem& item : (*it)->items)
+            if (QObject* object = item.popup ? static_cast<QObject*>(item.popup) : item.action)
+                object->deleteLater();
+        it = bars_.erase(it);
     }
 }
 
-// Old items may belong to the menu whose click is still being handled, so
-// they go once control is back in the event loop.
-void MenuRenderer::DropBarItems(QMenuBar& bar)
+MenuRenderer::RenderedBar& MenuRenderer::Rendered(QMenuBar& bar, const MenuPtr& menu)
 {
-    bar.clear();
-    for (const QPointer<QObject>& item : barItems_)
-        if (item)
-            item->deleteLater();
-    barItems_.clear();
+    for (const auto& rendered : bars_) {
+        if (rendered->source.lock() != menu)
+            continue;
+        if (rendered->titles != TitlesOf(*menu))
+            Render(*rendered, bar, *menu);
+        return *rendered;
+    }
+    bars_.push_back(std::make_unique<RenderedBar>());
+    bars_.back()->source = menu;
+    Render(*bars_.back(), bar, *menu);
+    return *bars_.back();
+}
+
+void MenuRenderer::Render(RenderedBar& rendered, QMenuBar& bar, const CMenu& menu)
+{
+    for (const BarItem& item : rendered.items)
+        if (QObject* object = item.popup ? static_cast<QObject*>(item.popup) : item.action)
+            object->deleteLater();
+    rendered.items.clear();
+    rendered.titles = TitlesOf(menu);
+    for (int position = 0; position < menu.Count(); ++position) {
+        const MenuItem& item = menu.At(position);
+        BarItem rendering;
+        rendering.position = position;
+        if (item.kind == MenuItem::Kind::Popup && item.popup) {
+            QMenu* popup = NewPopup(&bar);
+            popup->setTitle(QString::fromStdString(item.text));
+            Fill(*popup, *item.popup);
+            QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] {
+                RefreshBarPopup(*popup);
+                UpdateStates(*popup);
+            });
+            rendering.popup = popup;
+            rendering.action = popup->menuAction();
+            rendering.shape = ShapeOf(*item.popup);
+        } else if (item.kind == MenuItem::Kind::Command) {
+            rendering.action = MakeCommand(item, &bar);
+        } else {
+            continue;
+        }
+        rendered.items.push_back(std::move(rendering));
+    }
+}
+
+void MenuRenderer::Show(QMenuBar& bar, const RenderedBar& rendered)
+{
+    QList<QAction*> wanted;
+    for (const BarItem& item : rendered.items)
+        if (item.action)
+            wanted.append(item.action);
+    if (bar.actions() == wanted)
+        return;
+    ClearBar(bar);
+    bar.addActions(wanted);
+}
+
+// The popup may stand for a core popup that was replaced or changed since
+// it was filled (a model's Frame list): fill it again only then.
+void MenuRenderer::RefreshBarPopup(QMenu& popup)
+{
+    for (const auto& rendered : bars_)
+        for (BarItem& item : rendered->items) {
+            if (item.popup != &popup)
+                continue;
+            MenuPtr source = rendered->source.lock();
+            if (!source || item.position >= source->Count() || !source->At(item.position).popup)
+                return;
+            const CMenu& current = *source->At(item.position).popup;
+            MenuShape shape = ShapeOf(current);
+            if (shape == item.shape)
+                return;
+            EmptyPopup(popup);
+            Fill(popup, current);
+            item.shape = std::move(shape);
+            return;
+        }
 }
 
 QMenu* MenuRenderer::BuildPopup(const CMenu& menu, QWidget* parent)
 {
-    auto* popup = new QMenu(parent);
-    AddItems(*popup, menu);
+    QMenu* popup = NewPopup(parent);
+    Fill(*popup, menu);
     QObject::connect(popup, &QMenu::aboutToShow, popup, [this, popup] { UpdateStates(*popup); });
+    return popup;
+}
+
+QMenu* MenuRenderer::NewPopup(QWidget* parent)
+{
+    auto* popup = new QMenu(parent);
     // Shortcuts of a closed menu must still reach the core, which checks
     // the command's state itself.
     QObject::connect(popup, &QMenu::aboutToHide, popup, [popup] {
@@ -55,8 +165,9 @@ QMenu* MenuRenderer::BuildPopup(const CMenu& menu, QWidget* parent)
     return popup;
 }
 
-void MenuRenderer::AddItems(QMenu& target, const CMenu& menu)
+void MenuRenderer::Fill(QMenu& target, const CMenu& menu)
 {
+    ++fillCount_;
     for (const MenuItem& item : menu.Items()) {
         switch (item.kind) {
         case MenuItem::Kind::Separator:

@@ -6,6 +6,8 @@ namespace {
 
 constexpr int kMinSide = 40;
 constexpr int kMaxSide = 16000;
+constexpr QSize kMinChild(480, 320);
+constexpr int kCascadeStep = 24;
 
 }  // namespace
 
@@ -30,4 +32,29 @@ unsigned ShowCmdOf(Qt::WindowStates states)
     if (states & Qt::WindowMaximized)
         return SW_SHOWMAXIMIZED;
     return SW_SHOWNORMAL;
+}
+
+QRect DefaultMainGeometry(const QRect& available)
+{
+    QSize size(available.width() * 2 / 3, available.height() * 2 / 3);
+    QRect geometry(QPoint(), size);
+    geometry.moveCenter(available.center());
+    return geometry;
+}
+
+QSize DefaultChildSize(const QSize& area)
+{
+    if (area.isEmpty())
+        return kMinChild;
+    QSize share(area.width() * 3 / 5, area.height() * 3 / 5);
+    return share.expandedTo(kMinChild).boundedTo(area);
+}
+
+QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area)
+{
+    int roomX = std::max(0, area.width() - child.width());
+    int roomY = std::max(0, area.height() - child.height());
+    int steps = std::min(roomX, roomY) / kCascadeStep + 1;
+    int offset = (std::max(0, windowsBefore) % steps) * kCascadeStep;
+    return QPoint(offset, offset);
 }

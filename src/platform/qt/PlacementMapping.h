@@ -2,6 +2,7 @@
 // Window placements as Qt geometry and window states. Stored placements
 // come from files and settings, so odd rectangles are brought into range.
 #include <QRect>
+#include <QSize>
 
 #include "framework/Placement.h"
 
@@ -9,3 +10,14 @@ Rect FromQRect(const QRect& rect);
 // The rectangle as a geometry of sensible size and position.
 QRect SaneGeometry(const Rect& rect);
 unsigned ShowCmdOf(Qt::WindowStates states);
+
+// Where the main window opens when no placement was stored: two thirds of
+// the screen's free area each way, centred in it.
+QRect DefaultMainGeometry(const QRect& available);
+// The size a window opens at inside an MDI area of this size, when nothing
+// else sets it: large enough to work in, never larger than the area.
+QSize DefaultChildSize(const QSize& area);
+// Where such a window goes when others are open: each a step further down
+// and right of the last, starting again at the corner before it would
+// leave the area.
+QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area);

@@ -2,6 +2,7 @@
 
 #include <QLayout>
 #include <QMdiArea>
+#include <QTextDocument>
 
 #include "framework/Frame.h"
 #include "platform/qt/ActivationGuard.h"
@@ -17,13 +18,23 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
     if (kind == ViewKind::Text) {
         text_ = new TextEditor(link);
         sub_->setWidget(text_);
+        // The caption's "[*]" shows while the text has unsaved changes.
+        QObject::connect(text_->document(), &QTextDocument::modificationChanged, sub_,
+                         &QWidget::setWindowModified);
     } else {
         canvas_ = new DrawingCanvas(link, context.images);
         sub_->setWidget(canvas_);
     }
     ActivationGuard::Scope scope(context_.guard);
+    int windowsBefore = static_cast<int>(context_.area.subWindowList().size());
     context_.area.addSubWindow(sub_);
     sub_->hide();
+    // Left alone the window would take its view's small size hint and a
+    // place beside the others, partly outside the area; a stored placement
+    // or a fitted view replaces this later.
+    QSize area = context_.area.isVisible() ? context_.area.viewport()->size() : QSize();
+    QSize size = DefaultChildSize(area);
+    sub_->setGeometry(QRect(DefaultChildPosition(windowsBefore, size, area), size));
 }
 
 QtFrameWindow::~QtFrameWindow()
@@ -92,8 +103,13 @@ void QtFrameWindow::Destroy()
 
 void QtFrameWindow::SetCaption(const std::string& caption)
 {
-    if (sub_)
-        sub_->setWindowTitle(QString::fromStdString(caption));
+    if (!sub_)
+        return;
+    QString title = QString::fromStdString(caption);
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));  // a file's own brackets stay text
+    if (text_)
+        title += QStringLiteral("[*]");
+    sub_->setWindowTitle(title);
 }
 
 WindowPlacement QtFrameWindow::GetPlacement() const

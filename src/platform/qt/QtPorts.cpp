@@ -1,9 +1,11 @@
 #include "platform/qt/QtPorts.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 #include "app/MainFrame.h"
 #include "app/ReferenceApp.h"
+#include "platform/qt/AppIcon.h"
 
 namespace {
 
@@ -27,6 +29,10 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clock = &clock_;
     ports_.midiOut = &midiOut_;
     ports_.media = &media_;
+    // Every window without an icon of its own shows the application's.
+    QIcon icon = LoadAppIcon(homeDir);
+    if (!icon.isNull())
+        QGuiApplication::setWindowIcon(icon);
 }
 
 void QtPorts::Attach(CReferenceApp& app)

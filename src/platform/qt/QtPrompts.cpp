@@ -7,6 +7,7 @@
 #include <QMessageBox>
 
 #include "platform/qt/Colors.h"
+#include "platform/qt/DialogChrome.h"
 #include "platform/qt/DialogForm.h"
 #include "platform/qt/FileFilters.h"
 #include "platform/qt/FontConversion.h"
@@ -53,6 +54,7 @@ int QtPrompts::MessageBox(const std::string& text, const std::string& caption, M
 {
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     ToQtButtons(buttons), parent_);
+    ApplyMessageBoxChrome(box);
     int result = FromQtButton(box.exec());
     // A box with only OK answers OK however it was closed.
     return buttons == MessageButtons::Ok ? IDOK : result;
@@ -88,17 +90,19 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
 
 bool QtPrompts::ChooseFont(LogFont& font)
 {
-    bool ok = false;
-    QFont chosen = QFontDialog::getFont(&ok, ToQFont(font), parent_);
-    if (ok)
-        font = ToLogFont(chosen);
-    return ok;
+    QFontDialog dialog(ToDialogFont(font), parent_);
+    ApplyDialogChrome(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    font = FromDialogFont(dialog.selectedFont(), font);
+    return true;
 }
 
 std::optional<unsigned> QtPrompts::ChooseColor(unsigned initial)
 {
-    QColor color = QColorDialog::getColor(ToQColor(initial), parent_);
-    if (!color.isValid())
+    QColorDialog dialog(ToQColor(initial), parent_);
+    ApplyDialogChrome(dialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return FromQColor(color);
+    return FromQColor(dialog.selectedColor());
 }

@@ -25,6 +25,7 @@ public:
 
     ::MainWindow& Widget() { return *main_; }
     CommandRouter& Router() { return router_; }
+    MenuRenderer& Menus() { return menus_; }
 
 private:
     ImageStore& images_;

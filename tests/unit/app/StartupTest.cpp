@@ -1,5 +1,7 @@
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "AppFixture.h"
@@ -10,6 +12,9 @@
 #include "harmony/ModelDoc.h"
 
 using StartupTest = AppFixture;
+
+// The largest text file the editor opens itself.
+constexpr size_t kLargestEditedFile = 8 * 1024 * 1024;
 
 TEST_F(StartupTest, StartsWithOneModelAndSerialsGrowPerDocument)
 {
@@ -34,11 +39,11 @@ TEST_F(StartupTest, SwitchesThatEndStartupOpenNoWindow)
     EXPECT_TRUE(app->Frames().empty());
 }
 
-TEST_F(StartupTest, OpensTextUpTo64000BytesAndOffersLargerFilesToTheEditor)
+TEST_F(StartupTest, OpensTextUpTo8MiBAndOffersLargerFilesToTheEditor)
 {
     ASSERT_TRUE(Start());
-    auto fits = WriteFile("fits.txt", std::string(64000, 'a'));
-    auto large = WriteFile("large.txt", std::string(64001, 'a'));
+    auto fits = WriteFile("fits.txt", std::string(kLargestEditedFile, 'a'));
+    auto large = WriteFile("large.txt", std::string(kLargestEditedFile + 1, 'a'));
     ASSERT_NE(app->OpenFileByType(fits.string()), nullptr);
     EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "fits.txt");
     TakeOutput();
@@ -74,7 +79,47 @@ TEST_F(StartupTest, TutorialOpensUnderItsOwnTitle)
     EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "Tutorial");
 }
 
-TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndUnregisterRemovesIt)
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndIconsAndUnregisterRemovesThem)
+{
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(MORVIX_SOURCE_DIR) / "res/icons", home / "icons");
+    fs::path hicolor = home / "data/icons/hicolor";
+    fs::create_directories(hicolor / "16x16/apps");
+    std::ofstream(hicolor / "16x16/apps/other.png") << "another program's";
+    ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
+    ports->ResetWindows();
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--register"}));
+    EXPECT_EQ(app->StartupExitCode(), 0);
+    std::string entry = ReadAll(home / "data/applications/morvix.desktop");
+    EXPECT_NE(entry.find("\nIcon=morvix\n"), std::string::npos) << entry;
+    EXPECT_TRUE(fs::exists(home / "data/mime/packages/morvix.xml"));
+    for (const char* size : {"16x16", "22x22", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256"})
+        EXPECT_TRUE(fs::exists(hicolor / size / "apps/morvix.png")) << size;
+    EXPECT_EQ(ReadAll(hicolor / "256x256/apps/morvix.png"), ReadAll(home / "icons/morvix-256.png"));
+    EXPECT_EQ(ReadAll(hicolor / "scalable/apps/morvix.svg"), ReadAll(home / "icons/morvix.svg"));
+    EXPECT_TRUE(app->Frames().empty());
+
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--unregister"}));
+    EXPECT_FALSE(fs::exists(home / "data/applications/morvix.desktop"));
+    EXPECT_FALSE(fs::exists(hicolor / "16x16/apps/morvix.png"));
+    EXPECT_FALSE(fs::exists(hicolor / "scalable/apps/morvix.svg"));
+    EXPECT_TRUE(fs::exists(hicolor / "16x16/apps/other.png"));
+    ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(StartupTest, RegisterWithoutIconFilesStillWritesTheEntry)
 {
     ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
     ports->ResetWindows();
@@ -82,11 +127,6 @@ TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndUnregisterRemovesIt)
     EXPECT_FALSE(app->InitInstance({"--register"}));
     EXPECT_EQ(app->StartupExitCode(), 0);
     EXPECT_TRUE(std::filesystem::exists(home / "data/applications/morvix.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(home / "data/mime/packages/morvix.xml"));
-    EXPECT_TRUE(app->Frames().empty());
-
-    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
-    EXPECT_FALSE(app->InitInstance({"--unregister"}));
-    EXPECT_FALSE(std::filesystem::exists(home / "data/applications/morvix.desktop"));
+    EXPECT_FALSE(std::filesystem::exists(home / "data/icons/hicolor/16x16/apps/morvix.png"));
     ::unsetenv("XDG_DATA_HOME");
 }
