@@ -138,3 +138,14 @@ TEST_F(FingeringCharts, UnknownTuningIsDrawnAsC)
     EXPECT_EQ(Draw().size(), 19u);
     EXPECT_EQ(Column(Draw(), 0), kClosedC);
 }
+
+TEST_F(FingeringCharts, TwoOctaveChartsCountFromTheTonicsOctave)
+{
+    ASSERT_TRUE(model.SelectKey("G"));
+    model.ComputeNotes();
+    ShowChord("extended", "9");
+    recorder.SetDefaults("C 6 G 12 74");
+    base.chordset = 'f';
+    // The C lies five semitones below G: its charts start at span cell 5.
+    EXPECT_EQ(Labels(Draw(), 0), "  D  |  F# |  A  |  G  |  B  |  D  |");
+}
