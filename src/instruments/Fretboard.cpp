@@ -71,24 +71,32 @@ std::string_view FretboardBuilder::NameAt(const BoardString& string, int fret) c
     return sources_.ModelLabel(string.octave, string.pitch + fret);
 }
 
-// The nut keeps to the side the player's fretting hand is not on: on the
-// right of a plain board, on the left of a mirrored one.
+// A plain board runs from the last fret on the left to the nut on the
+// right; a mirrored one from the nut on the left.
 std::string FretboardBuilder::HorizontalRow(const BoardString& string) const
 {
     std::string_view open = NameAt(string, 0);
-    std::string nutCell = glyphs_.nut + std::string(open.empty() ? " " : open) + glyphs_.nut;
+    std::string nutCell = glyphs_.nut;
+    nutCell += open.empty() ? std::string_view(" ") : open;
+    nutCell += glyphs_.nut;
     std::size_t width = wires_ ? kCellWidth : kCellWidth + 2;
     std::string row;
+    row.reserve(static_cast<std::size_t>(frets_) * 5 + 8);
     if (mirrored_)
-        row = std::string(nutCell.size() < 5 ? 5 - nutCell.size() : 0, ' ') + nutCell;
+        row.append(nutCell.size() < 5 ? 5 - nutCell.size() : 0, ' ').append(nutCell);
     for (int step = 1; step <= frets_; ++step) {
         int fret = mirrored_ ? step : frets_ + 1 - step;
         std::string_view name = NameAt(string, fret);
-        std::string segments(width - std::min(width, name.size()), glyphs_.segment);
-        if (mirrored_)
-            row += segments + std::string(name) + (wires_ ? glyphs_.segmentWire : "");
-        else
-            row += (wires_ ? glyphs_.wireSegment : "") + std::string(name) + segments;
+        std::size_t segments = width - std::min(width, name.size());
+        if (mirrored_) {
+            row.append(segments, glyphs_.segment).append(name);
+            if (wires_)
+                row += glyphs_.segmentWire;
+        } else {
+            if (wires_)
+                row += glyphs_.wireSegment;
+            row.append(name).append(segments, glyphs_.segment);
+        }
     }
     return mirrored_ ? row : row + nutCell;
 }

@@ -14,9 +14,12 @@ void InstrumBase::SetBaseDefaults()
     highlightBackColor = 8454143;
 }
 
+// Lines are emptied in place so that redrawing reuses their buffers.
 void InstrumBase::ClearLines()
 {
-    lines.assign(kLineSlots, std::string());
+    lines.resize(kLineSlots);
+    for (std::string& line : lines)
+        line.clear();
     lineCount = 0;
 }
 
