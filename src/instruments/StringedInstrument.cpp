@@ -29,12 +29,19 @@ void StringedInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
     fretStatus = FirstChar(ReadToken(entryText, cursor), 'y');
-    stringCount = std::clamp(ReadInt(entryText, cursor), 0, kMaxStrings);
+    int declared = ReadInt(entryText, cursor);
+    stringCount = std::clamp(declared, 0, kMaxStrings);
     tunings.fill(NoteCell{});
     octaves.fill(0);
-    for (int i = 0; i < stringCount; ++i) {
-        tunings[static_cast<std::size_t>(i)].Set(ReadToken(entryText, cursor));
-        octaves[static_cast<std::size_t>(i)] = ReadInt(entryText, cursor);
+    // Strings past the table are read over, so the clef, written offset and
+    // voice behind them still arrive; the text's end stops a wild count.
+    for (int i = 0; i < declared && cursor < entryText.size(); ++i) {
+        std::string name = ReadToken(entryText, cursor);
+        int octave = ReadInt(entryText, cursor);
+        if (i < kMaxStrings) {
+            tunings[static_cast<std::size_t>(i)].Set(name);
+            octaves[static_cast<std::size_t>(i)] = octave;
+        }
     }
     clef = FirstChar(ReadToken(entryText, cursor), 'G');
     written = ReadInt(entryText, cursor);

@@ -96,17 +96,23 @@ TEST_F(StringedState, FretCountFromALayoutIsBounded)
     EXPECT_EQ(read.fretCount, 0);
 }
 
-TEST_F(StringedState, CatalogueTextBeyondThirtyTwoStringsReadsThirtyTwo)
+TEST_F(StringedState, CatalogueTextBeyondThirtyTwoStringsKeepsThirtyTwoAndReadsOn)
 {
     std::string text = "y 40";
     for (int i = 0; i < 40; ++i)
         text += " A " + std::to_string(i);
     StringedInstrument board;
-    board.SetDefaults(text + " G 0 24");
+    board.SetDefaults(text + " F -12 33");
     EXPECT_EQ(board.stringCount, 32);
     EXPECT_EQ(board.octaves[31], 31);
+    EXPECT_EQ(board.clef, 'F');
+    EXPECT_EQ(board.written, -12);
+    EXPECT_EQ(board.voice, 33);
     board.SetDefaults("y -3");
     EXPECT_EQ(board.stringCount, 0);
+    board.SetDefaults("y 2147483647 E 3 A 3");
+    EXPECT_EQ(board.stringCount, 32);
+    EXPECT_EQ(board.tunings[1].Text(), "A");
 }
 
 TEST_F(StringedState, ProfileRoundTripsAndAnAbsentOrOversizedOneIsRefused)
