@@ -18,3 +18,12 @@ bool Catalogues::Load(std::ostream& err)
     }
     return ok;
 }
+
+bool Catalogues::LoadInstruments(std::ostream& err)
+{
+    std::string home = FindHomeDir();
+    if (instruments.Load(home + "/" + CInstrumentCatalog::kFileName))
+        return true;
+    err << "morvix-cli: cannot read " << home << "/" << CInstrumentCatalog::kFileName << "\n";
+    return false;
+}

@@ -13,6 +13,12 @@ const std::vector<Subcommand>& Subcommands()
         {"scales", "", "one line per scale record: index, depth, child count, full name, steps",
          ScalesSubcommand, nullptr},
         {"chords", "", "one line per chord record: index, short name, group, text", ChordsSubcommand, nullptr},
+        {"instruments", "", "one line per instrument catalogue entry: index, kind, name, parameter text",
+         InstrumentsSubcommand, nullptr},
+        {"draw",
+         "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chordset c|f|s] "
+         "[--ascii] [--set FIELD=VALUE ...]",
+         "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
         {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,
          ExamineHelp},
     };

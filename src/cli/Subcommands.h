@@ -25,5 +25,8 @@ void ScriptLanguageHelp(std::ostream& out);
 int ReportSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 int ScalesSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 int ChordsSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+int InstrumentsSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+void DrawHelp(std::ostream& out);
 int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ExamineHelp(std::ostream& out);

@@ -1,0 +1,181 @@
+#include <optional>
+#include <ostream>
+#include <utility>
+#include <vector>
+
+#include "cli/Catalogues.h"
+#include "cli/InstrumentFields.h"
+#include "cli/ModelOptions.h"
+#include "cli/Subcommands.h"
+#include "framework/CodePage437.h"
+#include "harmony/ModelState.h"
+#include "instruments/InstrumBase.h"
+#include "instruments/InstrumentDrawing.h"
+#include "instruments/StringedInstrument.h"
+#include "instruments/WindInstrument.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: morvix-cli draw \"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE] "
+    "[--chordset c|f|s] [--ascii] [--set FIELD=VALUE ...]\n";
+
+// Character set a font without line-drawing glyphs measures as, and the one
+// the line-drawing fonts measure as.
+constexpr int kPlainCharSet = 0;
+constexpr int kSymbolCharSet = 2;
+
+struct DrawOptions {
+    std::string name;
+    ModelOptions model;
+    std::optional<std::string> chordset;
+    bool ascii = false;
+    std::vector<std::pair<std::string, std::string>> fields;
+};
+
+bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options)
+{
+    const std::string& word = args[i];
+    if (word == "--ascii") {
+        options.ascii = true;
+        ++i;
+        return true;
+    }
+    bool hasValue = i + 1 < args.size();
+    if (word == "--chordset" && hasValue) {
+        options.chordset = args[i + 1];
+        i += 2;
+        return true;
+    }
+    if (word == "--set" && hasValue) {
+        std::size_t equals = args[i + 1].find('=');
+        if (equals == std::string::npos)
+            return false;
+        options.fields.emplace_back(args[i + 1].substr(0, equals), args[i + 1].substr(equals + 1));
+        i += 2;
+        return true;
+    }
+    if (!word.starts_with("--") && options.name.empty()) {
+        options.name = word;
+        ++i;
+        return true;
+    }
+    return options.model.Take(args, i);
+}
+
+bool ParseOptions(const SubcommandArgs& args, DrawOptions& options, std::ostream& err)
+{
+    for (std::size_t i = 0; i < args.size();)
+        if (!TakeOption(args, i, options)) {
+            err << kUsage;
+            return false;
+        }
+    if (options.name.empty()) {
+        err << kUsage;
+        return false;
+    }
+    if (options.chordset && (options.chordset->size() != 1 || std::string("cfs").find((*options.chordset)[0]) ==
+                                                                   std::string::npos)) {
+        err << "morvix-cli draw: a chord set is c, f or s\n";
+        return false;
+    }
+    return true;
+}
+
+// The instrument as a new window shows it, reset from its catalogue entry,
+// with the requested fields changed.
+template <typename Instrument, typename Setter>
+bool Prepare(Instrument& instrument, InstrumBase& base, const std::string& entryText, const DrawOptions& options,
+             Setter setField, std::ostream& err)
+{
+    instrument.SetDefaults(entryText);
+    for (const auto& [field, value] : options.fields) {
+        std::string problem;
+        if (!setField(instrument, base, field, value, problem)) {
+            err << "morvix-cli draw: " << problem << "\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+void PrintLines(const InstrumBase& base, std::ostream& out)
+{
+    for (const std::string& line : base.ValidLines()) {
+        std::string text;
+        for (char c : line) {
+            auto byte = static_cast<unsigned char>(c);
+            AppendUtf8(text, byte < 0x80 ? byte : Cp437ToUnicode(byte));
+        }
+        out << text << "\n";
+    }
+}
+
+int Draw(const DrawOptions& options, Catalogues& catalogues, int entry, std::ostream& out, std::ostream& err)
+{
+    CModelState model(catalogues.speller, catalogues.scales, catalogues.chords);
+    model.SetDefaults();
+    if (!options.model.Apply(catalogues, model, "draw", err))
+        return 2;
+    model.ComputeNotes();
+
+    InstrumBase base;
+    base.SetBaseDefaults();
+    base.charSet = options.ascii ? kPlainCharSet : kSymbolCharSet;
+    if (options.chordset)
+        base.chordset = (*options.chordset)[0];
+    const std::string& text = catalogues.instruments.TextOf(entry);
+    if (catalogues.instruments.KindOf(entry) == kStringedInstrument) {
+        StringedInstrument instrument;
+        if (!Prepare(instrument, base, text, options, SetStringedField, err))
+            return 2;
+        DrawStringed(instrument, model, NoteMarks{}, catalogues.speller, base);
+    } else {
+        WindInstrument instrument;
+        if (!Prepare(instrument, base, text, options, SetWindField, err))
+            return 2;
+        DrawRecorder(instrument, model, catalogues.speller, base);
+    }
+    PrintLines(base, out);
+    return 0;
+}
+
+} // namespace
+
+int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
+{
+    DrawOptions options;
+    Catalogues catalogues;
+    if (!ParseOptions(args, options, err) || !catalogues.Load(err) || !catalogues.LoadInstruments(err))
+        return 2;
+    int entry = catalogues.instruments.FindInstrument(options.name);
+    if (entry < 0) {
+        err << "morvix-cli draw: no instrument is named \"" << options.name << "\" (see morvix-cli instruments)\n";
+        return 2;
+    }
+    switch (catalogues.instruments.KindOf(entry)) {
+    case kStringedInstrument:
+    case kWindInstrument:
+        return Draw(options, catalogues, entry, out, err);
+    case kKeyboardInstrument:
+    case kSheetInstrument:
+        err << "morvix-cli draw: " << options.name << " is a keyboard or sheet music instrument; "
+            << "drawing those is not available yet\n";
+        return 2;
+    default:
+        err << "morvix-cli draw: " << options.name << " is in no instrument group of the catalogue\n";
+        return 2;
+    }
+}
+
+void DrawHelp(std::ostream& out)
+{
+    out << "NAME is an instrument of morvix-cli instruments (stringed and recorder kinds).\n"
+           "--key, --scale, --chord and --notation choose the model as for report (--notation is the\n"
+           "model's; the instrument's own is --set notation=CODE). --chordset sets the instrument's\n"
+           "chord set. --ascii draws as with a font without line-drawing glyphs; otherwise the\n"
+           "line-drawing glyphs print as Unicode box drawing.\n"
+           "Fields for --set: stringed: orientation=a|d handedness=r|l perspective=n|r fretStatus=y|n\n"
+           "  stringType=s|d fretCount=0..99 clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
+           "  recorder: octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s.\n";
+}

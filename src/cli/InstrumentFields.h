@@ -1,0 +1,15 @@
+#pragma once
+// The fields "morvix-cli draw --set FIELD=VALUE" may change, by the names the
+// instruments give them.
+#include <string>
+
+struct InstrumBase;
+struct StringedInstrument;
+struct WindInstrument;
+
+// Each sets one field from its text; false, with the reason in problem, for
+// an unknown field or a value outside what the field takes.
+bool SetStringedField(StringedInstrument& instrument, InstrumBase& base, const std::string& field,
+                      const std::string& value, std::string& problem);
+bool SetWindField(WindInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,
+                  std::string& problem);

@@ -1,0 +1,23 @@
+#pragma once
+// The model choices that "report" and "draw" share: key, scale, chord and
+// the model's notation, applied to a new model as the menus would.
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "cli/Subcommands.h"
+
+class CModelState;
+struct Catalogues;
+
+struct ModelOptions {
+    std::optional<std::string> key, scale, chord, chordName, notation;
+
+    // Takes args[i] and its value when args[i] is one of the model options;
+    // advances i past both. False for any other word, a missing value, or
+    // both --chord and --chord-name.
+    bool Take(const SubcommandArgs& args, std::size_t& i);
+    // Applies the choices; false, after a message naming the command on err,
+    // when one of them names nothing.
+    bool Apply(const Catalogues& catalogues, CModelState& model, const char* command, std::ostream& err) const;
+};

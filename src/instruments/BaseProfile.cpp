@@ -1,0 +1,97 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "framework/Settings.h"
+#include "instruments/InstrumBase.h"
+
+namespace {
+
+char FirstChar(const std::string& text, char fallback)
+{
+    return text.empty() ? fallback : text[0];
+}
+
+std::string FormatRatio(double ratio)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", ratio);
+    return text;
+}
+
+} // namespace
+
+void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& section, int kind,
+                                   const LogFont& oemFont)
+{
+    notation = FirstChar(settings.GetString(section, "Notation", "e"), 'e');
+    chordset = FirstChar(settings.GetString(section, "Chordset", "c"), 'c');
+    viewStyle = FirstChar(settings.GetString(section, "ViewStyle", "t"), 't');
+    foreColor = static_cast<Color>(settings.GetInt(section, "ForeColor", 0));
+    backColor = static_cast<Color>(settings.GetInt(section, "BackColor", 16777215));
+    highlightForeColor = static_cast<Color>(settings.GetInt(section, "HighlightForeColor", 8388608));
+    highlightBackColor = static_cast<Color>(settings.GetInt(section, "HighlightBackColor", 8454143));
+
+    logFont = oemFont;
+    fontHeightRatio = std::strtod(settings.GetString(section, "FontHeightRatio", "1.0").c_str(), nullptr);
+    if (kind == 4 && fontHeightRatio == 1.0)
+        fontHeightRatio = 0.5;
+    fontWidthRatio = std::strtod(settings.GetString(section, "FontWidthRatio", "1.0").c_str(), nullptr);
+    charSet = settings.GetInt(section, "CharSet", 255);
+    fontHeightNormal = settings.GetInt(section, "FontHeightNormal", 12);
+    fontWidthNormal = settings.GetInt(section, "FontWidthNormal", 8);
+    descent = settings.GetInt(section, "Descent", 0);
+    logFont.height = settings.GetInt(section, "Height", oemFont.height);
+    logFont.width = settings.GetInt(section, "Width", oemFont.width);
+    logFont.weight = settings.GetInt(section, "Weight", 0);
+    logFont.italic = settings.GetInt(section, "Italic", 0);
+    logFont.charSet = settings.GetInt(section, "CharSet", 1);
+    logFont.quality = settings.GetInt(section, "Quality", 0);
+    logFont.pitchAndFamily = settings.GetInt(section, "Family", 0);
+    logFont.faceName = settings.GetString(section, "FontName", kLineDrawLightFace).substr(0, 31);
+    ApplyFontRatios();
+
+    Rect& r = placement.normal;
+    r = {settings.GetInt(section, "Left", 50), settings.GetInt(section, "Top", 30),
+         settings.GetInt(section, "Right", 300), settings.GetInt(section, "Bottom", 120)};
+    placement.showCmd = static_cast<unsigned>(settings.GetInt(section, "ShowCmd", 1));
+    scrollWidth = settings.GetInt(section, "SizeX", 250);
+    scrollHeight = settings.GetInt(section, "SizeY", 90);
+    scrollX = settings.GetInt(section, "PosX", 0);
+    scrollY = settings.GetInt(section, "PosY", 0);
+}
+
+// The highlight colours are read but never written; CharSet is written once,
+// from the font description, and read back into both fields.
+void InstrumBase::SaveBaseSettings(ISettings& settings, const std::string& section) const
+{
+    settings.WriteString(section, "Notation", std::string(1, notation));
+    settings.WriteString(section, "Chordset", std::string(1, chordset));
+    settings.WriteString(section, "ViewStyle", std::string(1, viewStyle));
+    settings.WriteInt(section, "ForeColor", static_cast<int>(foreColor));
+    settings.WriteInt(section, "BackColor", static_cast<int>(backColor));
+
+    const Rect& r = placement.normal;
+    settings.WriteInt(section, "Left", r.left);
+    settings.WriteInt(section, "Top", r.top);
+    settings.WriteInt(section, "Right", r.right);
+    settings.WriteInt(section, "Bottom", r.bottom);
+    settings.WriteInt(section, "ShowCmd", static_cast<int>(placement.showCmd));
+    settings.WriteInt(section, "SizeX", scrollWidth);
+    settings.WriteInt(section, "SizeY", scrollHeight);
+    settings.WriteInt(section, "PosX", scrollX);
+    settings.WriteInt(section, "PosY", scrollY);
+
+    settings.WriteString(section, "FontHeightRatio", FormatRatio(fontHeightRatio));
+    settings.WriteString(section, "FontWidthRatio", FormatRatio(fontWidthRatio));
+    settings.WriteInt(section, "FontHeightNormal", fontHeightNormal);
+    settings.WriteInt(section, "FontWidthNormal", fontWidthNormal);
+    settings.WriteInt(section, "Descent", descent);
+    settings.WriteInt(section, "Height", logFont.height);
+    settings.WriteInt(section, "Width", logFont.width);
+    settings.WriteInt(section, "Weight", logFont.weight);
+    settings.WriteInt(section, "Italic", logFont.italic);
+    settings.WriteInt(section, "CharSet", logFont.charSet);
+    settings.WriteInt(section, "Quality", logFont.quality);
+    settings.WriteInt(section, "Family", logFont.pitchAndFamily);
+    settings.WriteString(section, "FontName", logFont.faceName);
+}

@@ -1,0 +1,143 @@
+#include "instruments/StringedInstrument.h"
+
+#include <algorithm>
+
+#include "framework/Settings.h"
+#include "harmony/NoteSpeller.h"
+#include "text/ReadTokens.h"
+
+namespace {
+
+char FirstChar(const std::string& token, char fallback)
+{
+    return token.empty() ? fallback : token[0];
+}
+
+std::string_view TuningName(const NoteCell& cell)
+{
+    return cell.Empty() ? std::string_view("C") : cell.Text();
+}
+
+} // namespace
+
+int BoundFretCount(int fretCount)
+{
+    return std::clamp(fretCount, 0, StringedInstrument::kMaxFrets);
+}
+
+void StringedInstrument::SetDefaults(std::string_view entryText)
+{
+    std::size_t cursor = 0;
+    fretStatus = FirstChar(ReadToken(entryText, cursor), 'y');
+    int declared = ReadInt(entryText, cursor);
+    stringCount = std::clamp(declared, 0, kMaxStrings);
+    tunings.fill(NoteCell{});
+    octaves.fill(0);
+    // Strings past the table are read over, so the clef, written offset and
+    // voice behind them still arrive; the text's end stops a wild count.
+    for (int i = 0; i < declared && cursor < entryText.size(); ++i) {
+        std::string name = ReadToken(entryText, cursor);
+        int octave = ReadInt(entryText, cursor);
+        if (i < kMaxStrings) {
+            tunings[static_cast<std::size_t>(i)].Set(name);
+            octaves[static_cast<std::size_t>(i)] = octave;
+        }
+    }
+    clef = FirstChar(ReadToken(entryText, cursor), 'G');
+    written = ReadInt(entryText, cursor);
+    voice = ReadInt(entryText, cursor);
+    handedness = 'r';
+    perspective = 'r';
+    fretCount = 22;
+    stringType = 's';
+    orientation = 'a';
+}
+
+bool StringedInstrument::LoadSettings(ISettings& settings, const std::string& section)
+{
+    int count = settings.GetInt(section, "N", -1);
+    if (count < 0 || count > kMaxStrings)
+        return false;
+    stringCount = count;
+    tunings.fill(NoteCell{});
+    octaves.fill(0);
+    for (int i = 0; i < count; ++i) {
+        std::string number = std::to_string(i + 1);
+        tunings[static_cast<std::size_t>(i)].Set(settings.GetString(section, "Tuning" + number, "C"));
+        octaves[static_cast<std::size_t>(i)] = settings.GetInt(section, "Octave" + number, 5);
+    }
+    clef = FirstChar(settings.GetString(section, "Clef", "G"), 'G');
+    written = settings.GetInt(section, "Written", 0);
+    voice = settings.GetInt(section, "Voice", 24);
+    fretCount = BoundFretCount(settings.GetInt(section, "FretCount", 22));
+    fretStatus = FirstChar(settings.GetString(section, "Fretstat", "y"), 'y');
+    stringType = FirstChar(settings.GetString(section, "StringType", "s"), 's');
+    handedness = FirstChar(settings.GetString(section, "Handedness", "r"), 'r');
+    orientation = FirstChar(settings.GetString(section, "Orientation", "a"), 'a');
+    perspective = FirstChar(settings.GetString(section, "Perspective", "n"), 'n');
+    return true;
+}
+
+void StringedInstrument::SaveSettings(ISettings& settings, const std::string& section) const
+{
+    settings.WriteInt(section, "N", stringCount);
+    for (int i = 0; i < stringCount; ++i) {
+        std::string number = std::to_string(i + 1);
+        settings.WriteString(section, "Tuning" + number, std::string(TuningName(tunings[static_cast<std::size_t>(i)])));
+        settings.WriteInt(section, "Octave" + number, octaves[static_cast<std::size_t>(i)]);
+    }
+    settings.WriteInt(section, "FretCount", fretCount);
+    settings.WriteString(section, "Clef", std::string(1, clef));
+    settings.WriteInt(section, "Written", written);
+    settings.WriteInt(section, "Voice", voice);
+    settings.WriteString(section, "StringType", std::string(1, stringType));
+    settings.WriteString(section, "Fretstat", std::string(1, fretStatus));
+    settings.WriteString(section, "Handedness", std::string(1, handedness));
+    settings.WriteString(section, "Orientation", std::string(1, orientation));
+    settings.WriteString(section, "Perspective", std::string(1, perspective));
+}
+
+std::string StringedInstrument::FormatState() const
+{
+    std::string text = "_Stringed " + std::to_string(stringCount);
+    for (int i = 0; i < stringCount; ++i) {
+        text += ' ';
+        text += TuningName(tunings[static_cast<std::size_t>(i)]);
+        text += ' ' + std::to_string(octaves[static_cast<std::size_t>(i)]);
+    }
+    text += ' ';
+    text += clef;
+    text += ' ' + std::to_string(written) + ' ' + std::to_string(voice) + ' ' + std::to_string(fretCount);
+    for (char option : {stringType, fretStatus, handedness, orientation, perspective}) {
+        text += ' ';
+        text += option;
+    }
+    return text;
+}
+
+bool StringedInstrument::ParseState(std::string_view text, const CNoteSpeller& speller)
+{
+    std::size_t cursor = text.find("_Stringed");
+    if (cursor == std::string_view::npos || ReadToken(text, cursor).size() != 9)
+        return false;
+    StringedInstrument read = *this;
+    read.stringCount = ReadInt(text, cursor);
+    if (read.stringCount < 0 || read.stringCount > kMaxStrings)
+        return false;
+    read.tunings.fill(NoteCell{});
+    read.octaves.fill(0);
+    for (int i = 0; i < read.stringCount; ++i) {
+        std::string name = ReadToken(text, cursor);
+        NotePosition position;
+        read.tunings[static_cast<std::size_t>(i)].Set(speller.FindName(name, position) ? name : "C");
+        read.octaves[static_cast<std::size_t>(i)] = ReadInt(text, cursor);
+    }
+    read.clef = FirstChar(ReadToken(text, cursor), clef);
+    read.written = ReadInt(text, cursor);
+    read.voice = ReadInt(text, cursor);
+    read.fretCount = BoundFretCount(ReadInt(text, cursor));
+    for (char* option : {&read.stringType, &read.fretStatus, &read.handedness, &read.orientation, &read.perspective})
+        *option = FirstChar(ReadToken(text, cursor), *option);
+    *this = read;
+    return true;
+}

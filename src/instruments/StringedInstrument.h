@@ -1,0 +1,56 @@
+#pragma once
+// A fretted (or unfretted) stringed instrument of up to 32 strings: its
+// tuning from the catalogue, how its board is drawn, and its parts of the
+// profile and the layout state string.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "harmony/NoteCell.h"
+
+class CNoteSpeller;
+class ISettings;
+
+struct StringedInstrument {
+    static constexpr int kMaxStrings = 32;
+    // Frets drawn at most: fret numbers keep two digits and every note stays
+    // within the MIDI range of a playable string.
+    static constexpr int kMaxFrets = 99;
+
+    int stringCount = 0;
+    std::array<NoteCell, kMaxStrings> tunings{};
+    std::array<int, kMaxStrings> octaves{};
+    char clef = 'G';
+    int written = 0;
+    int voice = 24;
+    char stringType = 's';   // 's' single, 'd' double lines
+    char fretStatus = 'y';   // 'y' fret wires shown, 'n' hidden
+    int fretCount = 22;
+    char handedness = 'r';   // 'r' right, 'l' left
+    char orientation = 'a';  // 'a' horizontal board, 'd' vertical
+    char perspective = 'r';  // 'n' normal, 'r' strings from the last to the first
+
+    // The catalogue parameters: fret status, string count, a name and an
+    // octave per string, clef, written offset, voice; then the drawing
+    // choices to their defaults. Strings beyond 32 are not read.
+    void SetDefaults(std::string_view entryText);
+
+    // False, changing nothing, when the section holds no usable profile
+    // (no "N", or a string count that does not fit): the caller then resets
+    // from the catalogue.
+    bool LoadSettings(ISettings& settings, const std::string& section);
+    void SaveSettings(ISettings& settings, const std::string& section) const;
+
+    // The "_Stringed" part of a layout state string.
+    std::string FormatState() const;
+    // Reads the "_Stringed" part; false, changing nothing, when the tag is
+    // missing or malformed or the string count does not fit. Names the
+    // speller does not know become "C"; the fret count is bounded.
+    bool ParseState(std::string_view text, const CNoteSpeller& speller);
+
+    // The window's text grid by default: 60 columns, a row per string and three more.
+    int DefaultColumns() const { return 60; }
+    int DefaultRows() const { return stringCount + 3; }
+};
+
+int BoundFretCount(int fretCount);

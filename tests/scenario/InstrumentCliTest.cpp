@@ -1,0 +1,64 @@
+#include "ScriptFixture.h"
+
+namespace {
+
+class InstrumentCli : public ScriptFixture {
+protected:
+    ScriptResult Cli(const std::vector<std::string>& args) const
+    {
+        std::ostringstream out, err;
+        int status = RunCli(args, out, err);
+        return {status, out.str(), err.str()};
+    }
+};
+
+} // namespace
+
+TEST_F(InstrumentCli, InstrumentsListsEveryEntryWithItsKind)
+{
+    ScriptResult result = Cli({"instruments"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("0 2 group: stringed\n", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find(" 2 Guitar: y 6 E 3 A 3 D 4 G 4 B 4 E 5 G -12 24\n"), std::string::npos);
+    EXPECT_NE(result.out.find(" 5 Alto-Recorder: F 5 G 0 74\n"), std::string::npos);
+    EXPECT_EQ(result.out.find("@"), std::string::npos);
+}
+
+TEST_F(InstrumentCli, DrawPrintsTheBoardWithTheChoicesApplied)
+{
+    ScriptResult result = Cli({"draw", "Guitar", "--ascii", "--set", "fretCount=3", "--set", "perspective=n",
+                               "--key", "G", "--set", "handedness=l"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "\n"
+                          "  |E|----|-F#-|--G-|\n"
+                          "  |A|----|--B-|--C-|\n"
+                          "  |D|----|--E-|----|\n"
+                          "  |G|----|--A-|----|\n"
+                          "  |B|--C-|----|--D-|\n"
+                          "  |E|----|-F#-|--G-|\n"
+                          "\n"
+                          "   0    1    2    3 \n");
+}
+
+TEST_F(InstrumentCli, DrawTurnsLineDrawingBytesIntoBoxDrawingCharacters)
+{
+    ScriptResult result = Cli({"draw", "Violin", "--set", "fretCount=1", "--chord", "2"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    // Frets hidden, mirrored by default: the open strings then one five-character fret.
+    EXPECT_NE(result.out.find("  \u253CE\u253C\u2500\u2500\u2500\u2500\u2500\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  \u253C \u253C\u2500\u2500\u2500\u2500\u2500\n"), std::string::npos) << result.out;
+}
+
+TEST_F(InstrumentCli, DrawRefusesWhatItCannotDraw)
+{
+    ScriptResult keyboard = Cli({"draw", "Piano-88"});
+    EXPECT_EQ(keyboard.status, 2);
+    EXPECT_NE(keyboard.err.find("not available yet"), std::string::npos) << keyboard.err;
+    EXPECT_EQ(Cli({"draw", "Banjo-7-String"}).status, 2);
+    ScriptResult field = Cli({"draw", "Guitar", "--set", "fretCount=100"});
+    EXPECT_EQ(field.status, 2);
+    EXPECT_NE(field.err.find("fretCount takes a whole number from 0 to 99"), std::string::npos) << field.err;
+    EXPECT_EQ(Cli({"draw", "Alto-Recorder", "--set", "orientation=d"}).status, 2);
+    EXPECT_EQ(Cli({"draw", "Guitar", "--chordset", "x"}).status, 2);
+    EXPECT_EQ(Cli({"draw"}).status, 2);
+}
