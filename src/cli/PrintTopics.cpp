@@ -10,6 +10,8 @@ const std::vector<PrintTopic>& PrintTopics()
         {"report", "the active model's report", PrintReport},
         {"history", "the History box entries, the selected one marked with *", PrintHistory},
         {"listing", "the active MIDI window's listing", PrintListing},
+        {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
+                 "checked, disabled", PrintMenu},
     };
     return topics;
 }

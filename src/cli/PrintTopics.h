@@ -27,3 +27,4 @@ void PrintClipboard(CReferenceApp& app, const ScriptWords& args, std::ostream& o
 void PrintReport(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

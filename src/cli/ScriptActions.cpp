@@ -23,9 +23,14 @@ CFrame& ActiveFrame(ScriptRunner& runner)
 
 }  // namespace
 
+// Files named after the switches are found beside the script, as "open" finds them.
 void ScriptStart(ScriptRunner& runner, const ScriptWords& args)
 {
-    runner.Start(args);
+    ScriptWords resolved = args;
+    for (std::string& word : resolved)
+        if (!word.empty() && word[0] != '-')
+            word = runner.ResolvePath(word);
+    runner.Start(resolved);
 }
 
 void ScriptCmd(ScriptRunner& runner, const ScriptWords& args)

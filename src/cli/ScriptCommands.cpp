@@ -9,7 +9,7 @@
 const std::vector<ScriptCommand>& ScriptCommands()
 {
     static const std::vector<ScriptCommand> commands = {
-        {"start", "start [SWITCH ...]", 0, -1, ScriptStart},
+        {"start", "start [SWITCH ...] [FILE ...]", 0, -1, ScriptStart},
         {"cmd", "cmd ID", 1, 1, ScriptCmd},
         {"activate", "activate TITLE", 1, 1, ScriptActivate},
         {"open", "open PATH", 1, 1, ScriptOpen},

@@ -139,6 +139,14 @@ void CApplication::PreparePopup(CMenu& popup)
         }
 }
 
+void CApplication::PreparePopupTree(CMenu& popup)
+{
+    PreparePopup(popup);
+    for (const MenuItem& item : popup.Items())
+        if (item.kind == MenuItem::Kind::Popup && item.popup)
+            PreparePopupTree(*item.popup);
+}
+
 std::vector<CFrame*> CApplication::ListedFrames() const
 {
     std::vector<CFrame*> listed;

@@ -51,6 +51,8 @@ public:
     // Brings a popup up to date just before it opens: the Window popup lists
     // the open windows. Overrides add their own lists.
     virtual void PreparePopup(CMenu& popup);
+    // The same for the popup and every popup inside it.
+    void PreparePopupTree(CMenu& popup);
 
     CRecentFileList& RecentFiles() { return recentFiles_; }
 

@@ -5,19 +5,16 @@
 void CMenu::AppendCommand(const std::string& text, int id)
 {
     items_.push_back({MenuItem::Kind::Command, text, id, nullptr});
-    ++revision_;
 }
 
 void CMenu::AppendPopup(const std::string& text, MenuPtr popup)
 {
     items_.push_back({MenuItem::Kind::Popup, text, 0, std::move(popup)});
-    ++revision_;
 }
 
 void CMenu::AppendSeparator()
 {
     items_.push_back({MenuItem::Kind::Separator, {}, 0, nullptr});
-    ++revision_;
 }
 
 bool CMenu::ReplaceWithPopup(int position, const std::string& text, MenuPtr popup)
@@ -25,7 +22,6 @@ bool CMenu::ReplaceWithPopup(int position, const std::string& text, MenuPtr popu
     if (position < 0 || position >= Count())
         return false;
     items_[position] = {MenuItem::Kind::Popup, text, 0, std::move(popup)};
-    ++revision_;
     return true;
 }
 
@@ -34,7 +30,6 @@ void CMenu::Truncate(int count)
     if (count < 0 || count >= Count())
         return;
     items_.resize(static_cast<size_t>(count));
-    ++revision_;
 }
 
 int CMenu::FindByText(const std::string& text) const

@@ -35,9 +35,6 @@ public:
     MenuPtr Clone(const std::vector<MenuPtr>& shared = {}) const;
     // Drops the items from position count on.
     void Truncate(int count);
-    // Counts the changes to this menu's own items, so a toolkit knows when
-    // what it shows is out of date.
-    int Revision() const { return revision_; }
 
     int Count() const { return static_cast<int>(items_.size()); }
     const MenuItem& At(int position) const { return items_.at(position); }
@@ -45,7 +42,6 @@ public:
 
 private:
     std::vector<MenuItem> items_;
-    int revision_ = 0;
 };
 
 // The menu text without "&" mnemonics and without the accelerator after "\t".

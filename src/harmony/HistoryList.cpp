@@ -2,8 +2,7 @@
 
 void CHistoryList::Fill(const std::vector<std::string>& entries)
 {
-    std::size_t skip = entries.size() > kMaxItems ? entries.size() - kMaxItems : 0;
-    items_.assign(entries.begin() + static_cast<std::ptrdiff_t>(skip), entries.end());
+    items_ = entries;
     selection_ = Count() - 1;
 }
 

@@ -8,7 +8,8 @@ class CHistoryList {
 public:
     static constexpr int kMaxItems = 50;
 
-    // Replaces the items (keeping the newest kMaxItems) and selects the last.
+    // Replaces the items with every entry and selects the last; the limit
+    // applies when recording.
     void Fill(const std::vector<std::string>& entries);
     // Adds entry unless an older item is being looked at or it repeats the
     // newest item; the oldest items go to keep at most kMaxItems. True when added.

@@ -160,15 +160,23 @@ bool CGeneralDoc::OnSaveDocument(const std::string& path)
     return true;
 }
 
+std::string WithTextSuffix(const std::string& path)
+{
+    std::string name = std::filesystem::path(path).filename().string();
+    return name.empty() || name.find('.') != std::string::npos ? path : path + ".txt";
+}
+
 bool CGeneralDoc::DoSave(bool askForPath)
 {
     std::string path = GetPathName();
     if (askForPath || path.empty()) {
-        FileDialogRequest request{false, "Save As", "Text files (*.txt)|*.txt|All files (*.*)|*.*", path};
+        // An untitled text proposes its title as the name.
+        std::string proposed = path.empty() ? GetTitle() + ".txt" : path;
+        FileDialogRequest request{false, "Save As", "Text files (*.txt)|*.txt|All files (*.*)|*.*", proposed};
         auto chosen = App().ports.prompts->ChooseFile(request);
         if (!chosen)
             return false;
-        path = *chosen;
+        path = WithTextSuffix(*chosen);
     }
     return OnSaveDocument(path);
 }

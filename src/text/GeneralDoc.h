@@ -43,3 +43,6 @@ private:
     void LoadCaret();
     void ApplyFont();
 };
+
+// A name typed without any suffix gets ".txt"; any other name is kept.
+std::string WithTextSuffix(const std::string& path);

@@ -2,6 +2,7 @@
 // model, which hands the bar its menu again; the Qt menus stay as they are.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -9,6 +10,8 @@
 
 #include "app/ReferenceApp.h"
 #include "framework/Frame.h"
+#include "platform/qt/MainToolBar.h"
+#include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPorts.h"
 #include "ResourceHome.h"
 
@@ -62,6 +65,48 @@ TEST(AppMenuBar, ChoosingChordsFillsNoMenuAgain)
     if (frame)
         emit frame->aboutToShow();
     EXPECT_EQ(renderer.FillCount(), fills);
+
+    ports.Detach();
+    app.reset();
+}
+
+// The Window popup lists the open windows when it opens, the active one
+// checked; the tool bar speaks with the application's own prompt texts.
+TEST(AppMenuBar, WindowPopupListsTheOpenWindowsAndToolBarTakesThePrompts)
+{
+    QTemporaryDir home;
+    CopyResources(home.path());
+    QtPorts ports(home.path().toStdString());
+    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
+    ports.Attach(*app);
+    ASSERT_TRUE(app->InitInstance({}));
+    app->RouteCommand(57600);  // File > New
+    QCoreApplication::processEvents();
+    QMenuBar& bar = *ports.Windows().Widget().menuBar();
+
+    QMenu* window = BarMenu(bar, QStringLiteral("&Window"));
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QStringList listed;
+    QString checked;
+    for (QAction* action : window->actions())
+        if (action->text().startsWith('&') && action->text().at(1).isDigit()) {
+            listed.append(action->text());
+            if (action->isChecked())
+                checked = action->text();
+        }
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed[0], QStringLiteral("&1 Model"));
+    EXPECT_EQ(checked, listed[1]);
+
+    MainToolBar& toolbar = ports.Windows().Widget().ToolBar();
+    EXPECT_EQ(toolbar.HistoryBox()->toolTip(), QStringLiteral("Primary model history"));
+    EXPECT_EQ(toolbar.HistoryBox()->statusTip(), QStringLiteral("Selections from primary model history"));
+    for (QAction* action : toolbar.actions())
+        if (action->data().toInt() == 32864) {
+            EXPECT_EQ(action->toolTip(), QStringLiteral("Previous model"));
+            EXPECT_EQ(action->statusTip(), QStringLiteral("Previous primary model history instance"));
+        }
 
     ports.Detach();
     app.reset();

@@ -60,3 +60,25 @@ TEST_F(StartupScenarioTest, AStartAfterExitIsANewProcessWithTheSameProfile)
     text << in.rdbuf();
     EXPECT_NE(text.str().find("[Settings]\nWindowPos="), std::string::npos) << text.str();
 }
+
+TEST_F(StartupScenarioTest, FilesNamedAtStartOpenAfterTheModelAndAMissingOneIsNamed)
+{
+    WriteFile("chords.txt", "C E G\n");
+    ScriptResult result = Run("start chords.txt missing.txt\nprint windows\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "message: The file " + (dir / "missing.txt").string() + " does not exist.\n"
+                          "0 2001 chords.txt\n1 2000 Model\n");
+}
+
+TEST_F(StartupScenarioTest, MenuShowsTheRecentFilesAcrossARestartAndTheWindowList)
+{
+    WriteFile("chords.txt", "C E G\n");
+    ScriptResult result = Run("start\nopen chords.txt\nopen chords.txt\nexit\nstart\nprint menu\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::string documents = "  &Documents\n    &Tutorial (32868)\n    -\n    &1 " + (dir / "chords.txt").string() +
+                            " (57616)\n  Load... (182)\n";
+    EXPECT_NE(result.out.find(documents), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  -\n  &1 Model (65280) checked\n&View\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  &C (32771) checked\n  C# (32772)\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  &Print...\\tCtrl+P (57607) disabled\n"), std::string::npos) << result.out;
+}

@@ -30,3 +30,12 @@ QString CommandRouter::Prompt(int id) const
     std::string text = app_->CommandPrompt(id);
     return QString::fromStdString(text.substr(0, text.find('\n')));
 }
+
+QString CommandRouter::ToolTip(int id) const
+{
+    if (!app_)
+        return {};
+    std::string text = app_->CommandPrompt(id);
+    std::size_t lineFeed = text.find('\n');
+    return QString::fromStdString(lineFeed == std::string::npos ? text : text.substr(lineFeed + 1));
+}

@@ -24,6 +24,8 @@ public:
     CommandState Query(int id) const;
     // The command's status-bar prompt (the text before a line feed).
     QString Prompt(int id) const;
+    // Its tool tip (the text after the line feed, or the prompt when none).
+    QString ToolTip(int id) const;
 
 private:
     CApplication* app_ = nullptr;

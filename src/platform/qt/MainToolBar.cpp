@@ -12,6 +12,7 @@
 namespace {
 
 constexpr int kHistoryWidth = 256;
+constexpr int kHistoryBoxId = 102;
 constexpr int kRefreshMs = 250;
 
 }  // namespace
@@ -49,6 +50,21 @@ void MainToolBar::AddButton(int commandId, const QString& tip)
     QAction* action = addAction(ToolbarIcon(commandId, *style()), tip);
     action->setData(commandId);
     connect(action, &QAction::triggered, this, [this, commandId] { router_.Post(commandId); });
+}
+
+// The application's own prompt texts: the tool tip, and the fly-by text the
+// status bar shows while the pointer rests on a button or the History box.
+void MainToolBar::TakePrompts()
+{
+    history_->setToolTip(router_.ToolTip(kHistoryBoxId));
+    history_->setStatusTip(router_.Prompt(kHistoryBoxId));
+    for (QAction* action : actions()) {
+        int id = action->data().toInt();
+        if (id == 0 || router_.Prompt(id).isEmpty())
+            continue;
+        action->setToolTip(router_.ToolTip(id));
+        action->setStatusTip(router_.Prompt(id));
+    }
 }
 
 void MainToolBar::SetHistory(const std::vector<std::string>& items, int selection)

@@ -14,6 +14,8 @@ class MainToolBar : public QToolBar {
     Q_OBJECT
 public:
     MainToolBar(CommandRouter& router, QWidget* parent);
+    // Takes tool tips and status-bar prompts from the attached application.
+    void TakePrompts();
 
     // Mirrors the core's list without reporting it back as a user choice.
     void SetHistory(const std::vector<std::string>& items, int selection);

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "framework/Application.h"
 #include "platform/qt/CommandRouter.h"
 #include "platform/qt/MenuText.h"
 
@@ -134,7 +135,9 @@ void MenuRenderer::RefreshBarPopup(QMenu& popup)
             MenuPtr source = rendered->source.lock();
             if (!source || item.position >= source->Count() || !source->At(item.position).popup)
                 return;
-            const CMenu& current = *source->At(item.position).popup;
+            CMenu& current = *source->At(item.position).popup;
+            if (CApplication* app = router_.App())
+                app->PreparePopupTree(current);
             MenuShape shape = ShapeOf(current);
             if (shape == item.shape)
                 return;

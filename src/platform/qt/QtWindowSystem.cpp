@@ -1,5 +1,7 @@
 #include "platform/qt/QtWindowSystem.h"
 
+#include "platform/qt/MainToolBar.h"
+
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/FrameSubWindow.h"
 #include "platform/qt/QtFrameWindow.h"
@@ -16,6 +18,7 @@ void QtWindowSystem::Attach(CApplication& app, MainWindowHooks hooks)
 {
     router_.Attach(&app);
     main_->SetHooks(std::move(hooks));
+    main_->ToolBar().TakePrompts();
 }
 
 void QtWindowSystem::Detach()

@@ -130,3 +130,58 @@ TEST_F(ModelDocTest, PreviousWithNoModelOpenMakesOneShowingThePreviousEntry)
     EXPECT_EQ(Model()->State().keyName, "D");
     EXPECT_EQ(app->History().List().SelectedText(), "D major");
 }
+
+namespace {
+
+// The command ids of one menu range that carry a check mark.
+std::vector<int> CheckedIn(CReferenceApp& app, int first, int last)
+{
+    std::vector<int> checked;
+    for (int id = first; id <= last; ++id)
+        if (app.QueryCommand(id).checked)
+            checked.push_back(id);
+    return checked;
+}
+
+} // namespace
+
+TEST_F(ModelDocTest, EachMenuChecksExactlyTheModelsChoice)
+{
+    ASSERT_TRUE(Start());
+    const int chordLast = ID_CHORD_FIRST + kCommandRangeSize - 1;
+    const int scaleLast = ID_SCALE_FIRST + kCommandRangeSize - 1;
+    EXPECT_EQ(CheckedIn(*app, ID_CHORD_FIRST, chordLast), std::vector<int>{ID_CHORD_FIRST});
+    EXPECT_EQ(CheckedIn(*app, ID_SCALE_FIRST, scaleLast), std::vector<int>{ID_SCALE_FIRST});
+    EXPECT_EQ(CheckedIn(*app, ID_KEY_FIRST, ID_KEY_LAST), std::vector<int>{ID_KEY_FIRST});
+
+    app->RouteCommand(ID_CHORD_FIRST + 5);
+    app->RouteCommand(ID_SCALE_FIRST + 2);
+    app->RouteCommand(ID_KEY_FIRST + 7);
+    EXPECT_EQ(CheckedIn(*app, ID_CHORD_FIRST, chordLast), std::vector<int>{ID_CHORD_FIRST + 5});
+    EXPECT_EQ(CheckedIn(*app, ID_SCALE_FIRST, scaleLast), std::vector<int>{ID_SCALE_FIRST + 2});
+    EXPECT_EQ(CheckedIn(*app, ID_KEY_FIRST, ID_KEY_LAST), std::vector<int>{ID_KEY_FIRST + 7});
+
+    app->RouteCommand(ID_CHORD_FIRST);
+    EXPECT_EQ(CheckedIn(*app, ID_CHORD_FIRST, chordLast), std::vector<int>{ID_CHORD_FIRST});
+    EXPECT_TRUE(Model()->State().chordName.empty());
+}
+
+TEST_F(ModelDocTest, ChoosingAScaleDropsAPresetChordButKeepsAnOrdinaryOne)
+{
+    ASSERT_TRUE(Start());
+    int preset = -1;
+    for (int i = 0; i < CChordCatalog::kCapacity && preset < 0; ++i)
+        if (app->Chords().IsChord(i) && app->Chords().GetGroup(i) == "preset")
+            preset = i;
+    ASSERT_GE(preset, 0);
+    app->RouteCommand(ID_CHORD_FIRST + preset);
+    ASSERT_FALSE(Model()->State().chordName.empty());
+    app->RouteCommand(ID_SCALE_FIRST);
+    EXPECT_TRUE(Model()->State().chordName.empty());
+    EXPECT_NE(Report().find("Chord:   \r\n"), std::string::npos);
+
+    app->RouteCommand(ID_CHORD_FIRST + 5);
+    std::string chord = Model()->State().chordName;
+    app->RouteCommand(ID_SCALE_FIRST + 2);
+    EXPECT_EQ(Model()->State().chordName, chord);
+}

@@ -143,3 +143,61 @@ TEST_F(GeneralDocTest, FindSelectsTheNextOccurrenceAndReplaceChangesEveryOne)
     EXPECT_EQ(control->GetText(), "A# major, A# minor");
     EXPECT_NE(TakeOutput().find("2 occurrences of \"Bb\" replaced."), std::string::npos);
 }
+
+TEST_F(GeneralDocTest, AfterASaveCloseAsksNothingAndAnsweringNoAtExitAsksOnce)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(57600);
+    auto* control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    control->ReplaceSelection("C E G");
+    Answer(IDOK, {{"file", (home / "triad").string()}});
+    app->RouteCommand(57604);
+    EXPECT_TRUE(std::filesystem::exists(home / "triad.txt"));
+    EXPECT_FALSE(control->IsModified());
+    TakeOutput();
+    app->RouteCommand(57602);  // Close
+    EXPECT_EQ(TakeOutput(), "");
+
+    app->RouteCommand(57600);
+    control = static_cast<HeadlessTextControl*>(app->ActiveFrame()->Window()->TextControl());
+    control->ReplaceSelection("unsaved");
+    Answer(IDNO);
+    app->RouteCommand(57665);  // Exit
+    std::string output = TakeOutput();
+    size_t first = output.find("Save changes");
+    ASSERT_NE(first, std::string::npos) << output;
+    EXPECT_EQ(output.find("Save changes", first + 1), std::string::npos) << output;
+}
+
+TEST_F(GeneralDocTest, OpeningAnOpenFileActivatesItsWindowAndTheRecentListSurvivesARestart)
+{
+    ASSERT_TRUE(Start());
+    auto path = WriteFile("scales.txt", "C D E F G A B\n");
+    app->OpenFileByType(path.string());
+    app->RouteCommand(57600);  // another window comes to the front
+    size_t frames = app->Frames().size();
+    CDocument* again = app->OpenFileByType(path.string());
+    EXPECT_EQ(app->Frames().size(), frames);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(app->ActiveFrame()->Document(), again);
+    app->RouteCommand(32868);  // the tutorial, twice: one window
+    app->RouteCommand(57666);
+    int tutorials = 0;
+    for (CFrame* frame : app->Frames())
+        tutorials += frame->Document()->GetTitle() == "Tutorial";
+    EXPECT_EQ(tutorials, 1);
+    ASSERT_EQ(app->RecentFiles().Paths().size(), 1u);  // never the tutorial
+
+    Restart();
+    ASSERT_EQ(app->RecentFiles().Paths().size(), 1u);
+    EXPECT_EQ(app->RecentFiles().Paths()[0], path.string());
+    app->RouteCommand(57616);
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "scales.txt");
+
+    std::filesystem::remove(path);
+    app->RouteCommand(57602);
+    TakeOutput();
+    app->RouteCommand(57616);
+    EXPECT_NE(TakeOutput().find("no longer exists"), std::string::npos);
+    EXPECT_TRUE(app->RecentFiles().Paths().empty());
+}

@@ -52,7 +52,7 @@ TEST(HistoryList, RecordsOnlyNewEntriesWhileTheNewestIsSelected)
     EXPECT_EQ(list.GetSelection(), 3);
 }
 
-TEST(HistoryList, KeepsAtMostFiftyItems)
+TEST(HistoryList, RecordingKeepsAtMostFiftyItemsButFillingKeepsEveryEntry)
 {
     CHistoryList list;
     for (int i = 0; i < 51; ++i)
@@ -64,8 +64,27 @@ TEST(HistoryList, KeepsAtMostFiftyItems)
     std::vector<std::string> many(70, "x");
     many.back() = "newest";
     list.Fill(many);
-    EXPECT_EQ(list.Count(), 50);
+    EXPECT_EQ(list.Count(), 70);
     EXPECT_EQ(list.SelectedText(), "newest");
+    // The next entry brings the box back to the limit.
+    EXPECT_TRUE(list.Record("one more"));
+    EXPECT_EQ(list.Count(), 50);
+    EXPECT_EQ(list.Items().front(), "x");
+    EXPECT_EQ(list.SelectedText(), "one more");
+}
+
+TEST(HistoryList, SelectingPastEitherEndSelectsTheNewest)
+{
+    CHistoryList list;
+    list.Fill({"a", "b", "c"});
+    list.SetSelection(0);
+    list.SetSelection(3);
+    EXPECT_EQ(list.SelectedText(), "c");
+    list.SetSelection(0);
+    list.SetSelection(-1);
+    EXPECT_EQ(list.SelectedText(), "c");
+    list.SetSelection(2);
+    EXPECT_EQ(list.GetSelection(), 2);
 }
 
 TEST(HistoryList, PreviousAndNextStopAtTheEnds)
@@ -101,6 +120,14 @@ TEST(HistoryFile, OverlongLinesAreDroppedWhole)
     ASSERT_EQ(file.entries.size(), 2u);
     EXPECT_EQ(file.entries[0].size(), 1000u);
     EXPECT_EQ(file.entries[1], "C major");
+
+    // 1023 characters fit the line buffer; 1024 do not.
+    std::istringstream bounds(std::string(1023, 'c') + "\r\n" + std::string(1024, 'd') + "\r\nD major\r\n");
+    CHistoryFile exact("unused");
+    exact.Read(bounds);
+    ASSERT_EQ(exact.entries.size(), 2u);
+    EXPECT_EQ(exact.entries[0], std::string(1023, 'c'));
+    EXPECT_EQ(exact.entries[1], "D major");
 }
 
 TEST(HistoryFile, SavesHeaderAndEntriesThenLoadsThemBack)

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "text/FindReplace.h"
+#include "text/GeneralDoc.h"
 #include "text/GeneralView.h"
 
 TEST(WordSelection, KeepsOnlyTheWordInsideBreakCharacters)
@@ -32,4 +33,13 @@ TEST(FindReplace, FindsFromTheSelectionAndWrapsOnce)
     EXPECT_EQ(ReplaceAll(text, "a", "aa"), 3);
     EXPECT_EQ(text, "aaaaaa");
     EXPECT_EQ(ReplaceAll(text, "", "x"), 0);
+}
+
+TEST(SaveAsName, ANameWithoutSuffixGetsTxtAndOthersAreKept)
+{
+    EXPECT_EQ(WithTextSuffix("/home/u/notes"), "/home/u/notes.txt");
+    EXPECT_EQ(WithTextSuffix("/home/u/notes.mve"), "/home/u/notes.mve");
+    EXPECT_EQ(WithTextSuffix("/home/u.d/notes"), "/home/u.d/notes.txt");
+    EXPECT_EQ(WithTextSuffix("/home/u/.profile"), "/home/u/.profile");
+    EXPECT_EQ(WithTextSuffix("/home/u/"), "/home/u/");
 }
