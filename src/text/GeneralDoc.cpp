@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "framework/Application.h"
+#include "framework/FontSettings.h"
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
 #include "framework/View.h"
@@ -42,16 +43,7 @@ void CGeneralDoc::LoadSettings()
 
 void CGeneralDoc::LoadFont()
 {
-    ISettings& s = *App().ports.settings;
-    LogFont system = App().ports.fonts->SystemFont();
-    font.height = s.GetInt(section, "Height", system.height);
-    font.width = s.GetInt(section, "Width", system.width);
-    font.weight = s.GetInt(section, "Weight", 0);
-    font.italic = s.GetInt(section, "Italic", 0);
-    font.charSet = s.GetInt(section, "CharSet", 1);
-    font.quality = s.GetInt(section, "Quality", 0);
-    font.pitchAndFamily = s.GetInt(section, "Family", 0);
-    font.faceName = s.GetString(section, "FontName", "System").substr(0, 31);
+    font = ReadLogFont(*App().ports.settings, section, App().ports.fonts->SystemFont(), "System");
     ApplyFont();
 }
 
@@ -106,14 +98,7 @@ void CGeneralDoc::SaveSettings()
     s.WriteInt(section, "Right", placement.normal.right);
     s.WriteInt(section, "Bottom", placement.normal.bottom);
     s.WriteInt(section, "ShowCmd", static_cast<int>(placement.showCmd));
-    s.WriteInt(section, "Height", font.height);
-    s.WriteInt(section, "Width", font.width);
-    s.WriteInt(section, "Weight", font.weight);
-    s.WriteInt(section, "Italic", font.italic);
-    s.WriteInt(section, "CharSet", font.charSet);
-    s.WriteInt(section, "Quality", font.quality);
-    s.WriteInt(section, "Family", font.pitchAndFamily);
-    s.WriteString(section, "FontName", font.faceName);
+    WriteLogFont(s, section, font);
     s.Flush();
 }
 
