@@ -1,5 +1,22 @@
 #pragma once
+// Where the program finds the files it ships (catalogues, tutorial, icons,
+// desktop entry) and where it writes its own (history, layout).
 #include <string>
 
-// The directory of the running executable, or MORVIX_HOME when it is set.
-std::string FindHomeDir();
+struct ProgramFiles {
+    std::string dataDir;  // the shipped files
+    std::string userDir;  // the user's own copies and the files the program writes
+
+    // The user's copy of name when there is one, else the shipped file.
+    std::string Find(const std::string& name) const;
+    // Where the program writes name; the folder is made when missing.
+    std::string Writable(const std::string& name) const;
+};
+
+// One folder for both: MORVIX_HOME when it is set, else the executable's
+// folder when the files are there (the build tree). An installed program
+// (bin/ beside share/morvix/) reads share/morvix and writes the user's
+// $XDG_DATA_HOME/morvix (~/.local/share/morvix).
+ProgramFiles FindProgramFiles();
+ProgramFiles FindProgramFiles(const std::string& executableDir, const char* morvixHome, const char* xdgDataHome,
+                              const char* home);

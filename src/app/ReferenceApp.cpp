@@ -18,8 +18,11 @@
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
-CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir)
-    : CApplication(ports), homeDir_(std::move(homeDir))
+CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir})
+{
+}
+
+CReferenceApp::CReferenceApp(Ports& ports, ProgramFiles files) : CApplication(ports), files_(std::move(files))
 {
     RegisterCommands();
 }
@@ -33,7 +36,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", homeDir_) ? 0 : 1;
+            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir) ? 0 : 1;
             return false;
         }
         if (!arg.empty() && arg[0] != '-')

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/HomeDir.h"
 #include "framework/Application.h"
 #include "harmony/ChordCatalog.h"
 #include "harmony/HistoryFile.h"
@@ -34,7 +35,9 @@ enum TemplatePosition {
 
 class CReferenceApp : public CApplication, public IModelHost {
 public:
+    // homeDir holds the shipped files and takes the files the program writes.
     CReferenceApp(Ports& ports, std::string homeDir);
+    CReferenceApp(Ports& ports, ProgramFiles files);
     ~CReferenceApp() override;
 
     // Start-up with the command-line switches. False when start-up ended
@@ -45,8 +48,10 @@ public:
 
     std::string AppTitle() const override { return "Morvix Music Reference"; }
     std::string CommandPrompt(int id) const override;
-    const std::string& HomeDir() const { return homeDir_; }
-    std::string HomeFile(const std::string& name) const { return homeDir_ + "/" + name; }
+    // The folder of the shipped files.
+    const std::string& HomeDir() const { return files_.dataDir; }
+    // A shipped file, or the user's own copy of it.
+    std::string HomeFile(const std::string& name) const { return files_.Find(name); }
     CMainFrame& MainFrame() { return *mainFrame_; }
     bool LoadingLayout() const override { return loadingLayout_; }
 
@@ -88,7 +93,7 @@ private:
     void OnAudioFile(bool play);
     CDocument* OpenLargeFile(const std::string& path);
 
-    std::string homeDir_;
+    ProgramFiles files_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::map<int, MenuPtr> menus_;
     std::vector<MenuPtr> catalogueMenus_;
@@ -96,7 +101,7 @@ private:
     CScaleCatalog scales_;
     CChordCatalog chords_;
     CModelRoster models_;
-    CModelHistory history_{*this, ports.windows->MainWindow(), HomeFile(CHistoryFile::kFileName)};
+    CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
     std::unique_ptr<MidiPlayer> midiPlayer_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;

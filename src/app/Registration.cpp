@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,24 +23,26 @@ fs::path DataHome()
 // The sizes drawn in res/icons, as the hicolor theme names its folders.
 constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
 
-const char* const kMimeXml = R"(<?xml version="1.0" encoding="UTF-8"?>
-<mime-info xmlns="http://www.freedesktop.org/standards/shared-mime-info">
-  <mime-type type="application/x-morvix-document">
-    <comment>Morvix Document</comment>
-    <glob pattern="*.mve"/>
-  </mime-type>
-</mime-info>
-)";
+bool ReadFile(const fs::path& path, std::string& content)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
 
-std::string DesktopEntry()
+// The shipped entry names the program on the PATH; a registration from a
+// folder names this executable, wherever it is.
+std::string WithThisProgram(std::string entry)
 {
     std::error_code error;
     fs::path exe = fs::read_symlink("/proc/self/exe", error);
-    fs::path program = error ? fs::path("morvix") : exe.parent_path() / "morvix";
-    return "[Desktop Entry]\nType=Application\nName=Morvix Music Reference\n"
-           "Comment=A reference for scales and chords\nExec=" + program.string() + " %f\n"
-           "Icon=morvix\nTerminal=false\nCategories=Audio;Music;Education;\n"
-           "MimeType=application/x-morvix-document;text/plain;audio/midi;\n";
+    const std::string exec = "\nExec=morvix ";
+    std::size_t at = entry.find(exec);
+    if (!error && at != std::string::npos)
+        entry.replace(at, exec.size(), "\nExec=" + (exe.parent_path() / "morvix").string() + " ");
+    return entry;
 }
 
 bool WriteFile(const fs::path& path, const std::string& content)
@@ -86,8 +89,13 @@ bool UpdateDesktopRegistration(bool install, const std::string& homeDir)
 {
     fs::path entry = DataHome() / "applications/morvix.desktop";
     fs::path mime = DataHome() / "mime/packages/morvix.xml";
-    if (install)
-        return WriteFile(entry, DesktopEntry()) && WriteFile(mime, kMimeXml) && InstallIcons(homeDir);
+    if (install) {
+        std::string entryText, mimeText;
+        fs::path shipped = fs::path(homeDir) / "desktop";
+        if (!ReadFile(shipped / "morvix.desktop", entryText) || !ReadFile(shipped / "morvix.xml", mimeText))
+            return false;
+        return WriteFile(entry, WithThisProgram(entryText)) && WriteFile(mime, mimeText) && InstallIcons(homeDir);
+    }
     std::error_code error;
     fs::remove(entry, error);
     fs::remove(mime, error);

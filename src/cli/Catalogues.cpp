@@ -4,26 +4,30 @@
 
 #include "app/HomeDir.h"
 
+namespace {
+
+// Loads one catalogue from the user's copy or the shipped one; says which
+// file could not be read.
+template <class Catalogue>
+bool LoadCatalogue(Catalogue& catalogue, const char* name, std::ostream& err)
+{
+    std::string path = FindProgramFiles().Find(name);
+    if (catalogue.Load(path))
+        return true;
+    err << "morvix-cli: cannot read " << path << "\n";
+    return false;
+}
+
+} // namespace
+
 bool Catalogues::Load(std::ostream& err)
 {
-    std::string home = FindHomeDir();
-    bool ok = true;
-    if (!scales.Load(home + "/" + CScaleCatalog::kFileName)) {
-        err << "morvix-cli: cannot read " << home << "/" << CScaleCatalog::kFileName << "\n";
-        ok = false;
-    }
-    if (!chords.Load(home + "/" + CChordCatalog::kFileName)) {
-        err << "morvix-cli: cannot read " << home << "/" << CChordCatalog::kFileName << "\n";
-        ok = false;
-    }
-    return ok;
+    bool scalesRead = LoadCatalogue(scales, CScaleCatalog::kFileName, err);
+    bool chordsRead = LoadCatalogue(chords, CChordCatalog::kFileName, err);
+    return scalesRead && chordsRead;
 }
 
 bool Catalogues::LoadInstruments(std::ostream& err)
 {
-    std::string home = FindHomeDir();
-    if (instruments.Load(home + "/" + CInstrumentCatalog::kFileName))
-        return true;
-    err << "morvix-cli: cannot read " << home << "/" << CInstrumentCatalog::kFileName << "\n";
-    return false;
+    return LoadCatalogue(instruments, CInstrumentCatalog::kFileName, err);
 }

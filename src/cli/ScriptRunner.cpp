@@ -44,7 +44,7 @@ void ScriptRunner::Start(const std::vector<std::string>& args)
         throw ScriptError("the application is already running");
     if (ports_.clock.PauseDepth() > 0)
         throw ScriptError("start cannot run while the application pauses");
-    app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindHomeDir());
+    app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindProgramFiles());
     if (!app_->InitInstance(args)) {
         out_ << "start ended without a main window, exit code " << app_->StartupExitCode() << "\n";
         app_.reset();

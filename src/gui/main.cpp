@@ -12,8 +12,9 @@ int main(int argc, char* argv[])
     QApplication qapp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the core decides when to end
     QGuiApplication::setDesktopFileName(QStringLiteral("morvix"));  // the entry --register writes
-    QtPorts ports(FindHomeDir());
-    CReferenceApp app(ports.Get(), FindHomeDir());
+    ProgramFiles files = FindProgramFiles();
+    QtPorts ports(files.dataDir);
+    CReferenceApp app(ports.Get(), files);
     ports.Attach(app);
     std::vector<std::string> args(argv + 1, argv + argc);
     int code = app.InitInstance(args) ? QApplication::exec() : app.StartupExitCode();

@@ -93,6 +93,7 @@ TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndIconsAndUnregisterRemovesThe
 {
     namespace fs = std::filesystem;
     fs::copy(fs::path(MORVIX_SOURCE_DIR) / "res/icons", home / "icons");
+    fs::copy(fs::path(MORVIX_SOURCE_DIR) / "res/desktop", home / "desktop");
     fs::path hicolor = home / "data/icons/hicolor";
     fs::create_directories(hicolor / "16x16/apps");
     std::ofstream(hicolor / "16x16/apps/other.png") << "another program's";
@@ -103,6 +104,8 @@ TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndIconsAndUnregisterRemovesThe
     EXPECT_EQ(app->StartupExitCode(), 0);
     std::string entry = ReadAll(home / "data/applications/morvix.desktop");
     EXPECT_NE(entry.find("\nIcon=morvix\n"), std::string::npos) << entry;
+    EXPECT_NE(entry.find("/morvix %f\n"), std::string::npos) << entry;
+    EXPECT_EQ(entry.find("\nExec=morvix "), std::string::npos) << entry;
     EXPECT_TRUE(fs::exists(home / "data/mime/packages/morvix.xml"));
     for (const char* size : {"16x16", "22x22", "24x24", "32x32", "48x48", "64x64", "128x128", "256x256"})
         EXPECT_TRUE(fs::exists(hicolor / size / "apps/morvix.png")) << size;
@@ -121,6 +124,7 @@ TEST_F(StartupTest, RegisterWritesTheDesktopEntryAndIconsAndUnregisterRemovesThe
 
 TEST_F(StartupTest, RegisterWithoutIconFilesStillWritesTheEntry)
 {
+    std::filesystem::copy(std::filesystem::path(MORVIX_SOURCE_DIR) / "res/desktop", home / "desktop");
     ::setenv("XDG_DATA_HOME", (home / "data").c_str(), 1);
     ports->ResetWindows();
     app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
@@ -128,5 +132,10 @@ TEST_F(StartupTest, RegisterWithoutIconFilesStillWritesTheEntry)
     EXPECT_EQ(app->StartupExitCode(), 0);
     EXPECT_TRUE(std::filesystem::exists(home / "data/applications/morvix.desktop"));
     EXPECT_FALSE(std::filesystem::exists(home / "data/icons/hicolor/16x16/apps/morvix.png"));
+
+    std::filesystem::remove_all(home / "desktop");  // a broken installation says so
+    app = std::make_unique<CReferenceApp>(ports->Get(), home.string());
+    EXPECT_FALSE(app->InitInstance({"--register"}));
+    EXPECT_EQ(app->StartupExitCode(), 1);
     ::unsetenv("XDG_DATA_HOME");
 }
