@@ -6,6 +6,8 @@
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "midi/AudioDoc.h"
+#include "midi/AudioView.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiView.h"
 #include "text/GeneralDoc.h"
@@ -52,13 +54,14 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     DocumentFactory general = [&app] { return std::make_unique<CGeneralDoc>(app.LoadingLayout()); };
     DocumentFactory model = [&app] { return std::make_unique<CModelDoc>(app); };
     DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player()); };
+    DocumentFactory audio = [&app] { return std::make_unique<CAudioDoc>(*app.ports.media); };
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
     templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
     for (int id : {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
         templates.push_back(
             MakeTemplate<CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings, Plain<CUnavailableDoc>()));
-    templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, 139, kAudioStrings, Plain<CUnavailableDoc>()));
+    templates.push_back(MakeTemplate<CGeneralFrame, CAudioView>(app, IDR_AUDIO, kAudioStrings, audio));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(
         MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, "", Plain<CUnavailableDoc>()));

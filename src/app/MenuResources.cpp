@@ -6,6 +6,7 @@
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
 #include "harmony/ModelCommands.h"
+#include "midi/AudioCommands.h"
 #include "midi/MidiCommands.h"
 
 namespace {
@@ -176,6 +177,19 @@ MenuPtr MidiMenu()
                 {"&View", ViewPopup(true, false)}, {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
+MenuPtr AudioMenu()
+{
+    auto player = CMenu::Create();
+    player->AppendCommand("Play", ID_MIDI_PLAY);
+    player->AppendCommand("Pause", ID_AUDIO_PAUSE);
+    player->AppendCommand("Resume", ID_AUDIO_RESUME);
+    player->AppendCommand("Stop", ID_MIDI_STOP);
+    player->AppendCommand("Rewind", ID_MIDI_REWIND);
+    player->AppendCommand("Loop", ID_AUDIO_LOOP);
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Player", player},
+                {"&View", ViewPopup(true, false)}, {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
+}
+
 MenuPtr KeyboardInputMenu()
 {
     return Bar({{"&File", FilePopup(true)}, {"&View", ViewPopup(false, false)}, {"&Window", WindowPopup()},
@@ -270,6 +284,7 @@ MenuPtr LoadMenuResource(int id)
     case IDR_SHEET:
     case IDR_WIND: return ModelMenu();
     case IDR_MIDI: return MidiMenu();
+    case IDR_AUDIO: return AudioMenu();
     case IDR_KEYBOARD_INPUT: return KeyboardInputMenu();
     case IDR_GENERAL_CONTEXT: return GeneralContextMenu();
     case IDR_MAIN_CONTEXT: return MainContextMenu();

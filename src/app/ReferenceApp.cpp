@@ -14,6 +14,7 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "midi/AudioDoc.h"
 #include "midi/MidiPlayer.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
@@ -106,13 +107,15 @@ void CReferenceApp::RegisterTemplates()
 void CReferenceApp::PrepareMenus()
 {
     for (int id : {IDR_MAINFRAME, IDR_GENERAL, IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND,
-                   IDR_MIDI, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT})
+                   IDR_MIDI, IDR_AUDIO, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT})
         menus_[id] = LoadMenuResource(id);
     static const char* const catalogueTexts[] = {"&Scale", "&Chord", "&Instrument"};
     for (int id : {IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
         for (int i = 0; i < 3; ++i)
             menus_[id]->ReplaceWithPopup(3 + i, catalogueTexts[i], catalogueMenus_[i]);
     Template(kMidiTemplate)->SetMenu(menus_[IDR_MIDI]);
+    Template(kAudioTemplate)->SetMenu(menus_[IDR_AUDIO]);
+    Template(kAudioTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
     Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
     Template(kGeneralTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
@@ -242,8 +245,12 @@ void CReferenceApp::OnAudioFile(bool play)
 {
     FileDialogRequest request{true, play ? "Play" : "Load",
                               "Audio files (*.mid; *.wav; *.mp3)|*.mid;*.wav;*.mp3|All files (*.*)|*", {}};
-    if (auto path = ports.prompts->ChooseFile(request))
-        Template(kAudioTemplate)->OpenDocumentFile(*path, true);
+    auto path = ports.prompts->ChooseFile(request);
+    if (!path)
+        return;
+    auto* audio = dynamic_cast<CAudioDoc*>(Template(kAudioTemplate)->OpenDocumentFile(*path, true));
+    if (audio && play)
+        audio->Play();
 }
 
 // The editor opens 8 MB of text in under half a second and scrolls it

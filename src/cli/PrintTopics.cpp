@@ -5,7 +5,7 @@
 const std::vector<PrintTopic>& PrintTopics()
 {
     static const std::vector<PrintTopic> topics = {
-        {"windows", "one line per document window, active first: kind, serial, title", PrintWindows},
+        {"windows", "one line per document window, active first: kind, serial, title; then each request the audio windows sent to the media player", PrintWindows},
         {"clipboard", "the clipboard's text", PrintClipboard},
         {"report", "the active model's report", PrintReport},
         {"history", "the History box entries, the selected one marked with *", PrintHistory},

@@ -5,6 +5,7 @@
 #include "cli/ScriptError.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "platform/headless/RecordingMediaPlayer.h"
 
 void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 {
@@ -18,4 +19,8 @@ void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out
         // Windows restored from a layout stay hidden until it shows them.
         out << (frame->IsVisible() ? "" : " (hidden)") << "\n";
     }
+    // What the audio windows asked of the media player, in order.
+    if (auto* media = dynamic_cast<RecordingMediaPlayerFactory*>(app.ports.media))
+        for (const std::string& request : media->Log())
+            out << "media: " << request << "\n";
 }

@@ -50,8 +50,12 @@ public:
     virtual void SetRepeat(bool repeat) = 0;
 };
 
+class IFrameWindow;
+
 class IMediaPlayerFactory {
 public:
     virtual ~IMediaPlayerFactory() = default;
-    virtual std::unique_ptr<IMediaPlayer> Create() = 0;
+    // A player window inside parent's view, or a top-level one for a null
+    // parent, which stays open until the user closes it.
+    virtual std::unique_ptr<IMediaPlayer> Create(IFrameWindow* parent) = 0;
 };

@@ -10,7 +10,7 @@ bool RecordingMediaPlayer::Open(const std::string& path)
     return exists;
 }
 
-std::unique_ptr<IMediaPlayer> RecordingMediaPlayerFactory::Create()
+std::unique_ptr<IMediaPlayer> RecordingMediaPlayerFactory::Create(IFrameWindow*)
 {
     return std::make_unique<RecordingMediaPlayer>(log_);
 }

@@ -27,7 +27,7 @@ private:
 
 class RecordingMediaPlayerFactory : public IMediaPlayerFactory {
 public:
-    std::unique_ptr<IMediaPlayer> Create() override;
+    std::unique_ptr<IMediaPlayer> Create(IFrameWindow* parent) override;
     const MediaLog& Log() const { return *log_; }
 
 private:

@@ -7,6 +7,7 @@
 #include "platform/qt/ImageStore.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtMediaPlayer.h"
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtWindowSystem.h"
@@ -38,6 +39,6 @@ private:
     QtLauncher launcher_;
     QtClock clock_;
     SilentMidiOut midiOut_;
-    SilentMediaPlayerFactory media_;
+    QtMediaPlayerFactory media_;
     Ports ports_;
 };

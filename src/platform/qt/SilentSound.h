@@ -1,6 +1,6 @@
 #pragma once
-// Stand-ins for MIDI output and the media player until the sound backends
-// are wired in: they accept every request and make no sound.
+// A stand-in for MIDI output until the sound backends are wired in: it
+// accepts every message and makes no sound.
 #include "framework/Services.h"
 
 class SilentMidiOut : public IMidiOut {
@@ -12,20 +12,4 @@ public:
 
 private:
     bool open_ = false;
-};
-
-class SilentMediaPlayer : public IMediaPlayer {
-public:
-    bool Open(const std::string& path) override;
-    void Play() override {}
-    void Pause() override {}
-    void Resume() override {}
-    void Stop() override {}
-    void SeekStart() override {}
-    void SetRepeat(bool) override {}
-};
-
-class SilentMediaPlayerFactory : public IMediaPlayerFactory {
-public:
-    std::unique_ptr<IMediaPlayer> Create() override;
 };

@@ -67,8 +67,32 @@ TEST_F(StartupTest, MissingFilesOpenNothingAndAudioGoesByLowerCaseExtension)
     EXPECT_EQ(app->Frames().size(), frames);
     auto wav = WriteFile("SOUND.WAV", "RIFF");
     app->OpenFileByType(wav.string());
-    EXPECT_NE(TakeOutput().find("Audio documents are not available"), std::string::npos);
-    EXPECT_EQ(app->Template(kAudioTemplate)->Documents().size(), 0u);
+    EXPECT_EQ(app->Template(kAudioTemplate)->Documents().size(), 1u);
+    EXPECT_EQ(ports->media.Log(), (MediaLog{"open " + wav.string()}));
+}
+
+// Load opens the player without playing; the Player popup drives it.
+TEST_F(StartupTest, AudioWindowsSendThePlayersRequestsInOrder)
+{
+    ASSERT_TRUE(Start());
+    auto wav = WriteFile("tone.wav", "RIFF");
+    Answer(IDOK, {{"file", wav.string()}});
+    app->RouteCommand(182);  // Load...
+    ASSERT_EQ(app->ActiveFrame()->Document()->kind, 7);
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), wav.string());
+    for (int id : {184, 183, 178, 179, 176, 180})  // Loop, Play, Pause, Resume, Rewind, Stop
+        app->RouteCommand(id);
+    EXPECT_EQ(ports->media.Log(), (MediaLog{"open " + wav.string(), "repeat on", "play", "pause", "resume",
+                                            "seek start", "repeat off", "stop"}));
+
+    Answer(IDOK, {{"file", wav.string()}});
+    app->RouteCommand(175);  // Play... in the audio view: a player of its own, playing
+    EXPECT_EQ(ports->media.Log().back(), "play");
+    app->RouteCommand(57602);  // Close
+    Answer(IDOK, {{"file", wav.string()}});
+    app->RouteCommand(175);  // Play... from the model window: a new audio window that plays
+    EXPECT_EQ(app->ActiveFrame()->Document()->kind, 7);
+    EXPECT_EQ(ports->media.Log().back(), "play");
 }
 
 TEST_F(StartupTest, TutorialOpensUnderItsOwnTitle)

@@ -1,0 +1,16 @@
+#pragma once
+// The view of an audio document: an empty read-only text under the player,
+// and the Player popup's commands.
+#include "text/GeneralView.h"
+
+class CAudioDoc;
+
+class CAudioView : public CGeneralView {
+public:
+    CAudioView();
+    void OnInitialUpdate() override;
+
+private:
+    CAudioDoc* Audio() const;
+    void OnPlayFile();
+};

@@ -1,0 +1,53 @@
+// Audio windows play through a player panel inside their view; its caption
+// names the file, the position and the mode.
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "app/ReferenceApp.h"
+#include "framework/Frame.h"
+#include "platform/qt/FrameSubWindow.h"
+#include "platform/qt/MediaPlayerPanel.h"
+#include "platform/qt/QtFrameWindow.h"
+#include "platform/qt/QtPorts.h"
+#include "ResourceHome.h"
+
+TEST(MediaPlayer, CaptionShowsNamePositionAndMode)
+{
+    EXPECT_EQ(PlayerCaption(QStringLiteral("tone.wav"), 65400, QStringLiteral("playing")),
+              QStringLiteral("tone.wav - 1:05 - playing"));
+    EXPECT_EQ(PlayerCaption(QStringLiteral("a.mp3"), 0, QStringLiteral("stopped")),
+              QStringLiteral("a.mp3 - 0:00 - stopped"));
+}
+
+TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
+{
+    QTemporaryDir home;
+    CopyResources(home.path());
+    QString wav = home.filePath(QStringLiteral("tone.wav"));
+    QFile file(wav);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("RIFF");
+    file.close();
+    QtPorts ports(home.path().toStdString());
+    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
+    ports.Attach(*app);
+    ASSERT_TRUE(app->InitInstance({}));
+
+    ASSERT_NE(app->OpenFileByType(wav.toStdString()), nullptr);
+    QCoreApplication::processEvents();
+    auto* window = dynamic_cast<QtFrameWindow*>(app->ActiveFrame()->Window());
+    ASSERT_NE(window, nullptr);
+    auto* area = qobject_cast<QAbstractScrollArea*>(window->SubWindow()->widget());
+    ASSERT_NE(area, nullptr);
+    auto* panel = area->viewport()->findChild<MediaPlayerPanel*>();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->Caption().startsWith(QStringLiteral("tone.wav - 0:00 - "))) << panel->Caption().toStdString();
+    EXPECT_FALSE(panel->isWindow());
+
+    ports.Detach();
+    app.reset();
+}
