@@ -22,6 +22,29 @@ CApplication::CApplication(Ports& ports) : ports(ports), recentFiles_(*ports.set
         state.enabled = index < listed.size();
         state.checked = state.enabled && listed[index] == ActiveFrame();
     });
+    RegisterPrintCommands();
+}
+
+// Print and Print Preview print what the active view hands over.
+void CApplication::RegisterPrintCommands()
+{
+    auto canPrint = [this](int, CommandState& state) {
+        PrintJob job;
+        CFrame* frame = ActiveFrame();
+        state.enabled = ports.printer && frame && frame->View() && frame->View()->MakePrintJob(job);
+    };
+    auto print = [this](int id) {
+        PrintJob job;
+        CFrame* frame = ActiveFrame();
+        if (ports.printer && frame && frame->View() && frame->View()->MakePrintJob(job))
+            ports.printer->Print(job, id == ID_FILE_PRINT_PREVIEW);
+    };
+    OnRange(ID_FILE_PRINT, ID_FILE_PRINT, print, canPrint);
+    OnRange(ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_PREVIEW, print, canPrint);
+    OnRange(ID_FILE_PRINT_SETUP, ID_FILE_PRINT_SETUP, [this](int) {
+        if (ports.printer)
+            ports.printer->Setup();
+    }, [this](int, CommandState& state) { state.enabled = ports.printer != nullptr; });
 }
 
 CApplication::~CApplication()

@@ -72,6 +72,7 @@ public:
 
 private:
     std::vector<CCommandTarget*> Route() const;
+    void RegisterPrintCommands();
     // Visible frames in the order they were made, as the Window popup lists them.
     std::vector<CFrame*> ListedFrames() const;
     void FillWindowList(CMenu& popup) const;

@@ -3,6 +3,7 @@
 // executables fill it with real or headless implementations.
 #include "framework/Drawing.h"
 #include "framework/Font.h"
+#include "framework/Printing.h"
 #include "framework/Prompts.h"
 #include "framework/Services.h"
 #include "framework/Settings.h"
@@ -19,4 +20,5 @@ struct Ports {
     IClock* clock = nullptr;
     IMidiOut* midiOut = nullptr;
     IMediaPlayerFactory* media = nullptr;
+    IPrinter* printer = nullptr;
 };

@@ -3,6 +3,7 @@
 // the toolkit's editing control; drawn views paint on request.
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
+#include "framework/Printing.h"
 #include "framework/Windows.h"
 
 class CDocument;
@@ -25,6 +26,8 @@ public:
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }
     // The popup shown on a right click, or none.
     virtual MenuPtr ContextMenu() { return nullptr; }
+    // What Print and Print Preview print; false for a view that prints nothing.
+    virtual bool MakePrintJob(PrintJob& job) { (void)job; return false; }
 
     IFrameWindow* Window() const;
     ITextControl* TextControl() const;

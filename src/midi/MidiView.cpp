@@ -52,3 +52,18 @@ void CMidiView::OnDraw(IDrawingSurface& surface)
         surface.Text(kMargin, kMargin + kLineHeight * i, std::string(lines[static_cast<std::size_t>(i)]),
                      font, MakeColor(0, 0, 0), MakeColor(255, 255, 255), false);
 }
+
+bool CMidiView::MakePrintJob(PrintJob& job)
+{
+    CMidiDoc* doc = Doc();
+    if (!doc)
+        return false;
+    job.title = doc->GetTitle();
+    job.text.clear();
+    doc->Listing().ForEachLine([&job](std::string_view line) {
+        job.text.append(line);
+        job.text += '\n';
+    });
+    job.font = doc->App().ports.fonts->FixedOemFont();
+    return true;
+}

@@ -13,6 +13,8 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, int hint) override;
     void OnDraw(IDrawingSurface& surface) override;
+    // The listing prints as text, one line per listing line.
+    bool MakePrintJob(PrintJob& job) override;
     CMidiDoc* Doc() const;
 
 private:

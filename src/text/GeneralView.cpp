@@ -94,6 +94,18 @@ MenuPtr CGeneralView::ContextMenu()
     return menu ? menu->FirstPopup() : nullptr;
 }
 
+bool CGeneralView::MakePrintJob(PrintJob& job)
+{
+    ITextControl* text = TextControl();
+    CGeneralDoc* doc = Doc();
+    if (!text || !doc)
+        return false;
+    job.title = doc->GetTitle();
+    job.text = text->GetText();
+    job.font = doc->font;
+    return true;
+}
+
 static bool IsBreakCharacter(char c)
 {
     return c != '\0' && std::strchr(" \r\t\n()<>{}[]/\\+=-|,'\";:`&*!%?", c) != nullptr;

@@ -12,6 +12,7 @@ public:
     ViewKind Kind() const override { return ViewKind::Text; }
     void OnDoubleClick() override;
     MenuPtr ContextMenu() override;
+    bool MakePrintJob(PrintJob& job) override;
     CGeneralDoc* Doc() const;
 
 protected:

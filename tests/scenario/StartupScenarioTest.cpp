@@ -80,5 +80,16 @@ TEST_F(StartupScenarioTest, MenuShowsTheRecentFilesAcrossARestartAndTheWindowLis
     EXPECT_NE(result.out.find(documents), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("  -\n  &1 Model (65280) checked\n&View\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("  &C (32771) checked\n  C# (32772)\n"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("  &Print...\\tCtrl+P (57607) disabled\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  &Undo\\tCtrl+Z (57643) disabled\n"), std::string::npos) << result.out;
+}
+
+TEST_F(StartupScenarioTest, PrintPrintsTheActiveViewsTextAndSetupIsAlwaysThere)
+{
+    WriteFile("notes.txt", "C E G\nD F A\n");
+    ScriptResult result = Run("start\ncmd 57607\nopen notes.txt\ncmd 57609\ncmd 57606\nprint menu\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out.rfind("print: Model (7 lines, ", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find("\npreview: notes.txt (2 lines, "), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\nprint setup\n"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("  &Print...\\tCtrl+P (57607)\n"), std::string::npos) << result.out;
 }

@@ -8,7 +8,8 @@
 HeadlessPorts::HeadlessPorts(std::ostream& out, std::unique_ptr<ISettings> store)
     : settings(store ? std::move(store) : std::make_unique<MemorySettings>()),
       windows(std::make_unique<HeadlessWindowSystem>(clipboard)),
-      prompts(out)
+      prompts(out),
+      printer(out)
 {
     ports_.settings = settings.get();
     ports_.windows = windows.get();
@@ -18,6 +19,7 @@ HeadlessPorts::HeadlessPorts(std::ostream& out, std::unique_ptr<ISettings> store
     ports_.launcher = &launcher;
     ports_.clock = &clock;
     ports_.midiOut = &midiOut;
+    ports_.printer = &printer;
     ports_.media = &media;
 }
 

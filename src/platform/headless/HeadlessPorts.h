@@ -12,6 +12,7 @@
 #include "platform/headless/RecordingLauncher.h"
 #include "platform/headless/RecordingMediaPlayer.h"
 #include "platform/headless/RecordingMidiOut.h"
+#include "platform/headless/RecordingPrinter.h"
 #include "platform/headless/ScriptedPrompts.h"
 #include "platform/headless/VirtualClock.h"
 
@@ -38,6 +39,7 @@ struct HeadlessPorts {
     VirtualClock clock;
     RecordingMidiOut midiOut{clock};
     RecordingMediaPlayerFactory media;
+    RecordingPrinter printer;
 
 private:
     Ports ports_;

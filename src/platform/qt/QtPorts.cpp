@@ -18,7 +18,8 @@ QStringList ImageFolders(const std::string& homeDir)
 }  // namespace
 
 QtPorts::QtPorts(const std::string& homeDir)
-    : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget())
+    : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
+      printer_(images_, &windows_.Widget())
 {
     ports_.settings = &settings_;
     ports_.windows = &windows_;
@@ -29,6 +30,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clock = &clock_;
     ports_.midiOut = &midiOut_;
     ports_.media = &media_;
+    ports_.printer = &printer_;
     // Every window without an icon of its own shows the application's.
     QIcon icon = LoadAppIcon(homeDir);
     if (!icon.isNull())

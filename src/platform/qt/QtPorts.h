@@ -8,6 +8,7 @@
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtMediaPlayer.h"
+#include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtWindowSystem.h"
@@ -40,5 +41,6 @@ private:
     QtClock clock_;
     SilentMidiOut midiOut_;
     QtMediaPlayerFactory media_;
+    QtPrinter printer_;
     Ports ports_;
 };

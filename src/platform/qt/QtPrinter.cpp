@@ -1,0 +1,77 @@
+#include "platform/qt/QtPrinter.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "platform/qt/DialogChrome.h"
+#include "platform/qt/FontConversion.h"
+#include "platform/qt/PainterSurface.h"
+
+namespace {
+
+void RenderText(const PrintJob& job, QPrinter& printer)
+{
+    QTextDocument document;
+    document.setDefaultFont(ToQFont(job.font));
+    document.setPlainText(QString::fromStdString(job.text));
+    document.print(&printer);
+}
+
+void RenderDrawing(const PrintJob& job, QPrinter& printer, ImageStore& images)
+{
+    QPainter painter(&printer);
+    QRect page = painter.viewport();
+    double width = job.drawingSize.cx > 0 ? job.drawingSize.cx : page.width();
+    double scale = page.width() / width;
+    painter.scale(scale, scale);
+    QRect clip(0, 0, job.drawingSize.cx, job.drawingSize.cy);
+    PainterSurface surface(painter, images, clip);
+    job.draw(surface);
+}
+
+}  // namespace
+
+void RenderPrintJob(const PrintJob& job, QPrinter& printer, ImageStore& images)
+{
+    printer.setDocName(QString::fromStdString(job.title));
+    if (job.IsDrawing())
+        RenderDrawing(job, printer, images);
+    else
+        RenderText(job, printer);
+}
+
+QtPrinter::QtPrinter(ImageStore& images, QWidget* parent)
+    : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)), images_(images), parent_(parent)
+{
+}
+
+QtPrinter::~QtPrinter() = default;
+
+bool QtPrinter::Setup()
+{
+    QPageSetupDialog dialog(printer_.get(), parent_);
+    ApplyDialogChrome(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrinter::Print(const PrintJob& job, bool preview)
+{
+    if (preview) {
+        QPrintPreviewDialog dialog(printer_.get(), parent_);
+        dialog.setWindowTitle(QStringLiteral("Print Preview - ") + QString::fromStdString(job.title));
+        QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                         [this, &job](QPrinter* printer) { RenderPrintJob(job, *printer, images_); });
+        dialog.resize(800, 900);
+        return dialog.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dialog(printer_.get(), parent_);
+    ApplyDialogChrome(dialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    RenderPrintJob(job, *printer_, images_);
+    return true;
+}
