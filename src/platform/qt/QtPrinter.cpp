@@ -13,10 +13,21 @@
 
 namespace {
 
+// Fonts are sized in screen pixels; on paper they keep their size in points.
+constexpr double kScreenDotsPerInch = 96.0;
+
+QFont PaperFont(const LogFont& font)
+{
+    QFont paper = ToQFont(font);
+    if (paper.pixelSize() > 0)
+        paper.setPointSizeF(paper.pixelSize() * 72.0 / kScreenDotsPerInch);
+    return paper;
+}
+
 void RenderText(const PrintJob& job, QPrinter& printer)
 {
     QTextDocument document;
-    document.setDefaultFont(ToQFont(job.font));
+    document.setDefaultFont(PaperFont(job.font));
     document.setPlainText(QString::fromStdString(job.text));
     document.print(&printer);
 }
