@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/AppCommands.h"
+#include "app/LayoutKeeper.h"
 #include "app/MenuResources.h"
 #include "app/ReferenceApp.h"
 #include "app/WindowPos.h"
@@ -64,6 +65,7 @@ void CMainFrame::OnClose()
     if (closed_)
         return;
     SavePlacement();
+    CLayoutKeeper(app_).SaveLayout();
     app_.History().Save();
     app_.ports.settings->Flush();
     // A document the user chose to keep at its save question keeps the

@@ -6,6 +6,7 @@
 #include "app/AppCommands.h"
 #include "app/CommandPrompts.h"
 #include "app/DocumentTemplates.h"
+#include "app/LayoutKeeper.h"
 #include "app/MainFrame.h"
 #include "app/MenuResources.h"
 #include "app/Registration.h"
@@ -56,12 +57,10 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     midiPlayer_ = std::make_unique<MidiPlayer>();
     loadingLayout_ = true;
-    bool restored = false;  // startup layouts arrive with their own work
-    if (!restored) {
-        loadingLayout_ = false;
-        NewModel();
-    }
+    bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;
+    if (!restored)
+        NewModel();
     OpenCommandLineFiles(files);
     return true;
 }

@@ -12,6 +12,7 @@ const std::vector<PrintTopic>& PrintTopics()
         {"listing", "the active MIDI window's listing", PrintListing},
         {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
                  "checked, disabled", PrintMenu},
+        {"layout", "LAYOUT.USE as the last exit wrote it", PrintLayout},
     };
     return topics;
 }

@@ -1,8 +1,10 @@
 #include "harmony/HistoryFile.h"
 
 #include <fstream>
+#include <sstream>
 
 #include "harmony/CatalogLineReader.h"
+#include "text/TextFile.h"
 
 namespace {
 
@@ -58,26 +60,7 @@ void CHistoryFile::Write(std::ostream& out) const
 
 bool CHistoryFile::Save() const
 {
-    std::filesystem::path temporary = file_;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        Write(out);
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, file_, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    std::ostringstream text;
+    Write(text);
+    return WriteWholeFile(file_.string(), text.str());
 }

@@ -13,8 +13,8 @@
 #include "harmony/HistoryFile.h"
 #include "harmony/ModelState.h"
 #include "harmony/NoteSpeller.h"
-#include "text/ReadTokens.h"
 #include "harmony/ScaleCatalog.h"
+#include "text/ReadTokens.h"
 
 namespace {
 

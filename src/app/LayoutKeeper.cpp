@@ -1,0 +1,95 @@
+#include "app/LayoutKeeper.h"
+
+#include <algorithm>
+
+#include "app/ReferenceApp.h"
+#include "framework/DocTemplate.h"
+#include "framework/Frame.h"
+#include "harmony/ModelDoc.h"
+#include "harmony/ModelRoster.h"
+#include "text/GeneralDoc.h"
+
+bool CLayoutKeeper::Describe(CDocument& document, LayoutEntry& entry) const
+{
+    auto* general = dynamic_cast<CGeneralDoc*>(&document);
+    if (!general || document.IsClosing() || document.kind < 0 || document.kind > 1)
+        return false;
+    entry.catalogueIndex = -1;
+    entry.kind = document.kind;
+    entry.serial = document.serial;
+    entry.ownerSerial = 0;
+    entry.name = general->section;
+    entry.state = general->FormatStateString();
+    return true;
+}
+
+bool CLayoutKeeper::SaveLayout()
+{
+    layout_.Reset();
+    for (int position = 0; position < app_.TemplateCount(); ++position)
+        for (CDocument* document : app_.Template(position)->Documents()) {
+            LayoutEntry entry;
+            if (Describe(*document, entry))
+                layout_.Add(entry);
+        }
+    return layout_.Save(app_.WritableFile(CStartupLayout::kFileName));
+}
+
+bool CLayoutKeeper::RestoreLayout()
+{
+    if (!layout_.Load(app_.HomeFile(CStartupLayout::kFileName)))
+        return false;
+    CModelDoc* currentModel = nullptr;
+    bool modelRestored = false;
+    int count = static_cast<int>(layout_.Entries().size());
+    for (LayoutEntry& entry : layout_.Entries()) {
+        if (entry.kind == -1)
+            break;
+        CDocument* reopened = Reopen(entry, currentModel, modelRestored);
+        bool listed = entry.order >= 0 && entry.order < CStartupLayout::kCapacity;
+        if (reopened)
+            entry.serial = reopened->serial;
+        if (listed)
+            layout_.OrderList()[static_cast<std::size_t>(entry.order)] = reopened ? reopened->serial : 0;
+    }
+    ActivateInOrder(count);
+    return modelRestored;
+}
+
+CDocument* CLayoutKeeper::Reopen(const LayoutEntry& entry, CModelDoc*& currentModel, bool& modelRestored)
+{
+    if (entry.kind == 0) {
+        auto* text = dynamic_cast<CGeneralDoc*>(app_.OpenFileByType(entry.name));
+        if (text)
+            text->ParseStateString(entry.state);
+        return text;
+    }
+    if (entry.kind == 1) {
+        currentModel = app_.NewModel();
+        if (!currentModel)
+            return nullptr;
+        currentModel->ParseStateString(entry.state);
+        if (app_.Models().Primary())
+            modelRestored = true;
+        return currentModel;
+    }
+    return nullptr;  // instrument entries come back with their documents
+}
+
+// From the last file entry to the first, so the first ends up active.
+void CLayoutKeeper::ActivateInOrder(int count)
+{
+    for (int position = std::min(count, CStartupLayout::kCapacity) - 1; position >= 0; --position) {
+        int serial = layout_.OrderList()[static_cast<std::size_t>(position)];
+        if (serial <= 0)
+            continue;
+        for (CDocument* document : app_.AllDocuments()) {
+            if (document->serial != serial || !document->FirstFrame())
+                continue;
+            auto* general = dynamic_cast<CGeneralDoc*>(document);
+            CFrame* frame = document->FirstFrame();
+            frame->Show(general ? static_cast<int>(general->placement.showCmd) : SW_SHOW);
+            frame->Activate();
+        }
+    }
+}

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "AppFixture.h"
+#include "app/StartupLayout.h"
+#include "framework/Frame.h"
+#include "harmony/ModelCommands.h"
+#include "harmony/ModelDoc.h"
+
+namespace {
+
+LayoutEntry Entry(int kind, int serial, int owner, const std::string& name)
+{
+    LayoutEntry entry;
+    entry.kind = kind;
+    entry.serial = serial;
+    entry.ownerSerial = owner;
+    entry.catalogueIndex = kind >= 2 ? 7 : -1;
+    entry.name = name;
+    entry.state = " _Generic state-of-" + name;
+    return entry;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(StartupLayout, TextFilesComeFirstThenEachModelWithItsInstruments)
+{
+    CStartupLayout layout;
+    layout.Reset();
+    layout.Add(Entry(1, 2000, 0, "Model"));
+    layout.Add(Entry(2, 2001, 2000, "Guitar"));
+    layout.Add(Entry(1, 2002, 0, "Model"));
+    layout.Add(Entry(0, 2003, 0, "/notes.txt"));
+    layout.Add(Entry(3, 2004, 2002, "Piano"));
+    layout.Add(Entry(5, 2005, 2000, "Recorder"));
+    layout.Add(Entry(2, 2006, 2002, "Bass"));
+    EXPECT_EQ(layout.WritingOrder(), (std::vector<int>{3, 0, 1, 5, 2, 4, 6}));
+
+    std::ostringstream out;
+    layout.Write(out);
+    std::vector<std::string> lines = Lines(out.str());
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[0], ";;; -*- File: Layout.use; Mode: text; Version: 2.1 beta -*- ;;;");
+    EXPECT_EQ(lines[5], "; Generated on application exit for ordered document startup.");
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "/notes.txt 0 -1 3  _Generic state-of-/notes.txt");
+    EXPECT_EQ(lines[10], "Guitar 2 7 1  _Generic state-of-Guitar");
+}
+
+TEST(StartupLayout, ReadingSkipsCommentsTakesTheFirstWordAsNameAndTheRestAsState)
+{
+    std::istringstream in(";;; header\n;\n\n indented 0 -1 0 x\n"
+                          "My Notes.txt 0 -1 4 _Generic 0 1\r\n"
+                          "Model 1 -1 0 _Generic 1 _Model e C major $ none $ -1\n");
+    CStartupLayout layout;
+    layout.Read(in);
+    ASSERT_EQ(layout.Entries().size(), 2u);
+    const LayoutEntry& blank = layout.Entries()[0];
+    EXPECT_EQ(blank.name, "My");           // a section with a blank is not reopened
+    EXPECT_EQ(blank.kind, 0);              // "Notes.txt" is skipped as non-digits
+    EXPECT_EQ(blank.catalogueIndex, -1);
+    EXPECT_EQ(blank.order, 4);
+    const LayoutEntry& model = layout.Entries()[1];
+    EXPECT_EQ(model.name, "Model");
+    EXPECT_EQ(model.state, " _Generic 1 _Model e C major $ none $ -1");
+
+    std::istringstream comments(";;; only\n; comments\n\n");
+    layout.Read(comments);
+    EXPECT_TRUE(layout.Entries().empty());
+
+    std::string many;
+    for (int i = 0; i < 200; ++i)
+        many += "n 0 -1 " + std::to_string(i) + " s\n";
+    std::istringstream full(many);
+    layout.Read(full);
+    EXPECT_EQ(layout.Entries().size(), static_cast<size_t>(CStartupLayout::kCapacity));
+}
+
+using LayoutTest = AppFixture;
+
+TEST_F(LayoutTest, TwoModelsAndATextFileComeBackInOrderWithTheFirstActive)
+{
+    ASSERT_TRUE(Start());
+    auto notes = WriteFile("notes.txt", "C E G\n");
+    app->RouteCommand(ID_KEY_FIRST + 10);  // G
+    app->RouteCommand(32847);             // New Model
+    app->RouteCommand(ID_SCALE_FIRST + 2);
+    app->OpenFileByType(notes.string());
+    Restart();
+
+    std::string written;
+    ASSERT_TRUE(std::filesystem::exists(home / "LAYOUT.USE"));
+    {
+        std::ifstream in(home / "LAYOUT.USE");
+        std::stringstream buffer;
+        buffer << in.rdbuf();
+        written = buffer.str();
+    }
+    std::vector<std::string> lines = Lines(written);
+    ASSERT_EQ(lines.size(), 11u) << written;
+    // Templates in order: the text document is entry 0, the models 1 and 2.
+    EXPECT_EQ(lines[8].rfind(notes.string() + " 0 -1 0 ", 0), 0u) << lines[8];
+    EXPECT_EQ(lines[9].rfind("Model 1 -1 1 ", 0), 0u) << lines[9];
+    EXPECT_NE(lines[9].find("_Model e G major $ none $"), std::string::npos) << lines[9];
+    EXPECT_NE(lines[10].find("_Model e C natural minor $ none $"), std::string::npos) << lines[10];
+
+    std::vector<std::string> titles;
+    for (CFrame* frame : app->Frames())
+        titles.push_back(frame->Document()->GetTitle());
+    EXPECT_EQ(titles, (std::vector<std::string>{"notes.txt", "Model", "Model"}));
+    ASSERT_NE(app->Models().Primary(), nullptr);
+    EXPECT_EQ(app->Models().Primary()->State().keyName, "G");
+    for (CFrame* frame : app->Frames())
+        EXPECT_TRUE(frame->IsVisible());
+}
+
+TEST_F(LayoutTest, ALayoutWithoutModelsStartsANewOneAndAGoneFileIsSkipped)
+{
+    WriteFile("LAYOUT.USE", "; comment\n/no/such/file.txt 0 -1 0 _Generic 0 0 0 0 1 1 9 9 1 0 0 0 0 0 0 0 X $\n");
+    ASSERT_TRUE(Start());
+    ASSERT_EQ(app->Frames().size(), 1u);
+    EXPECT_EQ(app->ActiveFrame()->Document()->kind, 1);
+}
