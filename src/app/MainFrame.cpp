@@ -27,8 +27,9 @@ CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
     On(ID_NEXT_WINDOW, [this] { CycleWindows(1); });
     On(ID_PREVIOUS_WINDOW, [this] { CycleWindows(-1); });
     // The tutorial is the program's help.
-    for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_CONTEXT_HELP, ID_HELP, ID_DEFAULT_HELP})
+    for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_HELP, ID_DEFAULT_HELP})
         On(id, [this] { app_.RouteCommand(ID_TUTORIAL); });
+    On(ID_CONTEXT_HELP, [&window] { window.EnterContextHelp(); });
 }
 
 bool CMainFrame::Create()

@@ -1,6 +1,8 @@
 #pragma once
 // A view shows its document inside a frame. Text views keep their text in
 // the toolkit's editing control; drawn views paint on request.
+#include <string>
+
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
 #include "framework/Printing.h"
@@ -26,6 +28,8 @@ public:
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }
     // The popup shown on a right click, or none.
     virtual MenuPtr ContextMenu() { return nullptr; }
+    // What the window shows, for "What's this?".
+    virtual std::string WhatsThis() const { return {}; }
     // What Print and Print Preview print; false for a view that prints nothing.
     virtual bool MakePrintJob(PrintJob& job) { (void)job; return false; }
 

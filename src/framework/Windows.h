@@ -57,6 +57,8 @@ public:
     virtual void Cascade() {}
     virtual void Tile(bool horizontal) { (void)horizontal; }
     virtual void ArrangeIcons() {}
+    // "What's this?": the next click on a window shows what it is.
+    virtual void EnterContextHelp() {}
     // The process is about to end; a toolkit leaves its event loop.
     virtual void Quit(int exitCode) = 0;
 };

@@ -140,3 +140,10 @@ void CModelView::OnInstrument(int id)
     (void)id;
     GetDocument()->App().MessageBox("This version has no instrument windows yet.", MessageIcon::Warning);
 }
+
+std::string CModelView::WhatsThis() const
+{
+    return "The model: the key, scale and chord chosen in the Key, Scale and Chord menus, their notes "
+           "in the chosen notation, the pattern of steps and the instruments that show the model. "
+           "Select and copy it like any text.";
+}

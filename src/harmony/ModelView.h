@@ -11,6 +11,7 @@ public:
     MenuPtr ContextMenu() override;
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, int hint) override;
+    std::string WhatsThis() const override;
     CModelDoc* Model() const;
 
     // Shared with the instrument views, which forward these ranges.

@@ -45,3 +45,9 @@ void CAudioView::OnPlayFile()
     if (auto path = audio->App().ports.prompts->ChooseFile(request))
         audio->PlayInNewWindow(*path);
 }
+
+std::string CAudioView::WhatsThis() const
+{
+    return "A sound file playing in the media player; its caption shows the file, the position and "
+           "whether it plays. The Player menu plays, pauses, resumes, stops, rewinds and loops it.";
+}

@@ -9,6 +9,7 @@ class CAudioView : public CGeneralView {
 public:
     CAudioView();
     void OnInitialUpdate() override;
+    std::string WhatsThis() const override;
 
 private:
     CAudioDoc* Audio() const;

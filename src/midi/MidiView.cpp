@@ -67,3 +67,10 @@ bool CMidiView::MakePrintJob(PrintJob& job)
     job.font = doc->App().ports.fonts->FixedOemFont();
     return true;
 }
+
+std::string CMidiView::WhatsThis() const
+{
+    return "The events of a Standard MIDI File: the header, then each track with the tick, the delta "
+           "and a description of every event. Play, Stop, Rewind, Rate and Queue in the Midi menu play"
+           " it.";
+}

@@ -15,6 +15,7 @@ public:
     void OnDraw(IDrawingSurface& surface) override;
     // The listing prints as text, one line per listing line.
     bool MakePrintJob(PrintJob& job) override;
+    std::string WhatsThis() const override;
     CMidiDoc* Doc() const;
 
 private:

@@ -127,3 +127,9 @@ void SelectWordWithin(const std::string& selected, int& start, int& end)
     end = start + j;
     start += i;
 }
+
+std::string CGeneralView::WhatsThis() const
+{
+    return "A text window: type, cut, copy and paste as in any editor; Save keeps the file, and the "
+           "font, caret and place of the window are remembered for the next time the file is opened.";
+}

@@ -13,6 +13,7 @@ public:
     void OnDoubleClick() override;
     MenuPtr ContextMenu() override;
     bool MakePrintJob(PrintJob& job) override;
+    std::string WhatsThis() const override;
     CGeneralDoc* Doc() const;
 
 protected:

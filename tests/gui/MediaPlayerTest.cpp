@@ -37,6 +37,11 @@ TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
     ports.Attach(*app);
     ASSERT_TRUE(app->InitInstance({}));
 
+    // Every window says what it is when asked "What's this?".
+    auto* model = dynamic_cast<QtFrameWindow*>(app->ActiveFrame()->Window());
+    ASSERT_NE(model, nullptr);
+    EXPECT_TRUE(model->SubWindow()->widget()->whatsThis().startsWith(QStringLiteral("The model")));
+
     ASSERT_NE(app->OpenFileByType(wav.toStdString()), nullptr);
     QCoreApplication::processEvents();
     auto* window = dynamic_cast<QtFrameWindow*>(app->ActiveFrame()->Window());
@@ -47,6 +52,7 @@ TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(panel->Caption().startsWith(QStringLiteral("tone.wav - 0:00 - "))) << panel->Caption().toStdString();
     EXPECT_FALSE(panel->isWindow());
+    EXPECT_TRUE(area->whatsThis().startsWith(QStringLiteral("A sound file")));
 
     ports.Detach();
     app.reset();

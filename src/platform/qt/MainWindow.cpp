@@ -10,11 +10,12 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QThread>
 #include <QTimer>
+#include <QWhatsThis>
 
 #include "framework/Application.h"
 #include "framework/Frame.h"
@@ -121,6 +122,11 @@ void MainWindow::Cascade()
 void MainWindow::Tile(bool horizontal)
 {
     TileSubWindows(*area_, horizontal);
+}
+
+void MainWindow::EnterContextHelp()
+{
+    QWhatsThis::enterWhatsThisMode();
 }
 
 void MainWindow::ArrangeIcons()

@@ -45,6 +45,7 @@ public:
     void Cascade() override;
     void Tile(bool horizontal) override;
     void ArrangeIcons() override;
+    void EnterContextHelp() override;
     void Quit(int exitCode) override;
 
 protected:

@@ -5,6 +5,7 @@
 #include <QTextDocument>
 
 #include "framework/Frame.h"
+#include "framework/View.h"
 #include "platform/qt/ActivationGuard.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/FrameSubWindow.h"
@@ -25,6 +26,8 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
         canvas_ = new DrawingCanvas(link, context.images);
         sub_->setWidget(canvas_);
     }
+    if (frame.View())
+        sub_->widget()->setWhatsThis(QString::fromStdString(frame.View()->WhatsThis()));
     ActivationGuard::Scope scope(context_.guard);
     int windowsBefore = static_cast<int>(context_.area.subWindowList().size());
     context_.area.addSubWindow(sub_);
