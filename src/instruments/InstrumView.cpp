@@ -1,5 +1,7 @@
 #include "instruments/InstrumView.h"
 
+#include <algorithm>
+
 #include "framework/Application.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
@@ -30,28 +32,34 @@ void CInstrumView::OnInitialUpdate()
     }
 }
 
+// The scroll sizes follow the drawing. They are set here rather than while
+// painting: a scroll bar that appears or goes changes the area being painted.
 void CInstrumView::OnUpdate(CView*, int)
-{
-    if (CInstrumDoc* doc = Doc(); doc && doc->Model())
-        Invalidate();
-}
-
-// The scroll sizes follow the drawing; they are handed on only when they
-// change, so that painting does not keep resizing the scroll bars.
-void CInstrumView::OnDraw(IDrawingSurface& surface)
 {
     CInstrumDoc* doc = Doc();
     if (!doc || !doc->Model())
         return;
-    doc->Draw(surface);
-    Size size = doc->GetDrawingSize();
+    doc->BuildLines();
+    FollowDrawingSize(doc->GetDrawingSize());
+    Invalidate();
+}
+
+void CInstrumView::FollowDrawingSize(Size size)
+{
+    CInstrumDoc* doc = Doc();
     IFrameWindow* window = Window();
-    if (window && (size.cx != shownScrollSize_.cx || size.cy != shownScrollSize_.cy)) {
-        shownScrollSize_ = size;
-        doc->base.scrollWidth = size.cx;
-        doc->base.scrollHeight = size.cy;
-        window->SetScrollSizes(size, {std::max(1, doc->base.logFont.width), std::max(1, doc->base.logFont.height)});
-    }
+    if (!window || (size.cx == shownScrollSize_.cx && size.cy == shownScrollSize_.cy))
+        return;
+    shownScrollSize_ = size;
+    doc->base.scrollWidth = size.cx;
+    doc->base.scrollHeight = size.cy;
+    window->SetScrollSizes(size, {std::max(1, doc->base.logFont.width), std::max(1, doc->base.logFont.height)});
+}
+
+void CInstrumView::OnDraw(IDrawingSurface& surface)
+{
+    if (CInstrumDoc* doc = Doc(); doc && doc->Model())
+        doc->Draw(surface);
 }
 
 MenuPtr CInstrumView::ContextMenu()

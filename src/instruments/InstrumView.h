@@ -38,6 +38,7 @@ private:
     void OnSave();
     void OnSaveAs();
     void ShowScrollBars(bool vertical, bool horizontal);
+    void FollowDrawingSize(Size size);
 
     Size shownScrollSize_{};
 };
