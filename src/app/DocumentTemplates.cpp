@@ -6,6 +6,10 @@
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "instruments/InstrumFrame.h"
+#include "instruments/InstrumView.h"
+#include "instruments/StringedDoc.h"
+#include "instruments/WindDoc.h"
 #include "midi/AudioDoc.h"
 #include "midi/AudioView.h"
 #include "midi/MidiDoc.h"
@@ -58,9 +62,13 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
     templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
-    for (int id : {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
+    DocumentFactory stringed = [&app] { return std::make_unique<CStringedDoc>(app); };
+    DocumentFactory wind = [&app] { return std::make_unique<CWindDoc>(app); };
+    templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_STRINGED, kInstrumentStrings, stringed));
+    for (int id : {IDR_KEYBOARD, IDR_SHEET})
         templates.push_back(
             MakeTemplate<CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings, Plain<CUnavailableDoc>()));
+    templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_WIND, kInstrumentStrings, wind));
     templates.push_back(MakeTemplate<CGeneralFrame, CAudioView>(app, IDR_AUDIO, kAudioStrings, audio));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(

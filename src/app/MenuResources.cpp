@@ -6,6 +6,7 @@
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
 #include "harmony/ModelCommands.h"
+#include "instruments/InstrumCommands.h"
 #include "midi/AudioCommands.h"
 #include "midi/MidiCommands.h"
 
@@ -165,6 +166,37 @@ MenuPtr ModelMenu()
                 {"&Help", HelpPopup()}});
 }
 
+MenuPtr InstrumentEditPopup()
+{
+    auto edit = CMenu::Create();
+    edit->AppendCommand("&Copy All\tCtrl+C", ID_EDIT_COPY);
+    edit->AppendCommand("&Vignette\tCtrl+W", ID_VIGNETTE);
+    return edit;
+}
+
+MenuPtr InstrumentViewPopup()
+{
+    MenuPtr view = ViewPopup(false, false);
+    view->AppendSeparator();
+    view->AppendCommand("&Font...", ID_VIEW_FONT);
+    view->AppendCommand("&Colors...", ID_COLORS);
+    view->AppendCommand("&Details...", ID_DETAILS);
+    view->AppendCommand("&Notation...", ID_NOTATION);
+    view->AppendCommand("Channel...", ID_CHANNEL);
+    view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+    return view;
+}
+
+// As the model menu, with the instrument's own Edit and View popups; the
+// "&Frame" item at position 6 becomes the model's list of instruments.
+MenuPtr InstrumentMenu()
+{
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", BuildKeyMenu()},
+                {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
+                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
+                {"&Help", HelpPopup()}});
+}
+
 MenuPtr MidiMenu()
 {
     auto midi = CMenu::Create();
@@ -271,24 +303,53 @@ MenuPtr ModelContextMenu()
     return Popup(m);
 }
 
+MenuPtr InstrumentContextMenu()
+{
+    auto m = CMenu::Create();
+    m->AppendCommand("&Copy All\tCtrl+C", ID_EDIT_COPY);
+    m->AppendCommand("&Vignette\tCtrl+W", ID_VIGNETTE);
+    m->AppendSeparator();
+    m->AppendCommand("&Font...", ID_VIEW_FONT);
+    m->AppendCommand("&Colors...", ID_COLORS);
+    m->AppendCommand("&Details...", ID_DETAILS);
+    m->AppendCommand("&Notation...", ID_NOTATION);
+    m->AppendCommand("Channel...", ID_CHANNEL);
+    m->AppendSeparator();
+    m->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
+    m->AppendCommand("Save &As...", ID_FILE_SAVE_AS);
+    m->AppendSeparator();
+    m->AppendCommand("&What's this?...", ID_CONTEXT_HELP);
+    m->AppendSeparator();
+    m->AppendCommand("Cl&ose\tCtrl+F4", ID_FILE_CLOSE);
+    auto menu = CMenu::Create();
+    menu->AppendPopup("InstrumView", m);
+    return menu;
+}
+
 } // namespace
+
+AcceleratorTable InstrumentAccelerators()
+{
+    return {{"Ctrl+Shift+C", ID_CYCLE_CHORDSET}};
+}
 
 MenuPtr LoadMenuResource(int id)
 {
     switch (id) {
     case IDR_MAINFRAME: return MainMenu();
     case IDR_GENERAL: return GeneralMenu();
-    case IDR_MODEL:
+    case IDR_MODEL: return ModelMenu();
     case IDR_STRINGED:
     case IDR_KEYBOARD:
     case IDR_SHEET:
-    case IDR_WIND: return ModelMenu();
+    case IDR_WIND: return InstrumentMenu();
     case IDR_MIDI: return MidiMenu();
     case IDR_AUDIO: return AudioMenu();
     case IDR_KEYBOARD_INPUT: return KeyboardInputMenu();
     case IDR_GENERAL_CONTEXT: return GeneralContextMenu();
     case IDR_MAIN_CONTEXT: return MainContextMenu();
     case IDR_MODEL_CONTEXT: return ModelContextMenu();
+    case IDR_INSTRUMENT_CONTEXT: return InstrumentContextMenu();
     default: return nullptr;
     }
 }

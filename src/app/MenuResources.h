@@ -1,5 +1,7 @@
 #pragma once
-// The program's menu resources, built as data. Each call makes a fresh menu.
+// The program's menu resources and accelerator tables, built as data. Each
+// call makes a fresh menu.
+#include "framework/Accelerators.h"
 #include "framework/Menu.h"
 
 enum MenuResource {
@@ -15,8 +17,12 @@ enum MenuResource {
     IDR_AUDIO = 139,
     IDR_MAIN_CONTEXT = 137,
     IDR_MODEL_CONTEXT = 138,
+    IDR_INSTRUMENT_CONTEXT = 141,
     IDR_KEYBOARD_INPUT = 204,
 };
 
 // Null for an id the program has no menu for.
 MenuPtr LoadMenuResource(int id);
+
+// The keys of the instrument windows that no menu item shows.
+AcceleratorTable InstrumentAccelerators();

@@ -81,7 +81,8 @@ void CReferenceApp::LoadCatalogues()
 {
     scales_.Load(HomeFile(CScaleCatalog::kFileName));
     chords_.Load(HomeFile(CChordCatalog::kFileName));
-    catalogueMenus_ = {scales_.BuildMenu(), chords_.BuildMenu(), CMenu::Create()};
+    instruments_.Load(HomeFile(CInstrumentCatalog::kFileName));
+    catalogueMenus_ = {scales_.BuildMenu(), chords_.BuildMenu(), instruments_.BuildMenu()};
 }
 
 CModelDoc* CReferenceApp::NewModel()
@@ -97,6 +98,34 @@ MenuPtr CReferenceApp::ModelMenu() const
     return PreparedMenu(IDR_MODEL)->Clone(catalogueMenus_);
 }
 
+// The entry's kind is the position of its document's template; entries that
+// name no instrument kind open nothing.
+CDocument* CReferenceApp::OpenInstrument(int entryIndex)
+{
+    int kind = instruments_.IsInstrument(entryIndex) ? instruments_.KindOf(entryIndex) : kNoInstrument;
+    if (kind < kStringedInstrument || kind > kWindInstrument) {
+        MessageBox("This entry of the instrument catalogue names no instrument that can be opened.",
+                   MessageIcon::Warning);
+        return nullptr;
+    }
+    return Template(kind)->OpenDocumentFile({}, !loadingLayout_);
+}
+
+MenuPtr CReferenceApp::InstrumentMenu(int kind) const
+{
+    static const int kMenus[] = {IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND};
+    if (kind < kStringedInstrument || kind > kWindInstrument)
+        return nullptr;
+    return PreparedMenu(kMenus[kind - kStringedInstrument])->Clone(catalogueMenus_);
+}
+
+std::string CReferenceApp::ProgramName(int program) const
+{
+    if (!midiPlayer_ || program < 0 || program >= static_cast<int>(midiPlayer_->programNames.size()))
+        return {};
+    return midiPlayer_->programNames[static_cast<std::size_t>(program)];
+}
+
 void CReferenceApp::RegisterTemplates()
 {
     for (auto& docTemplate : MakeDocumentTemplates(*this))
@@ -106,7 +135,8 @@ void CReferenceApp::RegisterTemplates()
 void CReferenceApp::PrepareMenus()
 {
     for (int id : {IDR_MAINFRAME, IDR_GENERAL, IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND,
-                   IDR_MIDI, IDR_AUDIO, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT})
+                   IDR_MIDI, IDR_AUDIO, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT,
+                   IDR_INSTRUMENT_CONTEXT})
         menus_[id] = LoadMenuResource(id);
     static const char* const catalogueTexts[] = {"&Scale", "&Chord", "&Instrument"};
     for (int id : {IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND})
@@ -119,6 +149,10 @@ void CReferenceApp::PrepareMenus()
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
     Template(kGeneralTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
     Template(kModelTemplate)->SetContextMenu(menus_[IDR_MODEL_CONTEXT]);
+    for (int position : {kStringedTemplate, kWindTemplate}) {
+        Template(position)->SetContextMenu(menus_[IDR_INSTRUMENT_CONTEXT]);
+        Template(position)->SetAccelerators(InstrumentAccelerators());
+    }
 }
 
 std::string CReferenceApp::CommandPrompt(int id) const

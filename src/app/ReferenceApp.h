@@ -15,6 +15,8 @@
 #include "harmony/ModelRoster.h"
 #include "harmony/NoteSpeller.h"
 #include "harmony/ScaleCatalog.h"
+#include "instruments/InstrumentCatalog.h"
+#include "instruments/InstrumentHost.h"
 
 class CMainFrame;
 class CModelDoc;
@@ -33,7 +35,7 @@ enum TemplatePosition {
     kKeyboardInputTemplate = 8,
 };
 
-class CReferenceApp : public CApplication, public IModelHost {
+class CReferenceApp : public CApplication, public IModelHost, public IInstrumentHost {
 public:
     // homeDir holds the shipped files and takes the files the program writes.
     CReferenceApp(Ports& ports, std::string homeDir);
@@ -77,6 +79,11 @@ public:
 
     CModelDoc* NewModel() override;
     MenuPtr ModelMenu() const override;
+    CDocument* OpenInstrument(int entryIndex) override;
+
+    const CInstrumentCatalog& Instruments() const override { return instruments_; }
+    MenuPtr InstrumentMenu(int kind) const override;
+    std::string ProgramName(int program) const override;
 
 private:
     void LoadCatalogues();
@@ -102,6 +109,7 @@ private:
     CNoteSpeller speller_;
     CScaleCatalog scales_;
     CChordCatalog chords_;
+    CInstrumentCatalog instruments_;
     CModelRoster models_;
     CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
     std::unique_ptr<MidiPlayer> midiPlayer_;

@@ -13,6 +13,7 @@ const std::vector<PrintTopic>& PrintTopics()
         {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
                  "checked, disabled", PrintMenu},
         {"layout", "LAYOUT.USE as the last exit wrote it", PrintLayout},
+        {"lines", "the active instrument window's text lines, line drawing as box-drawing characters", PrintLines},
     };
     return topics;
 }

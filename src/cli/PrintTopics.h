@@ -29,3 +29,4 @@ void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out
 void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

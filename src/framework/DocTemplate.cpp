@@ -41,6 +41,8 @@ CFrame* CDocTemplate::CreateFrame(CDocument& document)
     document.AddView(frame->view_.get());
     frame->window_ = app_.ports.windows->CreateFrameWindow(*frame, frame->view_->Kind());
     frame->window_->SetMenu(menu_);
+    if (!accelerators_.empty())
+        frame->window_->SetAccelerators(accelerators_);
     CFrame* raw = frame.get();
     app_.FrameCreated(std::move(frame));
     raw->UpdateCaption();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Accelerators.h"
 #include "framework/Menu.h"
 
 class CApplication;
@@ -34,6 +35,9 @@ public:
     // The resource whose first popup the views show on a right click.
     MenuPtr ContextMenu() const { return contextMenu_; }
     void SetContextMenu(MenuPtr menu) { contextMenu_ = std::move(menu); }
+    // Keys of the template's frames that no menu item carries.
+    const AcceleratorTable& Accelerators() const { return accelerators_; }
+    void SetAccelerators(AcceleratorTable table) { accelerators_ = std::move(table); }
 
     // Opens a new document (empty path) or the file at path. The frame is
     // shown and activated when visible; null when opening failed.
@@ -50,6 +54,7 @@ private:
     Factories factories_;
     MenuPtr menu_;
     MenuPtr contextMenu_;
+    AcceleratorTable accelerators_;
     std::vector<CDocument*> documents_;
     int untitledCount_ = 0;
 };

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Accelerators.h"
 #include "framework/Menu.h"
 #include "framework/Placement.h"
 
@@ -37,6 +38,9 @@ public:
     virtual void Invalidate() = 0;
     // Fits the frame so that its client area has this size.
     virtual void FitClient(Size client) = 0;
+    // Keys that send a command while the frame is active, beyond those
+    // its menu items show.
+    virtual void SetAccelerators(const AcceleratorTable& table) { (void)table; }
 };
 
 class IMainWindow {

@@ -1,12 +1,14 @@
 #include "harmony/ModelDoc.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/Frame.h"
 #include "harmony/ModelCommands.h"
 #include "harmony/ModelHistory.h"
 #include "harmony/ModelHost.h"
+#include "harmony/ModelInstrument.h"
 #include "harmony/ModelRoster.h"
 
 CModelDoc::CModelDoc(IModelHost& host)
@@ -101,7 +103,9 @@ void CModelDoc::OnCloseDocument()
     if (!saved)
         SaveSettings();
     saved = true;
-    for (CDocument* instrument : std::vector<CDocument*>(instruments_))
+    // The list is let go first: instruments that close detach themselves,
+    // and a closing model has nothing to recompute for them.
+    for (CDocument* instrument : std::exchange(instruments_, {}))
         instrument->OnCloseDocument();
     CGeneralDoc::OnCloseDocument();
 }
@@ -153,9 +157,18 @@ void CModelDoc::Recompute()
 {
     state_.Recompute(InstrumentTitles());
     UpdateAllViews(nullptr, kHintReport);
-    if (!host_.LoadingLayout())
+    if (!host_.LoadingLayout()) {
         host_.History().Record(*this);
+        UpdateInstruments();
+    }
     host_.Models().Adopt(*this);
+}
+
+void CModelDoc::UpdateInstruments()
+{
+    for (CDocument* document : instruments_)
+        if (auto* instrument = dynamic_cast<IModelInstrument*>(document))
+            instrument->UpdateNoteMarks();
 }
 
 std::vector<std::string> CModelDoc::InstrumentTitles() const
@@ -183,6 +196,30 @@ void CModelDoc::ShowFramePopup()
         if (CFrame* instrumentFrame = instrument->FirstFrame(); instrumentFrame && instrumentFrame->GetMenu())
             instrumentFrame->GetMenu()->ReplaceWithPopup(6, "&Frame", framePopup_);
     App().UpdateMenuBar();
+}
+
+CDocument* CModelDoc::AddInstrument(int entryIndex)
+{
+    if (static_cast<int>(instruments_.size()) >= kMaxInstruments) {
+        App().MessageBox("A model shows at most 32 instruments: close one of its instrument windows first.",
+                         MessageIcon::Warning);
+        return nullptr;
+    }
+    CDocument* document = host_.OpenInstrument(entryIndex);
+    auto* instrument = dynamic_cast<IModelInstrument*>(document);
+    if (!instrument)
+        return nullptr;
+    instrument->AttachEntry(*this, entryIndex);
+    AttachInstrument(document);
+    return document;
+}
+
+void CModelDoc::ActivateInstrument(int position)
+{
+    if (position < 0 || position >= static_cast<int>(instruments_.size()))
+        return;
+    if (CFrame* frame = instruments_[static_cast<std::size_t>(position)]->FirstFrame())
+        frame->Activate();
 }
 
 bool CModelDoc::AttachInstrument(CDocument* instrument)

@@ -20,6 +20,9 @@ public:
 
     IModelHost& Host() const { return host_; }
     const CModelState& State() const { return state_; }
+    // Instruments relabel the notes in their own notation when they draw,
+    // which rewrites the state's labels and span.
+    CModelState& State() { return state_; }
 
     void InitModel();
     void SetDefaults() override;
@@ -40,11 +43,16 @@ public:
     void ApplyHistoryEntry(std::string_view entry);
     void Recompute();
 
+    // The Instrument command: a new window for the catalogue entry, attached
+    // to this model; null when it could not be opened or the model is full.
+    CDocument* AddInstrument(int entryIndex);
     // Attached instruments in attachment order; false when full.
     bool AttachInstrument(CDocument* instrument);
     void DetachInstrument(CDocument* instrument);
     const std::vector<CDocument*>& Instruments() const { return instruments_; }
     MenuPtr FramePopup() const { return framePopup_; }
+    // Brings the frame of the attached instrument at this position forward.
+    void ActivateInstrument(int position);
 
     // Sounding notes during playback: table 0 for every channel, 1..16 each.
     std::array<std::array<int, 128>, 17> noteTables{};
@@ -52,6 +60,7 @@ public:
 private:
     std::vector<std::string> InstrumentTitles() const;
     void ShowFramePopup();
+    void UpdateInstruments();
     void Maximize();
 
     IModelHost& host_;

@@ -1,11 +1,13 @@
 #pragma once
 // What a model document asks of the application that owns it: the shared
 // speller and catalogues, the history, the open models, the model menu and
-// whether a startup layout is being restored. The application implements
-// it and its model template hands it to every model it makes.
+// whether a startup layout is being restored, and a new window for an
+// instrument catalogue entry. The application implements it and its model
+// template hands it to every model it makes.
 #include "framework/Menu.h"
 
 class CChordCatalog;
+class CDocument;
 class CModelDoc;
 class CModelHistory;
 class CModelRoster;
@@ -24,6 +26,10 @@ public:
     virtual bool LoadingLayout() const = 0;
     // Opens a new model window; null when it could not be made.
     virtual CModelDoc* NewModel() = 0;
+    // Opens a new document for the instrument catalogue entry, of the
+    // template its kind names (visible unless a layout is being restored);
+    // null, after telling the user, when the entry cannot be opened.
+    virtual CDocument* OpenInstrument(int entryIndex) = 0;
 
 protected:
     ~IModelHost() = default;

@@ -127,18 +127,14 @@ void CModelView::OnSaveAs()
 
 void CModelView::OnFrameItem(int id)
 {
-    CModelDoc* model = Model();
-    int index = id - ID_FRAME_FIRST;
-    if (!model || index >= static_cast<int>(model->Instruments().size()))
-        return;
-    if (CFrame* frame = model->Instruments()[index]->FirstFrame())
-        frame->Activate();
+    if (CModelDoc* model = Model())
+        model->ActivateInstrument(id - ID_FRAME_FIRST);
 }
 
 void CModelView::OnInstrument(int id)
 {
-    (void)id;
-    GetDocument()->App().MessageBox("This version has no instrument windows yet.", MessageIcon::Warning);
+    if (CModelDoc* model = Model())
+        model->AddInstrument(id - ID_INSTRUMENT_FIRST);
 }
 
 std::string CModelView::WhatsThis() const

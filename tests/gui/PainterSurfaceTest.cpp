@@ -78,3 +78,43 @@ TEST_F(PainterSurfaceTest, OpaqueTextFillsItsCellsWithTheBackColour)
     EXPECT_EQ(picture.pixelColor(1, 1), QColor(Qt::red));
     EXPECT_EQ(picture.pixelColor(39, 39), QColor(Qt::white));
 }
+
+// Box-drawing bytes are drawn as solid strokes that reach the cell's edges:
+// a single line is one row of full colour, a double line two, and the
+// strokes of neighbouring cells and lines meet without a gap.
+TEST_F(PainterSurfaceTest, BoxDrawingStrokesAreSolidAndReachTheCellEdges)
+{
+    LogFont font;
+    font.height = 12;
+    font.faceName = "Morvix LineDraw Light";
+    Paint([&font](PainterSurface& s) {
+        s.Text(0, 0, "\xC4\xC4\xC4", font, 0, 16777215, false);   // ───
+        s.Text(0, 12, "\xCD\xCD\xCD", font, 0, 16777215, false);  // ═══
+        s.Text(0, 24, "\xB3", font, 0, 16777215, false);          // │ over two lines
+    });
+    auto inkedInRow = [this](int y) {
+        int count = 0;
+        for (int x = 0; x < picture.width(); ++x)
+            count += picture.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
+        return count;
+    };
+    auto rowsFullyInked = [&](int top, int bottom, int width) {
+        int rows = 0;
+        for (int y = top; y < bottom; ++y)
+            rows += inkedInRow(y) >= width ? 1 : 0;
+        return rows;
+    };
+    int width = 0;
+    for (int x = 0; x < picture.width(); ++x)
+        width = picture.pixelColor(x, 6) == QColor(Qt::black) ? x + 1 : width;
+    ASSERT_GT(width, 6);
+    EXPECT_EQ(rowsFullyInked(0, 12, width), 1);
+    EXPECT_EQ(rowsFullyInked(12, 24, width), 2);
+    int column = -1;
+    for (int x = 0; x < 12 && column < 0; ++x)
+        if (picture.pixelColor(x, 24) == QColor(Qt::black))
+            column = x;
+    ASSERT_GE(column, 0);
+    for (int y = 24; y < 36; ++y)
+        EXPECT_EQ(picture.pixelColor(column, y), QColor(Qt::black)) << y;
+}

@@ -14,7 +14,7 @@ void AppFixture::SetUp()
            ("morvix-test-" + std::string(info->test_suite_name()) + "-" + info->name());
     fs::remove_all(home);
     fs::create_directories(home);
-    for (const char* name : {"SCALES.USE", "CHORDS.USE", "TUTORIAL.MVE"})
+    for (const char* name : {"SCALES.USE", "CHORDS.USE", "INSTRUM.USE", "TUTORIAL.MVE"})
         fs::copy_file(fs::path(MORVIX_SOURCE_DIR) / "res" / name, home / name);
     ports = std::make_unique<HeadlessPorts>(out);
 }

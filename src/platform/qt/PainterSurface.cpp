@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "platform/qt/BoxGlyphs.h"
 #include "platform/qt/Colors.h"
 #include "platform/qt/Cp437.h"
 #include "platform/qt/FontConversion.h"
@@ -53,9 +54,17 @@ void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont&
         painter_.drawText(x, baseline, text);
         return;
     }
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (text[i] != QLatin1Char(' '))
-            painter_.drawText(x + cell * static_cast<int>(i), baseline, QString(text[i]));
+    // Box-drawing strokes fill the whole line: the requested cell height is
+    // the distance between the lines of a grid.
+    int lineHeight = font.height > 0 ? font.height : metrics.height();
+    int stroke = font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy" ? 2 : 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        int left = x + cell * static_cast<int>(i);
+        if (auto arms = BoxArmsOf(text[i].unicode()))
+            DrawBoxGlyph(painter_, QRect(left, y, cell, lineHeight), *arms, ToQColor(fore), stroke);
+        else if (text[i] != QLatin1Char(' '))
+            painter_.drawText(left, baseline, QString(text[i]));
+    }
 }
 
 // Black shapes on white, ANDed onto the picture: multiplying does that for

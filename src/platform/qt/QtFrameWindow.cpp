@@ -2,11 +2,13 @@
 
 #include <QLayout>
 #include <QMdiArea>
+#include <QShortcut>
 #include <QTextDocument>
 
 #include "framework/Frame.h"
 #include "framework/View.h"
 #include "platform/qt/ActivationGuard.h"
+#include "platform/qt/CommandRouter.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/FrameSubWindow.h"
 #include "platform/qt/PlacementMapping.h"
@@ -204,4 +206,20 @@ void QtFrameWindow::FitClient(Size client)
         layout->activate();
     QSize extra = sub_->size() - content->viewport()->size();
     sub_->resize(QSize(client.cx, client.cy) + extra);
+}
+
+// The keys act while focus is anywhere inside this window.
+void QtFrameWindow::SetAccelerators(const AcceleratorTable& table)
+{
+    if (!sub_)
+        return;
+    for (const Accelerator& accelerator : table) {
+        QKeySequence keys = QKeySequence::fromString(QString::fromStdString(accelerator.keys), QKeySequence::PortableText);
+        if (keys.isEmpty())
+            continue;
+        auto* shortcut = new QShortcut(keys, sub_, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        CommandRouter* router = &context_.router;
+        int id = accelerator.id;
+        QObject::connect(shortcut, &QShortcut::activated, shortcut, [router, id] { router->Post(id); });
+    }
 }

@@ -43,6 +43,7 @@ public:
     void ShowScrollBars(bool vertical, bool horizontal) override;
     void Invalidate() override;
     void FitClient(Size client) override;
+    void SetAccelerators(const AcceleratorTable& table) override;
 
     FrameSubWindow* SubWindow() const { return sub_; }
 

@@ -1,0 +1,34 @@
+#pragma once
+// What the instrument details dialogs share: the name and font rows, the
+// two scale percentages, and number fields that must lie within a range.
+#include <string>
+#include <vector>
+
+#include "framework/Dialog.h"
+
+class CInstrumDoc;
+class IPrompts;
+
+inline constexpr int kResetDetails = 1014;
+
+struct NumberRange {
+    int id;
+    int minimum;
+    int maximum;
+};
+
+// Name (1019), current font (1017, 1026, 1025) and the vertical and
+// horizontal scale percentages (1000, 1001).
+void AddNameAndFontRows(DialogData& dialog, const CInstrumDoc& doc);
+DialogControl& AddNumber(DialogData& dialog, int id, const std::string& label, int value);
+DialogControl& AddRadio(DialogData& dialog, int id, const std::string& label, int group, bool checked);
+// Runs the dialog until every listed number lies in its range or the user
+// leaves it another way: a value outside is refused with the range message
+// and the dialog shown again, as the user left it.
+int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges);
+// The number typed into an edit field (0 when it holds none).
+int NumberOf(const DialogData& dialog, int id);
+// The scale percentages back into the document's font ratios.
+void TakeScaleRatios(const DialogData& dialog, CInstrumDoc& doc);
+// The ranges of the two scale percentages.
+std::vector<NumberRange> ScaleRanges();

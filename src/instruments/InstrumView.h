@@ -1,0 +1,44 @@
+#pragma once
+// The scrolling view of every instrument window: paints the document's
+// drawing, and takes the instrument commands and the model's menus, which
+// it hands on to the model.
+#include <string>
+
+#include "framework/View.h"
+
+class CInstrumDoc;
+
+class CInstrumView : public CView {
+public:
+    // The scroll sizes before the first drawing.
+    static constexpr Size kInitialScrollSize{2112, 3168};
+
+    CInstrumView();
+
+    // The clipboard text last assembled by Copy All or Vignette.
+    std::string clipText;
+
+    CInstrumDoc* Doc() const;
+    void OnInitialUpdate() override;
+    void OnUpdate(CView* sender, int hint) override;
+    void OnDraw(IDrawingSurface& surface) override;
+    MenuPtr ContextMenu() override;
+
+private:
+    void DeclareInstrumentCommands();
+    void DeclareModelCommands();
+    void OnCopyAll();
+    void OnVignette();
+    // Puts clipText on the clipboard and confirms it with message.
+    void PutOnClipboard(const std::string& message);
+    bool RefusedInGraphMode();
+    void OnFont();
+    void OnColors();
+    void OnNotation();
+    void OnSave();
+    void OnSaveAs();
+    void ShowScrollBars(bool vertical, bool horizontal);
+    void FollowDrawingSize(Size size);
+
+    Size shownScrollSize_{};
+};

@@ -1,0 +1,112 @@
+#include "instruments/StringedDetailsDialog.h"
+
+#include "framework/Application.h"
+#include "framework/Prompts.h"
+#include "instruments/DetailsDialogParts.h"
+#include "instruments/InstrumentHost.h"
+#include "instruments/StringedDoc.h"
+
+namespace {
+
+enum Control {
+    kFretCount = 1020,
+    kStringCount = 1022,
+    kTunings = 1023,
+    kVoiceId = 1040,
+    kVoiceName = 1021,
+    kChannel = 1024,
+    kShowFrets = 1045,
+    kStringType = 1046,
+    kRight = 1027,
+    kLeft = 1028,
+    kHorizontal = 1029,
+    kVertical = 1030,
+    kNormal = 1031,
+    kReverse = 1032,
+};
+
+DialogData BuildDialog(const CStringedDoc& doc)
+{
+    const StringedInstrument& s = doc.stringed;
+    DialogData dialog;
+    dialog.resourceId = 113;
+    dialog.caption = " Stringed Instrument Details";
+    AddNameAndFontRows(dialog, doc);
+    AddNumber(dialog, kFretCount, "Fret count:", s.fretCount);
+    dialog.Add(kStringCount, DialogControl::Kind::Label, "String count: " + std::to_string(s.stringCount));
+    dialog.Add(kTunings, DialogControl::Kind::Label, "String tunings:" + StringTuningsText(s));
+    AddNumber(dialog, kVoiceId, "Voice ID:", s.voice);
+    dialog.Add(kVoiceName, DialogControl::Kind::Label, "Voice Name: " + doc.Host().ProgramName(s.voice));
+    AddNumber(dialog, kChannel, "Channel:", doc.channel);
+    DialogControl& frets = dialog.Add(kShowFrets, DialogControl::Kind::DropList, "Show Frets:");
+    frets.choices = {"No", "Yes"};
+    frets.value = s.fretStatus == 'y' ? 1 : 0;
+    DialogControl& type = dialog.Add(kStringType, DialogControl::Kind::DropList, "String Type:");
+    type.choices = {"Single", "Double"};
+    type.value = s.stringType == 's' ? 0 : 1;
+    AddRadio(dialog, kRight, "Handed: Right", 1, s.handedness == 'r');
+    AddRadio(dialog, kLeft, "Handed: Left", 1, s.handedness != 'r');
+    AddRadio(dialog, kHorizontal, "Orientation: Horizontal", 2, s.orientation == 'a');
+    AddRadio(dialog, kVertical, "Orientation: Vertical", 2, s.orientation != 'a');
+    AddRadio(dialog, kNormal, "Perspective: Normal", 3, s.perspective == 'n');
+    AddRadio(dialog, kReverse, "Perspective: Reverse", 3, s.perspective != 'n');
+    dialog.extraButtons = {kResetDetails};
+    return dialog;
+}
+
+bool Checked(const DialogData& dialog, int id)
+{
+    const DialogControl* control = dialog.Find(id);
+    return control && control->value != 0;
+}
+
+int Selection(const DialogData& dialog, int id)
+{
+    const DialogControl* control = dialog.Find(id);
+    return control ? control->value : 0;
+}
+
+void TakeChoices(const DialogData& dialog, CStringedDoc& doc)
+{
+    StringedInstrument& s = doc.stringed;
+    TakeScaleRatios(dialog, doc);
+    s.fretCount = NumberOf(dialog, kFretCount);
+    doc.channel = NumberOf(dialog, kChannel);
+    s.fretStatus = Selection(dialog, kShowFrets) == 1 ? 'y' : 'n';
+    s.stringType = Selection(dialog, kStringType) == 0 ? 's' : 'd';
+    s.handedness = Checked(dialog, kRight) ? 'r' : 'l';
+    s.orientation = Checked(dialog, kHorizontal) ? 'a' : 'd';
+    s.perspective = Checked(dialog, kNormal) ? 'n' : 'r';
+}
+
+} // namespace
+
+std::string StringTuningsText(const StringedInstrument& stringed)
+{
+    std::string text;
+    for (int i = 0; i < stringed.stringCount; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        std::string_view name = stringed.tunings[index].Text();
+        text += "  " + std::string(name) + "-" + std::to_string(stringed.octaves[index]);
+    }
+    return text;
+}
+
+// The new scale ratios take effect when the font is next made; the board's
+// choices at once.
+void RunStringedDetails(CStringedDoc& doc)
+{
+    DialogData dialog = BuildDialog(doc);
+    std::vector<NumberRange> ranges = ScaleRanges();
+    ranges.push_back({kFretCount, 5, 48});
+    ranges.push_back({kChannel, -1, 16});
+    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
+    if (result == kResetDetails) {
+        doc.ReattachEntry();
+        return;
+    }
+    if (result != IDOK)
+        return;
+    TakeChoices(dialog, doc);
+    doc.UpdateAllViews();
+}
