@@ -18,12 +18,12 @@ StaffLayout BuildInStyle(char style, const SheetInstrument& sheet, const NoteSou
 
 } // namespace
 
-StaffLayout DrawSheetText(const SheetInstrument& sheet, CModelState& model, const CNoteSpeller& speller,
-                          InstrumBase& base)
+StaffLayout BuildSheetLines(const SheetInstrument& sheet, CModelState& model, const CNoteSpeller& speller,
+                            InstrumBase& base)
 {
     const NoteMarks silent{};
     NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
-    return BuildInStyle('t', sheet, sources, model, speller, base);
+    return BuildStaff(sheet, sources, model, speller, base);
 }
 
 PixelSize DrawSheetGraph(IDrawingSurface& surface, const SheetInstrument& sheet, CModelState& model,

@@ -11,9 +11,10 @@ class IDrawingSurface;
 struct InstrumBase;
 struct SheetInstrument;
 
-// Rebuilds base.lines as the text view shows them (any view style).
-StaffLayout DrawSheetText(const SheetInstrument& sheet, CModelState& model, const CNoteSpeller& speller,
-                          InstrumBase& base);
+// Rebuilds base.lines in the base's view style: 't' as the text view shows
+// them, 'g' as the graph view lays its images over them.
+StaffLayout BuildSheetLines(const SheetInstrument& sheet, CModelState& model, const CNoteSpeller& speller,
+                            InstrumBase& base);
 
 // Rebuilds base.lines for the graph view and paints it: background, text
 // staff, images. Returns the graph size; layout receives the staff.
