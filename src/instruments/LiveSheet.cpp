@@ -55,6 +55,12 @@ std::uint32_t TempoBefore(const MidiEventList& list, std::size_t index)
     return tempo;
 }
 
+// The tempo after a page's first record, which may itself set one.
+std::uint32_t PageTempo(const MidiEventList& list, std::size_t first)
+{
+    return TempoBefore(list, first + 1);
+}
+
 // Walks a page's records in time: the first record is at 0 ms, and a tempo
 // record applies to its own delta, as when the list is played.
 class PageClock {
@@ -113,7 +119,7 @@ int LiveColumnUnit(const MidiEventList& list, std::size_t first, unsigned divisi
 void LiveSheet::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
 {
     pageStart_ = pageEnd_ = first;
-    pageTempo_ = TempoBefore(list, first);
+    pageTempo_ = PageTempo(list, first);
     columnUnit_ = LiveColumnUnit(list, first, division);
     shownColumn_ = -1;
 }
@@ -127,7 +133,7 @@ int LiveSheet::ColumnOf(std::uint64_t ms) const
 void LiveSheet::TurnPage(const LiveStaff& staff, std::size_t from)
 {
     pageStart_ = from;
-    pageTempo_ = TempoBefore(staff.list, from);
+    pageTempo_ = PageTempo(staff.list, from);
     shownColumn_ = -1;
     PageClock clock(pageTempo_, staff.division);
     std::size_t i = from;
@@ -146,7 +152,7 @@ void LiveSheet::DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, 
         TurnPage(staff, from);
         return;
     }
-    PageClock clock(from == pageStart_ ? pageTempo_ : TempoBefore(staff.list, from), staff.division);
+    PageClock clock(from == pageStart_ ? pageTempo_ : PageTempo(staff.list, from), staff.division);
     for (std::size_t i = from; i < staff.list.size(); ++i) {
         const MidiEvent& event = staff.list[i];
         if (i > from)
