@@ -82,6 +82,13 @@ private:
     std::uint64_t ms_ = 0;
 };
 
+// A page holds at least its first record, so that pages always move on,
+// even over a staff too narrow for any column of notes.
+bool PastPage(int column, const LiveStaff& staff)
+{
+    return column >= staff.columnCount - kPageMargin;
+}
+
 int NoteImage(std::uint64_t duration, unsigned division, bool stemUp)
 {
     std::uint64_t quarter = division;
@@ -138,9 +145,10 @@ void LiveSheet::TurnPage(const LiveStaff& staff, std::size_t from)
     PageClock clock(pageTempo_, staff.division);
     std::size_t i = from;
     for (; i < staff.list.size(); ++i) {
-        if (i > from)
-            clock.Pass(staff.list[i]);
-        if (ColumnOf(clock.Ms()) >= staff.columnCount - kPageMargin)
+        if (i == from)
+            continue;
+        clock.Pass(staff.list[i]);
+        if (PastPage(ColumnOf(clock.Ms()), staff))
             break;
     }
     pageEnd_ = i;
@@ -158,7 +166,7 @@ void LiveSheet::DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, 
         if (i > from)
             clock.Pass(event);
         int column = ColumnOf(clock.Ms());
-        if (column >= staff.columnCount - kPageMargin)
+        if (i > from && PastPage(column, staff))
             break;
         if (IsMeasureBar(event))
             DrawBarLine(surface, staff, column);

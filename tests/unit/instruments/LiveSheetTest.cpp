@@ -162,6 +162,19 @@ TEST_F(LiveSheetTest, PageEndsFourColumnsShortOfTheStaffsEnd)
     EXPECT_EQ(notes.back().x, 4 + 121 * W + W / 2 - 6);
 }
 
+TEST_F(LiveSheetTest, PagesMoveOnOverAStaffWithoutNoteColumns)
+{
+    MidiEventList list = QuarterList(5).list;
+    live.PreparePlayback(list, 0, 96);
+    LiveStaff staff = Staff(list, 96);
+    staff.columnCount = 7;  // a model without labels: bars and a fill column only
+    live.DrawLiveNotes(surface, staff, 0, true);
+    EXPECT_EQ(live.PageEnd(), 1u);
+    live.DrawLiveNotes(surface, staff, live.PageEnd(), true);
+    EXPECT_EQ(live.PageStart(), 1u);
+    EXPECT_EQ(live.PageEnd(), 2u);
+}
+
 TEST_F(LiveSheetTest, TempoRecordsSpeedTheColumnsUp)
 {
     ListBuilder slow;
