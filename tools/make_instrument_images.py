@@ -56,7 +56,7 @@ def glyph_box(glyph, points):
         ["convert", "-size", "800x800", "xc:white", "-font", FONT, "-pointsize", str(points),
          "-fill", "black", "-annotate", f"+{origin}+{origin}", glyph, "-format", "%@", "info:"],
         check=True, capture_output=True, text=True).stdout
-    size, x, y = out.replace("+", " ").split()[0], *out.split("+")[1:]
+    size, x, y = out.strip().split("+")
     w, h = (int(v) for v in size.split("x"))
     return w, h, int(x) - origin, int(y) - origin
 
@@ -123,8 +123,6 @@ def note(path, size, head_glyph, head_x, head_y, stem=None, flag=False):
         raw = pathlib.Path(tmp) / "flag.png"
         convert("-size", "800x800", "xc:white", "-font", FONT, "-pointsize", 400, "-fill", INK,
                 "-annotate", "+400+400", "\U0001D16E", "-trim", "+repage", "-resize", "x16", raw)
-        fw = int(subprocess.run(["identify", "-format", "%w", raw], check=True, capture_output=True,
-                                text=True).stdout)
         if stem == "up":
             x = round(head_x + hw / 2 - 1.4)
             convert(body, raw, "-geometry", f"+{x}+0", "-compose", "multiply", "-composite", path)
@@ -133,7 +131,6 @@ def note(path, size, head_glyph, head_x, head_y, stem=None, flag=False):
             flipped = pathlib.Path(tmp) / "flipped.png"
             convert(raw, "-flip", flipped)
             convert(body, flipped, "-geometry", f"+{x}+{h - 16}", "-compose", "multiply", "-composite", path)
-        del fw
 
 
 def notes():

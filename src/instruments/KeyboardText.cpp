@@ -55,7 +55,7 @@ void AppendColumn(InstrumBase& base, const std::string& column)
 
 // Black-key labels stand higher than white-key ones; a label reads upwards,
 // its first character lowest.
-void BuildKeyboardLinesHorizontalKey(InstrumBase& base, const KeyTemplates& templates, const KeyLayoutRow& row,
+void AppendHorizontalKey(InstrumBase& base, const KeyTemplates& templates, const KeyLayoutRow& row,
                                      std::string_view label)
 {
     for (int c = 0; c < row.cellCount; ++c) {
@@ -76,7 +76,7 @@ void KeyboardTextBuilder::BuildHorizontal(InstrumBase& base) const
     if (const std::string* open = OpenTemplate())
         AppendColumn(base, *open);
     for (int key = 0; key < keyCount_; ++key)
-        BuildKeyboardLinesHorizontalKey(base, templates_, RowOf(key), LabelOf(key));
+        AppendHorizontalKey(base, templates_, RowOf(key), LabelOf(key));
     AppendColumn(base, CloseTemplate());
     base.lineCount = kHorizontalLines;
 }

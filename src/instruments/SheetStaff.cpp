@@ -209,7 +209,8 @@ void StaffBuilder::AddSignatureNote(const NoteCell& note, int lowest)
 // The letter the note is written with, from the spelling (sharps or flats,
 // plain or alternative) its scale note has; a cell that is no note name
 // keeps the previous note's spelling.
-char NoteLetter(const CNoteSpeller& speller, const NoteRow& scaleNotes, int offset, int tonic, NotePosition& spelling)
+char SpelledLetter(const CNoteSpeller& speller, const NoteRow& scaleNotes, int offset, int tonic,
+                   NotePosition& spelling)
 {
     std::string_view scaleNote = scaleNotes[static_cast<std::size_t>(offset)].Text();
     NotePosition found;
@@ -221,7 +222,7 @@ char NoteLetter(const CNoteSpeller& speller, const NoteRow& scaleNotes, int offs
 
 char StaffBuilder::NoteLetter(int offset)
 {
-    return ::NoteLetter(speller_, model_.scaleNotes, offset, sources_.tonic, spelling_);
+    return SpelledLetter(speller_, model_.scaleNotes, offset, sources_.tonic, spelling_);
 }
 
 // Offsets 0..11 again and again until the staff is full; a whole round
