@@ -10,7 +10,7 @@ packages=(
   libfluidsynth-dev fluid-soundfont-gm libasound2-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick fonts-symbola
   python3-mido midicsv abcmidi openttd-openmsx
 )
 

@@ -7,10 +7,16 @@
 #include "cli/InstrumentFields.h"
 #include "cli/ModelOptions.h"
 #include "cli/Subcommands.h"
-#include "framework/CodePage437.h"
+#include "cli/SurfaceLog.h"
 #include "harmony/ModelState.h"
+#include "instruments/ClipboardText.h"
 #include "instruments/InstrumBase.h"
 #include "instruments/InstrumentDrawing.h"
+#include "instruments/KeyboardGraph.h"
+#include "instruments/KeyboardInstrument.h"
+#include "instruments/KeyboardText.h"
+#include "instruments/SheetDrawing.h"
+#include "instruments/SheetInstrument.h"
 #include "instruments/StringedInstrument.h"
 #include "instruments/WindInstrument.h"
 
@@ -18,18 +24,24 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: morvix-cli draw \"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE] "
-    "[--chordset c|f|s] [--ascii] [--set FIELD=VALUE ...]\n";
+    "[--chordset c|f|s] [--ascii] [--surface] [--set FIELD=VALUE ...]\n";
 
 // Character set a font without line-drawing glyphs measures as, and the one
 // the line-drawing fonts measure as.
 constexpr int kPlainCharSet = 0;
 constexpr int kSymbolCharSet = 2;
+// The measured cell of the line-drawing font, and the area a graph view is
+// painted into (an instrument view's first scroll size).
+constexpr int kCellHeight = 12;
+constexpr int kCellWidth = 8;
+constexpr Rect kGraphArea{0, 0, 2112, 3168};
 
 struct DrawOptions {
     std::string name;
     ModelOptions model;
     std::optional<std::string> chordset;
     bool ascii = false;
+    bool surface = false;
     std::vector<std::pair<std::string, std::string>> fields;
 };
 
@@ -38,6 +50,11 @@ bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options
     const std::string& word = args[i];
     if (word == "--ascii") {
         options.ascii = true;
+        ++i;
+        return true;
+    }
+    if (word == "--surface") {
+        options.surface = true;
         ++i;
         return true;
     }
@@ -101,14 +118,74 @@ bool Prepare(Instrument& instrument, InstrumBase& base, const std::string& entry
 
 void PrintLines(const InstrumBase& base, std::ostream& out)
 {
-    for (const std::string& line : base.ValidLines()) {
-        std::string text;
-        for (char c : line) {
-            auto byte = static_cast<unsigned char>(c);
-            AppendUtf8(text, byte < 0x80 ? byte : Cp437ToUnicode(byte));
-        }
-        out << text << "\n";
+    for (const std::string& line : base.ValidLines())
+        out << GridTextToUtf8(line) << "\n";
+}
+
+void PrintSize(PixelSize size, std::ostream& out)
+{
+    out << "size " << size.width << ' ' << size.height << "\n";
+}
+
+int DrawKeyboard(const DrawOptions& options, CModelState& model, const std::string& text, const CNoteSpeller& speller,
+                 InstrumBase& base, std::ostream& out, std::ostream& err)
+{
+    KeyboardInstrument keyboard;
+    if (!Prepare(keyboard, base, text, options, SetKeyboardField, err))
+        return 2;
+    base.ApplyFontRatios();
+    const NoteMarks silent{};
+    if (options.surface) {
+        NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
+        SurfaceLog surface(out, kGraphArea);
+        PrintSize(PaintKeyboardGraph(surface, keyboard, &sources, base), out);
+        return 0;
     }
+    DrawKeyboardText(keyboard, model, silent, speller, base);
+    PrintLines(base, out);
+    return 0;
+}
+
+// The text lines in the view style asked for (text unless --set
+// viewStyle=g), or with --surface the graph view's drawing.
+int DrawSheet(const DrawOptions& options, CModelState& model, const std::string& text, const CNoteSpeller& speller,
+              InstrumBase& base, std::ostream& out, std::ostream& err)
+{
+    SheetInstrument sheet;
+    base.fontHeightRatio = 0.5;
+    if (!Prepare(sheet, base, text, options, SetSheetField, err))
+        return 2;
+    base.ApplyFontRatios();
+    if (options.surface) {
+        SurfaceLog surface(out, kGraphArea);
+        PrintSize(DrawSheetGraph(surface, sheet, model, speller, base), out);
+        return 0;
+    }
+    BuildSheetLines(sheet, model, speller, base);
+    PrintLines(base, out);
+    return 0;
+}
+
+int DrawTextOnly(const DrawOptions& options, CModelState& model, const std::string& text, int kind,
+                 const CNoteSpeller& speller, InstrumBase& base, std::ostream& out, std::ostream& err)
+{
+    if (options.surface) {
+        err << "morvix-cli draw: " << options.name << " has no graph view\n";
+        return 2;
+    }
+    if (kind == kStringedInstrument) {
+        StringedInstrument instrument;
+        if (!Prepare(instrument, base, text, options, SetStringedField, err))
+            return 2;
+        DrawStringed(instrument, model, NoteMarks{}, speller, base);
+    } else {
+        WindInstrument instrument;
+        if (!Prepare(instrument, base, text, options, SetWindField, err))
+            return 2;
+        DrawRecorder(instrument, model, speller, base);
+    }
+    PrintLines(base, out);
+    return 0;
 }
 
 int Draw(const DrawOptions& options, Catalogues& catalogues, int entry, std::ostream& out, std::ostream& err)
@@ -122,22 +199,18 @@ int Draw(const DrawOptions& options, Catalogues& catalogues, int entry, std::ost
     InstrumBase base;
     base.SetBaseDefaults();
     base.charSet = options.ascii ? kPlainCharSet : kSymbolCharSet;
+    base.fontHeightNormal = kCellHeight;
+    base.fontWidthNormal = kCellWidth;
+    base.logFont.faceName = kLineDrawLightFace;
     if (options.chordset)
         base.chordset = (*options.chordset)[0];
     const std::string& text = catalogues.instruments.TextOf(entry);
-    if (catalogues.instruments.KindOf(entry) == kStringedInstrument) {
-        StringedInstrument instrument;
-        if (!Prepare(instrument, base, text, options, SetStringedField, err))
-            return 2;
-        DrawStringed(instrument, model, NoteMarks{}, catalogues.speller, base);
-    } else {
-        WindInstrument instrument;
-        if (!Prepare(instrument, base, text, options, SetWindField, err))
-            return 2;
-        DrawRecorder(instrument, model, catalogues.speller, base);
-    }
-    PrintLines(base, out);
-    return 0;
+    int kind = catalogues.instruments.KindOf(entry);
+    if (kind == kKeyboardInstrument)
+        return DrawKeyboard(options, model, text, catalogues.speller, base, out, err);
+    if (kind == kSheetInstrument)
+        return DrawSheet(options, model, text, catalogues.speller, base, out, err);
+    return DrawTextOnly(options, model, text, kind, catalogues.speller, base, out, err);
 }
 
 } // namespace
@@ -156,12 +229,9 @@ int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
     switch (catalogues.instruments.KindOf(entry)) {
     case kStringedInstrument:
     case kWindInstrument:
-        return Draw(options, catalogues, entry, out, err);
     case kKeyboardInstrument:
     case kSheetInstrument:
-        err << "morvix-cli draw: " << options.name << " is a keyboard or sheet music instrument; "
-            << "drawing those is not available yet\n";
-        return 2;
+        return Draw(options, catalogues, entry, out, err);
     default:
         err << "morvix-cli draw: " << options.name << " is in no instrument group of the catalogue\n";
         return 2;
@@ -170,12 +240,18 @@ int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
 
 void DrawHelp(std::ostream& out)
 {
-    out << "NAME is an instrument of morvix-cli instruments (stringed and recorder kinds).\n"
+    out << "NAME is an instrument of morvix-cli instruments.\n"
            "--key, --scale, --chord and --notation choose the model as for report (--notation is the\n"
            "model's; the instrument's own is --set notation=CODE). --chordset sets the instrument's\n"
            "chord set. --ascii draws as with a font without line-drawing glyphs; otherwise the\n"
-           "line-drawing glyphs print as Unicode box drawing.\n"
+           "line-drawing glyphs print as Unicode box drawing. --surface prints the graph view's\n"
+           "drawing calls instead (keyboard and sheet music), one per line: fill, text (position,\n"
+           "text, colours), image (position, resource id), line, invert; then the drawing's size.\n"
            "Fields for --set: stringed: orientation=a|d handedness=r|l perspective=n|r fretStatus=y|n\n"
            "  stringType=s|d fretCount=0..99 clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
-           "  recorder: octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s.\n";
+           "  recorder: octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
+           "  keyboard: orientation=a|d position=s|m topKey=c|t|o keyCount=0..128 viewStyle=t|g\n"
+           "  octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
+           "  sheet: clefCode=G|V|4|3|M|C|T|2|1|F|L|P showNotes=e|a viewStyle=t|g highlight=y|n\n"
+           "  notation=CODE chordset=c|f|s (viewStyle=g prints the staff the images lie on).\n";
 }

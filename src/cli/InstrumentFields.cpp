@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "instruments/InstrumBase.h"
+#include "instruments/KeyboardInstrument.h"
+#include "instruments/SheetInstrument.h"
 #include "instruments/StringedInstrument.h"
 #include "instruments/WindInstrument.h"
 
@@ -98,5 +100,32 @@ bool SetWindField(WindInstrument& instrument, InstrumBase& base, const std::stri
                       {"voice", 0, 127, &instrument.voice},
                       {"written", -127, 127, &instrument.written}}};
     table.chars.push_back({"clef", "", &instrument.clef});
+    return SetField(table, field, value, problem);
+}
+
+bool SetKeyboardField(KeyboardInstrument& instrument, InstrumBase& base, const std::string& field,
+                      const std::string& value, std::string& problem)
+{
+    FieldTable table{BaseChars(base),
+                     {{"keyCount", 0, KeyboardInstrument::kMaxKeys, &instrument.keyCount},
+                      {"octave", -1, 10, &instrument.octave},
+                      {"voice", 0, 127, &instrument.voice},
+                      {"written", -127, 127, &instrument.written}}};
+    table.chars.insert(table.chars.end(), {{"viewStyle", "tg", &base.viewStyle},
+                                           {"orientation", "ad", &instrument.orientation},
+                                           {"position", "ms", &instrument.position},
+                                           {"topKey", "cto", &instrument.topKey},
+                                           {"clef", "", &instrument.clef}});
+    return SetField(table, field, value, problem);
+}
+
+bool SetSheetField(SheetInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,
+                   std::string& problem)
+{
+    FieldTable table{BaseChars(base), {}};
+    table.chars.insert(table.chars.end(), {{"viewStyle", "tg", &base.viewStyle},
+                                           {"clefCode", "", &instrument.clefCode},
+                                           {"showNotes", "ea", &instrument.showNotes},
+                                           {"highlight", "yn", &instrument.highlight}});
     return SetField(table, field, value, problem);
 }

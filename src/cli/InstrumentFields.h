@@ -4,6 +4,8 @@
 #include <string>
 
 struct InstrumBase;
+struct KeyboardInstrument;
+struct SheetInstrument;
 struct StringedInstrument;
 struct WindInstrument;
 
@@ -13,3 +15,7 @@ bool SetStringedField(StringedInstrument& instrument, InstrumBase& base, const s
                       const std::string& value, std::string& problem);
 bool SetWindField(WindInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,
                   std::string& problem);
+bool SetKeyboardField(KeyboardInstrument& instrument, InstrumBase& base, const std::string& field,
+                      const std::string& value, std::string& problem);
+bool SetSheetField(SheetInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,
+                   std::string& problem);

@@ -1,0 +1,14 @@
+#pragma once
+// The keyboard's graph view: key images side by side (or one below the
+// other), always starting with a C, and the labels placed on them.
+#include "instruments/InstrumentImages.h"
+#include "instruments/NoteSources.h"
+
+class IDrawingSurface;
+struct InstrumBase;
+struct KeyboardInstrument;
+
+// Paints onto surface and returns the drawing's size (the graph size).
+// Without sources (a keyboard with no model) the keys carry no labels.
+PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument& keyboard, const NoteSources* sources,
+                             const InstrumBase& base);
