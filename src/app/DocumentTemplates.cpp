@@ -6,6 +6,8 @@
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "midi/KeyboardInputDoc.h"
+#include "midi/KeyboardInputView.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiView.h"
 #include "text/GeneralDoc.h"
@@ -52,6 +54,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     DocumentFactory general = [&app] { return std::make_unique<CGeneralDoc>(app.LoadingLayout()); };
     DocumentFactory model = [&app] { return std::make_unique<CModelDoc>(app); };
     DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player()); };
+    DocumentFactory keyboardInput = [&app] { return std::make_unique<CKeyboardInputDoc>(app.Player()); };
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
     templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
@@ -61,6 +64,6 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, 139, kAudioStrings, Plain<CUnavailableDoc>()));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(
-        MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, "", Plain<CUnavailableDoc>()));
+        MakeTemplate<CGeneralFrame, CKeyboardInputView>(app, IDR_KEYBOARD_INPUT, "", keyboardInput));
     return templates;
 }

@@ -6,6 +6,7 @@
 #include "app/AppCommands.h"
 #include "framework/CommandIds.h"
 #include "harmony/ModelCommands.h"
+#include "midi/KeyboardInputDoc.h"
 #include "midi/MidiCommands.h"
 
 namespace {
@@ -178,8 +179,16 @@ MenuPtr MidiMenu()
 
 MenuPtr KeyboardInputMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&View", ViewPopup(false, false)}, {"&Window", WindowPopup()},
-                {"&Help", HelpPopup()}});
+    auto playback = CMenu::Create();
+    playback->AppendCommand("Record", ID_RECORDER_RECORD);
+    playback->AppendCommand("Play", ID_RECORDER_PLAY);
+    playback->AppendCommand("Stop", ID_RECORDER_STOP);
+    playback->AppendCommand("Rewind", ID_RECORDER_REWIND);
+    playback->AppendCommand("Pause", ID_RECORDER_PAUSE);
+    playback->AppendCommand("Loop", ID_RECORDER_LOOP);
+    playback->AppendCommand("Parse", ID_RECORDER_PARSE);
+    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", ViewPopup(false, false)},
+                {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
 MenuPtr Popup(MenuPtr items)

@@ -8,12 +8,14 @@
 #include "app/DocumentTemplates.h"
 #include "app/MainFrame.h"
 #include "app/MenuResources.h"
+#include "app/PlaybackBridge.h"
 #include "app/Registration.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
@@ -50,7 +52,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
-    midiPlayer_ = std::make_unique<MidiPlayer>();
+    playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = false;  // startup layouts arrive with their own work
     if (!restored) {
@@ -144,6 +147,7 @@ void CReferenceApp::RegisterCommands()
             [this](int id) { OnRecentFile(id - ID_FILE_MRU_FIRST); });
     On(ID_PLAY_AUDIO, [this] { OnAudioFile(true); });
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
+    On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     // Handled by no part of the program: choosing them does nothing.
     for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         On(id, [] {});
@@ -241,6 +245,14 @@ void CReferenceApp::OnAudioFile(bool play)
                               "Audio files (*.mid; *.wav; *.mp3)|*.mid;*.wav;*.mp3|All files (*.*)|*", {}};
     if (auto path = ports.prompts->ChooseFile(request))
         Template(kAudioTemplate)->OpenDocumentFile(*path, true);
+}
+
+void CReferenceApp::OnKeyboardInput()
+{
+    for (CFrame* frame : Frames())
+        if (frame->Document() && frame->Document()->kind == 8)
+            return;
+    Template(kKeyboardInputTemplate)->OpenDocumentFile({}, true);
 }
 
 // The editor opens 8 MB of text in under half a second and scrolls it

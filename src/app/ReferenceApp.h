@@ -16,6 +16,7 @@
 #include "harmony/ScaleCatalog.h"
 
 class CMainFrame;
+class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
 
@@ -66,6 +67,7 @@ public:
     CModelRoster& Models() override { return models_; }
     const CModelRoster& Models() const { return models_; }
     // The one MIDI player, with the MIDI name tables.
+    MidiPlayer& Player() { return *midiPlayer_; }
     const MidiPlayer& Player() const { return *midiPlayer_; }
 
     CModelDoc* NewModel() override;
@@ -86,6 +88,7 @@ private:
     void OnAbout();
     void OnExamine();
     void OnAudioFile(bool play);
+    void OnKeyboardInput();
     CDocument* OpenLargeFile(const std::string& path);
 
     std::string homeDir_;
@@ -97,6 +100,7 @@ private:
     CChordCatalog chords_;
     CModelRoster models_;
     CModelHistory history_{*this, ports.windows->MainWindow(), HomeFile(CHistoryFile::kFileName)};
+    std::unique_ptr<CPlaybackBridge> playbackBridge_;
     std::unique_ptr<MidiPlayer> midiPlayer_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;

@@ -12,6 +12,7 @@ const std::vector<PrintTopic>& PrintTopics()
         {"listing", "the active MIDI window's listing", PrintListing},
         {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
                  "checked, disabled", PrintMenu},
+        {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},
     };
     return topics;
 }

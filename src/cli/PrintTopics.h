@@ -28,3 +28,4 @@ void PrintReport(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

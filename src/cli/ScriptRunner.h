@@ -55,6 +55,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     HeadlessPorts ports_;
+    std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;
     size_t next_ = 0;
     size_t current_ = 0;

@@ -13,6 +13,7 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, int hint) override;
     void OnDraw(IDrawingSurface& surface) override;
+    void OnActivateFrame() override;
     CMidiDoc* Doc() const;
 
 private:

@@ -6,6 +6,8 @@
 #include "app/MainFrame.h"
 #include "app/ReferenceApp.h"
 #include "platform/qt/AppIcon.h"
+#include "platform/sound/MidiOutChoice.h"
+#include "platform/sound/NullMidiOut.h"
 
 namespace {
 
@@ -27,7 +29,13 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clipboard = &clipboard_;
     ports_.launcher = &launcher_;
     ports_.clock = &clock_;
-    ports_.midiOut = &midiOut_;
+    std::string error;
+    midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, error);
+    if (!midiOut_) {
+        qWarning("%s", error.c_str());
+        midiOut_ = std::make_unique<NullMidiOut>();
+    }
+    ports_.midiOut = midiOut_.get();
     ports_.media = &media_;
     // Every window without an icon of its own shows the application's.
     QIcon icon = LoadAppIcon(homeDir);

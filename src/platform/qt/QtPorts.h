@@ -1,5 +1,6 @@
 #pragma once
 // The desktop's ports, built together and handed to the application.
+#include <memory>
 #include <string>
 
 #include "framework/Ports.h"
@@ -37,7 +38,7 @@ private:
     QtClipboard clipboard_;
     QtLauncher launcher_;
     QtClock clock_;
-    SilentMidiOut midiOut_;
+    std::unique_ptr<IMidiOut> midiOut_;
     SilentMediaPlayerFactory media_;
     Ports ports_;
 };

@@ -2,12 +2,6 @@
 
 #include <filesystem>
 
-bool SilentMidiOut::Open()
-{
-    open_ = true;
-    return true;
-}
-
 bool SilentMediaPlayer::Open(const std::string& path)
 {
     std::error_code error;

@@ -1,18 +1,7 @@
 #pragma once
-// Stand-ins for MIDI output and the media player until the sound backends
-// are wired in: they accept every request and make no sound.
+// A stand-in for the media player until the audio backend is wired in: it
+// accepts every request and makes no sound.
 #include "framework/Services.h"
-
-class SilentMidiOut : public IMidiOut {
-public:
-    bool Open() override;
-    void Send(std::uint32_t) override {}
-    void Close() override { open_ = false; }
-    bool IsOpen() const override { return open_; }
-
-private:
-    bool open_ = false;
-};
 
 class SilentMediaPlayer : public IMediaPlayer {
 public:
