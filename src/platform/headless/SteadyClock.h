@@ -1,7 +1,6 @@
 #pragma once
-// Real time for a headless playback: pauses sleep until their deadline,
-// measured from the pause's start, so that a late wake-up does not move the
-// next one.
+// Real time for a headless playback: milliseconds since the clock was made,
+// and pauses that sleep until a millisecond boundary.
 #include <chrono>
 
 #include "framework/Services.h"
