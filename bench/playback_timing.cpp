@@ -21,7 +21,7 @@
 #include "midi/MidiTiming.h"
 #include "midi/ShortMessage.h"
 #include "platform/headless/SteadyClock.h"
-#include "platform/sound/RecordFileMidiOut.h"
+#include "platform/midiout/RecordFileMidiOut.h"
 
 namespace {
 

@@ -13,7 +13,8 @@
 #include "midi/QueueDialog.h"
 #include "platform/headless/HeadlessPorts.h"
 #include "platform/headless/SteadyClock.h"
-#include "platform/sound/MidiOutChoice.h"
+#include "platform/midiout/MidiOutChoice.h"
+#include "platform/midiout/SynthModule.h"
 
 namespace {
 
@@ -110,7 +111,8 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
     bool realTime = options->realTime || !PlaysOnVirtualTime(choice);
     IClock& clock = realTime ? static_cast<IClock&>(realClock) : ports.clock;
     std::string error;
-    std::unique_ptr<IMidiOut> output = MakeMidiOut(choice, clock, error);
+    SynthModule synth;
+    std::unique_ptr<IMidiOut> output = MakeMidiOut(choice, clock, synth.Factory(), error);
     if (!output) {
         err << "morvix-cli play: " << error << "\n";
         return 2;

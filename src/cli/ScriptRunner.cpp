@@ -9,7 +9,7 @@
 #include "cli/ScriptCommands.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptLine.h"
-#include "platform/sound/MidiOutChoice.h"
+#include "platform/midiout/MidiOutChoice.h"
 
 ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std::string baseDir,
                            std::ostream& out, std::ostream& err)
@@ -21,7 +21,7 @@ ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std
     // chosen; a chosen one still runs on the script's virtual time.
     if (const char* chosen = std::getenv("MORVIX_MIDI_OUT"); chosen && *chosen) {
         std::string error;
-        chosenOutput_ = MakeMidiOut(chosen, ports_.clock, error);
+        chosenOutput_ = MakeMidiOut(chosen, ports_.clock, synth_.Factory(), error);
         if (chosenOutput_)
             ports_.Get().midiOut = chosenOutput_.get();
         else

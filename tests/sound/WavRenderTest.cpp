@@ -11,7 +11,8 @@
 #include "midi/MidiPlayer.h"
 #include "platform/headless/VirtualClock.h"
 #include "platform/sound/FluidSynthEngine.h"
-#include "platform/sound/MidiOutChoice.h"
+#include "platform/midiout/MidiOutChoice.h"
+#include "platform/sound/SynthOutputs.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::vector<double> Render(const Bytes& smf, const std::string& name)
     VirtualClock clock;
     std::string error;
     {
-        auto output = MakeMidiOut("wav:" + path.string(), clock, error);
+        auto output = MakeMidiOut("wav:" + path.string(), clock, MakeSynthOutput, error);
         MidiPlayer player(MidiPlayerPorts{output.get(), &clock, nullptr});
         MidiFile file = LoadMidiFile(smf, player);
         PlaybackSettings settings;

@@ -6,8 +6,9 @@
 #include "app/MainFrame.h"
 #include "app/ReferenceApp.h"
 #include "platform/qt/AppIcon.h"
-#include "platform/sound/MidiOutChoice.h"
-#include "platform/sound/NullMidiOut.h"
+#include "platform/midiout/MidiOutChoice.h"
+#include "platform/midiout/NullMidiOut.h"
+#include "platform/sound/SynthOutputs.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.launcher = &launcher_;
     ports_.clock = &clock_;
     std::string error;
-    midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, error);
+    midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, MakeSynthOutput, error);
     if (!midiOut_) {
         qWarning("%s", error.c_str());
         midiOut_ = std::make_unique<NullMidiOut>();

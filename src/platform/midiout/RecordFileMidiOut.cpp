@@ -1,4 +1,4 @@
-#include "platform/sound/RecordFileMidiOut.h"
+#include "platform/midiout/RecordFileMidiOut.h"
 
 #include <cstdio>
 

@@ -1,13 +1,10 @@
-#include "platform/sound/MidiOutChoice.h"
+#include "platform/midiout/MidiOutChoice.h"
 
 #include <cstdlib>
 
 #include "framework/Settings.h"
-#include "platform/sound/AlsaSeqMidiOut.h"
-#include "platform/sound/FluidSynthMidiOut.h"
-#include "platform/sound/NullMidiOut.h"
-#include "platform/sound/RecordFileMidiOut.h"
-#include "platform/sound/WavMidiOut.h"
+#include "platform/midiout/NullMidiOut.h"
+#include "platform/midiout/RecordFileMidiOut.h"
 
 namespace {
 
@@ -30,22 +27,25 @@ std::string ChosenMidiOut(ISettings* settings)
     return stored.empty() ? "fluidsynth" : stored;
 }
 
-std::unique_ptr<IMidiOut> MakeMidiOut(const std::string& choice, IClock& clock, std::string& error)
+std::unique_ptr<IMidiOut> MakeMidiOut(const std::string& choice, IClock& clock, const SynthOutputFactory& synth,
+                                      std::string& error)
 {
     std::string argument;
-    if (choice == "fluidsynth")
-        return std::make_unique<FluidSynthMidiOut>();
     if (choice == "null")
         return std::make_unique<NullMidiOut>();
     if (TakeArgument(choice, "record", argument) && !argument.empty())
         return std::make_unique<RecordFileMidiOut>(argument, clock);
-    if (TakeArgument(choice, "wav", argument) && !argument.empty())
-        return std::make_unique<WavMidiOut>(argument, clock);
-    if (TakeArgument(choice, "alsa", argument) && !argument.empty())
-        return std::make_unique<AlsaSeqMidiOut>(argument);
-    error = "unknown MIDI output \"" + choice +
-            "\": use fluidsynth, alsa:CLIENT:PORT, null, record:PATH or wav:PATH";
-    return nullptr;
+    bool synthesizer = choice == "fluidsynth" || (TakeArgument(choice, "wav", argument) && !argument.empty()) ||
+                       (TakeArgument(choice, "alsa", argument) && !argument.empty());
+    if (!synthesizer) {
+        error = "unknown MIDI output \"" + choice +
+                "\": use fluidsynth, alsa:CLIENT:PORT, null, record:PATH or wav:PATH";
+        return nullptr;
+    }
+    std::unique_ptr<IMidiOut> output = synth ? synth(choice, clock) : nullptr;
+    if (!output)
+        error = "the MIDI output \"" + choice + "\" needs the synthesizer module, which could not be loaded";
+    return output;
 }
 
 bool PlaysOnVirtualTime(const std::string& choice)
