@@ -110,14 +110,15 @@ int main(int argc, char** argv)
     PlaybackSettings settings;
     settings.list = &file.events;
     settings.division = file.division;
-    // The clock starts at 0 now, and so does the playback.
-    Clock::time_point start = Clock::now();
+    Clock::time_point origin = Clock::now();  // the clock's 0
     SteadyClock clock;
     TimedRecordOut output("/tmp/morvix-bench-playback.txt", clock);
     MidiPlayer player(MidiPlayerPorts{&output, &clock, nullptr});
     player.SetCurrentDocument(&settings);
     player.SetHead(&file.events, 0);
     player.OpenOutput();
+    // The playback counts from the clock's millisecond at its start.
+    Clock::time_point start = origin + std::chrono::milliseconds(clock.NowMs());
     player.PlayList(DeltaUnit::DocumentTicks);
     player.CloseOutput();
 

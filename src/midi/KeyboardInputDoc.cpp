@@ -25,8 +25,7 @@ void CKeyboardInputDoc::RegisterCommands()
     On(ID_RECORDER_STOP, [this] {
         CloseIfRecording();
         // Stop during playback ends it at the next note, as in a MIDI window.
-        if (playing && player_.HeadList() == &events_)
-            player_.ClearCursor();
+        EndOwnPlayback();
         recording = playing = false;
     });
     On(ID_RECORDER_REWIND, [this] {
@@ -50,10 +49,9 @@ void CKeyboardInputDoc::OnCloseDocument()
     if (recording || playing)
         player_.CloseOutput();
     // A playback of this window's list must not outlive the list.
-    if (player_.HeadList() == &events_) {
-        player_.ClearCursor();
+    EndOwnPlayback();
+    if (player_.HeadList() == &events_)
         player_.SetHead(nullptr, 0);
-    }
     CGeneralDoc::OnCloseDocument();
 }
 
@@ -109,6 +107,12 @@ void CKeyboardInputDoc::Append(int kind, int note, std::uint32_t now)
     events_.push_back(event);
 }
 
+void CKeyboardInputDoc::EndOwnPlayback()
+{
+    if (player_.Playing() && player_.HeadList() == &events_)
+        player_.ClearCursor();
+}
+
 void CKeyboardInputDoc::CloseIfRecording()
 {
     if (recording)
@@ -121,6 +125,8 @@ void CKeyboardInputDoc::OnRecord()
         App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
         return;
     }
+    // The list is replaced: a playback of it ends before its records go.
+    EndOwnPlayback();
     lastEventTime_.reset();
     events_ = MidiEventList();
     MidiEvent marker;
@@ -149,6 +155,8 @@ void CKeyboardInputDoc::OnPlay()
     player_.PlayList(DeltaUnit::Milliseconds);
     if (host)
         host->SetLive(false);
-    player_.CloseOutput();
+    // Record pressed during the playback keeps the output for its notes.
+    if (!recording)
+        player_.CloseOutput();
     playing = false;
 }

@@ -49,6 +49,8 @@ private:
     void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
     void Append(int kind, int note, std::uint32_t now);
     void CloseIfRecording();
+    // Ends a running playback of this recorder's list at its next record.
+    void EndOwnPlayback();
     void OnRecord();
     void OnPlay();
 

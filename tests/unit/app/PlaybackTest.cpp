@@ -339,3 +339,27 @@ TEST_F(RecorderTest, TheViewShowsHeldKeys)
     ASSERT_EQ(row.size(), 41u);
     EXPECT_EQ(row.substr(0, 4), "-^*^");
 }
+
+TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    app->RouteCommand(ID_RECORDER_RECORD);
+    View().OnKeyDown(kKeyZ);
+    ports->clock.Advance(300);
+    View().OnKeyUp(kKeyZ);
+    ports->clock.Advance(300);
+    View().OnKeyDown(kKeyX);
+    View().OnKeyUp(kKeyX);
+    DuringPauses([&](std::int64_t) {
+        app->RouteCommand(ID_RECORDER_RECORD);
+        View().OnKeyDown('C');
+    });
+    std::size_t before = ports->midiOut.Messages().size();
+    app->RouteCommand(ID_RECORDER_PLAY);
+    // Marker and first note on, then Record: the new note sounds and is recorded; nothing more plays.
+    EXPECT_EQ(ports->midiOut.Messages().size(), before + 3);
+    EXPECT_EQ(Recorder()->Events().size(), 2u);
+    EXPECT_TRUE(Recorder()->recording);
+    EXPECT_TRUE(ports->midiOut.IsOpen()) << "the new recording keeps sounding";
+}
