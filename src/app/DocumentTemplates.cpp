@@ -12,6 +12,8 @@
 #include "instruments/WindDoc.h"
 #include "midi/AudioDoc.h"
 #include "midi/AudioView.h"
+#include "midi/KeyboardInputDoc.h"
+#include "midi/KeyboardInputView.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiView.h"
 #include "text/GeneralDoc.h"
@@ -59,6 +61,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     DocumentFactory model = [&app] { return std::make_unique<CModelDoc>(app); };
     DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player()); };
     DocumentFactory audio = [&app] { return std::make_unique<CAudioDoc>(*app.ports.media); };
+    DocumentFactory keyboardInput = [&app] { return std::make_unique<CKeyboardInputDoc>(app.Player()); };
     std::vector<std::unique_ptr<CDocTemplate>> templates;
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
     templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
@@ -72,6 +75,6 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     templates.push_back(MakeTemplate<CGeneralFrame, CAudioView>(app, IDR_AUDIO, kAudioStrings, audio));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(
-        MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_KEYBOARD_INPUT, "", Plain<CUnavailableDoc>()));
+        MakeTemplate<CGeneralFrame, CKeyboardInputView>(app, IDR_KEYBOARD_INPUT, "", keyboardInput));
     return templates;
 }

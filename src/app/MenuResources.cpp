@@ -8,6 +8,7 @@
 #include "harmony/ModelCommands.h"
 #include "instruments/InstrumCommands.h"
 #include "midi/AudioCommands.h"
+#include "midi/KeyboardInputDoc.h"
 #include "midi/MidiCommands.h"
 
 namespace {
@@ -224,8 +225,16 @@ MenuPtr AudioMenu()
 
 MenuPtr KeyboardInputMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&View", ViewPopup(false, false)}, {"&Window", WindowPopup()},
-                {"&Help", HelpPopup()}});
+    auto playback = CMenu::Create();
+    playback->AppendCommand("Record", ID_RECORDER_RECORD);
+    playback->AppendCommand("Play", ID_RECORDER_PLAY);
+    playback->AppendCommand("Stop", ID_RECORDER_STOP);
+    playback->AppendCommand("Rewind", ID_RECORDER_REWIND);
+    playback->AppendCommand("Pause", ID_RECORDER_PAUSE);
+    playback->AppendCommand("Loop", ID_RECORDER_LOOP);
+    playback->AppendCommand("Parse", ID_RECORDER_PARSE);
+    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", ViewPopup(false, false)},
+                {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
 MenuPtr Popup(MenuPtr items)

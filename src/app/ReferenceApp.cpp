@@ -9,6 +9,7 @@
 #include "app/LayoutKeeper.h"
 #include "app/MainFrame.h"
 #include "app/MenuResources.h"
+#include "app/PlaybackBridge.h"
 #include "app/Registration.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
@@ -16,6 +17,7 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "midi/AudioDoc.h"
+#include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
@@ -55,7 +57,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
-    midiPlayer_ = std::make_unique<MidiPlayer>();
+    playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;
@@ -183,6 +186,7 @@ void CReferenceApp::RegisterCommands()
             [this](int id) { OnRecentFile(id - ID_FILE_MRU_FIRST); });
     On(ID_PLAY_AUDIO, [this] { OnAudioFile(true); });
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
+    On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     // Handled by no part of the program: choosing them does nothing.
     for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         On(id, [] {});
@@ -284,6 +288,14 @@ void CReferenceApp::OnAudioFile(bool play)
     auto* audio = dynamic_cast<CAudioDoc*>(Template(kAudioTemplate)->OpenDocumentFile(*path, true));
     if (audio && play)
         audio->Play();
+}
+
+void CReferenceApp::OnKeyboardInput()
+{
+    for (CFrame* frame : Frames())
+        if (frame->Document() && frame->Document()->kind == 8)
+            return;
+    Template(kKeyboardInputTemplate)->OpenDocumentFile({}, true);
 }
 
 // The editor opens 8 MB of text in under half a second and scrolls it

@@ -19,6 +19,7 @@
 #include "instruments/InstrumentHost.h"
 
 class CMainFrame;
+class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
 
@@ -75,6 +76,7 @@ public:
     CModelRoster& Models() override { return models_; }
     const CModelRoster& Models() const { return models_; }
     // The one MIDI player, with the MIDI name tables.
+    MidiPlayer& Player() { return *midiPlayer_; }
     const MidiPlayer& Player() const { return *midiPlayer_; }
 
     CModelDoc* NewModel() override;
@@ -100,6 +102,7 @@ private:
     void OnAbout();
     void OnExamine();
     void OnAudioFile(bool play);
+    void OnKeyboardInput();
     CDocument* OpenLargeFile(const std::string& path);
 
     ProgramFiles files_;
@@ -112,6 +115,7 @@ private:
     CInstrumentCatalog instruments_;
     CModelRoster models_;
     CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
+    std::unique_ptr<CPlaybackBridge> playbackBridge_;
     std::unique_ptr<MidiPlayer> midiPlayer_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;

@@ -14,6 +14,7 @@ const std::vector<PrintTopic>& PrintTopics()
                  "checked, disabled", PrintMenu},
         {"layout", "LAYOUT.USE as the last exit wrote it", PrintLayout},
         {"lines", "the active instrument window's text lines, line drawing as box-drawing characters", PrintLines},
+        {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},
     };
     return topics;
 }

@@ -30,3 +30,4 @@ void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out
 void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

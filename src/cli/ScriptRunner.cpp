@@ -1,6 +1,7 @@
 #include "cli/ScriptRunner.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
@@ -8,6 +9,7 @@
 #include "cli/ScriptCommands.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptLine.h"
+#include "platform/midiout/MidiOutChoice.h"
 
 ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std::string baseDir,
                            std::ostream& out, std::ostream& err)
@@ -15,11 +17,22 @@ ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std
       ports_(out, HeadlessPorts::SettingsFromEnvironment(err))
 {
     ports_.clock.SetPauseHook([this](std::int64_t deadline) { RunLines(deadline); });
+    // Scripts keep the messages in memory ("print midi") unless an output is
+    // chosen; a chosen one still runs on the script's virtual time.
+    if (const char* chosen = std::getenv("MORVIX_MIDI_OUT"); chosen && *chosen) {
+        std::string error;
+        chosenOutput_ = MakeMidiOut(chosen, ports_.clock, synth_.Factory(), error);
+        if (chosenOutput_)
+            ports_.Get().midiOut = chosenOutput_.get();
+        else
+            err_ << name_ << ": " << error << "\n";
+    }
 }
 
 ScriptRunner::~ScriptRunner()
 {
     app_.reset();
+    chosenOutput_.reset();
     ports_.clock.SetPauseHook({});
 }
 

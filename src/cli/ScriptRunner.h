@@ -12,6 +12,7 @@
 
 #include "app/ReferenceApp.h"
 #include "platform/headless/HeadlessPorts.h"
+#include "platform/midiout/SynthModule.h"
 
 class ScriptRunner {
 public:
@@ -55,6 +56,8 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     HeadlessPorts ports_;
+    SynthModule synth_;
+    std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;
     size_t next_ = 0;
     size_t current_ = 0;

@@ -21,6 +21,8 @@ const std::vector<Subcommand>& Subcommands()
          "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
         {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,
          ExamineHelp},
+        {"play", "FILE [--rate PERCENT] [--queue N] [--real-time]",
+         "play a Standard MIDI File through the MIDI output MORVIX_MIDI_OUT chooses", PlaySubcommand, PlayHelp},
     };
     return subcommands;
 }

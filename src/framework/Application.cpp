@@ -237,6 +237,8 @@ void CApplication::FrameActivated(CFrame* frame)
         return;
     std::rotate(frames_.begin(), it, it + 1);
     ports.windows->OnFrameActivated(*frame);
+    if (CView* view = frame->View())
+        view->OnActivateFrame();
     UpdateMenuBar();
 }
 

@@ -25,6 +25,8 @@ public:
     virtual void OnKeyDown(int code) { (void)code; }
     virtual void OnKeyUp(int code) { (void)code; }
     virtual void OnDoubleClick() {}
+    // Its frame became the active child window.
+    virtual void OnActivateFrame() {}
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }
     // The popup shown on a right click, or none.
     virtual MenuPtr ContextMenu() { return nullptr; }

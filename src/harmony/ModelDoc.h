@@ -39,6 +39,8 @@ public:
     void DropPresetChord();
     void SetNotation(char notation, char chordset);
     void ApplyKeySignature(int sf, bool minor);
+    // Set while a MIDI playback drives the model.
+    void SetLive(bool live) { state_.liveFlag = live ? 1 : 0; }
     // Key, scale and chord from a History box entry.
     void ApplyHistoryEntry(std::string_view entry);
     void Recompute();

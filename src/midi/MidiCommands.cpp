@@ -9,3 +9,11 @@ MenuPtr BuildRateMenu()
         menu->AppendCommand(std::string(rate.menuText), rate.commandId);
     return menu;
 }
+
+const RateCommand* FindRateCommand(int commandId)
+{
+    for (const RateCommand& rate : kRateCommands)
+        if (rate.commandId == commandId)
+            return &rate;
+    return nullptr;
+}

@@ -36,5 +36,8 @@ inline constexpr std::array<RateCommand, 12> kRateCommands{{
     {225, "150%", 2.0 / 3.0},
 }};
 
+// The table's entry for a command id, or null.
+const RateCommand* FindRateCommand(int commandId);
+
 // The Rate popup, from the table.
 MenuPtr BuildRateMenu();

@@ -1,31 +1,45 @@
 #pragma once
-// A Standard MIDI File opened for examining: its tracks, the merged play
-// list and the listing its view draws. Loading is the only direction.
+// A Standard MIDI File opened for examining and playing: its tracks, the
+// merged play list, the listing its view draws, and its player state (rate,
+// tempo, queue position). Loading is the only direction.
 #include <string>
 
 #include "midi/MidiFile.h"
 #include "midi/MidiListing.h"
+#include "midi/PlaybackSettings.h"
 #include "text/GeneralDoc.h"
 
 class MidiPlayer;
 
 class CMidiDoc : public CGeneralDoc {
 public:
-    // The player's name tables describe the file's records.
-    explicit CMidiDoc(const MidiPlayer& names) : names_(names) { kind = 6; }
+    static constexpr const char* kOutputError = "Error opening the default MIDI Out device!\r\n";
+
+    // The player's name tables describe the file's records; its loop plays them.
+    explicit CMidiDoc(MidiPlayer& player);
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;
     bool OnSaveDocument(const std::string& path) override;
+    void OnCloseDocument() override;
 
     const MidiFile& File() const { return file_; }
     // The listing as the view draws it, one entry per line, read from the file's records.
     const MidiListing& Listing() const { return listing_; }
+    PlaybackSettings& Playback() { return playback_; }
+    const PlaybackSettings& Playback() const { return playback_; }
+    // The window became active: its timing settings now steer the player.
+    void BecomeCurrent();
 
 private:
+    void RegisterCommands();
     void ShowNotices();
+    void OnPlay();
+    void OnStop();
+    void OnQueue();
 
-    const MidiPlayer& names_;
+    MidiPlayer& player_;
     MidiFile file_;
     MidiListing listing_;
+    PlaybackSettings playback_;
 };

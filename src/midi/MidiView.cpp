@@ -24,6 +24,12 @@ void CMidiView::OnUpdate(CView*, int)
     Invalidate();
 }
 
+void CMidiView::OnActivateFrame()
+{
+    if (CMidiDoc* doc = Doc())
+        doc->BecomeCurrent();
+}
+
 void CMidiView::SetScrollSizes()
 {
     CMidiDoc* doc = Doc();

@@ -16,6 +16,7 @@ public:
     // The listing prints as text, one line per listing line.
     bool MakePrintJob(PrintJob& job) override;
     std::string WhatsThis() const override;
+    void OnActivateFrame() override;
     CMidiDoc* Doc() const;
 
 private:

@@ -15,7 +15,7 @@ info=$(dpkg-deb --info "$deb")
 grep -q "Depends:.*libqt6widgets6" <<<"$info" || { echo "package lacks the Qt dependency"; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
-for f in usr/bin/morvix usr/bin/morvix-cli usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
+for f in usr/bin/morvix usr/bin/morvix-cli usr/lib/morvix/libmorvix_synth.so usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
          usr/share/applications/morvix.desktop usr/share/mime/packages/morvix.xml \
          usr/share/icons/hicolor/48x48/apps/morvix.png usr/share/icons/hicolor/scalable/apps/morvix.svg; do
   [ -e "$root/$f" ] || { echo "missing $f"; exit 1; }
@@ -37,4 +37,9 @@ grep -q "^D major$" "$XDG_DATA_HOME/morvix/HISTORY.USE" || { echo "history lacks
 sed '0,/^ major 1/s// mine 1/' "$root/usr/share/morvix/SCALES.USE" > "$XDG_DATA_HOME/morvix/SCALES.USE"
 scales=$("$cli" scales)
 grep -q " mine:" <<<"$scales" || { echo "the user's catalogue was not read"; exit 1; }
+# The installed command line finds its synthesizer module.
+printf 'MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xff\x2f\0' > "$scratch/empty.mid"
+MORVIX_MIDI_OUT="wav:$scratch/out.wav" "$cli" play "$scratch/empty.mid" >/dev/null 2>&1 ||
+  { echo "installed play through the synthesizer failed"; exit 1; }
+[ -s "$scratch/out.wav" ] || { echo "no WAV rendered"; exit 1; }
 echo "1 passed, 0 failed"

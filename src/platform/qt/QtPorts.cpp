@@ -6,6 +6,9 @@
 #include "app/MainFrame.h"
 #include "app/ReferenceApp.h"
 #include "platform/qt/AppIcon.h"
+#include "platform/midiout/MidiOutChoice.h"
+#include "platform/midiout/NullMidiOut.h"
+#include "platform/sound/SynthOutputs.h"
 
 namespace {
 
@@ -28,7 +31,13 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clipboard = &clipboard_;
     ports_.launcher = &launcher_;
     ports_.clock = &clock_;
-    ports_.midiOut = &midiOut_;
+    std::string error;
+    midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, MakeSynthOutput, error);
+    if (!midiOut_) {
+        qWarning("%s", error.c_str());
+        midiOut_ = std::make_unique<NullMidiOut>();
+    }
+    ports_.midiOut = midiOut_.get();
     ports_.media = &media_;
     ports_.printer = &printer_;
     // Every window without an icon of its own shows the application's.

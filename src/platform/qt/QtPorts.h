@@ -1,5 +1,6 @@
 #pragma once
 // The desktop's ports, built together and handed to the application.
+#include <memory>
 #include <string>
 
 #include "framework/Ports.h"
@@ -12,7 +13,6 @@
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtWindowSystem.h"
-#include "platform/qt/SilentSound.h"
 
 class CReferenceApp;
 
@@ -39,7 +39,7 @@ private:
     QtClipboard clipboard_;
     QtLauncher launcher_;
     QtClock clock_;
-    SilentMidiOut midiOut_;
+    std::unique_ptr<IMidiOut> midiOut_;
     QtMediaPlayerFactory media_;
     QtPrinter printer_;
     Ports ports_;

@@ -1,0 +1,61 @@
+#pragma once
+// The keyboard input recorder: computer keys sound the notes of a 41-key
+// keyboard at once; while recording, each note on and off is appended to an
+// event list with the milliseconds since the previous one, and Play plays
+// that list back through the MIDI player.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "midi/MidiEvent.h"
+#include "midi/RecorderKeys.h"
+#include "text/GeneralDoc.h"
+
+class MidiPlayer;
+
+enum RecorderCommand {
+    ID_RECORDER_REWIND = 176,
+    ID_RECORDER_PAUSE = 178,
+    ID_RECORDER_STOP = 180,
+    ID_RECORDER_PLAY = 183,
+    ID_RECORDER_LOOP = 184,
+    ID_RECORDER_PARSE = 185,
+    ID_RECORDER_RECORD = 206,
+};
+
+class CKeyboardInputDoc : public CGeneralDoc {
+public:
+    static constexpr const char* kName = "Keyboard Input";
+
+    explicit CKeyboardInputDoc(MidiPlayer& player);
+
+    bool OnNewDocument() override;
+    void OnCloseDocument() override;
+
+    // A key message; true when it changed a key (the view then redraws and
+    // the message goes no further).
+    bool KeyDown(int keyCode);
+    bool KeyUp(int keyCode);
+
+    std::array<int, kRecorderKeyCount> keyState{};
+    bool recording = false;
+    bool playing = false;
+    const MidiEventList& Events() const { return events_; }
+
+private:
+    void RegisterCommands();
+    bool SetKey(int keyCode, int state);
+    void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
+    void Append(int kind, int note, std::uint32_t now);
+    void CloseIfRecording();
+    // Ends a running playback of this recorder's list at its next record.
+    void EndOwnPlayback();
+    void OnRecord();
+    void OnPlay();
+
+    MidiPlayer& player_;
+    MidiEventList events_;  // the start marker first, when something was recorded
+    // Clock value of the last recorded note event; none before the first.
+    std::optional<std::uint32_t> lastEventTime_;
+};

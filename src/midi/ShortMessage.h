@@ -1,0 +1,15 @@
+#pragma once
+// A record as the 32-bit short message an output device takes: status
+// (kind | channel) in the lowest byte, then up to two data bytes.
+#include <cstdint>
+
+#include "midi/MidiEvent.h"
+
+std::uint32_t PackShortMessage(const MidiEvent& event);
+
+// Only records whose kind has its top bit set go to the device: channel
+// messages, system exclusive (as 0xFF) and the recorder's start marker.
+inline bool IsSent(const MidiEvent& event)
+{
+    return (event.kind & 0x80) != 0;
+}

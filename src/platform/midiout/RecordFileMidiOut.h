@@ -1,0 +1,27 @@
+#pragma once
+// An output that writes one line per message sent: the milliseconds since
+// it was first opened and the 32-bit message in hex ("1500 00403C90").
+// The file is started at the first open and written on across reopens.
+#include <cstdint>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "framework/Services.h"
+
+class RecordFileMidiOut : public IMidiOut {
+public:
+    RecordFileMidiOut(std::string path, IClock& clock) : path_(std::move(path)), clock_(clock) {}
+
+    bool Open() override;
+    void Send(std::uint32_t shortMessage) override;
+    void Close() override;
+    bool IsOpen() const override { return open_; }
+
+private:
+    std::string path_;
+    IClock& clock_;
+    std::ofstream file_;
+    std::optional<std::int64_t> firstOpenMs_;
+    bool open_ = false;
+};

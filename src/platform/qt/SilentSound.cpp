@@ -1,7 +1,0 @@
-#include "platform/qt/SilentSound.h"
-
-bool SilentMidiOut::Open()
-{
-    open_ = true;
-    return true;
-}

@@ -1,0 +1,23 @@
+#pragma once
+// The default output: FluidSynth in the process, heard through the desktop's
+// sound server (PulseAudio, which PipeWire also serves) or else ALSA. The
+// synthesizer is made at the first open; without a sound device the open
+// fails and nothing else happens.
+#include <memory>
+
+#include "framework/Services.h"
+#include "platform/sound/FluidSynthEngine.h"
+
+class FluidSynthMidiOut : public IMidiOut {
+public:
+    ~FluidSynthMidiOut() override;
+
+    bool Open() override;
+    void Send(std::uint32_t shortMessage) override;
+    void Close() override;
+    bool IsOpen() const override { return driver_ != nullptr; }
+
+private:
+    std::unique_ptr<FluidSynthEngine> engine_;
+    fluid_audio_driver_t* driver_ = nullptr;
+};

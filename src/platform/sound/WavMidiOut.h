@@ -1,0 +1,35 @@
+#pragma once
+// FluidSynth rendering into a WAV file on the clock's time: before each
+// message and at each close it renders the audio for the time elapsed since
+// the last render, so on a virtual clock a whole file renders faster than
+// real time. The file is started at the first open; the time between a close
+// and the next open is rendered as well, so the file follows the clock.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "framework/Services.h"
+#include "platform/sound/FluidSynthEngine.h"
+#include "platform/sound/WavWriter.h"
+
+class WavMidiOut : public IMidiOut {
+public:
+    WavMidiOut(std::string path, IClock& clock) : path_(std::move(path)), clock_(clock) {}
+    ~WavMidiOut() override;
+
+    bool Open() override;
+    void Send(std::uint32_t shortMessage) override;
+    void Close() override;
+    bool IsOpen() const override { return open_; }
+
+private:
+    void RenderUntilNow();
+
+    std::string path_;
+    IClock& clock_;
+    std::unique_ptr<FluidSynthEngine> engine_;
+    WavWriter wav_;
+    std::int64_t startMs_ = 0;
+    std::int64_t renderedFrames_ = 0;
+    bool open_ = false;
+};

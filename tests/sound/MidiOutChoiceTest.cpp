@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "platform/headless/VirtualClock.h"
+#include "platform/midiout/MidiOutChoice.h"
+#include "platform/sound/SynthOutputs.h"
+
+TEST(MidiOutChoiceTest, EveryNamedOutputIsMadeAndOthersAreRefused)
+{
+    VirtualClock clock;
+    std::string error;
+    for (const char* choice : {"fluidsynth", "null", "record:/tmp/x.txt", "wav:/tmp/x.wav", "alsa:128:0"})
+        EXPECT_TRUE(MakeMidiOut(choice, clock, MakeSynthOutput, error)) << choice;
+    EXPECT_TRUE(error.empty());
+    for (const char* choice : {"", "record:", "wav", "alsa:", "FluidSynth"})
+        EXPECT_FALSE(MakeMidiOut(choice, clock, MakeSynthOutput, error)) << choice;
+    EXPECT_NE(error.find("record:PATH"), std::string::npos);
+}
+
+TEST(MidiOutChoiceTest, OnlyFileAndNullOutputsPlayOnVirtualTime)
+{
+    EXPECT_TRUE(PlaysOnVirtualTime("null"));
+    EXPECT_TRUE(PlaysOnVirtualTime("record:/tmp/a"));
+    EXPECT_TRUE(PlaysOnVirtualTime("wav:/tmp/a.wav"));
+    EXPECT_FALSE(PlaysOnVirtualTime("fluidsynth"));
+    EXPECT_FALSE(PlaysOnVirtualTime("alsa:20:0"));
+}
+
+TEST(MidiOutChoiceTest, TheEnvironmentComesBeforeTheDefault)
+{
+    ::setenv("MORVIX_MIDI_OUT", "null", 1);
+    EXPECT_EQ(ChosenMidiOut(nullptr), "null");
+    ::unsetenv("MORVIX_MIDI_OUT");
+    EXPECT_EQ(ChosenMidiOut(nullptr), "fluidsynth");
+}
+
+TEST(MidiOutChoiceTest, RecordWritesMillisecondsSinceTheFirstOpenAcrossReopens)
+{
+    std::filesystem::path path = std::filesystem::temp_directory_path() / "morvix-record-choice.txt";
+    VirtualClock clock;
+    clock.Advance(40);
+    std::string error;
+    auto output = MakeMidiOut("record:" + path.string(), clock, MakeSynthOutput, error);
+    output->Send(0x90);  // closed: dropped
+    ASSERT_TRUE(output->Open());
+    output->Send(0x643C90);
+    clock.Advance(1500);
+    output->Close();
+    ASSERT_TRUE(output->Open());
+    output->Send(0x403C80);
+    output->Close();
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "0 00643C90\n1500 00403C80\n");
+    std::filesystem::remove(path);
+}
+
+TEST(MidiOutChoiceTest, TheDefaultOutputOpensOnlyWhereThereIsASoundDevice)
+{
+    VirtualClock clock;
+    std::string error;
+    auto output = MakeMidiOut("fluidsynth", clock, MakeSynthOutput, error);
+    std::error_code code;
+    if (std::filesystem::exists("/dev/snd", code))
+        GTEST_SKIP() << "a sound device exists here";
+    EXPECT_FALSE(output->Open());
+    EXPECT_FALSE(output->IsOpen());
+    output->Send(0x643C90);  // has no effect, and no crash
+    output->Close();
+    EXPECT_FALSE(output->Open()) << "a second try fails the same way";
+}
