@@ -7,12 +7,40 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelRoster.h"
+#include "instruments/InstrumDoc.h"
 #include "text/GeneralDoc.h"
+
+namespace {
+
+// The show command the document's state string brought back.
+int StoredShowCommand(CDocument& document)
+{
+    if (auto* general = dynamic_cast<CGeneralDoc*>(&document))
+        return static_cast<int>(general->placement.showCmd);
+    if (auto* instrument = dynamic_cast<CInstrumDoc*>(&document))
+        return static_cast<int>(instrument->base.placement.showCmd);
+    return SW_SHOW;
+}
+
+} // namespace
 
 bool CLayoutKeeper::Describe(CDocument& document, LayoutEntry& entry) const
 {
+    if (document.IsClosing())
+        return false;
+    if (auto* instrument = dynamic_cast<CInstrumDoc*>(&document)) {
+        if (!instrument->Model())
+            return false;
+        entry.catalogueIndex = instrument->entryIndex;
+        entry.kind = document.kind;
+        entry.serial = document.serial;
+        entry.ownerSerial = instrument->Model()->serial;
+        entry.name = instrument->name;
+        entry.state = instrument->FormatLayoutState();
+        return true;
+    }
     auto* general = dynamic_cast<CGeneralDoc*>(&document);
-    if (!general || document.IsClosing() || document.kind < 0 || document.kind > 1)
+    if (!general || document.kind < 0 || document.kind > 1)
         return false;
     entry.catalogueIndex = -1;
     entry.kind = document.kind;
@@ -73,7 +101,14 @@ CDocument* CLayoutKeeper::Reopen(const LayoutEntry& entry, CModelDoc*& currentMo
             modelRestored = true;
         return currentModel;
     }
-    return nullptr;  // instrument entries come back with their documents
+    bool isInstrument = entry.kind >= 2 && entry.kind <= 5;
+    if (!isInstrument || !currentModel || entry.catalogueIndex < 0 ||
+        entry.catalogueIndex >= app_.Instruments().Count() || app_.Instruments().NameOf(entry.catalogueIndex) != entry.name)
+        return nullptr;
+    auto* instrument = dynamic_cast<CInstrumDoc*>(currentModel->AddInstrument(entry.catalogueIndex));
+    if (instrument)
+        instrument->ParseLayoutState(entry.state);
+    return instrument;
 }
 
 // From the last file entry to the first, so the first ends up active.
@@ -86,9 +121,8 @@ void CLayoutKeeper::ActivateInOrder(int count)
         for (CDocument* document : app_.AllDocuments()) {
             if (document->serial != serial || !document->FirstFrame())
                 continue;
-            auto* general = dynamic_cast<CGeneralDoc*>(document);
             CFrame* frame = document->FirstFrame();
-            frame->Show(general ? static_cast<int>(general->placement.showCmd) : SW_SHOW);
+            frame->Show(StoredShowCommand(*document));
             frame->Activate();
         }
     }

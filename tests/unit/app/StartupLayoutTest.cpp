@@ -9,6 +9,7 @@
 #include "framework/Frame.h"
 #include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
+#include "harmony/ModelRoster.h"
 
 namespace {
 
@@ -132,4 +133,37 @@ TEST_F(LayoutTest, ALayoutWithoutModelsStartsANewOneAndAGoneFileIsSkipped)
     ASSERT_TRUE(Start());
     ASSERT_EQ(app->Frames().size(), 1u);
     EXPECT_EQ(app->ActiveFrame()->Document()->kind, 1);
+}
+
+TEST_F(LayoutTest, InstrumentsComeBackAttachedToTheirModelsInTheFilesOrder)
+{
+    ASSERT_TRUE(Start());
+    constexpr int kGuitar = 2, kRecorder = 79;
+    app->RouteCommand(ID_INSTRUMENT_FIRST + kGuitar);
+    app->RouteCommand(ID_INSTRUMENT_FIRST + kRecorder);
+    app->RouteCommand(32847);  // a second model
+    app->RouteCommand(ID_KEY_FIRST + 10);
+    app->RouteCommand(ID_INSTRUMENT_FIRST + kRecorder);
+    auto notes = WriteFile("notes.txt", "C E G\n");
+    app->OpenFileByType(notes.string());
+    Restart();
+
+    std::ifstream in(home / "LAYOUT.USE");
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    std::vector<std::string> lines = Lines(buffer.str());
+    ASSERT_EQ(lines.size(), 14u) << buffer.str();
+    std::vector<std::string> names;
+    for (size_t i = 8; i < lines.size(); ++i)
+        names.push_back(lines[i].substr(0, lines[i].find(' ')));
+    EXPECT_EQ(names, (std::vector<std::string>{notes.string(), "Model", "Guitar", "Soprano-Recorder", "Model",
+                                               "Soprano-Recorder"}));
+
+    const std::vector<CModelDoc*> models = {app->Models().First(), app->Models().Last()};
+    ASSERT_NE(models[0], models[1]);
+    ASSERT_EQ(models[0]->Instruments().size(), 2u);
+    ASSERT_EQ(models[1]->Instruments().size(), 1u);
+    EXPECT_EQ(models[0]->Instruments()[0]->kind, 2);
+    EXPECT_EQ(models[1]->State().keyName, "G");
+    EXPECT_EQ(app->ActiveFrame()->Document()->GetTitle(), "notes.txt");
 }
