@@ -5,6 +5,8 @@
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
 #include "framework/View.h"
+#include "harmony/ModelDoc.h"
+#include "harmony/ModelRoster.h"
 
 using MainFrameTest = AppFixture;
 
@@ -81,4 +83,24 @@ TEST_F(MainFrameTest, ContextMenusShowTheItemsOfTheirResource)
     MenuPtr text = app->ActiveFrame()->View()->ContextMenu();
     ASSERT_NE(text, nullptr);
     EXPECT_NE(text->FindByText("&Replace...\tCtrl+R"), -1);
+}
+
+TEST_F(MainFrameTest, NextAndPreviousWindowCycleThePrimaryModelsInstrumentsAndWrap)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(32882);  // no instruments: nothing happens
+    EXPECT_EQ(app->ActiveFrame()->Document()->kind, 1);
+    for (int entry : {2, 79, 37})
+        app->RouteCommand(2368 + entry);
+    const auto& instruments = app->Models().Primary()->Instruments();
+    ASSERT_EQ(instruments.size(), 3u);
+    std::vector<CDocument*> visited;
+    for (int i = 0; i < 4; ++i) {
+        app->RouteCommand(32882);
+        visited.push_back(app->ActiveFrame()->Document());
+    }
+    EXPECT_EQ(visited, (std::vector<CDocument*>{instruments[1], instruments[2], instruments[0], instruments[1]}));
+    app->RouteCommand(32883);
+    app->RouteCommand(32883);
+    EXPECT_EQ(app->ActiveFrame()->Document(), instruments[2]);
 }
