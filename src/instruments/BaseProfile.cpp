@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "framework/FontSettings.h"
 #include "framework/Settings.h"
 #include "instruments/InstrumBase.h"
 
@@ -31,7 +32,6 @@ void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& secti
     highlightForeColor = static_cast<Color>(settings.GetInt(section, "HighlightForeColor", 8388608));
     highlightBackColor = static_cast<Color>(settings.GetInt(section, "HighlightBackColor", 8454143));
 
-    logFont = oemFont;
     fontHeightRatio = std::strtod(settings.GetString(section, "FontHeightRatio", "1.0").c_str(), nullptr);
     if (kind == 4 && fontHeightRatio == 1.0)
         fontHeightRatio = 0.5;
@@ -40,14 +40,7 @@ void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& secti
     fontHeightNormal = settings.GetInt(section, "FontHeightNormal", 12);
     fontWidthNormal = settings.GetInt(section, "FontWidthNormal", 8);
     descent = settings.GetInt(section, "Descent", 0);
-    logFont.height = settings.GetInt(section, "Height", oemFont.height);
-    logFont.width = settings.GetInt(section, "Width", oemFont.width);
-    logFont.weight = settings.GetInt(section, "Weight", 0);
-    logFont.italic = settings.GetInt(section, "Italic", 0);
-    logFont.charSet = settings.GetInt(section, "CharSet", 1);
-    logFont.quality = settings.GetInt(section, "Quality", 0);
-    logFont.pitchAndFamily = settings.GetInt(section, "Family", 0);
-    logFont.faceName = settings.GetString(section, "FontName", kLineDrawLightFace).substr(0, 31);
+    logFont = ReadLogFont(settings, section, oemFont, kLineDrawLightFace);
     ApplyFontRatios();
 
     Rect& r = placement.normal;
@@ -86,12 +79,5 @@ void InstrumBase::SaveBaseSettings(ISettings& settings, const std::string& secti
     settings.WriteInt(section, "FontHeightNormal", fontHeightNormal);
     settings.WriteInt(section, "FontWidthNormal", fontWidthNormal);
     settings.WriteInt(section, "Descent", descent);
-    settings.WriteInt(section, "Height", logFont.height);
-    settings.WriteInt(section, "Width", logFont.width);
-    settings.WriteInt(section, "Weight", logFont.weight);
-    settings.WriteInt(section, "Italic", logFont.italic);
-    settings.WriteInt(section, "CharSet", logFont.charSet);
-    settings.WriteInt(section, "Quality", logFont.quality);
-    settings.WriteInt(section, "Family", logFont.pitchAndFamily);
-    settings.WriteString(section, "FontName", logFont.faceName);
+    WriteLogFont(settings, section, logFont);
 }
