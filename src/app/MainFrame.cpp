@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include <cstdio>
+#include <filesystem>
 
 #include "app/AppCommands.h"
 #include "app/LayoutKeeper.h"
@@ -26,9 +27,8 @@ CMainFrame::CMainFrame(CReferenceApp& app) : app_(app)
     On(ID_NEXT_MODEL, [this] { app_.History().Next(); });
     On(ID_NEXT_WINDOW, [this] { CycleWindows(1); });
     On(ID_PREVIOUS_WINDOW, [this] { CycleWindows(-1); });
-    // The tutorial is the program's help.
     for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_HELP, ID_DEFAULT_HELP})
-        On(id, [this] { app_.RouteCommand(ID_TUTORIAL); });
+        On(id, [this] { OpenUserGuide(); });
     On(ID_CONTEXT_HELP, [&window] { window.EnterContextHelp(); });
 }
 
@@ -93,6 +93,17 @@ void CMainFrame::OnHistorySelChange(int index)
 {
     app_.History().Choose(index);
     app_.CollectGarbage();
+}
+
+void CMainFrame::OpenUserGuide()
+{
+    std::string guide = app_.HomeFile(kUserGuide);
+    std::error_code error;
+    // A browser handed a missing file would show its own error page, or
+    // nothing at all; the user hears from the program instead.
+    if (std::filesystem::is_regular_file(guide, error) && app_.ports.launcher->OpenHelp(guide))
+        return;
+    app_.MessageBox("The user guide " + guide + " could not be opened.", MessageIcon::Warning);
 }
 
 void CMainFrame::CycleWindows(int direction)

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's core: the tool bar's History box, window cycling,
-// window placement between runs and the exit procedure.
+// window placement between runs, the Help commands and the exit procedure.
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
 
@@ -8,6 +8,9 @@ class CReferenceApp;
 
 class CMainFrame : public CCommandTarget {
 public:
+    // The first page of the user guide, among the shipped files.
+    static constexpr const char* kUserGuide = "help/index.html";
+
     explicit CMainFrame(CReferenceApp& app);
 
     // Fills the History box; false when the tool bar could not be made.
@@ -26,6 +29,8 @@ public:
 private:
     void SavePlacement();
     void CycleWindows(int direction);
+    // The Help commands: the user guide in the desktop's browser.
+    void OpenUserGuide();
 
     CReferenceApp& app_;
     int windowIndex_ = 0;

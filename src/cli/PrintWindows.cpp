@@ -5,6 +5,7 @@
 #include "cli/ScriptError.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "platform/headless/RecordingLauncher.h"
 #include "platform/headless/RecordingMediaPlayer.h"
 
 void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
@@ -23,4 +24,8 @@ void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out
     if (auto* media = dynamic_cast<RecordingMediaPlayerFactory*>(app.ports.media))
         for (const std::string& request : media->Log())
             out << "media: " << request << "\n";
+    // What the program handed to the desktop: large files, the user guide.
+    if (auto* launcher = dynamic_cast<RecordingLauncher*>(app.ports.launcher))
+        for (const std::string& request : launcher->Log())
+            out << "launch: " << request << "\n";
 }

@@ -18,6 +18,8 @@ public:
     virtual ~ILauncher() = default;
     // Opens the file in the desktop's text editor; false when that failed.
     virtual bool OpenInTextEditor(const std::string& path) = 0;
+    // Opens the user guide's page in the desktop's browser; false when that failed.
+    virtual bool OpenHelp(const std::string& path) = 0;
 };
 
 class IClock {

@@ -93,3 +93,15 @@ TEST_F(StartupScenarioTest, PrintPrintsTheActiveViewsTextAndSetupIsAlwaysThere)
     EXPECT_NE(result.out.find("\nprint setup\n"), std::string::npos) << result.out;
     EXPECT_NE(result.out.find("  &Print...\\tCtrl+P (57607)\n"), std::string::npos) << result.out;
 }
+
+TEST_F(StartupScenarioTest, HelpHandsTheUserGuideToTheBrowserOrSaysItIsMissing)
+{
+    std::string guide = (dir / "home" / "help" / "index.html").string();
+    ScriptResult result = Run("start\ncmd 57670   # Help\nprint windows\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "1 2000 Model\nlaunch: help " + guide + "\n");
+
+    std::filesystem::remove_all(dir / "home" / "help");
+    result = Run("start\ncmd 57666   # Help > Index\nprint windows\n");
+    EXPECT_EQ(result.out, "message: The user guide " + guide + " could not be opened.\n1 2000 Model\n");
+}

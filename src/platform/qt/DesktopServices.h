@@ -1,6 +1,6 @@
 #pragma once
-// Clipboard and launcher: the desktop's plain-text clipboard and its
-// default handler for text files.
+// Clipboard and launcher: the desktop's plain-text clipboard, its default
+// handler for text files and its browser for the user guide.
 #include "framework/Services.h"
 
 class QtClipboard : public IClipboard {
@@ -12,4 +12,5 @@ public:
 class QtLauncher : public ILauncher {
 public:
     bool OpenInTextEditor(const std::string& path) override;
+    bool OpenHelp(const std::string& path) override;
 };

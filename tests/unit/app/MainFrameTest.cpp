@@ -1,7 +1,12 @@
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "AppFixture.h"
 #include "app/AppCommands.h"
 #include "app/MainFrame.h"
 #include "app/WindowPos.h"
+#include "framework/CommandIds.h"
 #include "framework/Frame.h"
 #include "framework/TextControl.h"
 #include "framework/View.h"
@@ -103,4 +108,28 @@ TEST_F(MainFrameTest, NextAndPreviousWindowCycleThePrimaryModelsInstrumentsAndWr
     app->RouteCommand(32883);
     app->RouteCommand(32883);
     EXPECT_EQ(app->ActiveFrame()->Document(), instruments[2]);
+}
+
+TEST_F(MainFrameTest, HelpCommandsOpenTheUserGuideAndSayWhenItCannotBeOpened)
+{
+    ASSERT_TRUE(Start());
+    TakeOutput();
+    // No guide among the shipped files: a message, and nothing handed on.
+    app->RouteCommand(ID_HELP_INDEX);
+    std::string guide = (home / "help" / "index.html").string();
+    EXPECT_EQ(TakeOutput(), "message: The user guide " + guide + " could not be opened.\n");
+    EXPECT_TRUE(ports->launcher.Log().empty());
+
+    std::filesystem::create_directories(home / "help");
+    WriteFile("help/index.html", "<html></html>");
+    for (int id : {ID_HELP_INDEX, ID_HELP_FINDER, ID_HELP_USING, ID_HELP, ID_DEFAULT_HELP})
+        app->RouteCommand(id);
+    EXPECT_EQ(ports->launcher.Log(), std::vector<std::string>(5, "help " + guide));
+    EXPECT_EQ(TakeOutput(), "");
+    // The Tutorial stays a document of its own, not the help.
+    EXPECT_EQ(app->Frames().size(), 1u);
+
+    ports->launcher.SetSucceeds(false);
+    app->RouteCommand(ID_HELP);
+    EXPECT_EQ(TakeOutput(), "message: The user guide " + guide + " could not be opened.\n");
 }
