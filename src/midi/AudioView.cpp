@@ -32,6 +32,7 @@ void CAudioView::OnInitialUpdate()
     if (ITextControl* text = TextControl()) {
         text->SetText({});
         text->SetReadOnly(true);
+        text->SetModified(false);  // nothing here is ever saved
     }
 }
 

@@ -56,8 +56,13 @@ void AlsaSeqMidiOut::Send(std::uint32_t shortMessage)
     snd_seq_event_output_direct(seq_, &event);
 }
 
+// An external synthesizer outlives this output: a playback stopped between a
+// note's on and off would leave the note sounding there.
 void AlsaSeqMidiOut::Close()
 {
+    constexpr std::uint32_t kAllNotesOff = 0xB0 | (123 << 8);
+    for (std::uint32_t channel = 0; channel < 16; ++channel)
+        Send(kAllNotesOff | channel);
     if (encoder_)
         snd_midi_event_free(encoder_);
     encoder_ = nullptr;
