@@ -4,7 +4,9 @@
 
 #include <QAbstractScrollArea>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QMediaPlayer>
 #include <QTemporaryDir>
 
 #include "app/ReferenceApp.h"
@@ -56,4 +58,21 @@ TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
 
     ports.Detach();
     app.reset();
+}
+
+// A MIDI file plays through the media back end's synthesizer.
+TEST(MediaPlayer, AMidiFileLoadsWithoutError)
+{
+    const QString file = QStringLiteral("/usr/share/games/openttd/baseset/openmsx/5432gone_redfarn.mid");
+    if (!QFile::exists(file))
+        GTEST_SKIP() << "no MIDI file to play";
+    MediaPlayerPanel panel(nullptr);
+    panel.Open(file);
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < 5000 && panel.Player().mediaStatus() == QMediaPlayer::LoadingMedia)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_EQ(panel.Player().error(), QMediaPlayer::NoError) << panel.Player().errorString().toStdString();
+    EXPECT_GT(panel.Player().duration(), 0);
+    panel.close();
 }
