@@ -25,13 +25,14 @@ const char* const kSix[] = {"Guitar", "Guitar-12-String", "Cello", "Mandolin", "
 // The catalogues and the instrument images, as the build copies them.
 void CopyResources(const QTemporaryDir& home)
 {
-    for (const char* folder : {"", "images"}) {
-        QDir from(QStringLiteral(MORVIX_SOURCE_DIR "/res/") + QLatin1String(folder));
-        QDir to(home.path());
-        to.mkpath(QLatin1String(folder));
-        for (const QString& name : from.entryList(QDir::Files))
-            QFile::copy(from.filePath(name), to.filePath(QLatin1String(folder) + QLatin1Char('/') + name));
-    }
+    QDir res(QStringLiteral(MORVIX_SOURCE_DIR "/res"));
+    QDir to(home.path());
+    for (const QString& name : res.entryList(QDir::Files))
+        QFile::copy(res.filePath(name), to.filePath(name));
+    to.mkdir(QStringLiteral("images"));
+    QDir images(res.filePath(QStringLiteral("images")));
+    for (const QString& name : images.entryList(QDir::Files))
+        QFile::copy(images.filePath(name), to.filePath(QStringLiteral("images/") + name));
 }
 
 void BM_ChordChoiceRepaintsSixInstruments(benchmark::State& state)
