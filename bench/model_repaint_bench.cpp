@@ -1,6 +1,7 @@
-// The whole update of a model with six attached instruments after a chord
-// choice, on the Qt ports offscreen: the core work and then every
-// instrument window repainted at once.
+// The whole update of a model after a change, on the Qt ports offscreen: the
+// core work and then the instrument windows repainted at once. Six text
+// instruments after a chord choice; an 88-key keyboard and a grand staff,
+// each in its text and its graph view, after a key choice.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,7 +12,9 @@
 #include <QTemporaryDir>
 
 #include "app/ReferenceApp.h"
+#include "harmony/Keys.h"
 #include "harmony/ModelDoc.h"
+#include "instruments/InstrumDoc.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/QtPorts.h"
 
@@ -19,12 +22,23 @@ namespace {
 
 const char* const kSix[] = {"Guitar", "Guitar-12-String", "Cello", "Mandolin", "Soprano-Recorder", "Alto-Recorder"};
 
+// The catalogues and the instrument images, as the build copies them.
+void CopyResources(const QTemporaryDir& home)
+{
+    QDir res(QStringLiteral(MORVIX_SOURCE_DIR "/res"));
+    QDir to(home.path());
+    for (const QString& name : res.entryList(QDir::Files))
+        QFile::copy(res.filePath(name), to.filePath(name));
+    to.mkdir(QStringLiteral("images"));
+    QDir images(res.filePath(QStringLiteral("images")));
+    for (const QString& name : images.entryList(QDir::Files))
+        QFile::copy(images.filePath(name), to.filePath(QStringLiteral("images/") + name));
+}
+
 void BM_ChordChoiceRepaintsSixInstruments(benchmark::State& state)
 {
     QTemporaryDir home;
-    QDir res(QStringLiteral(MORVIX_SOURCE_DIR "/res"));
-    for (const QString& name : res.entryList(QDir::Files))
-        QFile::copy(res.filePath(name), QDir(home.path()).filePath(name));
+    CopyResources(home);
     QtPorts ports(home.path().toStdString());
     auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
     ports.Attach(*app);
@@ -50,6 +64,40 @@ void BM_ChordChoiceRepaintsSixInstruments(benchmark::State& state)
     app.reset();
 }
 BENCHMARK(BM_ChordChoiceRepaintsSixInstruments)->Unit(benchmark::kMicrosecond);
+
+// One instrument window in a view style, maximised, after each key choice.
+void RepaintAfterKeyChoice(benchmark::State& state, const char* name, char viewStyle)
+{
+    QTemporaryDir home;
+    CopyResources(home);
+    QtPorts ports(home.path().toStdString());
+    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
+    ports.Attach(*app);
+    app->InitInstance({});
+    CModelDoc* model = app->Models().Primary();
+    auto* doc = dynamic_cast<CInstrumDoc*>(model->AddInstrument(app->Instruments().FindInstrument(name)));
+    QList<QMdiSubWindow*> subs = ports.Windows().Widget().Area().subWindowList();
+    auto* canvas = subs.isEmpty() ? nullptr : qobject_cast<DrawingCanvas*>(subs.last()->widget());
+    if (!doc || !canvas) {
+        state.SkipWithError("the instrument window did not open");
+        return;
+    }
+    doc->base.viewStyle = viewStyle;
+    doc->UpdateAllViews();
+    subs.last()->showMaximized();
+    QApplication::processEvents();
+    int key = 0;
+    for (auto _ : state) {
+        model->SelectKey(std::string(kKeyCommands[static_cast<std::size_t>(key++ % 17)].name));
+        canvas->viewport()->repaint();
+    }
+    ports.Detach();
+    app.reset();
+}
+BENCHMARK_CAPTURE(RepaintAfterKeyChoice, Piano88Text, "Piano-88", 't')->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RepaintAfterKeyChoice, Piano88Graph, "Piano-88", 'g')->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RepaintAfterKeyChoice, GrandStaffText, "Grand-Staff", 't')->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RepaintAfterKeyChoice, GrandStaffGraph, "Grand-Staff", 'g')->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

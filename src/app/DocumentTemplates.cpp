@@ -1,13 +1,14 @@
 #include "app/DocumentTemplates.h"
 
 #include "app/MenuResources.h"
-#include "app/UnavailableDoc.h"
 #include "app/ReferenceApp.h"
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
 #include "instruments/InstrumFrame.h"
 #include "instruments/InstrumView.h"
+#include "instruments/KeyboardDoc.h"
+#include "instruments/SheetDoc.h"
 #include "instruments/StringedDoc.h"
 #include "instruments/WindDoc.h"
 #include "midi/AudioDoc.h"
@@ -36,12 +37,6 @@ std::unique_ptr<CDocTemplate> MakeTemplate(CReferenceApp& app, int resourceId, c
     return std::make_unique<CDocTemplate>(app, resourceId, strings, std::move(factories));
 }
 
-template <class Doc>
-DocumentFactory Plain()
-{
-    return [] { return std::make_unique<Doc>(); };
-}
-
 const char* const kGeneralStrings =
     "\nMorvix\nMorvix Reference Document\nGeneral Morvix files (*.txt; *.mve)\n.txt;.mve\n"
     "Morvix.Document\nMorvix Document\ntxt\nGeneral Morvix files";
@@ -66,11 +61,12 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     templates.push_back(MakeTemplate<CGeneralFrame, CGeneralView>(app, IDR_GENERAL, kGeneralStrings, general));
     templates.push_back(MakeTemplate<CGeneralFrame, CModelView>(app, IDR_MODEL, kModelStrings, model));
     DocumentFactory stringed = [&app] { return std::make_unique<CStringedDoc>(app); };
+    DocumentFactory keyboard = [&app] { return std::make_unique<CKeyboardDoc>(app); };
+    DocumentFactory sheet = [&app] { return std::make_unique<CSheetDoc>(app); };
     DocumentFactory wind = [&app] { return std::make_unique<CWindDoc>(app); };
     templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_STRINGED, kInstrumentStrings, stringed));
-    for (int id : {IDR_KEYBOARD, IDR_SHEET})
-        templates.push_back(
-            MakeTemplate<CGeneralFrame, CGeneralView>(app, id, kInstrumentStrings, Plain<CUnavailableDoc>()));
+    templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_KEYBOARD, kInstrumentStrings, keyboard));
+    templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_SHEET, kInstrumentStrings, sheet));
     templates.push_back(MakeTemplate<CInstrumFrame, CInstrumView>(app, IDR_WIND, kInstrumentStrings, wind));
     templates.push_back(MakeTemplate<CGeneralFrame, CAudioView>(app, IDR_AUDIO, kAudioStrings, audio));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));

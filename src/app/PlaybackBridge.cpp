@@ -30,7 +30,7 @@ bool CPlaybackBridge::PlaybackRunning() const
     return model && model->State().liveFlag != 0;
 }
 
-void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t first)
+void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
 {
     CModelDoc* model = Model();
     if (!model)
@@ -40,7 +40,7 @@ void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t fir
     model->noteTables = {};
     ForEachFollower(*model, [&](IPlaybackFollower& follower) {
         if (follower.IsSheetMusic())
-            follower.PreparePlayback(list, first);
+            follower.PreparePlayback(list, first, division);
     });
 }
 

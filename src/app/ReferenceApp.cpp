@@ -122,6 +122,14 @@ MenuPtr CReferenceApp::InstrumentMenu(int kind) const
     return PreparedMenu(kMenus[kind - kStringedInstrument])->Clone(catalogueMenus_);
 }
 
+std::optional<std::string> CReferenceApp::CurrentProgramSummary() const
+{
+    PlaybackSettings* current = midiPlayer_ ? midiPlayer_->CurrentDocument() : nullptr;
+    if (!current || !current->programSummary)
+        return std::nullopt;
+    return *current->programSummary;
+}
+
 std::string CReferenceApp::ProgramName(int program) const
 {
     if (!midiPlayer_ || program < 0 || program >= static_cast<int>(midiPlayer_->programNames.size()))

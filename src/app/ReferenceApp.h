@@ -86,6 +86,7 @@ public:
     const CInstrumentCatalog& Instruments() const override { return instruments_; }
     MenuPtr InstrumentMenu(int kind) const override;
     std::string ProgramName(int program) const override;
+    std::optional<std::string> CurrentProgramSummary() const override;
 
 private:
     void LoadCatalogues();

@@ -30,4 +30,5 @@ void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out
 void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintSurface(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

@@ -68,6 +68,18 @@ int NumberOf(const DialogData& dialog, int id)
     return value;
 }
 
+bool IsChecked(const DialogData& dialog, int id)
+{
+    const DialogControl* control = dialog.Find(id);
+    return control && control->value != 0;
+}
+
+int SelectionOf(const DialogData& dialog, int id)
+{
+    const DialogControl* control = dialog.Find(id);
+    return control ? control->value : 0;
+}
+
 int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges)
 {
     for (;;) {

@@ -28,6 +28,9 @@ DialogControl& AddRadio(DialogData& dialog, int id, const std::string& label, in
 int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges);
 // The number typed into an edit field (0 when it holds none).
 int NumberOf(const DialogData& dialog, int id);
+// A radio button's or check box's state, and a drop-down's selection.
+bool IsChecked(const DialogData& dialog, int id);
+int SelectionOf(const DialogData& dialog, int id);
 // The scale percentages back into the document's font ratios.
 void TakeScaleRatios(const DialogData& dialog, CInstrumDoc& doc);
 // The ranges of the two scale percentages.

@@ -3,7 +3,8 @@
 // entry of the instrument catalogue, it keeps the marks of the notes
 // sounding during playback, the text grid the instrument draws into with
 // its font, colours and window state (InstrumBase), and the settings
-// profile named after the entry.
+// profile named after the entry. While a MIDI file plays into its model it
+// follows the playback, marking the sounding notes of its channel.
 #include <array>
 #include <string>
 
@@ -12,13 +13,14 @@
 #include "harmony/ModelInstrument.h"
 #include "instruments/InstrumBase.h"
 #include "instruments/NoteSources.h"
+#include "midi/PlaybackFollower.h"
 
 class CModelDoc;
 class CNoteSpeller;
 class IDrawingSurface;
 class IInstrumentHost;
 
-class CInstrumDoc : public CDocument, public IModelInstrument {
+class CInstrumDoc : public CDocument, public IModelInstrument, public IPlaybackFollower {
 public:
     explicit CInstrumDoc(IInstrumentHost& host);
 
@@ -62,6 +64,7 @@ public:
     // The details dialogs' Reset: the catalogue's defaults again.
     void ReattachEntry();
     void UpdateNoteMarks() override;
+    int FollowedChannel() const override { return channel; }
     void ResetFont();
     // A font chosen by the user: measured, scaled by the ratios, shown.
     void ApplyChosenFont(const LogFont& chosen);

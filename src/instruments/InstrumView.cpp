@@ -82,6 +82,7 @@ void CInstrumView::DeclareInstrumentCommands()
     On(ID_COLORS, [this] { OnColors(); });
     On(ID_DETAILS, withDoc(&CInstrumDoc::RunDetailsDialog));
     On(ID_NOTATION, [this] { OnNotation(); });
+    On(ID_CHANNEL, [this] { OnChannel(); });
     On(ID_FILE_SAVE, [this] { OnSave(); });
     On(ID_FILE_SAVE_AS, [this] { OnSaveAs(); });
     On(ID_SCROLL_NONE, [this] { ShowScrollBars(false, false); });

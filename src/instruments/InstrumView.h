@@ -35,6 +35,7 @@ private:
     void OnFont();
     void OnColors();
     void OnNotation();
+    void OnChannel();
     void OnSave();
     void OnSaveAs();
     void ShowScrollBars(bool vertical, bool horizontal);

@@ -4,9 +4,11 @@
 
 #include "framework/Application.h"
 #include "harmony/NotationDialog.h"
+#include "instruments/ChannelDialog.h"
 #include "instruments/ClipboardText.h"
 #include "instruments/ColorsDialog.h"
 #include "instruments/InstrumDoc.h"
+#include "instruments/InstrumentHost.h"
 #include "instruments/InstrumView.h"
 
 bool CInstrumView::RefusedInGraphMode()
@@ -93,6 +95,18 @@ void CInstrumView::OnNotation()
         return;
     doc->base.notation = ChooseNotation(*doc->App().ports.prompts, doc->base.notation, doc->base.chordset);
     doc->UpdateAllViews();
+}
+
+// The marks follow the new channel at their next update.
+void CInstrumView::OnChannel()
+{
+    CInstrumDoc* doc = Doc();
+    if (!doc)
+        return;
+    std::optional<int> chosen =
+        RunChannelDialog(*doc->App().ports.prompts, doc->channel, doc->Host().CurrentProgramSummary());
+    if (chosen)
+        doc->channel = *chosen;
 }
 
 void CInstrumView::OnSave()

@@ -3,6 +3,7 @@
 // catalogue its entry comes from, its kind's menu, the General MIDI program
 // names its details show, and whether a startup layout is being restored.
 // The application implements it; the instrument templates hand it in.
+#include <optional>
 #include <string>
 
 #include "framework/Menu.h"
@@ -17,6 +18,9 @@ public:
     virtual MenuPtr InstrumentMenu(int kind) const = 0;
     // The General MIDI name of a program number; empty outside 0..127.
     virtual std::string ProgramName(int program) const = 0;
+    // The program changes of the MIDI file the player takes its timing
+    // from; none when no MIDI window is current.
+    virtual std::optional<std::string> CurrentProgramSummary() const = 0;
     virtual bool LoadingLayout() const = 0;
 
 protected:

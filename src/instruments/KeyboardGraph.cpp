@@ -106,6 +106,13 @@ private:
 
 } // namespace
 
+PixelSize KeyboardGraphSize(const KeyboardInstrument& keyboard)
+{
+    int edge = 1;
+    PlaceKeys(BoundKeyCount(keyboard.keyCount), edge);
+    return keyboard.orientation == 'd' ? PixelSize{kKeyImageLength, edge} : PixelSize{edge, kKeyImageLength};
+}
+
 PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument& keyboard, const NoteSources* sources,
                              const InstrumBase& base)
 {

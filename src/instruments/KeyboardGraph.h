@@ -8,6 +8,9 @@ class IDrawingSurface;
 struct InstrumBase;
 struct KeyboardInstrument;
 
+// The drawing's size without painting it, for the scroll bars.
+PixelSize KeyboardGraphSize(const KeyboardInstrument& keyboard);
+
 // Paints onto surface and returns the drawing's size (the graph size).
 // Without sources (a keyboard with no model) the keys carry no labels.
 PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument& keyboard, const NoteSources* sources,

@@ -23,6 +23,8 @@ std::string_view KeyboardLabels::LabelOf(int key) const
     return sources_.labels[static_cast<std::size_t>((offset_ + key) % 12)].Text();
 }
 
+// Every key is drawn as the note its label names: a keyboard from A starts
+// with an A key, and a moving keyboard's keys move with their labels.
 KeyboardStart FindKeyboardStart(const KeyboardInstrument& keyboard, int tonic, const CNoteSpeller& speller)
 {
     NotePosition first;
@@ -30,7 +32,7 @@ KeyboardStart FindKeyboardStart(const KeyboardInstrument& keyboard, int tonic, c
         first.pitchClass = 0;
     if (keyboard.position == 'm') {
         int octaves = keyboard.keyCount / 12;
-        return {FloorMod(first.pitchClass - octaves + tonic, 12), FloorMod(-octaves, 12)};
+        return {FloorMod(tonic - octaves, 12), FloorMod(-octaves, 12)};
     }
-    return {0, FloorMod(first.pitchClass - tonic, 12)};
+    return {first.pitchClass, FloorMod(first.pitchClass - tonic, 12)};
 }

@@ -26,9 +26,9 @@ private:
 };
 
 // Where the text view lays out its first key: the layout row (pitch class
-// the key is drawn as) and its label offset from the tonic. With position
-// 's' the first key is drawn as a C whatever its name; with 'm' the keyboard
-// moves with the tonic.
+// the key is drawn as) and its label offset from the tonic, always the same
+// note. With position 's' the first key is the keyboard's first note; with
+// 'm' the keyboard moves with the tonic.
 struct KeyboardStart {
     int layoutRow = 0;
     int labelOffset = 0;

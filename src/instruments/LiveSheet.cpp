@@ -228,18 +228,40 @@ void LiveSheet::InvertBand(IDrawingSurface& surface, const LiveStaff& staff, int
         surface.InvertRect(band);
 }
 
-// Exactly one band shows: the previous one is inverted back first.
-void LiveSheet::HighlightPosition(IDrawingSurface& surface, const LiveStaff& staff, std::uint64_t ticks)
+int LiveSheet::HighlightColumn(const LiveStaff& staff, std::uint64_t ticks) const
 {
-    if (!staff.highlight || pageStart_ >= staff.list.size())
-        return;
     PageClock clock(pageTempo_, staff.division);
     std::uint64_t passed = staff.list[pageStart_].time;
     for (std::size_t i = pageStart_ + 1; i < staff.list.size() && staff.list[i].time <= ticks; ++i) {
         clock.Pass(staff.list[i]);
         passed = staff.list[i].time;
     }
-    int column = ColumnOf(clock.MsAfter(ticks > passed ? ticks - passed : 0));
+    return ColumnOf(clock.MsAfter(ticks > passed ? ticks - passed : 0));
+}
+
+bool LiveSheet::MoveHighlight(const LiveStaff& staff, std::uint64_t ticks)
+{
+    if (!staff.highlight || pageStart_ >= staff.list.size())
+        return false;
+    int column = HighlightColumn(staff, ticks);
+    if (column == shownColumn_)
+        return false;
+    shownColumn_ = column;
+    return true;
+}
+
+void LiveSheet::PaintHighlight(IDrawingSurface& surface, const LiveStaff& staff) const
+{
+    if (staff.highlight && shownColumn_ >= 0)
+        InvertBand(surface, staff, shownColumn_);
+}
+
+// Exactly one band shows: the previous one is inverted back first.
+void LiveSheet::HighlightPosition(IDrawingSurface& surface, const LiveStaff& staff, std::uint64_t ticks)
+{
+    if (!staff.highlight || pageStart_ >= staff.list.size())
+        return;
+    int column = HighlightColumn(staff, ticks);
     if (column == shownColumn_)
         return;
     if (shownColumn_ >= 0)

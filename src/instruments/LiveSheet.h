@@ -46,6 +46,12 @@ public:
     // start; only when the staff's highlight is on.
     void HighlightPosition(IDrawingSurface& surface, const LiveStaff& staff, std::uint64_t ticks);
 
+    // For a window that repaints whole: moves the highlight to the column of
+    // `ticks` without drawing; true when it moved (the window then repaints).
+    bool MoveHighlight(const LiveStaff& staff, std::uint64_t ticks);
+    // Inverts the band of the column last shown, in a repaint of the page.
+    void PaintHighlight(IDrawingSurface& surface, const LiveStaff& staff) const;
+
     void DrawBarLine(IDrawingSurface& surface, const LiveStaff& staff, int column) const;
 
     std::size_t PageStart() const { return pageStart_; }
@@ -53,8 +59,12 @@ public:
     int ColumnUnit() const { return columnUnit_; }
     int HighlightedColumn() const { return shownColumn_; }
 
-private:
+    // DrawLiveNotes with restart: the page from `from` to the first record
+    // beyond the staff's width.
     void TurnPage(const LiveStaff& staff, std::size_t from);
+
+private:
+    int HighlightColumn(const LiveStaff& staff, std::uint64_t ticks) const;
     void DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const MidiEvent& event, int column) const;
     void InvertBand(IDrawingSurface& surface, const LiveStaff& staff, int column) const;
     int ColumnOf(std::uint64_t ms) const;

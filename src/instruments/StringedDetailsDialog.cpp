@@ -54,29 +54,17 @@ DialogData BuildDialog(const CStringedDoc& doc)
     return dialog;
 }
 
-bool Checked(const DialogData& dialog, int id)
-{
-    const DialogControl* control = dialog.Find(id);
-    return control && control->value != 0;
-}
-
-int Selection(const DialogData& dialog, int id)
-{
-    const DialogControl* control = dialog.Find(id);
-    return control ? control->value : 0;
-}
-
 void TakeChoices(const DialogData& dialog, CStringedDoc& doc)
 {
     StringedInstrument& s = doc.stringed;
     TakeScaleRatios(dialog, doc);
     s.fretCount = NumberOf(dialog, kFretCount);
     doc.channel = NumberOf(dialog, kChannel);
-    s.fretStatus = Selection(dialog, kShowFrets) == 1 ? 'y' : 'n';
-    s.stringType = Selection(dialog, kStringType) == 0 ? 's' : 'd';
-    s.handedness = Checked(dialog, kRight) ? 'r' : 'l';
-    s.orientation = Checked(dialog, kHorizontal) ? 'a' : 'd';
-    s.perspective = Checked(dialog, kNormal) ? 'n' : 'r';
+    s.fretStatus = SelectionOf(dialog, kShowFrets) == 1 ? 'y' : 'n';
+    s.stringType = SelectionOf(dialog, kStringType) == 0 ? 's' : 'd';
+    s.handedness = IsChecked(dialog, kRight) ? 'r' : 'l';
+    s.orientation = IsChecked(dialog, kHorizontal) ? 'a' : 'd';
+    s.perspective = IsChecked(dialog, kNormal) ? 'n' : 'r';
 }
 
 } // namespace

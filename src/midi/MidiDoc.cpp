@@ -47,6 +47,7 @@ bool CMidiDoc::OnOpenDocument(const std::string& path)
     listing_ = MidiListing(file_, path);
     playback_.list = &file_.events;
     playback_.division = file_.division;
+    playback_.programSummary = &file_.programSummary;
     playback_.queuePosition.reset();
     player_.SetCurrentDocument(&playback_);
     SetPathName(path);
@@ -89,7 +90,7 @@ void CMidiDoc::OnPlay()
         return;
     }
     if (host)
-        host->PreparePlayback(file_.events, 0);
+        host->PreparePlayback(file_.events, 0, file_.division);
     player_.SetCurrentDocument(&playback_);
     player_.SetHead(&file_.events, 0);
     player_.PlayList(DeltaUnit::DocumentTicks);

@@ -17,7 +17,12 @@ public:
 
     // Sheet music follows every channel page by page.
     virtual bool IsSheetMusic() const { return false; }
-    virtual void PreparePlayback(const MidiEventList& list, std::size_t first) { (void)list; (void)first; }
+    virtual void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+    {
+        (void)list;
+        (void)first;
+        (void)division;
+    }
     // True when the record lies past the page shown, which was turned.
     virtual bool TurnPageIfPast(const MidiEvent& event) { (void)event; return false; }
     virtual void HighlightPosition(std::uint64_t tick) { (void)tick; }

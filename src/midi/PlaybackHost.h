@@ -20,8 +20,9 @@ public:
     // The primary model's liveFlag: set while a playback runs.
     virtual bool PlaybackRunning() const = 0;
     // Play, before the loop: remember the model's History selection, clear its
-    // note tables and let sheet music prepare for the list starting at first.
-    virtual void PreparePlayback(const MidiEventList& list, std::size_t first) = 0;
+    // note tables and let sheet music prepare for the list starting at first,
+    // whose deltas count `division` ticks to the quarter note.
+    virtual void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division) = 0;
     virtual void SetLive(bool live) = 0;
     // A key signature record: sf sharps (flats when negative as a byte), mi minor.
     virtual void ApplyKeySignature(int sf, int mi) = 0;

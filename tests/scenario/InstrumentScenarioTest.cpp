@@ -67,12 +67,11 @@ TEST_F(InstrumentScenarioTest, EntriesThatNameNoInstrumentOpenNothing)
     ScriptResult result = Run(
         "start\n"
         "cmd 2368    # the \"group stringed\" line\n"
-        "cmd 2421    # Piano-88: not in this version\n"
+        "cmd 2420    # the \"group keyboard\" line\n"
         "print windows\n");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("message: This entry of the instrument catalogue names no instrument that can be opened."),
               std::string::npos)
         << result.out;
-    EXPECT_NE(result.out.find("not available in this version"), std::string::npos) << result.out;
     EXPECT_TRUE(result.out.ends_with("\n1 2000 Model\n")) << result.out;
 }

@@ -89,6 +89,7 @@ int ScriptedPrompts::MessageBox(const std::string& text, const std::string& capt
 
 int ScriptedPrompts::RunDialog(DialogData& dialog)
 {
+    lastDialog_ = dialog;
     auto answer = Next(dialog.caption);
     if (!answer || answer->reply == IDCANCEL)
         return IDCANCEL;

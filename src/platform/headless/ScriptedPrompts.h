@@ -20,6 +20,8 @@ public:
     size_t Pending() const { return answers_.size(); }
     // The first answer that did not fit, once.
     std::optional<std::string> TakeError();
+    // The last dialog as it was shown, before any answer filled it.
+    const DialogData& LastDialog() const { return lastDialog_; }
 
     int MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
                    MessageButtons buttons) override;
@@ -36,4 +38,5 @@ private:
     std::ostream& out_;
     std::deque<PromptAnswer> answers_;
     std::optional<std::string> error_;
+    DialogData lastDialog_;
 };

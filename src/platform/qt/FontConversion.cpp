@@ -39,6 +39,15 @@ void ApplyCellHeight(QFont& qfont, int cellHeight)
         qfont.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
 }
 
+// A fixed-pitch font asked for a cell narrower or wider than its own (the
+// sheet's half-height cells keep their width) is stretched to fill it.
+void ApplyCellWidth(QFont& qfont, int cellWidth)
+{
+    int natural = QFontMetrics(qfont).horizontalAdvance(QLatin1Char('M'));
+    if (natural > 0 && natural != cellWidth)
+        qfont.setStretch(std::clamp(100 * cellWidth / natural, 1, 4000));
+}
+
 bool Slanted(const QFont& qfont)
 {
     return qfont.style() != QFont::StyleNormal;  // italic and oblique alike
@@ -97,8 +106,11 @@ QFont ToQFont(const LogFont& font)
     if (weight > 0)
         qfont.setWeight(static_cast<QFont::Weight>(std::clamp(weight, 100, 900)));
     qfont.setItalic(font.italic != 0);
-    if (qfont.fixedPitch())
+    if (qfont.fixedPitch()) {
         qfont.setHintingPreference(QFont::PreferFullHinting);  // whole-pixel cells
+        if (font.width > 0)
+            ApplyCellWidth(qfont, font.width);
+    }
     return qfont;
 }
 

@@ -43,7 +43,8 @@ void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont&
     QFontMetrics metrics(qfont);
     QString text = Cp437ToQString(bytes);
     bool fixed = QFontInfo(qfont).fixedPitch();
-    int cell = metrics.horizontalAdvance(QLatin1Char('M'));
+    // The requested width is the grid's column step, on which images are placed too.
+    int cell = font.width > 0 ? font.width : metrics.horizontalAdvance(QLatin1Char('M'));
     int width = fixed ? cell * static_cast<int>(text.size()) : metrics.horizontalAdvance(text);
     if (opaque)
         painter_.fillRect(QRect(x, y, width, metrics.height()), ToQColor(back));

@@ -84,6 +84,23 @@ TEST_F(KeyboardText, KeyboardsFromDStartWithHalfABlackKeyAndFromFWithout)
     EXPECT_EQ(fromF[9].substr(0, 5), "| F |");
 }
 
+TEST_F(KeyboardText, AKeyboardFromAStartsWithAnAKeyCarryingItsLabel)
+{
+    keyboard.tuning = MakeCell("A");
+    keyboard.keyCount = 4;
+    keyboard.topKey = 't';
+    Lines lines = Draw();
+    // Half of G# at the edge, A, A#, B and C labelled where they are.
+    EXPECT_EQ(Column(lines, 0), "_-----_||||-");
+    EXPECT_EQ(lines[9], "| A | B | C |");
+
+    keyboard.position = 'm';
+    keyboard.keyCount = 25;
+    Lines fromA = Draw();
+    keyboard.tuning = MakeCell("C");
+    EXPECT_EQ(Draw(), fromA) << "a moving keyboard follows the tonic, whatever its first note";
+}
+
 TEST_F(KeyboardText, ClosingColumnFollowsTheKeyAfterTheLast)
 {
     keyboard.topKey = 'c';

@@ -16,7 +16,7 @@ using Sent = std::vector<std::pair<std::int64_t, std::uint32_t>>;
 class FakeHost : public IPlaybackHost {
 public:
     bool PlaybackRunning() const override { return live; }
-    void PreparePlayback(const MidiEventList&, std::size_t) override {}
+    void PreparePlayback(const MidiEventList&, std::size_t, unsigned) override {}
     void SetLive(bool value) override { live = value; }
     void ApplyKeySignature(int sf, int mi) override { keys.emplace_back(sf, mi); }
     void RecordPlayed(const PlayedRecord& played) override { playedAt.push_back(played.nowMs); }

@@ -1,0 +1,141 @@
+#include "instruments/SheetDoc.h"
+
+#include "framework/Application.h"
+#include "framework/View.h"
+#include "harmony/ModelDoc.h"
+#include "instruments/InstrumentKind.h"
+#include "instruments/SheetDetailsDialog.h"
+#include "instruments/SheetDrawing.h"
+#include "instruments/SheetGraph.h"
+
+CSheetDoc::CSheetDoc(IInstrumentHost& host) : CInstrumDoc(host)
+{
+    kind = kSheetInstrument;
+    sheet.showNotes = 'a';
+}
+
+void CSheetDoc::SetDefaults()
+{
+    base.SetBaseDefaults();
+    sheet.SetDefaults(entryText);
+    ApplySheetBaseDefaults(base);
+    ResetFont();
+    FitWindow(-1, -1);
+}
+
+void CSheetDoc::LoadSettings()
+{
+    if (!sheet.LoadSettings(*App().ports.settings, name)) {
+        SetDefaults();
+        return;
+    }
+    LoadBaseSettings();
+}
+
+void CSheetDoc::SaveSettings()
+{
+    sheet.SaveSettings(*App().ports.settings, name);
+    SaveBaseSettings();
+}
+
+void CSheetDoc::FitWindow(int columns, int rows)
+{
+    FitWindowTo(columns == -1 ? sheet.DefaultColumns() : columns, rows == -1 ? sheet.DefaultRows() : rows);
+}
+
+// In the graph view the lines are the staff the images lie on, and the
+// drawing is as large as their text.
+void CSheetDoc::BuildLines()
+{
+    CModelDoc* model = Model();
+    if (!model)
+        return;
+    layout_ = BuildSheetLines(sheet, model->State(), Speller(), base);
+    if (base.viewStyle == 'g') {
+        PixelSize size = TextGridSize(base);
+        graphSize = {size.width, size.height};
+    }
+}
+
+void CSheetDoc::Draw(IDrawingSurface& surface)
+{
+    CModelDoc* model = Model();
+    if (!model)
+        return;
+    if (base.viewStyle == 'g') {
+        PixelSize size = DrawSheetGraph(surface, sheet, model->State(), Speller(), base, &layout_);
+        graphSize = {size.width, size.height};
+    } else {
+        BuildLines();
+        DrawTextLines(surface);
+    }
+    if (Following()) {
+        LiveStaff staff = MakeLiveStaff();
+        live_.DrawLiveNotes(surface, staff, live_.PageStart(), false);
+        live_.PaintHighlight(surface, staff);
+    }
+}
+
+void CSheetDoc::RunDetailsDialog()
+{
+    RunSheetDetails(*this);
+}
+
+std::string CSheetDoc::FormatSheetState()
+{
+    return FormatStateString() + sheet.FormatState();
+}
+
+bool CSheetDoc::ParseSheetState(const std::string& text)
+{
+    if (!Model() || !sheet.ParseState(text))
+        return false;
+    return ParseStateString(text);
+}
+
+LiveStaff CSheetDoc::MakeLiveStaff() const
+{
+    const CModelState& state = Model()->State();
+    return LiveStaff{*playList_, division_, layout_.columnCount, base, channel, Speller(),
+                     state.accidentals, state.variant, 0, 0, sheet.highlight == 'y'};
+}
+
+// The scale's notes leave the staff; the first page starts at `first`.
+void CSheetDoc::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+{
+    playList_ = &list;
+    division_ = division;
+    sheet.playbackActive = true;
+    live_.PreparePlayback(list, first, division);
+    UpdateAllViews();
+}
+
+// The page turns when the music passes its last record: the staff is
+// rebuilt first, as its width bounds the page.
+bool CSheetDoc::TurnPageIfPast(const MidiEvent& event)
+{
+    if (!Following() || !Model())
+        return false;
+    std::size_t end = live_.PageEnd();
+    if (end >= playList_->size() || event.time <= (*playList_)[end].time)
+        return false;
+    BuildLines();
+    live_.TurnPage(MakeLiveStaff(), end);
+    return true;
+}
+
+void CSheetDoc::HighlightPosition(std::uint64_t tick)
+{
+    if (!Following() || !Model())
+        return;
+    if (live_.MoveHighlight(MakeLiveStaff(), tick))
+        if (CView* view = FirstView())
+            view->Invalidate();
+}
+
+void CSheetDoc::FinishPlayback()
+{
+    sheet.playbackActive = false;
+    playList_ = nullptr;
+    UpdateNoteMarks();
+}

@@ -1,0 +1,325 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "../instruments/RecordingSurface.h"
+#include "../midi/SmfBuilder.h"
+#include "AppFixture.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/Frame.h"
+#include "harmony/ModelCommands.h"
+#include "harmony/ModelDoc.h"
+#include "instruments/InstrumCommands.h"
+#include "instruments/KeyboardDoc.h"
+#include "instruments/SheetDoc.h"
+#include "instruments/SheetImages.h"
+#include "midi/MidiCommands.h"
+#include "midi/MidiDoc.h"
+
+namespace {
+
+class KeyboardSheetDocTest : public AppFixture {
+protected:
+    void SetUp() override
+    {
+        AppFixture::SetUp();
+        ASSERT_TRUE(Start());
+    }
+
+    template <class Doc>
+    Doc* Open(const std::string& name)
+    {
+        int entry = app->Instruments().FindInstrument(name);
+        EXPECT_GE(entry, 0) << name;
+        Model()->FirstFrame()->Activate();
+        app->RouteCommand(ID_INSTRUMENT_FIRST + entry);
+        CFrame* frame = app->ActiveFrame();
+        return frame ? dynamic_cast<Doc*>(frame->Document()) : nullptr;
+    }
+
+    static std::vector<std::string> Lines(CInstrumDoc& doc)
+    {
+        doc.BuildLines();
+        return doc.base.ValidLines();
+    }
+
+    // Division 96 at 120 beats per minute: a quarter note is 500 ms. C5 on
+    // channel 1; E5 on channel 1 with G5 on channel 2; then C6.
+    CMidiDoc* OpenSong()
+    {
+        TrackBody track;
+        track.Event(0, {0xC0, 0});
+        track.Event(0, {0x90, 60, 100});
+        track.Event(96, {0x80, 60, 0});
+        track.Event(0, {0x90, 64, 100});
+        track.Event(0, {0x91, 67, 100});
+        track.Event(96, {0x80, 64, 0});
+        track.Event(0, {0x81, 67, 0});
+        track.Event(0, {0x90, 72, 100});
+        track.Event(192, {0x80, 72, 0});
+        Bytes bytes = Smf(0, 96, {track.End()});
+        std::string path = WriteFile("song.mid", std::string(bytes.begin(), bytes.end())).string();
+        auto* doc = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+        TakeOutput();
+        return doc;
+    }
+
+    // Runs check in each pause that waits, with the time it waits until.
+    void DuringPauses(std::function<void(std::int64_t deadline)> check)
+    {
+        ports->clock.SetPauseHook([this, check](std::int64_t deadline) {
+            if (deadline > ports->clock.NowMs())
+                check(deadline);
+        });
+    }
+
+    void Play(CMidiDoc& midi)
+    {
+        midi.FirstFrame()->Activate();
+        app->RouteCommand(ID_MIDI_PLAY);
+        ports->clock.SetPauseHook({});
+    }
+};
+
+// How many keys carry a note letter: the horizontal keyboard writes the
+// labels' first characters on line 9 (white keys) and line 4 (black keys).
+int LabelledKeys(const std::vector<std::string>& lines)
+{
+    int count = 0;
+    for (std::size_t row : {4u, 9u})
+        for (char c : lines.at(row))
+            count += c >= 'A' && c <= 'G';
+    return count;
+}
+
+} // namespace
+
+TEST_F(KeyboardSheetDocTest, AKeyboardOpensFromItsEntryAndFollowsTheModel)
+{
+    auto* piano = Open<CKeyboardDoc>("Piano-88");
+    ASSERT_TRUE(piano);
+    EXPECT_EQ(piano->kind, 3);
+    EXPECT_EQ(piano->keyboard.keyCount, 88);
+    EXPECT_EQ(piano->base.viewStyle, 't');
+    std::vector<std::string> lines = Lines(*piano);
+    ASSERT_EQ(lines.size(), 12u);
+    // Seven notes of every twelve keys.
+    EXPECT_EQ(LabelledKeys(lines), 52);
+    // The labels move with the tonic.
+    app->RouteCommand(32781);  // Key > G
+    std::vector<std::string> inG = Lines(*piano);
+    EXPECT_NE(inG, lines);
+    EXPECT_EQ(LabelledKeys(inG), 52);
+
+    piano->base.viewStyle = 'g';
+    piano->BuildLines();
+    Size size = piano->GetDrawingSize();
+    EXPECT_EQ(size.cy, 152);
+    RecordingSurface surface;
+    piano->Draw(surface);
+    EXPECT_EQ(surface.images.size(), 88u);
+    EXPECT_EQ(size.cx, piano->graphSize.cx) << "the size before painting is the painted one";
+}
+
+TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsDialogChangesTheDrawingAndRefusesWildNumbers)
+{
+    auto* keys = Open<CKeyboardDoc>("Keyboard-25");
+    Answer(IDOK, {{"1034", "13"}, {"1029", "0"}, {"1030", "1"}, {"1037", "0"}, {"1043", "1"}, {"1038", "0"},
+                  {"1035", "1"}, {"1036", "0"}, {"1041", "3"}, {"1000", "50"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(keys->keyboard.keyCount, 13);
+    EXPECT_EQ(keys->keyboard.orientation, 'd');
+    EXPECT_EQ(keys->keyboard.topKey, 't');
+    EXPECT_EQ(keys->keyboard.position, 'm');
+    EXPECT_EQ(keys->channel, 3);
+    EXPECT_DOUBLE_EQ(keys->base.fontHeightRatio, 0.5);
+    std::vector<std::string> lines = Lines(*keys);
+    EXPECT_EQ(lines.size(), 33u) << "a line per key cell, the opening and the closing line";
+    EXPECT_EQ(lines[0].size(), 41u);
+
+    for (const char* wild : {"129", "-1"}) {
+        Answer(IDOK, {{"1034", wild}});
+        app->RouteCommand(ID_DETAILS);
+        EXPECT_NE(TakeOutput().find("message: Please enter an integer between 0 and 128."), std::string::npos);
+    }
+    Answer(IDOK, {{"1041", "17"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_NE(TakeOutput().find("message: Please enter an integer between -1 and 16."), std::string::npos);
+    EXPECT_EQ(keys->keyboard.keyCount, 13);
+    EXPECT_EQ(keys->channel, 3);
+
+    Answer(1014);
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(keys->keyboard.keyCount, 25);
+    EXPECT_EQ(keys->keyboard.orientation, 'a');
+    EXPECT_DOUBLE_EQ(keys->base.fontHeightRatio, 1.0);
+}
+
+TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
+{
+    auto* keys = Open<CKeyboardDoc>("Keyboard-49");
+    keys->keyboard.topKey = 'c';
+    keys->keyboard.orientation = 'd';
+    keys->base.viewStyle = 'g';
+    keys->FirstFrame()->OnClose();
+    app->CollectGarbage();
+
+    auto* again = Open<CKeyboardDoc>("Keyboard-49");
+    EXPECT_EQ(again->keyboard.topKey, 'c');
+    EXPECT_EQ(again->keyboard.orientation, 'd');
+    EXPECT_EQ(again->base.viewStyle, 'g');
+    std::string state = again->FormatKeyboardState();
+    EXPECT_NE(state.find("$ _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
+
+    auto* other = Open<CKeyboardDoc>("Piano-76");
+    std::string unknown = state;
+    unknown.replace(unknown.find("_Keyboard 49 C"), 14, "_Keyboard 37 H");
+    ASSERT_TRUE(other->ParseKeyboardState(unknown));
+    EXPECT_EQ(other->keyboard.keyCount, 37);
+    EXPECT_EQ(other->keyboard.tuning.Text(), "C");
+    EXPECT_EQ(other->keyboard.orientation, 'd');
+    EXPECT_EQ(other->base.viewStyle, 'g');
+    EXPECT_EQ(other->GetTitle(), "Piano-76");
+    EXPECT_FALSE(other->ParseKeyboardState("_Keyboards 37 C 4 G 0 0 c s d n"));
+}
+
+TEST_F(KeyboardSheetDocTest, ASheetOpensInTheGraphViewWithHalfHeightCells)
+{
+    auto* staff = Open<CSheetDoc>("Grand-Staff");
+    ASSERT_TRUE(staff);
+    EXPECT_EQ(staff->kind, 4);
+    EXPECT_EQ(staff->sheet.clefCode, 'P');
+    EXPECT_EQ(staff->sheet.showNotes, 'a');
+    EXPECT_EQ(staff->base.viewStyle, 'g');
+    EXPECT_DOUBLE_EQ(staff->base.fontHeightRatio, 0.5);
+    EXPECT_EQ(Lines(*staff).size(), 75u);
+    RecordingSurface surface;
+    staff->Draw(surface);
+    EXPECT_EQ(surface.ImagesWithId(kTrebleClefImage).size(), 1u);
+    EXPECT_EQ(surface.ImagesWithId(kBassClefImage).size(), 1u);
+    EXPECT_EQ(staff->GetDrawingSize().cx, staff->graphSize.cx);
+
+    app->RouteCommand(32781);  // Key > G: one sharp on each staff
+    RecordingSurface inG;
+    staff->Draw(inG);
+    EXPECT_EQ(inG.ImagesWithId(kSharpImage).size(), 2u);
+}
+
+TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
+{
+    auto* staff = Open<CSheetDoc>("Treble-Clef");
+    Answer(IDOK, {{"1061", "2"}, {"1068", "Yes"}, {"1055", "1"}, {"1056", "0"}, {"1057", "1"}, {"1059", "0"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(staff->channel, 2);
+    EXPECT_EQ(staff->sheet.highlight, 'y');
+    EXPECT_EQ(staff->base.viewStyle, 't');
+    EXPECT_EQ(staff->sheet.showNotes, 'e');
+    std::vector<std::string> lines = Lines(*staff);
+    // The text view writes the clef's name down column 0, "Treble" in rows 8 to 13.
+    EXPECT_EQ(lines[22 + 6][0], ' ');
+    EXPECT_EQ(lines[22 + 8][0], 'T');
+    EXPECT_EQ(lines[22 + 13][0], 'e');
+
+    staff->base.fontHeightRatio = 1.0;  // written as "1", read back as a sheet's 0.5
+    staff->FirstFrame()->OnClose();
+    app->CollectGarbage();
+    auto* again = Open<CSheetDoc>("Treble-Clef");
+    EXPECT_EQ(again->sheet.highlight, 'y');
+    EXPECT_EQ(again->base.viewStyle, 't');
+    EXPECT_EQ(again->sheet.showNotes, 'a') << "not kept in the profile";
+    EXPECT_DOUBLE_EQ(again->base.fontHeightRatio, 0.5);
+
+    std::string state = again->FormatSheetState();
+    EXPECT_TRUE(state.ends_with("$ _Sheet G")) << state;
+    auto* bass = Open<CSheetDoc>("Bass-Clef");
+    ASSERT_TRUE(bass->ParseSheetState(state));
+    EXPECT_EQ(bass->sheet.clefCode, 'G');
+    EXPECT_FALSE(bass->ParseSheetState("_Sheets F"));
+    EXPECT_EQ(bass->sheet.clefCode, 'G');
+
+    Answer(1014);
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(bass->sheet.clefCode, 'F');
+    EXPECT_EQ(bass->base.viewStyle, 'g');
+}
+
+TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
+{
+    auto* all = Open<CKeyboardDoc>("Keyboard-25");
+    auto* second = Open<CKeyboardDoc>("Keyboard-37");
+    second->channel = 2;
+    auto* none = Open<CKeyboardDoc>("Keyboard-49");
+    none->channel = 0;
+    CMidiDoc* midi = OpenSong();
+    ASSERT_TRUE(midi);
+    std::vector<std::string> marks;
+    DuringPauses([&](std::int64_t) {
+        std::string seen;
+        for (CKeyboardDoc* doc : {all, second, none}) {
+            seen += '[';
+            for (int note : {60, 64, 67, 72})
+                seen += std::string(doc->noteMarks[static_cast<std::size_t>(note)].Text());
+            seen += ']';
+        }
+        marks.push_back(seen);
+        EXPECT_EQ(LabelledKeys(Lines(*none)), 0) << "live: only marks are labels";
+    });
+    Play(*midi);
+    // A note that stops leaves blanks until the next update of its window.
+    ASSERT_GE(marks.size(), 4u);
+    EXPECT_EQ(marks[0], "[C][][]");
+    EXPECT_EQ(marks[1], "[EG][G][]");
+    EXPECT_EQ(marks[2], "[C][ ][]");
+    EXPECT_EQ(marks.back(), "[ ][ ][]");
+    EXPECT_EQ(LabelledKeys(Lines(*all)), 15) << "the scale's labels are back";
+}
+
+TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
+{
+    auto* staff = Open<CSheetDoc>("Treble-Clef");
+    staff->sheet.highlight = 'y';
+    CMidiDoc* midi = OpenSong();
+    std::vector<std::size_t> notesDrawn;
+    std::vector<std::size_t> bands;
+    DuringPauses([&](std::int64_t) {
+        EXPECT_TRUE(staff->sheet.playbackActive);
+        RecordingSurface surface;
+        staff->Draw(surface);
+        notesDrawn.push_back(surface.ImagesWithId(kQuarterUpImage).size() + surface.ImagesWithId(kHalfUpImage).size());
+        bands.push_back(surface.inverted.size());
+    });
+    Play(*midi);
+    ASSERT_GE(notesDrawn.size(), 3u);
+    EXPECT_EQ(notesDrawn.back(), 4u) << "every note of the page, from the page's start";
+    EXPECT_EQ(bands.back(), 1u);
+    EXPECT_FALSE(staff->sheet.playbackActive);
+    RecordingSurface after;
+    staff->Draw(after);
+    EXPECT_TRUE(after.ImagesWithId(kQuarterUpImage).empty());
+    EXPECT_TRUE(after.inverted.empty());
+}
+
+TEST_F(KeyboardSheetDocTest, TheChannelDialogListsTheCurrentFilesProgramsAndSetsTheChannel)
+{
+    auto* keys = Open<CKeyboardDoc>("Keyboard-25");
+    Answer(IDOK, {{"1049", "0"}});
+    app->RouteCommand(ID_CHANNEL);
+    DialogData shown = ports->prompts.LastDialog();
+    EXPECT_EQ(keys->channel, 0);
+    EXPECT_EQ(shown.caption, "Channel");
+    ASSERT_TRUE(shown.Find(1049));
+    EXPECT_EQ(shown.Find(1049)->value, 0) << "-1 is the first item";
+    EXPECT_EQ(shown.Find(1067)->choices, std::vector<std::string>{"No Midi file currently examined."});
+
+    OpenSong();
+    keys->FirstFrame()->Activate();
+    Answer(IDCANCEL);
+    app->RouteCommand(ID_CHANNEL);
+    shown = ports->prompts.LastDialog();
+    EXPECT_EQ(keys->channel, 0);
+    EXPECT_EQ(shown.Find(1049)->value, 1);
+    ASSERT_EQ(shown.Find(1067)->choices.size(), 2u);
+    EXPECT_EQ(shown.Find(1067)->choices[0], "Channel Program Events:");
+    EXPECT_NE(shown.Find(1067)->choices[1].find("Program: channel 1, number 0"), std::string::npos);
+}
