@@ -10,6 +10,8 @@ struct NoteCell {
     bool Empty() const { return bytes[0] == '\0'; }
     // The label; never more than three characters, whatever was stored.
     std::string_view Text() const;
+    // The label, or fallback for an empty cell.
+    std::string_view TextOr(std::string_view fallback) const { return Empty() ? fallback : Text(); }
     // Stores text, cutting it to three characters so the cell stays terminated.
     void Set(std::string_view text);
     void Clear() { bytes = {}; }

@@ -4,13 +4,9 @@
 #include "framework/FontSettings.h"
 #include "framework/Settings.h"
 #include "instruments/InstrumBase.h"
+#include "text/ReadTokens.h"
 
 namespace {
-
-char FirstChar(const std::string& text, char fallback)
-{
-    return text.empty() ? fallback : text[0];
-}
 
 std::string FormatRatio(double ratio)
 {
@@ -24,9 +20,9 @@ std::string FormatRatio(double ratio)
 void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& section, int kind,
                                    const LogFont& oemFont)
 {
-    notation = FirstChar(settings.GetString(section, "Notation", "e"), 'e');
-    chordset = FirstChar(settings.GetString(section, "Chordset", "c"), 'c');
-    viewStyle = FirstChar(settings.GetString(section, "ViewStyle", "t"), 't');
+    notation = FirstCharOr(settings.GetString(section, "Notation", "e"), 'e');
+    chordset = FirstCharOr(settings.GetString(section, "Chordset", "c"), 'c');
+    viewStyle = FirstCharOr(settings.GetString(section, "ViewStyle", "t"), 't');
     foreColor = static_cast<Color>(settings.GetInt(section, "ForeColor", 0));
     backColor = static_cast<Color>(settings.GetInt(section, "BackColor", 16777215));
     highlightForeColor = static_cast<Color>(settings.GetInt(section, "HighlightForeColor", 8388608));

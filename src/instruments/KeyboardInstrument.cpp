@@ -6,20 +6,6 @@
 #include "harmony/NoteSpeller.h"
 #include "text/ReadTokens.h"
 
-namespace {
-
-char FirstChar(const std::string& token, char fallback)
-{
-    return token.empty() ? fallback : token[0];
-}
-
-std::string_view TuningName(const NoteCell& cell)
-{
-    return cell.Empty() ? std::string_view("C") : cell.Text();
-}
-
-} // namespace
-
 int BoundKeyCount(int keyCount)
 {
     return std::clamp(keyCount, 0, KeyboardInstrument::kMaxKeys);
@@ -31,7 +17,7 @@ void KeyboardInstrument::SetDefaults(std::string_view entryText)
     keyCount = BoundKeyCount(ReadInt(entryText, cursor));
     tuning.Set(ReadToken(entryText, cursor));
     octave = ReadInt(entryText, cursor);
-    clef = FirstChar(ReadToken(entryText, cursor), 'G');
+    clef = FirstCharOr(ReadToken(entryText, cursor), 'G');
     written = ReadInt(entryText, cursor);
     voice = ReadInt(entryText, cursor);
     topKey = 'o';
@@ -48,20 +34,20 @@ bool KeyboardInstrument::LoadSettings(ISettings& settings, const std::string& se
     keyCount = BoundKeyCount(count);
     tuning.Set(settings.GetString(section, "Tuning", "C"));
     octave = settings.GetInt(section, "Octave", 5);
-    clef = FirstChar(settings.GetString(section, "Clef", "G"), 'G');
+    clef = FirstCharOr(settings.GetString(section, "Clef", "G"), 'G');
     written = settings.GetInt(section, "Written", 0);
     voice = settings.GetInt(section, "Voice", 0);
-    topKey = FirstChar(settings.GetString(section, "TopKey", "o"), 'o');
-    position = FirstChar(settings.GetString(section, "Position", "s"), 's');
-    orientation = FirstChar(settings.GetString(section, "Orientation", "a"), 'a');
-    perspective = FirstChar(settings.GetString(section, "Perspective", "n"), 'n');
+    topKey = FirstCharOr(settings.GetString(section, "TopKey", "o"), 'o');
+    position = FirstCharOr(settings.GetString(section, "Position", "s"), 's');
+    orientation = FirstCharOr(settings.GetString(section, "Orientation", "a"), 'a');
+    perspective = FirstCharOr(settings.GetString(section, "Perspective", "n"), 'n');
     return true;
 }
 
 void KeyboardInstrument::SaveSettings(ISettings& settings, const std::string& section) const
 {
     settings.WriteInt(section, "N", keyCount);
-    settings.WriteString(section, "Tuning", std::string(TuningName(tuning)));
+    settings.WriteString(section, "Tuning", std::string(tuning.TextOr("C")));
     settings.WriteInt(section, "Octave", octave);
     settings.WriteString(section, "Clef", std::string(1, clef));
     settings.WriteInt(section, "Written", written);
@@ -75,7 +61,7 @@ void KeyboardInstrument::SaveSettings(ISettings& settings, const std::string& se
 std::string KeyboardInstrument::FormatState() const
 {
     std::string text = "_Keyboard " + std::to_string(keyCount) + ' ';
-    text += TuningName(tuning);
+    text += tuning.TextOr("C");
     text += ' ' + std::to_string(octave) + ' ';
     text += clef;
     text += ' ' + std::to_string(written) + ' ' + std::to_string(voice);
@@ -97,11 +83,11 @@ bool KeyboardInstrument::ParseState(std::string_view text, const CNoteSpeller& s
     NotePosition position;
     read.tuning.Set(speller.FindName(name, position) ? name : "C");
     read.octave = ReadInt(text, cursor);
-    read.clef = FirstChar(ReadToken(text, cursor), clef);
+    read.clef = FirstCharOr(ReadToken(text, cursor), clef);
     read.written = ReadInt(text, cursor);
     read.voice = ReadInt(text, cursor);
     for (char* option : {&read.topKey, &read.position, &read.orientation, &read.perspective})
-        *option = FirstChar(ReadToken(text, cursor), *option);
+        *option = FirstCharOr(ReadToken(text, cursor), *option);
     *this = read;
     return true;
 }

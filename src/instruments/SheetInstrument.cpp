@@ -4,19 +4,10 @@
 #include "instruments/InstrumBase.h"
 #include "text/ReadTokens.h"
 
-namespace {
-
-char FirstChar(const std::string& token, char fallback)
-{
-    return token.empty() ? fallback : token[0];
-}
-
-} // namespace
-
 void SheetInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
-    clefCode = FirstChar(ReadToken(entryText, cursor), 'G');
+    clefCode = FirstCharOr(ReadToken(entryText, cursor), 'G');
     highlight = 'n';
 }
 
@@ -25,8 +16,8 @@ bool SheetInstrument::LoadSettings(ISettings& settings, const std::string& secti
     std::string clef = settings.GetString(section, "SheetClef", "absent");
     if (clef == "absent")
         return false;
-    clefCode = FirstChar(clef, clefCode);
-    highlight = FirstChar(settings.GetString(section, "Highlight", "n"), 'n');
+    clefCode = FirstCharOr(clef, clefCode);
+    highlight = FirstCharOr(settings.GetString(section, "Highlight", "n"), 'n');
     return true;
 }
 
@@ -46,7 +37,7 @@ bool SheetInstrument::ParseState(std::string_view text)
     std::size_t cursor = text.find("_Sheet");
     if (cursor == std::string_view::npos || ReadToken(text, cursor).size() != 6)
         return false;
-    clefCode = FirstChar(ReadToken(text, cursor), clefCode);
+    clefCode = FirstCharOr(ReadToken(text, cursor), clefCode);
     return true;
 }
 

@@ -6,20 +6,6 @@
 #include "harmony/NoteSpeller.h"
 #include "text/ReadTokens.h"
 
-namespace {
-
-char FirstChar(const std::string& token, char fallback)
-{
-    return token.empty() ? fallback : token[0];
-}
-
-std::string_view TuningName(const NoteCell& cell)
-{
-    return cell.Empty() ? std::string_view("C") : cell.Text();
-}
-
-} // namespace
-
 int BoundFretCount(int fretCount)
 {
     return std::clamp(fretCount, 0, StringedInstrument::kMaxFrets);
@@ -28,7 +14,7 @@ int BoundFretCount(int fretCount)
 void StringedInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
-    fretStatus = FirstChar(ReadToken(entryText, cursor), 'y');
+    fretStatus = FirstCharOr(ReadToken(entryText, cursor), 'y');
     int declared = ReadInt(entryText, cursor);
     stringCount = std::clamp(declared, 0, kMaxStrings);
     tunings.fill(NoteCell{});
@@ -43,7 +29,7 @@ void StringedInstrument::SetDefaults(std::string_view entryText)
             octaves[static_cast<std::size_t>(i)] = octave;
         }
     }
-    clef = FirstChar(ReadToken(entryText, cursor), 'G');
+    clef = FirstCharOr(ReadToken(entryText, cursor), 'G');
     written = ReadInt(entryText, cursor);
     voice = ReadInt(entryText, cursor);
     handedness = 'r';
@@ -66,15 +52,15 @@ bool StringedInstrument::LoadSettings(ISettings& settings, const std::string& se
         tunings[static_cast<std::size_t>(i)].Set(settings.GetString(section, "Tuning" + number, "C"));
         octaves[static_cast<std::size_t>(i)] = settings.GetInt(section, "Octave" + number, 5);
     }
-    clef = FirstChar(settings.GetString(section, "Clef", "G"), 'G');
+    clef = FirstCharOr(settings.GetString(section, "Clef", "G"), 'G');
     written = settings.GetInt(section, "Written", 0);
     voice = settings.GetInt(section, "Voice", 24);
     fretCount = BoundFretCount(settings.GetInt(section, "FretCount", 22));
-    fretStatus = FirstChar(settings.GetString(section, "Fretstat", "y"), 'y');
-    stringType = FirstChar(settings.GetString(section, "StringType", "s"), 's');
-    handedness = FirstChar(settings.GetString(section, "Handedness", "r"), 'r');
-    orientation = FirstChar(settings.GetString(section, "Orientation", "a"), 'a');
-    perspective = FirstChar(settings.GetString(section, "Perspective", "n"), 'n');
+    fretStatus = FirstCharOr(settings.GetString(section, "Fretstat", "y"), 'y');
+    stringType = FirstCharOr(settings.GetString(section, "StringType", "s"), 's');
+    handedness = FirstCharOr(settings.GetString(section, "Handedness", "r"), 'r');
+    orientation = FirstCharOr(settings.GetString(section, "Orientation", "a"), 'a');
+    perspective = FirstCharOr(settings.GetString(section, "Perspective", "n"), 'n');
     return true;
 }
 
@@ -83,7 +69,7 @@ void StringedInstrument::SaveSettings(ISettings& settings, const std::string& se
     settings.WriteInt(section, "N", stringCount);
     for (int i = 0; i < stringCount; ++i) {
         std::string number = std::to_string(i + 1);
-        settings.WriteString(section, "Tuning" + number, std::string(TuningName(tunings[static_cast<std::size_t>(i)])));
+        settings.WriteString(section, "Tuning" + number, std::string(tunings[static_cast<std::size_t>(i)].TextOr("C")));
         settings.WriteInt(section, "Octave" + number, octaves[static_cast<std::size_t>(i)]);
     }
     settings.WriteInt(section, "FretCount", fretCount);
@@ -102,7 +88,7 @@ std::string StringedInstrument::FormatState() const
     std::string text = "_Stringed " + std::to_string(stringCount);
     for (int i = 0; i < stringCount; ++i) {
         text += ' ';
-        text += TuningName(tunings[static_cast<std::size_t>(i)]);
+        text += tunings[static_cast<std::size_t>(i)].TextOr("C");
         text += ' ' + std::to_string(octaves[static_cast<std::size_t>(i)]);
     }
     text += ' ';
@@ -132,12 +118,12 @@ bool StringedInstrument::ParseState(std::string_view text, const CNoteSpeller& s
         read.tunings[static_cast<std::size_t>(i)].Set(speller.FindName(name, position) ? name : "C");
         read.octaves[static_cast<std::size_t>(i)] = ReadInt(text, cursor);
     }
-    read.clef = FirstChar(ReadToken(text, cursor), clef);
+    read.clef = FirstCharOr(ReadToken(text, cursor), clef);
     read.written = ReadInt(text, cursor);
     read.voice = ReadInt(text, cursor);
     read.fretCount = BoundFretCount(ReadInt(text, cursor));
     for (char* option : {&read.stringType, &read.fretStatus, &read.handedness, &read.orientation, &read.perspective})
-        *option = FirstChar(ReadToken(text, cursor), *option);
+        *option = FirstCharOr(ReadToken(text, cursor), *option);
     *this = read;
     return true;
 }

@@ -6,11 +6,6 @@
 
 namespace {
 
-char FirstChar(const std::string& token)
-{
-    return token.empty() ? '\0' : token[0];
-}
-
 double ReadDecimal(std::string_view text, std::size_t& cursor)
 {
     std::string token = ReadToken(text, cursor);
@@ -51,9 +46,9 @@ bool InstrumBase::ParseVanillaState(std::string_view text, const LogFont& oemFon
         return false;
     InstrumBase read = *this;
     read.logFont = oemFont;
-    read.notation = FirstChar(ReadToken(text, cursor));
-    read.chordset = FirstChar(ReadToken(text, cursor));
-    read.viewStyle = FirstChar(ReadToken(text, cursor));
+    read.notation = FirstCharOr(ReadToken(text, cursor), '\0');
+    read.chordset = FirstCharOr(ReadToken(text, cursor), '\0');
+    read.viewStyle = FirstCharOr(ReadToken(text, cursor), '\0');
     read.foreColor = static_cast<Color>(ReadInt(text, cursor));
     read.backColor = static_cast<Color>(ReadInt(text, cursor));
     Rect& r = read.placement.normal;

@@ -4,21 +4,12 @@
 #include "harmony/NoteSpeller.h"
 #include "text/ReadTokens.h"
 
-namespace {
-
-char FirstChar(const std::string& token, char fallback)
-{
-    return token.empty() ? fallback : token[0];
-}
-
-} // namespace
-
 void WindInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
     tuning.Set(ReadToken(entryText, cursor));
     octave = ReadInt(entryText, cursor);
-    clef = FirstChar(ReadToken(entryText, cursor), 'G');
+    clef = FirstCharOr(ReadToken(entryText, cursor), 'G');
     written = ReadInt(entryText, cursor);
     voice = ReadInt(entryText, cursor);
 }
@@ -30,7 +21,7 @@ bool WindInstrument::LoadSettings(ISettings& settings, const std::string& sectio
         return false;
     tuning.Set(name);
     octave = settings.GetInt(section, "Octave", 5);
-    clef = FirstChar(settings.GetString(section, "Clef", "G"), 'G');
+    clef = FirstCharOr(settings.GetString(section, "Clef", "G"), 'G');
     written = settings.GetInt(section, "Written", 0);
     voice = settings.GetInt(section, "Voice", 74);
     return true;
@@ -64,7 +55,7 @@ bool WindInstrument::ParseState(std::string_view text, const CNoteSpeller& spell
     NotePosition position;
     tuning.Set(speller.FindName(name, position) ? name : "C");
     octave = ReadInt(text, cursor);
-    clef = FirstChar(ReadToken(text, cursor), clef);
+    clef = FirstCharOr(ReadToken(text, cursor), clef);
     written = ReadInt(text, cursor);
     voice = ReadInt(text, cursor);
     return true;

@@ -54,3 +54,8 @@ int ReadInt(std::string_view text, std::size_t& cursor)
     cursor = SkipBlanks(text, pos);
     return static_cast<int>(lastSkipped == '-' ? -value : value);
 }
+
+char FirstCharOr(std::string_view text, char fallback)
+{
+    return text.empty() ? fallback : text[0];
+}

@@ -19,3 +19,7 @@ std::string ReadToken(std::string_view text, std::size_t& cursor);
 // the value when a '-' came directly before them. No digits gives 0. Values
 // beyond the range of int saturate rather than overflow.
 int ReadInt(std::string_view text, std::size_t& cursor);
+
+// The first character of a one-character option code, or fallback when the
+// text is empty.
+char FirstCharOr(std::string_view text, char fallback);
