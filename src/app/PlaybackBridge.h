@@ -11,7 +11,7 @@ class CModelDoc;
 class CModelHistory;
 class CModelRoster;
 
-class CPlaybackBridge : public IPlaybackHost {
+class CPlaybackBridge final : public IPlaybackHost {
 public:
     CPlaybackBridge(CModelRoster& models, CModelHistory& history) : models_(models), history_(history) {}
 
