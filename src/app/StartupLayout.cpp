@@ -70,7 +70,7 @@ std::vector<int> CStartupLayout::WritingOrder() const
             continue;
         order.push_back(m);
         for (int i = 0; i < count; ++i)
-            if (entries_[i].kind >= 2 && entries_[i].ownerSerial == entries_[m].serial)
+            if (entries_[i].kind >= 2 && entries_[i].ownerSerial > 0 && entries_[i].ownerSerial == entries_[m].serial)
                 order.push_back(i);
     }
     return order;
