@@ -5,12 +5,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
 
+#include "BenchHome.h"
 #include "app/ReferenceApp.h"
 #include "harmony/Keys.h"
 #include "harmony/ModelDoc.h"
@@ -21,19 +20,6 @@
 namespace {
 
 const char* const kSix[] = {"Guitar", "Guitar-12-String", "Cello", "Mandolin", "Soprano-Recorder", "Alto-Recorder"};
-
-// The catalogues and the instrument images, as the build copies them.
-void CopyResources(const QTemporaryDir& home)
-{
-    QDir res(QStringLiteral(MORVIX_SOURCE_DIR "/res"));
-    QDir to(home.path());
-    for (const QString& name : res.entryList(QDir::Files))
-        QFile::copy(res.filePath(name), to.filePath(name));
-    to.mkdir(QStringLiteral("images"));
-    QDir images(res.filePath(QStringLiteral("images")));
-    for (const QString& name : images.entryList(QDir::Files))
-        QFile::copy(images.filePath(name), to.filePath(QStringLiteral("images/") + name));
-}
 
 void BM_ChordChoiceRepaintsSixInstruments(benchmark::State& state)
 {

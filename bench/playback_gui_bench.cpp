@@ -1,0 +1,160 @@
+// Playback timing of the whole program on the Qt ports offscreen: a MIDI
+// window plays a real file through the record backend while a keyboard, a
+// guitar, a grand staff and a recorder follow it, and the pauses run the Qt
+// pacer's nested event loop. Prints, as bench_playback_timing does, the
+// lateness of every message against its ideal time from the file's tempo
+// map (median, p99, maximum) and the drift.
+//
+// usage: bench_playback_gui [FILE] [--seconds N]
+// FILE defaults to a dense file of the openmsx set; --seconds presses Stop
+// after N seconds.
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "BenchHome.h"
+#include "PlaybackLateness.h"
+#include "app/ReferenceApp.h"
+#include "framework/DocTemplate.h"
+#include "midi/MidiCommands.h"
+#include "platform/qt/QtPorts.h"
+
+namespace {
+
+const char* const kRecordPath = "/tmp/morvix-bench-playback-gui.txt";
+const char* const kFollowers[] = {"Piano-88", "Guitar", "Grand-Staff", "Soprano-Recorder"};
+
+// Reads milliseconds from a moment the benchmark knows, as the Qt clock
+// reads them from its own start, so the playback's start is known to the
+// microsecond; pauses are the Qt clock's nested event loop.
+class PacedSteadyClock : public IClock {
+public:
+    explicit PacedSteadyClock(IClock& pacer) : pacer_(pacer) {}
+
+    std::int64_t NowMs() override
+    {
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(BenchClock::now() - origin_).count();
+        if (!firstReading_)
+            firstReading_ = ms;
+        return ms;
+    }
+    void PauseFor(int ms) override { pacer_.PauseFor(ms); }
+
+    // The player reads the clock first when it starts counting: the next
+    // reading after this is the playback's start.
+    void AwaitStart() { firstReading_.reset(); }
+    std::optional<BenchClock::time_point> Start() const
+    {
+        if (!firstReading_)
+            return std::nullopt;
+        return origin_ + std::chrono::milliseconds(*firstReading_);
+    }
+
+private:
+    IClock& pacer_;
+    BenchClock::time_point origin_ = BenchClock::now();
+    std::optional<std::int64_t> firstReading_;
+};
+
+// Each follower through its Instrument menu command; false when one of them
+// did not open a window.
+bool AttachFollowers(CReferenceApp& app, QMdiArea& area)
+{
+    for (const char* name : kFollowers) {
+        int entry = app.Instruments().FindInstrument(name);
+        qsizetype before = area.subWindowList().size();
+        if (entry < 0 || !app.RouteCommand(CInstrumentCatalog::kCommandBase + entry) ||
+            area.subWindowList().size() != before + 1) {
+            std::fprintf(stderr, "the %s window did not open\n", name);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A file may come with notices, and a benchmark has nobody to read them:
+// each is printed and answered OK.
+void AnswerNotices(QTimer& timer)
+{
+    QObject::connect(&timer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            std::fprintf(stderr, "notice: %s\n", qPrintable(box->text()));
+            box->done(QMessageBox::Ok);
+        }
+    });
+    timer.start(100);
+}
+
+// Opens the file in a MIDI window, shows all windows side by side, presses Play and, with a limit, Stop
+// after it. The messages sent before Stop are the ones measured.
+bool PlayInMidiWindow(CReferenceApp& app, QMdiArea& area, const TimingOptions& options, PacedSteadyClock& clock,
+                      TimedMidiOut& output)
+{
+    QTimer notices;
+    AnswerNotices(notices);
+    bool opened = app.Template(kMidiTemplate)->OpenDocumentFile(options.path, true) != nullptr;
+    notices.stop();
+    if (!opened) {
+        std::fprintf(stderr, "the MIDI window did not open %s\n", options.path.c_str());
+        return false;
+    }
+    // Every window in sight, so every follower repaints in full.
+    area.tileSubWindows();
+    std::size_t sentBeforeStop = SIZE_MAX;
+    QTimer stop;
+    stop.setSingleShot(true);
+    QObject::connect(&stop, &QTimer::timeout, [&] {
+        sentBeforeStop = output.sentAt.size();
+        app.RouteCommand(ID_MIDI_STOP);
+    });
+    if (options.seconds > 0)
+        stop.start(static_cast<int>(options.seconds * 1000));
+    clock.AwaitStart();
+    app.RouteCommand(ID_MIDI_PLAY);
+    output.sentAt.resize(std::min(output.sentAt.size(), sentBeforeStop));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    TimingOptions options = ReadTimingOptions(argc, argv);
+    MidiFile file = LoadTimedFile(options.path);
+    if (file.events.empty() || file.division == 0) {
+        std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("MORVIX_MIDI_OUT", QByteArray("record:") + kRecordPath);
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QApplication qt(argc, argv);
+    QTemporaryDir home;
+    CopyResources(home);
+
+    QtPorts ports(home.path().toStdString());
+    PacedSteadyClock clock(*ports.Get().clock);
+    TimedMidiOut output(*ports.Get().midiOut);
+    ports.Get().clock = &clock;
+    ports.Get().midiOut = &output;
+    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
+    ports.Attach(*app);
+    app->InitInstance({});
+    QMdiArea& area = ports.Windows().Widget().Area();
+    ports.Windows().Widget().resize(1600, 1000);
+    bool played = AttachFollowers(*app, area) && PlayInMidiWindow(*app, area, options, clock, output);
+    std::optional<BenchClock::time_point> start = clock.Start();
+    ports.Detach();
+    app.reset();
+    if (!played || !start)
+        return 2;
+    return PrintLateness(options.path, output.sentAt, *start, IdealTimes(file.events, file.division)) ? 0 : 2;
+}
