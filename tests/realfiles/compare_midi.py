@@ -11,19 +11,13 @@ files are missing.
 import subprocess
 import sys
 
+from realfiles import run_comparisons
+
 try:
     import mido
 except ImportError:
     print("python3-mido is not installed")
     sys.exit(77)
-
-
-def openmsx_files():
-    try:
-        listing = subprocess.run(["dpkg", "-L", "openttd-openmsx"], capture_output=True, text=True, check=True)
-    except (OSError, subprocess.CalledProcessError):
-        return []
-    return sorted(line for line in listing.stdout.splitlines() if line.endswith(".mid"))
 
 
 def run(cli, *args):
@@ -90,22 +84,5 @@ def compare(cli, path):
     return problems, f"{count} tracks, {notes} note ons, {len(tempos)} tempo changes"
 
 
-def main():
-    if len(sys.argv) < 2:
-        print(__doc__)
-        return 2
-    cli, files = sys.argv[1], sys.argv[2:] or openmsx_files()
-    if not files:
-        print("no MIDI files to compare (is openttd-openmsx installed?)")
-        return 77
-    failed = 0
-    for path in files:
-        problems, summary = compare(cli, path)
-        print(("DIFF " if problems else "same ") + path + ": " + ("; ".join(problems) or summary))
-        failed += bool(problems)
-    print(f"{len(files) - failed} of {len(files)} files agree")
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run_comparisons(compare, __doc__))
