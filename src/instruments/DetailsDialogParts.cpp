@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "framework/Application.h"
 #include "framework/Prompts.h"
 #include "instruments/InstrumDoc.h"
 
@@ -112,4 +113,18 @@ void TakeScaleRatios(const DialogData& dialog, CInstrumDoc& doc)
 std::vector<NumberRange> ScaleRanges()
 {
     return {{kScaleVertical, 10, 150}, {kScaleHorizontal, 10, 150}};
+}
+
+void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRange>& ranges,
+                const std::function<void(const DialogData&)>& take)
+{
+    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
+    if (result == kResetDetails) {
+        doc.ReattachEntry();
+        return;
+    }
+    if (result != IDOK)
+        return;
+    take(dialog);
+    doc.UpdateAllViews();
 }

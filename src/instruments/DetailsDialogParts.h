@@ -1,6 +1,7 @@
 #pragma once
 // What the instrument details dialogs share: the name and font rows, the
 // two scale percentages, and number fields that must lie within a range.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ DialogControl& AddRadio(DialogData& dialog, int id, const std::string& label, in
 // leaves it another way: a value outside is refused with the range message
 // and the dialog shown again, as the user left it.
 int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges);
+// A details dialog from start to end: Reset gives the catalogue's defaults
+// again, OK hands the dialog to take and redraws, Cancel changes nothing.
+void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRange>& ranges,
+                const std::function<void(const DialogData&)>& take);
 // The number typed into an edit field (0 when it holds none).
 int NumberOf(const DialogData& dialog, int id);
 // A radio button's or check box's state, and a drop-down's selection.

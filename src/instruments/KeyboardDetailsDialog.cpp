@@ -92,13 +92,5 @@ void RunKeyboardDetails(CKeyboardDoc& doc)
     std::vector<NumberRange> ranges = ScaleRanges();
     ranges.push_back({kKeyCount, 0, KeyboardInstrument::kMaxKeys});
     ranges.push_back({kChannel, -1, 16});
-    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
-    if (result == kResetDetails) {
-        doc.ReattachEntry();
-        return;
-    }
-    if (result != IDOK)
-        return;
-    TakeChoices(dialog, doc);
-    doc.UpdateAllViews();
+    RunDetails(doc, dialog, ranges, [&doc](const DialogData& chosen) { TakeChoices(chosen, doc); });
 }

@@ -88,13 +88,5 @@ void RunStringedDetails(CStringedDoc& doc)
     std::vector<NumberRange> ranges = ScaleRanges();
     ranges.push_back({kFretCount, 5, 48});
     ranges.push_back({kChannel, -1, 16});
-    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
-    if (result == kResetDetails) {
-        doc.ReattachEntry();
-        return;
-    }
-    if (result != IDOK)
-        return;
-    TakeChoices(dialog, doc);
-    doc.UpdateAllViews();
+    RunDetails(doc, dialog, ranges, [&doc](const DialogData& chosen) { TakeChoices(chosen, doc); });
 }

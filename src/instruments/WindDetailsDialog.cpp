@@ -33,13 +33,5 @@ DialogData BuildDialog(const CWindDoc& doc)
 void RunWindDetails(CWindDoc& doc)
 {
     DialogData dialog = BuildDialog(doc);
-    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ScaleRanges());
-    if (result == kResetDetails) {
-        doc.ReattachEntry();
-        return;
-    }
-    if (result != IDOK)
-        return;
-    TakeScaleRatios(dialog, doc);
-    doc.UpdateAllViews();
+    RunDetails(doc, dialog, ScaleRanges(), [&doc](const DialogData& chosen) { TakeScaleRatios(chosen, doc); });
 }
