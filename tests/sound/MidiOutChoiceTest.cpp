@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -40,7 +41,7 @@ TEST(MidiOutChoiceTest, TheEnvironmentComesBeforeTheDefault)
 
 TEST(MidiOutChoiceTest, RecordWritesMillisecondsSinceTheFirstOpenAcrossReopens)
 {
-    std::filesystem::path path = std::filesystem::temp_directory_path() / "morvix-record-choice.txt";
+    std::filesystem::path path = std::filesystem::temp_directory_path() / ("morvix-record-choice-" + std::to_string(::getpid()) + ".txt");
     VirtualClock clock;
     clock.Advance(40);
     std::string error;

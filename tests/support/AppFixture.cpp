@@ -1,5 +1,7 @@
 #include "AppFixture.h"
 
+#include <unistd.h>
+
 #include <fstream>
 
 #include "app/MainFrame.h"
@@ -11,7 +13,7 @@ void AppFixture::SetUp()
 {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     home = fs::temp_directory_path() /
-           ("morvix-test-" + std::string(info->test_suite_name()) + "-" + info->name());
+           ("morvix-test-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" + info->name());
     fs::remove_all(home);
     fs::create_directories(home);
     for (const char* name : {"SCALES.USE", "CHORDS.USE", "INSTRUM.USE", "TUTORIAL.MVE"})

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,7 +12,10 @@ class ProgramFilesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / "morvix-program-files";
+        // Each test its own folder: ctest runs them side by side.
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        root = fs::temp_directory_path() /
+               ("morvix-program-files-" + std::to_string(::getpid()) + "-" + test->name());
         fs::remove_all(root);
         fs::create_directories(root / "usr/bin");
         fs::create_directories(root / "usr/share/morvix");

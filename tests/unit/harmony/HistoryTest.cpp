@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -132,7 +133,7 @@ TEST(HistoryFile, OverlongLinesAreDroppedWhole)
 
 TEST(HistoryFile, SavesHeaderAndEntriesThenLoadsThemBack)
 {
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "morvix_history_test";
+    std::filesystem::path dir = std::filesystem::temp_directory_path() / ("morvix_history_test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     std::filesystem::path path = dir / CHistoryFile::kFileName;
     std::filesystem::remove(path);

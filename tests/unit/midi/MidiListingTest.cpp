@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -101,7 +102,7 @@ TEST(MidiListing, PlayListLinesGiveTimesKindChannelBytesAndDuration)
 
 TEST(MidiExamine, ReadsFilesAndTellsUnreadableOnes)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "morvix_midi_examine";
+    const auto dir = std::filesystem::temp_directory_path() / ("morvix_midi_examine-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dir);
     const auto path = (dir / "a.mid").string();
     const Bytes bytes = Smf(0, 96, {TrackBody().End()});
