@@ -10,6 +10,7 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "framework/View.h"
+#include "midi/KeyboardInputDoc.h"
 
 namespace {
 
@@ -95,6 +96,19 @@ void ScriptPrint(ScriptRunner& runner, const ScriptWords& args)
     if (!topic)
         throw ScriptError("nothing to print called \"" + args[0] + "\"; topics: " + PrintTopicNames());
     topic->print(runner.App(), ScriptWords(args.begin() + 1, args.end()), runner.Out());
+}
+
+// The keyboard window's recording, written without the file dialog.
+void ScriptSave(ScriptRunner& runner, const ScriptWords& args)
+{
+    auto* recorder = dynamic_cast<CKeyboardInputDoc*>(ActiveFrame(runner).Document());
+    if (!recorder)
+        throw ScriptError("save needs the keyboard input window active");
+    if (!recorder->HasRecording())
+        throw ScriptError("the keyboard input window has nothing recorded to save");
+    std::string path = runner.ResolvePath(args[0]);
+    if (!recorder->WriteRecording(path))
+        throw ScriptError("the recording was not saved to " + path);
 }
 
 void ScriptClose(ScriptRunner& runner, const ScriptWords&)

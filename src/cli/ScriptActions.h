@@ -12,5 +12,6 @@ void ScriptAnswer(ScriptRunner& runner, const ScriptWords& args);
 void ScriptKey(ScriptRunner& runner, const ScriptWords& args);
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args);
 void ScriptPrint(ScriptRunner& runner, const ScriptWords& args);
+void ScriptSave(ScriptRunner& runner, const ScriptWords& args);
 void ScriptClose(ScriptRunner& runner, const ScriptWords& args);
 void ScriptExit(ScriptRunner& runner, const ScriptWords& args);

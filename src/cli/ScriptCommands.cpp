@@ -17,6 +17,7 @@ const std::vector<ScriptCommand>& ScriptCommands()
         {"key", "key down|up CODE", 2, 2, ScriptKey},
         {"wait", "wait MS", 1, 1, ScriptWait},
         {"print", "print TOPIC [ARG ...]", 1, -1, ScriptPrint},
+        {"save", "save PATH", 1, 1, ScriptSave},
         {"close", "close", 0, 0, ScriptClose},
         {"exit", "exit", 0, 0, ScriptExit},
     };

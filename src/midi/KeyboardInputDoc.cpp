@@ -36,6 +36,7 @@ void CKeyboardInputDoc::RegisterCommands()
     // Items of the playback popup that do nothing in this window.
     for (int id : {ID_RECORDER_PAUSE, ID_RECORDER_LOOP, ID_RECORDER_PARSE})
         On(id, [] {});
+    RegisterSaveCommands();
 }
 
 bool CKeyboardInputDoc::OnNewDocument()

@@ -2,11 +2,13 @@
 // The keyboard input recorder: computer keys sound the notes of a 41-key
 // keyboard at once; while recording, each note on and off is appended to an
 // event list with the milliseconds since the previous one, and Play plays
-// that list back through the MIDI player.
+// that list back through the MIDI player. Save and Save As write the list
+// as a Standard MIDI File.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "midi/MidiEvent.h"
 #include "midi/RecorderKeys.h"
@@ -27,6 +29,9 @@ enum RecorderCommand {
 class CKeyboardInputDoc : public CGeneralDoc {
 public:
     static constexpr const char* kName = "Keyboard Input";
+    // The recorder never changes the program: its notes sound with the
+    // synthesizer's default, the piano, and a saved file says so.
+    static constexpr int kProgram = 0;
 
     explicit CKeyboardInputDoc(MidiPlayer& player);
 
@@ -43,6 +48,14 @@ public:
     bool playing = false;
     const MidiEventList& Events() const { return events_; }
 
+    // At least one note was recorded: there is something to save.
+    bool HasRecording() const;
+    // Save (asking for a name the first time) and Save As; false when the
+    // user cancelled or the file could not be written.
+    bool SaveRecording(bool askForPath);
+    // Writes the list to path; a failure is shown in a message box.
+    bool WriteRecording(const std::string& path);
+
 private:
     void RegisterCommands();
     bool SetKey(int keyCode, int state);
@@ -53,9 +66,14 @@ private:
     void EndOwnPlayback();
     void OnRecord();
     void OnPlay();
+    void RegisterSaveCommands();
 
     MidiPlayer& player_;
     MidiEventList events_;  // the start marker first, when something was recorded
     // Clock value of the last recorded note event; none before the first.
     std::optional<std::uint32_t> lastEventTime_;
+    std::string savedPath_;  // where Save writes; empty until a name was chosen
 };
+
+// A name typed without any suffix gets ".mid"; any other name is kept.
+std::string WithMidiSuffix(const std::string& path);
