@@ -177,3 +177,31 @@ TEST_F(MidiInputTest, AKeyHeldByBothKeyboardsStaysShownUntilBothLetGo)
     view.OnKeyUp('Z');
     EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder)[0], '-');
 }
+
+TEST_F(MidiInputTest, TheRecordersPlaybackTakesTheLiveFlagOverFromAHeldNote)
+{
+    OpenRecorder();
+    app->RouteCommand(ID_RECORDER_RECORD);
+    CView& view = *app->ActiveFrame()->View();
+    view.OnKeyDown('Z');
+    ports->clock.Advance(100);
+    view.OnKeyUp('Z');
+    ports->clock.Advance(200);
+    view.OnKeyDown('X');
+    ports->clock.Advance(100);
+    view.OnKeyUp('X');
+    app->RouteCommand(ID_RECORDER_STOP);
+    NoteOn(60);
+    std::vector<int> live;
+    int pauses = 0;
+    // The second wait: between the recording's two notes nothing of it sounds.
+    ports->clock.SetPauseHook([&](std::int64_t deadline) {
+        if (deadline <= ports->clock.NowMs() || ++pauses != 2)
+            return;
+        NoteOff(60);
+        live.push_back(Model()->State().liveFlag);
+    });
+    app->RouteCommand(ID_RECORDER_PLAY);
+    ports->clock.SetPauseHook({});
+    EXPECT_EQ(live, std::vector<int>{1}) << "releasing the held note does not end the playback's live flag";
+}
