@@ -92,8 +92,9 @@ void ScriptMidiIn(ScriptRunner& runner, const ScriptWords& args)
         throw ScriptError("a note number and a velocity run from 0 to 127");
     runner.App();
     std::uint32_t status = args[0] == "on" ? 0x90 : 0x80;
-    runner.Ports().midiIn.Inject(status | static_cast<std::uint32_t>(note) << 8 |
-                                 static_cast<std::uint32_t>(velocity) << 16);
+    if (!runner.Ports().midiIn.Inject(status | static_cast<std::uint32_t>(note) << 8 |
+                                      static_cast<std::uint32_t>(velocity) << 16))
+        throw ScriptError("nothing listens to the MIDI input");
 }
 
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args)

@@ -22,10 +22,8 @@ void QtMidiIn::Stop()
     receiver_ = nullptr;
 }
 
-// A copy of the receiver: a note may lead to Stop while it is handled.
 void QtMidiIn::ReadPending()
 {
-    Receiver receiver = receiver_;
-    if (receiver)
-        sequencer_.ReadPending(receiver);
+    if (receiver_)
+        sequencer_.ReadPending(receiver_);
 }

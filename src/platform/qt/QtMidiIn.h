@@ -2,6 +2,7 @@
 // The desktop's MIDI input: the ALSA sequencer port, watched by socket
 // notifiers of the event loop, so its notes arrive on the thread that runs
 // the application, between two window messages or inside a playback's pause.
+// Stop belongs to the application's end, never to the handling of a note.
 #include <memory>
 #include <vector>
 
