@@ -27,12 +27,13 @@ CModelDoc* CPlaybackBridge::Model() const
 bool CPlaybackBridge::PlaybackRunning() const
 {
     CModelDoc* model = Model();
-    return model && model->State().liveFlag != 0;
+    return model && model->State().liveFlag != 0 && !inputLive_;
 }
 
 void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
 {
     CModelDoc* model = Model();
+    inputLive_ = false;
     if (!model)
         return;
     savedSelection_ = history_.GetSelection(*model);
@@ -46,6 +47,7 @@ void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t fir
 
 void CPlaybackBridge::SetLive(bool live)
 {
+    inputLive_ = false;
     if (CModelDoc* model = Model())
         model->SetLive(live);
 }
@@ -95,4 +97,33 @@ void CPlaybackBridge::FinishPlayback()
     ForEachFollower(*model, [](IPlaybackFollower& follower) { follower.FinishPlayback(); });
     savedEntry_.reset();
     savedSelection_ = -1;
+}
+
+void CPlaybackBridge::InputNote(int note, bool on, std::int64_t nowMs)
+{
+    CModelDoc* model = Model();
+    if (!model || note < 0 || note > 127)
+        return;
+    if (!model->State().liveFlag) {
+        if (!on)
+            return;
+        model->noteTables = {};
+        model->SetLive(true);
+        inputLive_ = true;
+    }
+    MidiEvent event;
+    event.kind = static_cast<std::uint8_t>(on ? MidiKind::NoteOn : MidiKind::NoteOff);
+    event.data = MidiBytes{static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(on ? 100 : 0)};
+    RecordPlayed({event, nowMs, false});
+    const auto& sounding = model->noteTables[0];
+    if (inputLive_ && std::all_of(sounding.begin(), sounding.end(), [](int time) { return time == 0; }))
+        EndInputLive(*model);
+}
+
+// The last outside note has ended: the instruments show the model again.
+void CPlaybackBridge::EndInputLive(CModelDoc& model)
+{
+    inputLive_ = false;
+    model.SetLive(false);
+    ForEachFollower(model, [](IPlaybackFollower& follower) { follower.FinishPlayback(); });
 }

@@ -2,6 +2,9 @@
 // The MIDI player's way into the primary model: its live flag, key
 // signatures, note tables and the instruments attached to it. The primary
 // model is looked up at every call, as it may close during a pause.
+// Notes from an outside keyboard reach the model the same way: while one
+// sounds and no playback runs, the model is live for them alone.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -22,13 +25,21 @@ public:
     void RecordPlayed(const PlayedRecord& played) override;
     void FinishPlayback() override;
 
+    // A note on or off from an outside keyboard: the note tables and the
+    // instruments follow it as they follow a played record on channel 1.
+    void InputNote(int note, bool on, std::int64_t nowMs);
+
 private:
     CModelDoc* Model() const;
     static void UpdateNoteTables(CModelDoc& model, const PlayedRecord& played);
+    void EndInputLive(CModelDoc& model);
 
     CModelRoster& models_;
     CModelHistory& history_;
     int savedSelection_ = -1;
     // The model's own entry, for when the History box had no selection.
     std::optional<std::string> savedEntry_;
+    // The live flag was set by outside notes, not by a playback, which may
+    // start meanwhile and then takes the flag over.
+    bool inputLive_ = false;
 };

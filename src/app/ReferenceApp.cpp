@@ -9,6 +9,7 @@
 #include "app/LayoutKeeper.h"
 #include "app/MainFrame.h"
 #include "app/MenuResources.h"
+#include "app/MidiInputRouter.h"
 #include "app/PlaybackBridge.h"
 #include "app/Registration.h"
 #include "framework/CommandIds.h"
@@ -64,6 +65,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     loadingLayout_ = false;
     if (!restored)
         NewModel();
+    midiInput_ = std::make_unique<MidiInputRouter>(*this, *midiPlayer_, *playbackBridge_);
+    midiInput_->Start(ports.midiIn);
     OpenCommandLineFiles(files);
     return true;
 }

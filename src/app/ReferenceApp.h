@@ -19,6 +19,7 @@
 #include "instruments/InstrumentHost.h"
 
 class CMainFrame;
+class MidiInputRouter;
 class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
@@ -118,6 +119,8 @@ private:
     CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
     std::unique_ptr<CPlaybackBridge> playbackBridge_;
     std::unique_ptr<MidiPlayer> midiPlayer_;
+    // Goes before the player and the bridge it hands notes to.
+    std::unique_ptr<MidiInputRouter> midiInput_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
 };

@@ -13,7 +13,8 @@ const std::vector<PrintTopic>& PrintTopics()
         {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
                  "checked, disabled", PrintMenu},
         {"layout", "LAYOUT.USE as the last exit wrote it", PrintLayout},
-        {"lines", "the active instrument window's text lines, line drawing as box-drawing characters", PrintLines},
+        {"lines", "the active instrument window's text lines, line drawing as box-drawing characters; in the "
+                  "keyboard input window its keys (* held, - white, ^ black)", PrintLines},
         {"surface", "the active instrument window painted as its view paints it, one drawing call per line "
                     "(as draw --surface prints them)", PrintSurface},
         {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},

@@ -1,5 +1,6 @@
 #include "cli/ScriptActions.h"
 
+#include <cstdint>
 #include <ostream>
 
 #include "app/MainFrame.h"
@@ -80,6 +81,21 @@ void ScriptKey(ScriptRunner& runner, const ScriptWords& args)
         view->OnKeyDown(code);
     else
         view->OnKeyUp(code);
+}
+
+void ScriptMidiIn(ScriptRunner& runner, const ScriptWords& args)
+{
+    if (args[0] != "on" && args[0] != "off")
+        throw ScriptError("usage: midiin on|off NOTE [VELOCITY]");
+    int note = ParseScriptInt(args[1], "a note number");
+    int velocity = args.size() > 2 ? ParseScriptInt(args[2], "a velocity") : 100;
+    if (note < 0 || note > 127 || velocity < 0 || velocity > 127)
+        throw ScriptError("a note number and a velocity run from 0 to 127");
+    runner.App();
+    std::uint32_t status = args[0] == "on" ? 0x90 : 0x80;
+    if (!runner.Ports().midiIn.Inject(status | static_cast<std::uint32_t>(note) << 8 |
+                                      static_cast<std::uint32_t>(velocity) << 16))
+        throw ScriptError("nothing listens to the MIDI input");
 }
 
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args)

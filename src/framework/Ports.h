@@ -19,6 +19,8 @@ struct Ports {
     ILauncher* launcher = nullptr;
     IClock* clock = nullptr;
     IMidiOut* midiOut = nullptr;
+    // Null when the machine offers no MIDI input.
+    IMidiIn* midiIn = nullptr;
     IMediaPlayerFactory* media = nullptr;
     IPrinter* printer = nullptr;
 };

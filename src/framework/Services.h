@@ -1,6 +1,6 @@
 #pragma once
 // The small ports: clipboard, launcher, clock and pacer, MIDI output and
-// the media player.
+// input, and the media player.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -38,6 +38,19 @@ public:
     virtual void Send(std::uint32_t shortMessage) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+};
+
+// Notes played on an outside keyboard. The port hands every note on and off
+// to the receiver as a short message (status, note, velocity), always on
+// the thread that runs the application.
+class IMidiIn {
+public:
+    using Receiver = std::function<void(std::uint32_t shortMessage)>;
+
+    virtual ~IMidiIn() = default;
+    // False when there is no input to be had; nothing arrives then.
+    virtual bool Start(Receiver receiver) = 0;
+    virtual void Stop() = 0;
 };
 
 class IMediaPlayer {

@@ -78,9 +78,33 @@ bool CKeyboardInputDoc::SetKey(int keyCode, int state)
     return true;
 }
 
+// Notes outside the 41 keys are recorded but shown nowhere.
+void CKeyboardInputDoc::NoteInput(int note, bool on)
+{
+    int key = note - kRecorderFirstNote;
+    bool shown = key >= 0 && key < kRecorderKeyCount;
+    if (shown)
+        outsideKeys[static_cast<std::size_t>(key)] = on ? 1 : 0;
+    if (recording)
+        Append(on ? MidiKind::NoteOn : MidiKind::NoteOff, note, Now());
+    if (shown)
+        UpdateAllViews(nullptr);
+}
+
+bool CKeyboardInputDoc::KeyHeld(int key) const
+{
+    auto index = static_cast<std::size_t>(key);
+    return keyState[index] != 0 || outsideKeys[index] != 0;
+}
+
+std::uint32_t CKeyboardInputDoc::Now() const
+{
+    return static_cast<std::uint32_t>(App().ports.clock ? App().ports.clock->NowMs() : 0);
+}
+
 void CKeyboardInputDoc::SoundChanges(const std::array<int, kRecorderKeyCount>& old)
 {
-    auto now = static_cast<std::uint32_t>(App().ports.clock ? App().ports.clock->NowMs() : 0);
+    std::uint32_t now = Now();
     for (int i = 0; i < kRecorderKeyCount; ++i) {
         int before = old[static_cast<std::size_t>(i)];
         int after = keyState[static_cast<std::size_t>(i)];

@@ -2,8 +2,9 @@
 // The keyboard input recorder: computer keys sound the notes of a 41-key
 // keyboard at once; while recording, each note on and off is appended to an
 // event list with the milliseconds since the previous one, and Play plays
-// that list back through the MIDI player. Save and Save As write the list
-// as a Standard MIDI File.
+// that list back through the MIDI player. Notes from an outside keyboard
+// are recorded the same way and shown on the keys they fall on. Save and
+// Save As write the list as a Standard MIDI File.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "midi/MidiEvent.h"
+#include "midi/NoteInput.h"
 #include "midi/RecorderKeys.h"
 #include "text/GeneralDoc.h"
 
@@ -26,7 +28,7 @@ enum RecorderCommand {
     ID_RECORDER_RECORD = 206,
 };
 
-class CKeyboardInputDoc : public CGeneralDoc {
+class CKeyboardInputDoc : public CGeneralDoc, public INoteInput {
 public:
     static constexpr const char* kName = "Keyboard Input";
     // The recorder never changes the program: its notes sound with the
@@ -42,8 +44,14 @@ public:
     // the message goes no further).
     bool KeyDown(int keyCode);
     bool KeyUp(int keyCode);
+    // A note from an outside keyboard, which has sounded it already.
+    void NoteInput(int note, bool on) override;
+    // Whether the key shows held, by the computer or an outside keyboard.
+    bool KeyHeld(int key) const;
 
     std::array<int, kRecorderKeyCount> keyState{};
+    // 1 while an outside keyboard holds the key's note.
+    std::array<int, kRecorderKeyCount> outsideKeys{};
     bool recording = false;
     bool playing = false;
     const MidiEventList& Events() const { return events_; }
@@ -61,6 +69,7 @@ private:
     bool SetKey(int keyCode, int state);
     void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
     void Append(int kind, int note, std::uint32_t now);
+    std::uint32_t Now() const;
     void CloseIfRecording();
     // Ends a running playback of this recorder's list at its next record.
     void EndOwnPlayback();

@@ -26,7 +26,7 @@ std::string CKeyboardInputView::KeyRow(const CKeyboardInputDoc& doc)
     static constexpr bool kBlack[12] = {false, true, false, true, false, false, true, false, true, false, true, false};
     std::string row;
     for (int i = 0; i < kRecorderKeyCount; ++i) {
-        if (doc.keyState[static_cast<std::size_t>(i)])
+        if (doc.KeyHeld(i))
             row += '*';
         else
             row += kBlack[(kRecorderFirstNote + i) % 12] ? '^' : '-';

@@ -19,6 +19,7 @@ HeadlessPorts::HeadlessPorts(std::ostream& out, std::unique_ptr<ISettings> store
     ports_.launcher = &launcher;
     ports_.clock = &clock;
     ports_.midiOut = &midiOut;
+    ports_.midiIn = &midiIn;
     ports_.printer = &printer;
     ports_.media = &media;
 }

@@ -13,6 +13,7 @@
 #include "platform/headless/RecordingMediaPlayer.h"
 #include "platform/headless/RecordingMidiOut.h"
 #include "platform/headless/RecordingPrinter.h"
+#include "platform/headless/ScriptedMidiIn.h"
 #include "platform/headless/ScriptedPrompts.h"
 #include "platform/headless/VirtualClock.h"
 
@@ -38,6 +39,7 @@ struct HeadlessPorts {
     RecordingLauncher launcher;
     VirtualClock clock;
     RecordingMidiOut midiOut{clock};
+    ScriptedMidiIn midiIn;
     RecordingMediaPlayerFactory media;
     RecordingPrinter printer;
 

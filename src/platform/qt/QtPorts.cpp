@@ -38,6 +38,7 @@ QtPorts::QtPorts(const std::string& homeDir)
         midiOut_ = std::make_unique<NullMidiOut>();
     }
     ports_.midiOut = midiOut_.get();
+    ports_.midiIn = &midiIn_;
     ports_.media = &media_;
     ports_.printer = &printer_;
     // Every window without an icon of its own shows the application's.

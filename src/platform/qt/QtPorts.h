@@ -9,6 +9,7 @@
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtMediaPlayer.h"
+#include "platform/qt/QtMidiIn.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettings.h"
@@ -40,6 +41,7 @@ private:
     QtLauncher launcher_;
     QtClock clock_;
     std::unique_ptr<IMidiOut> midiOut_;
+    QtMidiIn midiIn_;
     QtMediaPlayerFactory media_;
     QtPrinter printer_;
     Ports ports_;

@@ -1,0 +1,70 @@
+#include <string>
+
+#include "ScriptFixture.h"
+
+namespace {
+
+class MidiInputScenarioTest : public ScriptFixture {};
+
+// The letters on the white keys of the n-th printed keyboard (line 9 of
+// the twelve lines that start with its top edge, "┬").
+std::string WhiteKeyLabels(const std::string& out, int n)
+{
+    std::istringstream lines(out);
+    std::string line;
+    int keyboards = 0;
+    while (std::getline(lines, line))
+        if (line.starts_with("┬") && keyboards++ == n)
+            break;
+    for (int i = 0; i < 9; ++i)
+        std::getline(lines, line);
+    std::string labels;
+    for (char c : line)
+        if (c >= 'A' && c <= 'G')
+            labels += c;
+    return labels;
+}
+
+}  // namespace
+
+TEST_F(MidiInputScenarioTest, AnOutsideNoteSoundsMarksTheKeyboardAndIsRecorded)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 2426          # Keyboard-25\n"
+        "cmd 205           # the keyboard input window\n"
+        "cmd 206           # Record\n"
+        "midiin on 64 80\n"
+        "print lines\n"
+        "activate Keyboard-25\n"
+        "print lines\n"
+        "wait 300\n"
+        "midiin off 64\n"
+        "print lines\n"
+        "activate \"Keyboard Input\"\n"
+        "print lines\n"
+        "cmd 180           # Stop\n"
+        "cmd 183           # Play\n"
+        "wait 500\n"
+        "print midi\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string& out = result.out;
+    EXPECT_TRUE(out.starts_with("-^-^--^-^-^--^-^*-^-^-^--^-^--^-^-^--^-^-\n")) << "E held in the keyboard window";
+    EXPECT_EQ(WhiteKeyLabels(out, 0), "E") << out;
+    EXPECT_EQ(WhiteKeyLabels(out, 1), "CDEFGABCDEFGABC") << "the scale once the note is off";
+    EXPECT_NE(out.find("┴\n-^-^--^-^-^--^-^--^-^-^--^-^--^-^-^--^-^-\n"), std::string::npos) << out;
+    // Sounded at once on the first channel, then played back from the recording.
+    EXPECT_NE(out.find("0 00504090\n300 00644080\n300 00002AFF\n300 00644090\n600 00644080\n"),
+              std::string::npos)
+        << out;
+}
+
+TEST_F(MidiInputScenarioTest, TheStandInTakesOnlyNotesAfterStart)
+{
+    EXPECT_EQ(Run("midiin on 60\n").status, 2);
+    ScriptResult bad = Run("start\nmidiin down 60\n");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("usage: midiin on|off NOTE [VELOCITY]"), std::string::npos) << bad.err;
+    EXPECT_EQ(Run("start\nmidiin on 128\n").status, 2);
+    EXPECT_EQ(Run("start\nmidiin on 60 200\n").status, 2);
+}
