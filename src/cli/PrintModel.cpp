@@ -49,3 +49,12 @@ void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out
     ActiveDocument<CMidiDoc>(app, "MIDI")->Listing().ForEachLine(
         [&out](std::string_view line) { out << line << "\n"; });
 }
+
+// The two numbers the Queue dialog shows.
+void PrintQueue(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
+{
+    RequireNoArguments(args, "queue");
+    const CMidiDoc* doc = ActiveDocument<CMidiDoc>(app, "MIDI");
+    out << "Total " << doc->File().events.size() << "\nQueued " << doc->Playback().queuePosition.value_or(0)
+        << "\n";
+}

@@ -10,6 +10,8 @@ const std::vector<PrintTopic>& PrintTopics()
         {"report", "the active model's report", PrintReport},
         {"history", "the History box entries, the selected one marked with *", PrintHistory},
         {"listing", "the active MIDI window's listing", PrintListing},
+        {"queue", "the active MIDI window's play list length and queued record, as the Queue dialog "
+                  "shows them: Total N, Queued N", PrintQueue},
         {"menu", "the active window's menu bar, one item per line indented by depth: text, (command id), "
                  "checked, disabled", PrintMenu},
         {"layout", "LAYOUT.USE as the last exit wrote it", PrintLayout},

@@ -27,6 +27,7 @@ void PrintClipboard(CReferenceApp& app, const ScriptWords& args, std::ostream& o
 void PrintReport(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintHistory(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintListing(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintQueue(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

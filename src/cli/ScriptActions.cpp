@@ -98,6 +98,16 @@ void ScriptMidiIn(ScriptRunner& runner, const ScriptWords& args)
         throw ScriptError("nothing listens to the MIDI input");
 }
 
+// X and Y are in the view's content, scrolling included, as a drawn view draws.
+void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args)
+{
+    const Point point{ParseScriptInt(args[0], "an x"), ParseScriptInt(args[1], "a y")};
+    CView* view = ActiveFrame(runner).View();
+    if (!view)
+        throw ScriptError("the active window has no view");
+    view->OnDoubleClickAt(point);
+}
+
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args)
 {
     int ms = ParseScriptInt(args[0], "a wait");

@@ -25,6 +25,14 @@ public:
     virtual void OnKeyDown(int code) { (void)code; }
     virtual void OnKeyUp(int code) { (void)code; }
     virtual void OnDoubleClick() {}
+    // A double click at `point` in the view's content, scrolling included (a
+    // drawn view's drawing coordinates). Views that need no point take it as
+    // OnDoubleClick.
+    virtual void OnDoubleClickAt(Point point)
+    {
+        (void)point;
+        OnDoubleClick();
+    }
     // Its frame became the active child window.
     virtual void OnActivateFrame() {}
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }

@@ -16,6 +16,10 @@ struct Size {
     int cx = 0, cy = 0;
 };
 
+struct Point {
+    int x = 0, y = 0;
+};
+
 class IFrameWindow {
 public:
     virtual ~IFrameWindow() = default;

@@ -4,6 +4,7 @@
 #include "midi/MidiCommands.h"
 #include "midi/MidiExamine.h"
 #include "midi/MidiPlayer.h"
+#include "midi/PlayListLookup.h"
 #include "midi/QueueDialog.h"
 
 CMidiDoc::CMidiDoc(MidiPlayer& player) : player_(player)
@@ -64,6 +65,7 @@ bool CMidiDoc::OnSaveDocument(const std::string&)
 // Closing any MIDI window ends a running playback at its next record.
 void CMidiDoc::OnCloseDocument()
 {
+    restartRequested_ = false;
     player_.DocumentClosed();
     CGeneralDoc::OnCloseDocument();
 }
@@ -82,12 +84,21 @@ void CMidiDoc::ShowNotices()
 
 void CMidiDoc::OnPlay()
 {
+    do {
+        restartRequested_ = false;
+    } while (PlayOnce() && restartRequested_);
+}
+
+// A restart closes the output between the two runs, which silences the
+// notes the first one left sounding.
+bool CMidiDoc::PlayOnce()
+{
     IPlaybackHost* host = player_.Host();
     if (player_.Playing() || (host && host->PlaybackRunning()))
-        return;
+        return false;
     if (!player_.OpenOutput()) {
         App().MessageBox(kOutputError, MessageIcon::Warning);
-        return;
+        return false;
     }
     if (host)
         host->PreparePlayback(file_.events, 0, file_.division);
@@ -97,10 +108,29 @@ void CMidiDoc::OnPlay()
     player_.CloseOutput();
     if (host)
         host->FinishPlayback();
+    return true;
+}
+
+void CMidiDoc::PlayFromLine(std::size_t line)
+{
+    const std::optional<std::size_t> start = PlayStartForLine(file_, listing_, line);
+    if (!start)
+        return;
+    playback_.queuePosition = QueuePositionFor({file_.events.size(), *start});
+    if (!player_.Playing()) {
+        OnPlay();
+        return;
+    }
+    // Another window's playback goes on; this file is queued for its next Play.
+    if (player_.HeadList() == &file_.events) {
+        restartRequested_ = true;
+        player_.ClearCursor();
+    }
 }
 
 void CMidiDoc::OnStop()
 {
+    restartRequested_ = false;
     std::optional<std::size_t> cursor = player_.Cursor();
     if (!cursor)
         return;

@@ -2,6 +2,7 @@
 // A Standard MIDI File opened for examining and playing: its tracks, the
 // merged play list, the listing its view draws, and its player state (rate,
 // tempo, queue position). Loading is the only direction.
+#include <cstddef>
 #include <string>
 
 #include "midi/MidiFile.h"
@@ -30,11 +31,18 @@ public:
     const PlaybackSettings& Playback() const { return playback_; }
     // The window became active: its timing settings now steer the player.
     void BecomeCurrent();
+    // Queues the play list at the start of the bar of the record on the
+    // listing line and plays from there; a playback of this file running
+    // meanwhile stops at its next record and starts again there. Lines that
+    // show no played record do nothing.
+    void PlayFromLine(std::size_t line);
 
 private:
     void RegisterCommands();
     void ShowNotices();
     void OnPlay();
+    // One playback from the queue position; false when none could start.
+    bool PlayOnce();
     void OnStop();
     void OnQueue();
 
@@ -42,4 +50,6 @@ private:
     MidiFile file_;
     MidiListing listing_;
     PlaybackSettings playback_;
+    // A double click asked the running playback to start again at the queue position.
+    bool restartRequested_ = false;
 };

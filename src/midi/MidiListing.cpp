@@ -81,25 +81,34 @@ MidiListing::MidiListing(const MidiFile& file, const std::string& path) : file_(
     if (!file.parsed)
         return;
     std::size_t lines = 0;
-    for (const MidiTrack& track : file.tracks)
-        trackEnds_.push_back(lines += track.events.size() + 1);
+    for (std::size_t list = 0; list <= file.tracks.size(); ++list)
+        trackEnds_.push_back(lines += ListedEvents(list).size() + 1);
+}
+
+const MidiEventList& MidiListing::ListedEvents(std::size_t list) const
+{
+    return list < file_->tracks.size() ? file_->tracks[list].events : file_->measureTrack;
 }
 
 std::string_view MidiListing::operator[](std::size_t line) const
 {
     if (line < head_.size())
         return head_[line];
-    const std::size_t body = line - head_.size();
-    const auto after = std::upper_bound(trackEnds_.begin(), trackEnds_.end(), body);
-    const auto track = static_cast<std::size_t>(after - trackEnds_.begin());
-    const std::size_t trackStart = track == 0 ? 0 : trackEnds_[track - 1];
-    return TrackLine(track, body - trackStart);
+    const std::optional<ListedRecord> record = RecordAt(line);
+    return record ? ListedEvents(record->list)[record->index].text : std::string_view();
 }
 
-std::string_view MidiListing::TrackLine(std::size_t track, std::size_t record) const
+std::optional<ListedRecord> MidiListing::RecordAt(std::size_t line) const
 {
-    const MidiEventList& events = file_->tracks[track].events;
-    return record < events.size() ? events[record].text : std::string_view();
+    if (line < head_.size() || line >= size())
+        return std::nullopt;
+    const std::size_t body = line - head_.size();
+    const auto after = std::upper_bound(trackEnds_.begin(), trackEnds_.end(), body);
+    const auto list = static_cast<std::size_t>(after - trackEnds_.begin());
+    const std::size_t index = body - (list == 0 ? 0 : trackEnds_[list - 1]);
+    if (index >= ListedEvents(list).size())
+        return std::nullopt;
+    return ListedRecord{list, index};
 }
 
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)

@@ -1,16 +1,19 @@
 #pragma once
 // The examiner listing and the plain-text dumps of a loaded file.
 #include <cstddef>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "midi/MidiFile.h"
+#include "midi/PlayListLookup.h"
 
 // The listing as the view draws it: the head (the path, the header line, one
 // line per track and an empty line), then, once the file is parsed, every
-// track's record texts with an empty line after each track. Record lines are
+// track's record texts with an empty line after each track, and last the
+// measure track's records, its bar lines numbered. Record lines are
 // the records' own texts, read where the file keeps them: a large file has a
 // million of them, and a copy each would double what it takes. The file must
 // outlive the listing.
@@ -21,6 +24,8 @@ public:
 
     std::size_t size() const { return head_.size() + (trackEnds_.empty() ? 0 : trackEnds_.back()); }
     std::string_view operator[](std::size_t line) const;
+    // The record a line shows; none for the head and the empty lines.
+    std::optional<ListedRecord> RecordAt(std::size_t line) const;
 
     // Calls `visit(std::string_view)` with every line in order.
     template <class Visit>
@@ -30,19 +35,20 @@ public:
             visit(std::string_view(line));
         if (trackEnds_.empty())
             return;
-        for (const MidiTrack& track : file_->tracks) {
-            for (const MidiEvent& event : track.events)
+        for (std::size_t list = 0; list < trackEnds_.size(); ++list) {
+            for (const MidiEvent& event : ListedEvents(list))
                 visit(event.text);
             visit(std::string_view());
         }
     }
 
 private:
-    std::string_view TrackLine(std::size_t track, std::size_t record) const;
+    // The file's tracks in order, then the measure track.
+    const MidiEventList& ListedEvents(std::size_t list) const;
 
     const MidiFile* file_ = nullptr;
     std::vector<std::string> head_;
-    // Per track, the first line after its empty line, counted from the end of the head.
+    // Per listed list, the first line after its empty line, counted from the end of the head.
     std::vector<std::size_t> trackEnds_;
 };
 

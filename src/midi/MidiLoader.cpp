@@ -12,6 +12,7 @@
 #include "midi/MidiMerge.h"
 #include "midi/MidiTiming.h"
 #include "midi/MidiTrackReader.h"
+#include "midi/PlayListLookup.h"
 
 namespace {
 
@@ -74,12 +75,7 @@ ParseSummary ParseTracks(MidiFile& file, const MidiPlayer& player,
 
 void MergeAll(MidiFile& file, const std::shared_ptr<MidiArena>& texts)
 {
-    std::vector<const MidiEventList*> lists;
-    lists.reserve(file.tracks.size() + 1);
-    for (const MidiTrack& track : file.tracks)
-        lists.push_back(&track.events);
-    lists.push_back(&file.measureTrack);
-    file.events = MergeTracks(lists, texts);
+    file.events = MergeTracks(PlayListSources(file), texts);
 }
 
 void ReportMerge(MidiFile& file)

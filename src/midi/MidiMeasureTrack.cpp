@@ -1,8 +1,15 @@
 #include "midi/MidiMeasureTrack.h"
 
+#include <string>
+
 #include "midi/MidiEventAppender.h"
 
 namespace {
+
+std::string MeasureBarDescription(std::size_t bar)
+{
+    return "Measure Bar Marker  bar " + std::to_string(bar);
+}
 
 class MeasureBuilder {
 public:
@@ -38,7 +45,8 @@ public:
     }
 
 private:
-    // Markers sit `lead_` ticks before their bar line.
+    // Markers sit `lead_` ticks before their bar line and name the bar that
+    // starts there: bar 1 starts at the beginning, without a marker.
     bool Mark(std::uint64_t length)
     {
         if (markers_ == kMaxMeasureBars) {
@@ -47,7 +55,7 @@ private:
         }
         ++markers_;
         MidiEvent& marker = appender_.Append(MidiKind::MeasureBar, 0, {'B', 'A', 'R'}, length,
-                                             "Measure Bar Marker");
+                                             MeasureBarDescription(markers_ + 1));
         marker.isMeasureBar = true;
         marker.time = position_ > lead_ ? position_ - lead_ : 0;
         return true;

@@ -96,43 +96,29 @@ private:
     std::array<std::size_t, 16 * 128> lastNoteOn_;
 };
 
-class Merger {
+// The order of the play list: the source of each of its records after the
+// merge start, as list and index.
+class MergeOrder {
 public:
-    explicit Merger(std::span<const MidiEventList* const> lists) : lists_(lists)
+    explicit MergeOrder(std::span<const MidiEventList* const> lists) : lists_(lists)
     {
         heap_.Reserve(lists_.size());
-        for (std::size_t list = 0; list < lists_.size(); ++list) {
+        for (std::size_t list = 0; list < lists_.size(); ++list)
             if (const auto first = Next(list, 0))
                 heap_.Push(*first);
-            total_ += lists_[list]->size();
-        }
     }
 
-    MidiEventList Run(std::shared_ptr<MidiArena> texts)
+    // The next source record, or none when every list is done.
+    std::optional<Cursor> Take()
     {
-        MidiEventList playList(std::move(texts));
-        playList.reserve(total_ + 1);
-        MidiEventAppender appender(playList);
-        appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
-        std::uint64_t now = 0;
-        while (!heap_.Empty()) {
-            const Cursor next = heap_.Top();
-            const MidiEvent& source = (*lists_[next.list])[next.index];
-            // Lists run forward in time; a list that did not could still never
-            // make a negative delta.
-            const std::uint64_t time = std::max(next.time, now);
-            MidiEvent& copy = appender.AppendDescribed(
-                source.kind, source.channel, MidiBytes(source.data), time - now, kCopyText.size(),
-                [](char* out) { return std::copy(kCopyText.begin(), kCopyText.end(), out); });
-            copy.isMeasureBar = source.isMeasureBar;
-            copy.time = now = time;
-            durations_.Note(playList, playList.size() - 1);
-            if (const auto following = Next(next.list, next.index + 1))
-                heap_.ReplaceTop(*following);
-            else
-                heap_.PopTop();
-        }
-        return playList;
+        if (heap_.Empty())
+            return std::nullopt;
+        const Cursor next = heap_.Top();
+        if (const auto following = Next(next.list, next.index + 1))
+            heap_.ReplaceTop(*following);
+        else
+            heap_.PopTop();
+        return next;
     }
 
 private:
@@ -148,8 +134,43 @@ private:
     }
 
     std::span<const MidiEventList* const> lists_;
-    std::size_t total_ = 0;
     CursorHeap heap_;
+};
+
+class Merger {
+public:
+    explicit Merger(std::span<const MidiEventList* const> lists) : lists_(lists), order_(lists)
+    {
+        for (const MidiEventList* list : lists_)
+            total_ += list->size();
+    }
+
+    MidiEventList Run(std::shared_ptr<MidiArena> texts)
+    {
+        MidiEventList playList(std::move(texts));
+        playList.reserve(total_ + 1);
+        MidiEventAppender appender(playList);
+        appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
+        std::uint64_t now = 0;
+        while (const auto next = order_.Take()) {
+            const MidiEvent& source = (*lists_[next->list])[next->index];
+            // Lists run forward in time; a list that did not could still never
+            // make a negative delta.
+            const std::uint64_t time = std::max(next->time, now);
+            MidiEvent& copy = appender.AppendDescribed(
+                source.kind, source.channel, MidiBytes(source.data), time - now, kCopyText.size(),
+                [](char* out) { return std::copy(kCopyText.begin(), kCopyText.end(), out); });
+            copy.isMeasureBar = source.isMeasureBar;
+            copy.time = now = time;
+            durations_.Note(playList, playList.size() - 1);
+        }
+        return playList;
+    }
+
+private:
+    std::span<const MidiEventList* const> lists_;
+    std::size_t total_ = 0;
+    MergeOrder order_;
     NoteDurations durations_;
 };
 
@@ -159,4 +180,14 @@ MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
                           std::shared_ptr<MidiArena> texts)
 {
     return Merger(lists).Run(std::move(texts));
+}
+
+std::optional<std::size_t> PlayListPosition(std::span<const MidiEventList* const> lists,
+                                            std::size_t list, std::size_t index)
+{
+    MergeOrder order(lists);
+    for (std::size_t position = 1; const auto next = order.Take(); ++position)
+        if (next->list == list && next->index == index)
+            return position;
+    return std::nullopt;
 }

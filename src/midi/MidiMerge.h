@@ -1,6 +1,8 @@
 #pragma once
 // Merges event lists into one time-ordered play list.
+#include <cstddef>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "midi/MidiEvent.h"
@@ -12,3 +14,8 @@
 // Texts go to `texts` when given.
 MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
                           std::shared_ptr<MidiArena> texts = nullptr);
+
+// Where MergeTracks over the same lists puts record `index` of list `list`;
+// none for an End of Track record or one that does not exist.
+std::optional<std::size_t> PlayListPosition(std::span<const MidiEventList* const> lists,
+                                            std::size_t list, std::size_t index);

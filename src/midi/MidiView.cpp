@@ -59,6 +59,20 @@ void CMidiView::OnDraw(IDrawingSurface& surface)
                      font, MakeColor(0, 0, 0), MakeColor(255, 255, 255), false);
 }
 
+std::optional<std::size_t> CMidiView::LineAt(int y)
+{
+    if (y < kMargin)
+        return std::nullopt;
+    return static_cast<std::size_t>((y - kMargin) / kLineHeight);
+}
+
+void CMidiView::OnDoubleClickAt(Point point)
+{
+    CMidiDoc* doc = Doc();
+    if (const std::optional<std::size_t> line = LineAt(point.y); doc && line)
+        doc->PlayFromLine(*line);
+}
+
 bool CMidiView::MakePrintJob(PrintJob& job)
 {
     CMidiDoc* doc = Doc();
@@ -78,5 +92,5 @@ std::string CMidiView::WhatsThis() const
 {
     return "The events of a Standard MIDI File: the header, then each track with the tick, the delta "
            "and a description of every event. Play, Stop, Rewind, Rate and Queue in the Midi menu play"
-           " it.";
+           " it; double-clicking a line plays from the bar of its event.";
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The examiner listing: the file's head and every track's records, drawn
 // as lines of text that scroll.
+#include <cstddef>
+#include <optional>
+
 #include "framework/View.h"
 
 class CMidiDoc;
@@ -13,11 +16,16 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, int hint) override;
     void OnDraw(IDrawingSurface& surface) override;
+    // Plays from the bar of the record on the line.
+    void OnDoubleClickAt(Point point) override;
     // The listing prints as text, one line per listing line.
     bool MakePrintJob(PrintJob& job) override;
     std::string WhatsThis() const override;
     void OnActivateFrame() override;
     CMidiDoc* Doc() const;
+
+    // The listing line drawn at `y`, or none above the first.
+    static std::optional<std::size_t> LineAt(int y);
 
 private:
     void SetScrollSizes();

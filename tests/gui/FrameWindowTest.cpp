@@ -4,10 +4,12 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/Application.h"
@@ -24,6 +26,8 @@ namespace {
 
 struct ViewLog {
     std::vector<int> keysDown, keysUp;
+    std::vector<std::pair<int, int>> doubleClicksAt;
+    int doubleClicks = 0;
     int draws = 0;
     Rect clip;
 };
@@ -44,6 +48,12 @@ public:
     }
     void OnKeyDown(int code) override { log_.keysDown.push_back(code); }
     void OnKeyUp(int code) override { log_.keysUp.push_back(code); }
+    void OnDoubleClick() override { ++log_.doubleClicks; }
+    void OnDoubleClickAt(Point point) override
+    {
+        log_.doubleClicksAt.emplace_back(point.x, point.y);
+        CView::OnDoubleClickAt(point);
+    }
 
 private:
     ViewLog& log_;
@@ -164,6 +174,38 @@ TEST_F(FrameWindowTest, KeysReachTheViewAsVirtualKeysWithoutRepeats)
     QCoreApplication::sendEvent(canvas, &release);
     EXPECT_EQ(log.keysDown, std::vector<int>{65});
     EXPECT_EQ(log.keysUp, std::vector<int>{65});
+}
+
+TEST_F(FrameWindowTest, ADoubleClickReachesADrawnViewAtItsPointInTheScrolledContent)
+{
+    CFrame* frame = Open(1);
+    frame->Window()->FitClient(Size{200, 100});
+    frame->Window()->SetScrollSizes(Size{1000, 800}, Size{10, 10});
+    frame->Window()->ScrollTo(100, 50);
+    auto* canvas = qobject_cast<DrawingCanvas*>(Area().activeSubWindow()->widget());
+    ASSERT_NE(canvas, nullptr);
+    const QPointF at(30, 40);
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, canvas->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas->viewport(), &click);
+    EXPECT_TRUE(log.doubleClicksAt.empty()) << "runs from the event loop, after the widget returned";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.doubleClicksAt, (std::vector<std::pair<int, int>>{{130, 90}}));
+    EXPECT_EQ(log.doubleClicks, 1) << "a view without use for the point takes the plain double click";
+}
+
+TEST_F(FrameWindowTest, TextViewsTakeThePlainDoubleClick)
+{
+    Open(0);
+    auto* editor = qobject_cast<TextEditor*>(Area().activeSubWindow()->widget());
+    ASSERT_NE(editor, nullptr);
+    const QPointF at(10, 10);
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, editor->viewport()->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(editor->viewport(), &click);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log.doubleClicks, 1);
+    EXPECT_TRUE(log.doubleClicksAt.empty());
 }
 
 TEST_F(FrameWindowTest, UserActivationTellsTheCore)

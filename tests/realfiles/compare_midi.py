@@ -43,6 +43,8 @@ def ours(cli, path):
             current["note_on"] += 1
         if description != "Meta End of Track":
             current["last"] = ticks
+    # The measure track, listed after the file's tracks, is not the file's.
+    tracks = tracks[:track_count]
     tempos = []
     for line in run(cli, "--play-list", path):
         time, _delta, kind, _channel, data, _duration = line.split()

@@ -1,13 +1,16 @@
 #include "platform/qt/DrawingCanvas.h"
 
 #include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPaintEvent>
 #include <QScrollBar>
 
 #include <algorithm>
 
 #include "framework/View.h"
+#include "platform/qt/CommandRouter.h"
 #include "platform/qt/PainterSurface.h"
 
 DrawingCanvas::DrawingCanvas(ViewLink link, ImageStore& images, QWidget* parent)
@@ -90,10 +93,18 @@ void DrawingCanvas::keyReleaseEvent(QKeyEvent* event)
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 
+// Queued as commands are: a double click may start minutes of playback,
+// which must not run inside this handler.
 void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QAbstractScrollArea::mouseDoubleClickEvent(event);
-    link_.DoubleClicked();
+    const QPoint content = event->position().toPoint()
+                           + QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    QPointer<DrawingCanvas> self(this);
+    link_.Router().PostCall([self, content](CApplication&) {
+        if (self)
+            self->link_.DoubleClickedAt(content);
+    });
 }
 
 void DrawingCanvas::contextMenuEvent(QContextMenuEvent* event)

@@ -35,6 +35,8 @@ public:
     QMenu* BuildPopup(const CMenu& menu, QWidget* parent);
     // Sets enabled and check marks of the menu's command items from the core.
     void UpdateStates(QMenu& menu);
+    // Where the rendered items send their commands.
+    CommandRouter& Router() const { return router_; }
     // How many popups were filled with items so far.
     int FillCount() const { return fillCount_; }
 

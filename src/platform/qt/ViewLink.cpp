@@ -9,6 +9,11 @@
 #include "platform/qt/MenuRenderer.h"
 #include "platform/qt/VirtualKeys.h"
 
+CommandRouter& ViewLink::Router() const
+{
+    return menus_.Router();
+}
+
 void ViewLink::KeyPressed(const QKeyEvent& event)
 {
     if (!view_ || event.isAutoRepeat())
@@ -29,6 +34,12 @@ void ViewLink::DoubleClicked()
 {
     if (view_)
         view_->OnDoubleClick();
+}
+
+void ViewLink::DoubleClickedAt(const QPoint& contentPoint)
+{
+    if (view_)
+        view_->OnDoubleClickAt({contentPoint.x(), contentPoint.y()});
 }
 
 void ViewLink::Resized(int cx, int cy)

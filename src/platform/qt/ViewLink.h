@@ -5,6 +5,7 @@
 #include <QPoint>
 
 class CView;
+class CommandRouter;
 class MenuRenderer;
 class QKeyEvent;
 class QWidget;
@@ -15,10 +16,14 @@ public:
 
     void Detach() { view_ = nullptr; }
     CView* View() const { return view_; }
+    // The path from widgets into the core, for what must run after the widget returned.
+    CommandRouter& Router() const;
 
     void KeyPressed(const QKeyEvent& event);
     void KeyReleased(const QKeyEvent& event);
     void DoubleClicked();
+    // At `contentPoint`: a drawn view's point, its scrolling included.
+    void DoubleClickedAt(const QPoint& contentPoint);
     void Resized(int cx, int cy);
     // Shows the view's popup at the pointer; false when the view has none.
     bool ShowContextMenu(QWidget* owner, const QPoint& globalPos);

@@ -44,6 +44,9 @@ TEST(MidiListing, FormatZeroFileListsHeadThenRecords)
         "000480 00480 NoteOn : channel  1, number  60, name  C, octave  5, velocity 100",
         "000490 00010 Meta End of Track",
         "",
+        "000000 00000 Meta Measure Track",
+        "001920 01920 Measure Bar Marker  bar 2",
+        "",
     };
     EXPECT_EQ(Lines(MidiListing(file, "/music/one.mid")), expected);
     std::ostringstream out;
@@ -71,6 +74,9 @@ TEST(MidiListing, EveryTrackEndsWithAnEmptyLineEvenWithoutRecords)
                         "000011 00010 Meta End of Track",
                         "",
                         "000010 00010 Meta End of Track",
+                        "",
+                        "000000 00000 Meta Measure Track",
+                        "000384 00384 Measure Bar Marker  bar 2",
                         "",
                     }));
     EXPECT_EQ(lines[6], "");

@@ -26,7 +26,7 @@ TEST(MidiMeasureTrack, HeadAndMarkerRecords)
     EXPECT_TRUE(bar.isMeasureBar);
     EXPECT_EQ(bar.data, (MidiBytes{'B', 'A', 'R'}));
     EXPECT_EQ(bar.delta, 384u);
-    EXPECT_EQ(bar.text.substr(13), "Measure Bar Marker");
+    EXPECT_EQ(bar.text.substr(13), "Measure Bar Marker  bar 2");
 }
 
 TEST(MidiMeasureTrack, WithoutTimeSignaturesBarsRunToTheFirstAtOrPastTheEnd)
