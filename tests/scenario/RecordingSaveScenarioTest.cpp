@@ -41,7 +41,9 @@ const std::string kTwoKeysListing =
     "000250 00250 NoteOn : channel  1, number  50, name  D, octave  4, velocity 100\n"
     "000350 00100 NoteOff: channel  1, number  48, name  C, octave  4, velocity 100\n"
     "001350 01000 NoteOff: channel  1, number  50, name  D, octave  4, velocity 100\n"
-    "001360 00010 Meta End of Track\n\n";
+    "001360 00010 Meta End of Track\n\n"
+    "000000 00000 Meta Measure Track\n"
+    "002000 02000 Measure Bar Marker  bar 2\n\n";
 
 }  // namespace
 
@@ -103,7 +105,9 @@ TEST_F(RecordingSaveScenarioTest, SavingWhileRecordingLeavesTheRecordingRunning)
     EXPECT_EQ(Examined("held.mid").substr(Examined("held.mid").find("000000 00000 NoteOn")),
               "000000 00000 NoteOn : channel  1, number  48, name  C, octave  4, velocity 100\n"
               "000000 00000 NoteOff: channel  1, number  48, name  C, octave  4, velocity  64\n"
-              "000010 00010 Meta End of Track\n\n");
+              "000010 00010 Meta End of Track\n\n"
+              "000000 00000 Meta Measure Track\n"
+              "002000 02000 Measure Bar Marker  bar 2\n\n");
     EXPECT_NE(Examined("released.mid").find("000050 00050 NoteOff: channel  1, number  48"), std::string::npos);
 }
 
