@@ -77,25 +77,29 @@ int KeyTonic(int key)
 
 CChordIdentifier::CChordIdentifier(const CScaleCatalog& scales, const CChordCatalog& chords)
 {
+    std::vector<NoteRow> scaleCells;
     for (int i = 0; i < CScaleCatalog::kCapacity; ++i) {
         const ScaleRecord& record = scales.Record(i);
         if (record.depth < 0 || record.name.empty() || record.name[0] == '@')
             break;
-        if (record.childCount == 1)
-            scales_.push_back({i, CellPitches(ScaleCells(record.steps))});
+        if (record.childCount != 1)
+            continue;
+        scaleCells.push_back(ScaleCells(record.steps));
+        scales_.push_back({i, CellPitches(scaleCells.back())});
     }
     for (int i = 0; i < chords.Count(); ++i)
         if (chords.IsChord(i) && chords.GetText(i) != ".")
-            AddChord(scales, chords, i);
+            AddChord(scales, scaleCells, chords, i);
 }
 
-void CChordIdentifier::AddChord(const CScaleCatalog& catalog, const CChordCatalog& chords, int record)
+void CChordIdentifier::AddChord(const CScaleCatalog& catalog, const std::vector<NoteRow>& scaleCells,
+                                const CChordCatalog& chords, int record)
 {
     ChordDescription description = ReadChordDescription(chords.GetText(record));
     ChordShape chord;
     chord.record = record;
-    for (const ScaleShape& scale : scales_)
-        chord.tonesInScale.push_back(ChordPitches(description, ScaleCells(catalog.Record(scale.record).steps)));
+    for (const NoteRow& cells : scaleCells)
+        chord.tonesInScale.push_back(ChordPitches(description, cells));
     if (chords.GetGroup(record) == "preset") {
         int scale = PresetScale(catalog, chords.GetText(record));
         auto found = std::find_if(scales_.begin(), scales_.end(), [&](const ScaleShape& s) { return s.record == scale; });

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "harmony/ChordCatalog.h"
+#include "harmony/NoteCell.h"
 #include "harmony/PitchSet.h"
 #include "harmony/ScaleCatalog.h"
 
@@ -47,7 +48,8 @@ private:
         int homeScale = 0;   // position in scales_
     };
 
-    void AddChord(const CScaleCatalog& catalog, const CChordCatalog& chords, int record);
+    void AddChord(const CScaleCatalog& catalog, const std::vector<NoteRow>& scaleCells, const CChordCatalog& chords,
+                  int record);
     void AddChordResults(const ChordShape& chord, PitchSet notes, std::vector<IdentifyResult>& results) const;
     void AddScaleResults(PitchSet notes, std::vector<IdentifyResult>& results) const;
 
