@@ -81,6 +81,31 @@ void ScriptKey(ScriptRunner& runner, const ScriptWords& args)
         view->OnKeyUp(code);
 }
 
+namespace {
+
+// The active window's view, clicked at a point of its drawing.
+CView& ClickedView(ScriptRunner& runner, const ScriptWords& args)
+{
+    CView* view = ActiveFrame(runner).View();
+    if (!view)
+        throw ScriptError("the active window has no view");
+    view->OnClick(ParseScriptInt(args[0], "an x position"), ParseScriptInt(args[1], "a y position"));
+    return *view;
+}
+
+} // namespace
+
+void ScriptClick(ScriptRunner& runner, const ScriptWords& args)
+{
+    ClickedView(runner, args);
+}
+
+// The first click of a double click arrives as a click, as on the screen.
+void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args)
+{
+    ClickedView(runner, args).OnDoubleClick();
+}
+
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args)
 {
     int ms = ParseScriptInt(args[0], "a wait");

@@ -10,6 +10,8 @@ void ScriptActivate(ScriptRunner& runner, const ScriptWords& args);
 void ScriptOpen(ScriptRunner& runner, const ScriptWords& args);
 void ScriptAnswer(ScriptRunner& runner, const ScriptWords& args);
 void ScriptKey(ScriptRunner& runner, const ScriptWords& args);
+void ScriptClick(ScriptRunner& runner, const ScriptWords& args);
+void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args);
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args);
 void ScriptPrint(ScriptRunner& runner, const ScriptWords& args);
 void ScriptClose(ScriptRunner& runner, const ScriptWords& args);

@@ -15,6 +15,8 @@ const std::vector<ScriptCommand>& ScriptCommands()
         {"open", "open PATH", 1, 1, ScriptOpen},
         {"answer", "answer ok|cancel|yes|no|ID [NAME=VALUE ...]", 1, -1, ScriptAnswer},
         {"key", "key down|up CODE", 2, 2, ScriptKey},
+        {"click", "click X Y", 2, 2, ScriptClick},
+        {"dblclick", "dblclick X Y", 2, 2, ScriptDoubleClick},
         {"wait", "wait MS", 1, 1, ScriptWait},
         {"print", "print TOPIC [ARG ...]", 1, -1, ScriptPrint},
         {"close", "close", 0, 0, ScriptClose},

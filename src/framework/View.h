@@ -25,6 +25,8 @@ public:
     virtual void OnKeyDown(int code) { (void)code; }
     virtual void OnKeyUp(int code) { (void)code; }
     virtual void OnDoubleClick() {}
+    // A left click at this point of the drawing (scrolling already added).
+    virtual void OnClick(int x, int y) { (void)x; (void)y; }
     // Its frame became the active child window.
     virtual void OnActivateFrame() {}
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }

@@ -1,6 +1,7 @@
 #include "platform/qt/DrawingCanvas.h"
 
 #include <QContextMenuEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -88,6 +89,16 @@ void DrawingCanvas::keyReleaseEvent(QKeyEvent* event)
 {
     link_.KeyReleased(*event);
     QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+// Clicks are handed on in drawing coordinates, the scrolled-off part added.
+void DrawingCanvas::mousePressEvent(QMouseEvent* event)
+{
+    QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    QPoint at = event->position().toPoint();
+    link_.Clicked(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
 }
 
 void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)

@@ -31,6 +31,12 @@ void ViewLink::DoubleClicked()
         view_->OnDoubleClick();
 }
 
+void ViewLink::Clicked(int x, int y)
+{
+    if (view_)
+        view_->OnClick(x, y);
+}
+
 void ViewLink::Resized(int cx, int cy)
 {
     if (view_)

@@ -19,6 +19,8 @@ public:
     void KeyPressed(const QKeyEvent& event);
     void KeyReleased(const QKeyEvent& event);
     void DoubleClicked();
+    // A left click at a point of the view's drawing.
+    void Clicked(int x, int y);
     void Resized(int cx, int cy);
     // Shows the view's popup at the pointer; false when the view has none.
     bool ShowContextMenu(QWidget* owner, const QPoint& globalPos);
