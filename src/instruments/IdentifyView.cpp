@@ -24,7 +24,7 @@ std::string Padded(const std::string& text, std::size_t width)
 // The scale column is as wide as the longest scale name listed.
 std::size_t ScaleColumn(const CIdentifyDoc& doc)
 {
-    std::size_t width = 5;
+    std::size_t width = 7;
     for (const IdentifyResult& result : doc.Results())
         width = std::max(width, doc.Fields(result)[2].size() + 2);
     return width;
