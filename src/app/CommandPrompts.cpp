@@ -12,6 +12,7 @@ std::string CommandPromptText(int id)
     static const std::map<int, std::string> prompts = {
         {ID_NEW_MODEL, "Create a new theory model"},
         {ID_TUTORIAL, "This selection opens the Tutorial file."},
+        {ID_IDENTIFY, "Name the chords and scales of the notes you play\nIdentify"},
         {ID_VIEW_FONT, "Change this document view font"},
         {102, "Selections from primary model history\nPrimary model history"},
         {ID_PREVIOUS_MODEL, "Previous primary model history instance\nPrevious model"},

@@ -5,6 +5,8 @@
 #include "framework/DocTemplate.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "instruments/IdentifyDoc.h"
+#include "instruments/IdentifyView.h"
 #include "instruments/InstrumFrame.h"
 #include "instruments/InstrumView.h"
 #include "instruments/KeyboardDoc.h"
@@ -72,5 +74,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(
         MakeTemplate<CGeneralFrame, CKeyboardInputView>(app, IDR_KEYBOARD_INPUT, "", keyboardInput));
+    DocumentFactory identify = [&app] { return std::make_unique<CIdentifyDoc>(app); };
+    templates.push_back(MakeTemplate<CGeneralFrame, CIdentifyView>(app, IDR_IDENTIFY, "", identify));
     return templates;
 }

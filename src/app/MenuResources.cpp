@@ -8,6 +8,7 @@
 #include "harmony/ModelCommands.h"
 #include "instruments/InstrumCommands.h"
 #include "midi/AudioCommands.h"
+#include "instruments/IdentifyDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiCommands.h"
 
@@ -29,6 +30,15 @@ void AppendPrintAndExit(CMenu& file)
     file.AppendCommand("P&rint Setup...", ID_FILE_PRINT_SETUP);
     file.AppendSeparator();
     file.AppendCommand("E&xit\tAlt+F4", ID_APP_EXIT);
+}
+
+// The seventeen keys, then the window that names the notes played.
+MenuPtr KeyPopup()
+{
+    MenuPtr keys = BuildKeyMenu();
+    keys->AppendSeparator();
+    keys->AppendCommand("&Identify...", ID_IDENTIFY);
+    return keys;
 }
 
 MenuPtr FilePopup(bool withDocumentCommands)
@@ -161,7 +171,7 @@ MenuPtr GeneralMenu()
 // model's list of instruments.
 MenuPtr ModelMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", BuildKeyMenu()},
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
                 {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
                 {"&Help", HelpPopup()}});
@@ -192,7 +202,7 @@ MenuPtr InstrumentViewPopup()
 // "&Frame" item at position 6 becomes the model's list of instruments.
 MenuPtr InstrumentMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", BuildKeyMenu()},
+    return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
                 {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
                 {"&Help", HelpPopup()}});
@@ -221,6 +231,17 @@ MenuPtr AudioMenu()
     player->AppendCommand("Loop", ID_AUDIO_LOOP);
     return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Player", player},
                 {"&View", ViewPopup(true, false)}, {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
+}
+
+MenuPtr IdentifyMenu()
+{
+    auto notes = CMenu::Create();
+    notes->AppendCommand("&Type Names...", ID_IDENTIFY_TYPE);
+    notes->AppendCommand("&Clear", ID_IDENTIFY_CLEAR);
+    notes->AppendSeparator();
+    notes->AppendCommand("&Show in Model\tEnter", ID_IDENTIFY_SHOW);
+    return Bar({{"&File", FilePopup(false)}, {"&Notes", notes}, {"&View", ViewPopup(false, false)},
+                {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
 MenuPtr KeyboardInputMenu()
@@ -355,6 +376,7 @@ MenuPtr LoadMenuResource(int id)
     case IDR_MIDI: return MidiMenu();
     case IDR_AUDIO: return AudioMenu();
     case IDR_KEYBOARD_INPUT: return KeyboardInputMenu();
+    case IDR_IDENTIFY: return IdentifyMenu();
     case IDR_GENERAL_CONTEXT: return GeneralContextMenu();
     case IDR_MAIN_CONTEXT: return MainContextMenu();
     case IDR_MODEL_CONTEXT: return ModelContextMenu();

@@ -19,6 +19,7 @@ enum MenuResource {
     IDR_MODEL_CONTEXT = 138,
     IDR_INSTRUMENT_CONTEXT = 141,
     IDR_KEYBOARD_INPUT = 204,
+    IDR_IDENTIFY = 150,
 };
 
 // Null for an id the program has no menu for.

@@ -17,6 +17,7 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "instruments/IdentifyDoc.h"
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
@@ -149,7 +150,7 @@ void CReferenceApp::RegisterTemplates()
 void CReferenceApp::PrepareMenus()
 {
     for (int id : {IDR_MAINFRAME, IDR_GENERAL, IDR_MODEL, IDR_STRINGED, IDR_KEYBOARD, IDR_SHEET, IDR_WIND,
-                   IDR_MIDI, IDR_AUDIO, IDR_KEYBOARD_INPUT, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT,
+                   IDR_MIDI, IDR_AUDIO, IDR_KEYBOARD_INPUT, IDR_IDENTIFY, IDR_GENERAL_CONTEXT, IDR_MAIN_CONTEXT, IDR_MODEL_CONTEXT,
                    IDR_INSTRUMENT_CONTEXT})
         menus_[id] = LoadMenuResource(id);
     static const char* const catalogueTexts[] = {"&Scale", "&Chord", "&Instrument"};
@@ -160,6 +161,7 @@ void CReferenceApp::PrepareMenus()
     Template(kAudioTemplate)->SetMenu(menus_[IDR_AUDIO]);
     Template(kAudioTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
     Template(kKeyboardInputTemplate)->SetMenu(menus_[IDR_KEYBOARD_INPUT]);
+    Template(kIdentifyTemplate)->SetMenu(menus_[IDR_IDENTIFY]);
     Template(kGeneralTemplate)->SetMenu(menus_[IDR_GENERAL]);
     Template(kGeneralTemplate)->SetContextMenu(menus_[IDR_GENERAL_CONTEXT]);
     Template(kModelTemplate)->SetContextMenu(menus_[IDR_MODEL_CONTEXT]);
@@ -198,6 +200,7 @@ void CReferenceApp::RegisterCommands()
     On(ID_PLAY_AUDIO, [this] { OnAudioFile(true); });
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
+    On(ID_IDENTIFY, [this] { OnIdentify(); });
     // Handled by no part of the program: choosing them does nothing.
     for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         On(id, [] {});
@@ -307,6 +310,26 @@ void CReferenceApp::OnKeyboardInput()
         if (frame->Document() && frame->Document()->kind == 8)
             return;
     Template(kKeyboardInputTemplate)->OpenDocumentFile({}, true);
+}
+
+// One Identify window: the command brings an open one forward.
+void CReferenceApp::OnIdentify()
+{
+    for (CFrame* frame : Frames())
+        if (frame->Document() && frame->Document()->kind == CIdentifyDoc::kKind) {
+            frame->Activate();
+            return;
+        }
+    Template(kIdentifyTemplate)->OpenDocumentFile({}, true);
+}
+
+void CReferenceApp::ShowInPrimaryModel(const std::string& key, int scale, int chord)
+{
+    CModelDoc* model = models_.Primary();
+    if (!model)
+        model = NewModel();
+    if (model)
+        model->ShowChoice(key, scale, chord);
 }
 
 // The editor opens 8 MB of text in under half a second and scrolls it

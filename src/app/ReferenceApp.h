@@ -16,6 +16,7 @@
 #include "harmony/NoteSpeller.h"
 #include "harmony/ScaleCatalog.h"
 #include "instruments/InstrumentCatalog.h"
+#include "instruments/IdentifyHost.h"
 #include "instruments/InstrumentHost.h"
 
 class CMainFrame;
@@ -35,9 +36,10 @@ enum TemplatePosition {
     kAudioTemplate = 6,
     kMidiTemplate = 7,
     kKeyboardInputTemplate = 8,
+    kIdentifyTemplate = 9,
 };
 
-class CReferenceApp : public CApplication, public IModelHost, public IInstrumentHost {
+class CReferenceApp : public CApplication, public IModelHost, public IInstrumentHost, public IIdentifyHost {
 public:
     // homeDir holds the shipped files and takes the files the program writes.
     CReferenceApp(Ports& ports, std::string homeDir);
@@ -89,6 +91,8 @@ public:
     std::string ProgramName(int program) const override;
     std::optional<std::string> CurrentProgramSummary() const override;
 
+    void ShowInPrimaryModel(const std::string& key, int scale, int chord) override;
+
 private:
     void LoadCatalogues();
     void RegisterTemplates();
@@ -105,6 +109,7 @@ private:
     void OnExamine();
     void OnAudioFile(bool play);
     void OnKeyboardInput();
+    void OnIdentify();
     CDocument* OpenLargeFile(const std::string& path);
 
     ProgramFiles files_;

@@ -19,6 +19,8 @@ const std::vector<PrintTopic>& PrintTopics()
                   "keyboard input window its keys (* held, - white, ^ black)", PrintLines},
         {"surface", "the active instrument window painted as its view paints it, one drawing call per line "
                     "(as draw --surface prints them)", PrintSurface},
+        {"identify", "the active Identify window: the notes entered, then one line per result, the selected one "
+                     "marked with *", PrintIdentify},
         {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},
     };
     return topics;

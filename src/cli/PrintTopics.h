@@ -32,4 +32,5 @@ void PrintMenu(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintSurface(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintIdentify(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

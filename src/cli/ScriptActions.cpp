@@ -98,14 +98,32 @@ void ScriptMidiIn(ScriptRunner& runner, const ScriptWords& args)
         throw ScriptError("nothing listens to the MIDI input");
 }
 
-// X and Y are in the view's content, scrolling included, as a drawn view draws.
-void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args)
+namespace {
+
+// The active window's view, clicked at a point of its content.
+CView& ClickedView(ScriptRunner& runner, const ScriptWords& args, Point& point)
 {
-    const Point point{ParseScriptInt(args[0], "an x"), ParseScriptInt(args[1], "a y")};
+    point = {ParseScriptInt(args[0], "an x position"), ParseScriptInt(args[1], "a y position")};
     CView* view = ActiveFrame(runner).View();
     if (!view)
         throw ScriptError("the active window has no view");
-    view->OnDoubleClickAt(point);
+    view->OnClick(point.x, point.y);
+    return *view;
+}
+
+} // namespace
+
+void ScriptClick(ScriptRunner& runner, const ScriptWords& args)
+{
+    Point point;
+    ClickedView(runner, args, point);
+}
+
+// The first click of a double click arrives as a click, as on the screen.
+void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args)
+{
+    Point point;
+    ClickedView(runner, args, point).OnDoubleClickAt(point);
 }
 
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args)

@@ -12,6 +12,7 @@ void ScriptAnswer(ScriptRunner& runner, const ScriptWords& args);
 void ScriptKey(ScriptRunner& runner, const ScriptWords& args);
 // A note from an outside keyboard, through the MIDI input's stand-in.
 void ScriptMidiIn(ScriptRunner& runner, const ScriptWords& args);
+void ScriptClick(ScriptRunner& runner, const ScriptWords& args);
 void ScriptDoubleClick(ScriptRunner& runner, const ScriptWords& args);
 void ScriptWait(ScriptRunner& runner, const ScriptWords& args);
 void ScriptPrint(ScriptRunner& runner, const ScriptWords& args);

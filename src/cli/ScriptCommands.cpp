@@ -16,6 +16,7 @@ const std::vector<ScriptCommand>& ScriptCommands()
         {"answer", "answer ok|cancel|yes|no|ID [NAME=VALUE ...]", 1, -1, ScriptAnswer},
         {"key", "key down|up CODE", 2, 2, ScriptKey},
         {"midiin", "midiin on|off NOTE [VELOCITY]", 2, 3, ScriptMidiIn},
+        {"click", "click X Y", 2, 2, ScriptClick},
         {"doubleclick", "doubleclick X Y", 2, 2, ScriptDoubleClick},
         {"wait", "wait MS", 1, 1, ScriptWait},
         {"print", "print TOPIC [ARG ...]", 1, -1, ScriptPrint},

@@ -30,5 +30,7 @@ int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
 void DrawHelp(std::ostream& out);
 int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ExamineHelp(std::ostream& out);
+int IdentifySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
+void IdentifyHelp(std::ostream& out);
 int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void PlayHelp(std::ostream& out);

@@ -33,6 +33,8 @@ public:
         (void)point;
         OnDoubleClick();
     }
+    // A left click at this point of the drawing (scrolling already added).
+    virtual void OnClick(int x, int y) { (void)x; (void)y; }
     // Its frame became the active child window.
     virtual void OnActivateFrame() {}
     virtual void OnSize(int cx, int cy) { (void)cx; (void)cy; }

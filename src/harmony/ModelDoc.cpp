@@ -128,6 +128,20 @@ void CModelDoc::SelectChord(int index)
     Recompute();
 }
 
+void CModelDoc::ShowChoice(const std::string& key, int scale, int chord)
+{
+    host_.History().SetSelection(*this, -1);
+    state_.SelectKey(key);
+    state_.SelectScale(scale);
+    if (chord >= 0) {
+        state_.SelectChord(chord);
+    } else {
+        state_.chordName.clear();
+        state_.chordIndex = 0;
+    }
+    Recompute();
+}
+
 void CModelDoc::DropPresetChord()
 {
     if (state_.chordName.find(';', 1) != std::string::npos)

@@ -35,6 +35,9 @@ public:
     void SelectKey(const std::string& name);
     void SelectScale(int index);
     void SelectChord(int index);
+    // Key, scale and chord (-1: none) as one change, as if chosen from the
+    // menus one after the other but recorded once.
+    void ShowChoice(const std::string& key, int scale, int chord);
     // A preset chord fixes its own scale: choosing another scale drops it.
     void DropPresetChord();
     void SetNotation(char notation, char chordset);

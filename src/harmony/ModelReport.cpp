@@ -39,7 +39,10 @@ void CModelState::BuildReport(const std::vector<std::string>& instrumentTitles)
         intervalText += std::to_string(steps[i]) + " ";
 
     reportText = "Tonic:   " + keyName + "\r\nScale:   " + scaleName + "\r\nChord:   " + chordName +
-                 "\r\nPattern:  " + patternText + "\r\nIntervals:  " + intervalText + "\r\n\r\nInstruments:\r\n";
+                 "\r\nPattern:  " + patternText + "\r\nIntervals:  " + intervalText;
+    if (HasChord())
+        reportText += "\r\nNotes:  " + ChordNoteNames();
+    reportText += "\r\n\r\nInstruments:\r\n";
     for (const std::string& title : instrumentTitles)
         reportText += "  " + title + "\r\n";
 }

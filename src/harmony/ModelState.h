@@ -45,6 +45,10 @@ public:
     // chord is set, reduces out to the chord tones (which also fills span).
     void LabelNotes(char notationCode, NoteRow& out);
     void SpellChord(NoteRow& cells);
+    // The chord's tones as note names from the lowest up, blank-separated:
+    // degrees as the scale spells them, added intervals by their number
+    // above the key (the minor third of C is Eb). Empty without a chord.
+    std::string ChordNoteNames() const;
 
     bool HasChord() const { return !chordName.empty() && chordName != "."; }
 

@@ -93,6 +93,16 @@ void DrawingCanvas::keyReleaseEvent(QKeyEvent* event)
     QAbstractScrollArea::keyReleaseEvent(event);
 }
 
+// Clicks are handed on in drawing coordinates, the scrolled-off part added.
+void DrawingCanvas::mousePressEvent(QMouseEvent* event)
+{
+    QAbstractScrollArea::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    QPoint at = event->position().toPoint();
+    link_.Clicked(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
+}
+
 // Queued as commands are: a double click may start minutes of playback,
 // which must not run inside this handler.
 void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)

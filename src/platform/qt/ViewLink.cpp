@@ -42,6 +42,12 @@ void ViewLink::DoubleClickedAt(const QPoint& contentPoint)
         view_->OnDoubleClickAt({contentPoint.x(), contentPoint.y()});
 }
 
+void ViewLink::Clicked(int x, int y)
+{
+    if (view_)
+        view_->OnClick(x, y);
+}
+
 void ViewLink::Resized(int cx, int cy)
 {
     if (view_)

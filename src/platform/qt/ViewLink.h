@@ -24,6 +24,8 @@ public:
     void DoubleClicked();
     // At `contentPoint`: a drawn view's point, its scrolling included.
     void DoubleClickedAt(const QPoint& contentPoint);
+    // A left click at a point of the view's drawing.
+    void Clicked(int x, int y);
     void Resized(int cx, int cy);
     // Shows the view's popup at the pointer; false when the view has none.
     bool ShowContextMenu(QWidget* owner, const QPoint& globalPos);

@@ -1,0 +1,66 @@
+#pragma once
+// The Identify window's document: the pitch classes entered so far (by the
+// window's small keyboard, typed names, the computer keyboard or a MIDI
+// keyboard) and the catalogue chords and scales they match.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "harmony/ChordIdentifier.h"
+#include "harmony/PitchSet.h"
+#include "midi/NoteInput.h"
+#include "midi/RecorderKeys.h"
+#include "text/GeneralDoc.h"
+
+class IIdentifyHost;
+
+enum IdentifyCommand {
+    ID_IDENTIFY_TYPE = 32911,
+    ID_IDENTIFY_CLEAR = 32912,
+    ID_IDENTIFY_SHOW = 32913,
+};
+
+class CIdentifyDoc : public CGeneralDoc, public INoteInput {
+public:
+    static constexpr const char* kName = "Identify";
+    static constexpr int kKind = 9;
+    static constexpr int kNamesDialog = 151;
+    static constexpr int kNamesEdit = 1001;
+
+    explicit CIdentifyDoc(IIdentifyHost& host);
+
+    bool OnNewDocument() override;
+
+    PitchSet Notes() const { return notes_; }
+    const std::vector<IdentifyResult>& Results() const { return results_; }
+    int Selected() const { return selected_; }
+    // A result as its fields: kind, key, scale, chord ("-" for a scale).
+    std::array<std::string, 4> Fields(const IdentifyResult& result) const;
+
+    void ToggleNote(int pitchClass);
+    void AddNote(int pitchClass);
+    void SetNotes(PitchSet notes);
+    void Clear() { SetNotes(0); }
+    // Out of range selects nothing.
+    void Select(int index);
+    // The selected result goes to the primary model.
+    void ShowSelected();
+
+    // A note on adds its pitch class; a note off leaves it, so a chord can
+    // be built one note at a time.
+    void NoteInput(int note, bool on) override;
+    // A recorder key pressed toggles its pitch class; true when it was one.
+    bool KeyDown(int keyCode);
+    bool KeyUp(int keyCode);
+
+private:
+    void RegisterCommands();
+    void OnTypeNames();
+
+    IIdentifyHost& host_;
+    CChordIdentifier identifier_;
+    PitchSet notes_ = 0;
+    std::vector<IdentifyResult> results_;
+    int selected_ = -1;
+    std::array<bool, kRecorderKeyCount> held_{};
+};
