@@ -88,6 +88,8 @@ TEST(IdentifyWindow, OpensFromTheKeyMenuAndTakesClicks)
 
     QPoint firstRow(20, layout.ResultTop(0) + 2);
     Click(canvas->viewport(), firstRow, true);
+    // A double click is carried out after the mouse handler returns.
+    QApplication::processEvents();
     EXPECT_EQ(doc->Selected(), 0);
     CModelDoc* model = app->Models().Primary();
     ASSERT_NE(model, nullptr);
