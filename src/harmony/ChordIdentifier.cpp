@@ -122,6 +122,10 @@ std::vector<IdentifyResult> CChordIdentifier::Identify(PitchSet notes) const
         return results;
     for (const ChordShape& chord : chords_)
         AddChordResults(chord, notes, results);
+    // The commonest scales come first in the catalogue: a dominant seventh
+    // reads as V7 of a major key before it reads as I7 of a rarer mode.
+    std::stable_sort(results.begin(), results.end(),
+                     [](const IdentifyResult& a, const IdentifyResult& b) { return a.scale < b.scale; });
     AddScaleResults(notes, results);
     return results;
 }

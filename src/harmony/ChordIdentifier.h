@@ -25,8 +25,8 @@ public:
     // The catalogues are read once here; the identifier keeps no reference.
     CChordIdentifier(const CScaleCatalog& scales, const CChordCatalog& chords);
 
-    // Chords first, in chord catalogue order, then key order, then scale
-    // order; then scales, fewest extra notes first, ties in scale catalogue
+    // Chords first, in scale catalogue order, then chord catalogue order,
+    // then key order; then scales, fewest extra notes first, ties in scale catalogue
     // order and then key order. An empty set matches nothing.
     std::vector<IdentifyResult> Identify(PitchSet notes) const;
 

@@ -172,6 +172,17 @@ TEST_F(ChordIdentifierTest, ChordsFirstThenScalesByFewestExtraNotes)
     EXPECT_EQ(results.back().extraNotes, 5);
 }
 
+TEST_F(ChordIdentifierTest, ChordsOfTheCommonerScaleComeFirst)
+{
+    std::vector<IdentifyResult> results = Identifier().Identify(Notes("C E G Bb"));
+    ASSERT_FALSE(results.empty());
+    EXPECT_EQ(KeyName(results.front()), "F");
+    EXPECT_EQ(results.front().scale, Scale("major"));
+    EXPECT_EQ(chords.GetKey(results.front().chord), "V7");
+    for (auto it = results.begin(); it + 1 != results.end() && (it + 1)->isChord; ++it)
+        ASSERT_LE(it->scale, (it + 1)->scale);
+}
+
 TEST_F(ChordIdentifierTest, EnharmonicKeysAreBothListed)
 {
     std::vector<IdentifyResult> results = Identifier().Identify(Notes("Db F Ab"));
