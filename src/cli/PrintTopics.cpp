@@ -17,6 +17,8 @@ const std::vector<PrintTopic>& PrintTopics()
         {"surface", "the active instrument window painted as its view paints it, one drawing call per line "
                     "(as draw --surface prints them)", PrintSurface},
         {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},
+        {"accessible", "what the active window tells a screen reader: role, name and summary, then its lines",
+         PrintAccessible},
     };
     return topics;
 }

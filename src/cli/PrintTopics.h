@@ -32,3 +32,4 @@ void PrintLayout(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintSurface(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintAccessible(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
