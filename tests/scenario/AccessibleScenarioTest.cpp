@@ -1,5 +1,7 @@
 #include "ScriptFixture.h"
 
+#include <algorithm>
+
 using AccessibleScenarioTest = ScriptFixture;
 
 TEST_F(AccessibleScenarioTest, EachWindowTellsItsRoleNameSummaryAndLines)
