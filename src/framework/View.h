@@ -2,7 +2,9 @@
 // A view shows its document inside a frame. Text views keep their text in
 // the toolkit's editing control; drawn views paint on request.
 #include <string>
+#include <vector>
 
+#include "framework/Accessible.h"
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
 #include "framework/Printing.h"
@@ -44,6 +46,16 @@ public:
     virtual std::string WhatsThis() const { return {}; }
     // What Print and Print Preview print; false for a view that prints nothing.
     virtual bool MakePrintJob(PrintJob& job) { (void)job; return false; }
+
+    // For assistive technology: text views are text, drawn views pictures
+    // unless they say otherwise.
+    virtual AccessibleRole AccessRole() const;
+    // The window's title.
+    virtual std::string AccessibleName() const;
+    // One line saying what the window shows; none by default.
+    virtual std::string AccessibleSummary() { return {}; }
+    // The content as text: a text view's text, a drawn view's text form.
+    virtual std::vector<std::string> AccessibleLines();
 
     IFrameWindow* Window() const;
     ITextControl* TextControl() const;

@@ -59,6 +59,10 @@ public:
     // then selects scaleIndex once its own part has been parsed.
     bool ParseModelState(std::string_view text, int& historySelection);
 
+    // The model in words: key and scale, then ", chord " with the key and
+    // the chord's short name when a chord is set ("G major, chord G maj").
+    std::string Heading() const;
+
     // The History box entry: key, blank, scale, then "; " and the chord.
     std::string HistoryEntry() const;
     // Takes key, scale name and index, and chord from an entry; the caller

@@ -137,6 +137,12 @@ void CModelView::OnInstrument(int id)
         model->AddInstrument(id - ID_INSTRUMENT_FIRST);
 }
 
+std::string CModelView::AccessibleSummary()
+{
+    CModelDoc* model = Model();
+    return model ? model->State().Heading() : std::string();
+}
+
 std::string CModelView::WhatsThis() const
 {
     return "The model: the key, scale and chord chosen in the Key, Scale and Chord menus, their notes "

@@ -12,6 +12,8 @@ public:
     void OnInitialUpdate() override;
     void OnUpdate(CView* sender, int hint) override;
     std::string WhatsThis() const override;
+    // The model's key, scale and chord.
+    std::string AccessibleSummary() override;
     CModelDoc* Model() const;
 
     // Shared with the instrument views, which forward these ranges.

@@ -56,23 +56,32 @@ void FlushBlock(ChartBlock& block, InstrumBase& base)
 
 } // namespace
 
+// The first chart is that of the all-closed note, counted within the
+// octave above the tonic.
+std::vector<ShownFingering> ShownFingerings(const WindInstrument& instrument, const NoteSources& sources,
+                                            const CNoteSpeller& speller)
+{
+    NotePosition position;
+    if (!speller.FindName(instrument.tuning.Text(), position))
+        position.pitchClass = 0;
+    int first = sources.tonic + FloorMod(position.pitchClass - sources.tonic, 12);
+    std::vector<ShownFingering> shown;
+    for (int i = 0; i < static_cast<int>(kBaroqueFingerings.size()); ++i) {
+        std::string_view label = sources.ModelLabel(0, first + i);
+        if (!label.empty())
+            shown.push_back({label, kBaroqueFingerings[static_cast<std::size_t>(i)]});
+    }
+    return shown;
+}
+
 void BuildFingeringCharts(const WindInstrument& instrument, const NoteSources& sources, const CNoteSpeller& speller,
                           InstrumBase& base)
 {
     base.ClearLines();
-    NotePosition position;
-    if (!speller.FindName(instrument.tuning.Text(), position))
-        position.pitchClass = 0;
     const std::string separator = base.UsesLineDrawing() ? std::string(3, '\xC4') : std::string("---");
-    // The first chart is that of the all-closed note, counted within the
-    // octave above the tonic.
-    int first = sources.tonic + FloorMod(position.pitchClass - sources.tonic, 12);
     ChartBlock block;
-    for (int i = 0; i < static_cast<int>(kBaroqueFingerings.size()); ++i) {
-        std::string_view label = sources.ModelLabel(0, first + i);
-        if (label.empty())
-            continue;
-        auto cells = ChartCells(label, kBaroqueFingerings[static_cast<std::size_t>(i)], separator);
+    for (const ShownFingering& chart : ShownFingerings(instrument, sources, speller)) {
+        auto cells = ChartCells(chart.label, chart.pattern, separator);
         for (std::size_t row = 0; row < kChartRows; ++row)
             block[row] += ' ' + cells[row] + ' ';
         if (block[0].size() >= kBlockWidth)

@@ -4,6 +4,7 @@
 // blocks of at most 19 charts.
 #include <array>
 #include <string_view>
+#include <vector>
 
 class CNoteSpeller;
 struct InstrumBase;
@@ -18,6 +19,16 @@ inline constexpr std::array<std::string_view, 27> kBaroqueFingerings = {
     "OOCOOOOO", "OOCCCCCO", "PCCCCCOO", "PCCCCOCO", "PCCCOCOO", "PCCCOOOO", "PCCOCOOO",
     "PCCOOOOO", "PCCOCCCO", "PCCOCCOO", "PCOOCCOO", "PCOCCCOC", "PCOCCOCO",
 };
+
+// A chart the window shows: the note's label and its pattern.
+struct ShownFingering {
+    std::string_view label;
+    std::string_view pattern;
+};
+
+// The charts in the order drawn; labels point into sources.
+std::vector<ShownFingering> ShownFingerings(const WindInstrument& instrument, const NoteSources& sources,
+                                            const CNoteSpeller& speller);
 
 // Rebuilds base.lines and base.lineCount; the base's charSet chooses
 // line-drawing or ASCII separators. The charts follow the model, not live

@@ -66,9 +66,7 @@ FretboardBuilder::FretboardBuilder(const StringedInstrument& instrument, const N
 
 std::string_view FretboardBuilder::NameAt(const BoardString& string, int fret) const
 {
-    if (sources_.live)
-        return sources_.LiveMark(string.octave, string.pitch + fret);
-    return sources_.ModelLabel(string.octave, string.pitch + fret);
+    return sources_.Shown(string.octave, string.pitch + fret);
 }
 
 // A plain board runs from the last fret on the left to the nut on the

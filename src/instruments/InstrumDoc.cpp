@@ -11,6 +11,7 @@
 #include "instruments/InstrumentCatalog.h"
 #include "instruments/InstrumentHost.h"
 #include "instruments/InstrumentKind.h"
+#include "instruments/InstrumentSummary.h"
 
 namespace {
 
@@ -125,4 +126,16 @@ void CInstrumDoc::OnCloseDocument()
     if (CModelDoc* model = std::exchange(model_, nullptr))
         model->DetachInstrument(this);
     CDocument::OnCloseDocument();
+}
+
+NoteSources CInstrumDoc::CurrentSources()
+{
+    return GatherNoteSources(model_->State(), base.notation, base.chordset, noteMarks);
+}
+
+std::string CInstrumDoc::Summary()
+{
+    if (!model_)
+        return GetTitle();
+    return InstrumentSummary(GetTitle(), model_->State(), DescribeMarks());
 }

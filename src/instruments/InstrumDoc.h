@@ -55,6 +55,9 @@ public:
 
     // The instrument's lines and lineCount from the model and the marks.
     virtual void BuildLines() = 0;
+    // What the drawing marks, in words: the part of the window's summary
+    // after the model's heading.
+    virtual std::string DescribeMarks() = 0;
     // The instrument's details dialog (the Details command).
     virtual void RunDetailsDialog() = 0;
     // The whole layout state string: "_Vanilla" and the instrument's part.
@@ -71,6 +74,10 @@ public:
     void LoadBaseSettings();
     void SaveBaseSettings();
     void DrawTextLines(IDrawingSurface& surface);
+    // The window's one-line summary: name, model heading and marks.
+    std::string Summary();
+    // The note sources the drawing uses, from the model; needs a model.
+    NoteSources CurrentSources();
     // Places and sizes the frame for a grid of this size, cascaded by kind.
     void FitWindowTo(int columns, int rows);
     // The "_Vanilla" part, from the frame's and view's current state.

@@ -1,6 +1,7 @@
 #include "instruments/InstrumView.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/Application.h"
 #include "framework/CommandIds.h"
@@ -9,6 +10,7 @@
 #include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
+#include "instruments/ClipboardText.h"
 #include "instruments/InstrumCommands.h"
 #include "instruments/InstrumDoc.h"
 
@@ -60,6 +62,26 @@ void CInstrumView::OnDraw(IDrawingSurface& surface)
 {
     if (CInstrumDoc* doc = Doc(); doc && doc->Model())
         doc->Draw(surface);
+}
+
+std::string CInstrumView::AccessibleSummary()
+{
+    CInstrumDoc* doc = Doc();
+    return doc ? doc->Summary() : std::string();
+}
+
+// The lines Copy All copies, line drawing as box-drawing characters, without
+// the blanks around the drawing.
+std::vector<std::string> CInstrumView::AccessibleLines()
+{
+    CInstrumDoc* doc = Doc();
+    if (!doc || !doc->Model())
+        return {};
+    doc->BuildLines();
+    std::vector<std::string> lines;
+    for (const std::string& line : doc->base.ValidLines())
+        lines.push_back(GridTextToUtf8(line));
+    return TrimmedGridLines(std::move(lines));
 }
 
 MenuPtr CInstrumView::ContextMenu()

@@ -3,6 +3,7 @@
 // drawing, and takes the instrument commands and the model's menus, which
 // it hands on to the model.
 #include <string>
+#include <vector>
 
 #include "framework/View.h"
 
@@ -23,6 +24,9 @@ public:
     void OnUpdate(CView* sender, int hint) override;
     void OnDraw(IDrawingSurface& surface) override;
     MenuPtr ContextMenu() override;
+    // Its text form as lines and a summary of what it marks.
+    std::string AccessibleSummary() override;
+    std::vector<std::string> AccessibleLines() override;
 
 private:
     void DeclareInstrumentCommands();

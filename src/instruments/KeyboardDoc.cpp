@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/InstrumentKind.h"
+#include "instruments/InstrumentSummary.h"
 #include "instruments/KeyboardDetailsDialog.h"
 #include "instruments/KeyboardGraph.h"
 #include "instruments/KeyboardText.h"
@@ -69,6 +70,11 @@ void CKeyboardDoc::Draw(IDrawingSurface& surface)
         BuildLines();
         DrawTextLines(surface);
     }
+}
+
+std::string CKeyboardDoc::DescribeMarks()
+{
+    return KeyboardMarks(keyboard, CurrentSources(), Speller(), Model()->State().accidentals);
 }
 
 void CKeyboardDoc::RunDetailsDialog()

@@ -16,6 +16,7 @@ public:
     void Draw(IDrawingSurface& surface) override;
     void FitWindow(int columns, int rows) override;
     void BuildLines() override;
+    std::string DescribeMarks() override;
     void RunDetailsDialog() override;
     std::string FormatLayoutState() override { return FormatKeyboardState(); }
     bool ParseLayoutState(const std::string& text) override { return ParseKeyboardState(text); }

@@ -28,6 +28,12 @@ struct NoteSources {
     // The live mark of the note 12 x octave + pitch; empty outside 0..127. A
     // mark blanked when its note stopped reads as empty.
     std::string_view LiveMark(long long octave, long long pitch) const;
+    // What a position of an instrument shows: its live mark during playback,
+    // else the model's label.
+    std::string_view Shown(long long octave, long long pitch) const
+    {
+        return live ? LiveMark(octave, pitch) : ModelLabel(octave, pitch);
+    }
 };
 
 // Labels the model's notes with notation and collects what drawing needs.

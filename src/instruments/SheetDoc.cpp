@@ -4,6 +4,7 @@
 #include "framework/View.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/InstrumentKind.h"
+#include "instruments/InstrumentSummary.h"
 #include "instruments/SheetDetailsDialog.h"
 #include "instruments/SheetDrawing.h"
 #include "instruments/SheetGraph.h"
@@ -74,6 +75,13 @@ void CSheetDoc::Draw(IDrawingSurface& surface)
         live_.DrawLiveNotes(surface, staff, live_.PageStart(), false);
         live_.PaintHighlight(surface, staff);
     }
+}
+
+// The staff as the window last built it, with the sources it was built from.
+std::string CSheetDoc::DescribeMarks()
+{
+    BuildLines();
+    return SheetMarks(layout_, CurrentSources());
 }
 
 void CSheetDoc::RunDetailsDialog()

@@ -4,6 +4,7 @@
 #include "harmony/ModelDoc.h"
 #include "instruments/InstrumentDrawing.h"
 #include "instruments/InstrumentKind.h"
+#include "instruments/InstrumentSummary.h"
 #include "instruments/StringedDetailsDialog.h"
 
 CStringedDoc::CStringedDoc(IInstrumentHost& host) : CInstrumDoc(host)
@@ -44,6 +45,11 @@ void CStringedDoc::BuildLines()
 {
     if (CModelDoc* model = Model())
         DrawStringed(stringed, model->State(), noteMarks, Speller(), base);
+}
+
+std::string CStringedDoc::DescribeMarks()
+{
+    return StringedMarks(stringed, CurrentSources(), Speller());
 }
 
 void CStringedDoc::RunDetailsDialog()

@@ -4,6 +4,7 @@
 #include "harmony/ModelDoc.h"
 #include "instruments/InstrumentDrawing.h"
 #include "instruments/InstrumentKind.h"
+#include "instruments/InstrumentSummary.h"
 #include "instruments/WindDetailsDialog.h"
 
 CWindDoc::CWindDoc(IInstrumentHost& host) : CInstrumDoc(host)
@@ -45,6 +46,11 @@ void CWindDoc::BuildLines()
 {
     if (CModelDoc* model = Model())
         DrawRecorder(wind, model->State(), Speller(), base);
+}
+
+std::string CWindDoc::DescribeMarks()
+{
+    return RecorderMarks(wind, CurrentSources(), Speller());
 }
 
 void CWindDoc::RunDetailsDialog()

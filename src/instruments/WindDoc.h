@@ -15,6 +15,7 @@ public:
     void SaveSettings() override;
     void FitWindow(int columns, int rows) override;
     void BuildLines() override;
+    std::string DescribeMarks() override;
     void RunDetailsDialog() override;
     std::string FormatLayoutState() override { return FormatRecorderState(); }
     bool ParseLayoutState(const std::string& text) override { return ParseRecorderState(text); }

@@ -34,6 +34,12 @@ std::string CKeyboardInputView::KeyRow(const CKeyboardInputDoc& doc)
     return row;
 }
 
+std::vector<std::string> CKeyboardInputView::AccessibleLines()
+{
+    CKeyboardInputDoc* doc = Doc();
+    return doc ? std::vector<std::string>{KeyRow(*doc)} : std::vector<std::string>();
+}
+
 void CKeyboardInputView::OnDraw(IDrawingSurface& surface)
 {
     CKeyboardInputDoc* doc = Doc();

@@ -88,6 +88,21 @@ bool CMidiView::MakePrintJob(PrintJob& job)
     return true;
 }
 
+std::string CMidiView::AccessibleSummary()
+{
+    CMidiDoc* doc = Doc();
+    std::size_t count = doc ? doc->Listing().size() : 0;
+    return std::to_string(count) + (count == 1 ? " line" : " lines");
+}
+
+std::vector<std::string> CMidiView::AccessibleLines()
+{
+    std::vector<std::string> lines;
+    if (CMidiDoc* doc = Doc())
+        doc->Listing().ForEachLine([&lines](std::string_view line) { lines.emplace_back(line); });
+    return lines;
+}
+
 std::string CMidiView::WhatsThis() const
 {
     return "The events of a Standard MIDI File: the header, then each track with the tick, the delta "

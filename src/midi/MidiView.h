@@ -21,6 +21,10 @@ public:
     // The listing prints as text, one line per listing line.
     bool MakePrintJob(PrintJob& job) override;
     std::string WhatsThis() const override;
+    // The listing is a list of its lines.
+    AccessibleRole AccessRole() const override { return AccessibleRole::List; }
+    std::string AccessibleSummary() override;
+    std::vector<std::string> AccessibleLines() override;
     void OnActivateFrame() override;
     CMidiDoc* Doc() const;
 

@@ -1,11 +1,13 @@
 #include "platform/qt/DrawingCanvas.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPaintEvent>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -44,6 +46,51 @@ void DrawingCanvas::ShowScrollBars(bool vertical, bool horizontal)
 {
     setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+const CanvasContent& DrawingCanvas::Content()
+{
+    if (stale_ || !content_) {
+        CView* view = link_.View();
+        content_ = view ? ReadCanvasContent(*view) : CanvasContent{};
+        stale_ = false;
+    }
+    return *content_;
+}
+
+void DrawingCanvas::ContentMayHaveChanged()
+{
+    stale_ = true;
+    // Content nobody has read needs no announcement.
+    if (!content_ || announcing_)
+        return;
+    announcing_ = true;
+    QTimer::singleShot(0, this, &DrawingCanvas::AnnounceChanges);
+}
+
+void DrawingCanvas::AnnounceChanges()
+{
+    announcing_ = false;
+    CanvasContent before = *content_;
+    const CanvasContent& now = Content();
+    if (now == before)
+        return;
+    if (now.name != before.name) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (now.summary != before.summary) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (now.role == AccessibleRole::List) {
+        QAccessibleEvent event(this, QAccessible::VisibleDataChanged);
+        QAccessible::updateAccessibility(&event);
+    } else if (now.text != before.text) {
+        QAccessibleTextUpdateEvent event(this, 0, before.text, now.text);
+        QAccessible::updateAccessibility(&event);
+    }
+    emit ContentAnnounced();
 }
 
 void DrawingCanvas::UpdateScrollRanges()

@@ -3,7 +3,10 @@
 // draw step with a drawing surface.
 #include <QAbstractScrollArea>
 
+#include <optional>
+
 #include "framework/Windows.h"
+#include "platform/qt/CanvasContent.h"
 #include "platform/qt/ViewLink.h"
 
 class ImageStore;
@@ -19,6 +22,18 @@ public:
     void GetScrollPosition(int& x, int& y) const;
     void ShowScrollBars(bool vertical, bool horizontal);
 
+    // What assistive technology reads: the view's content as last read,
+    // read again once the view has repainted.
+    const CanvasContent& Content();
+    // The view asked to repaint: its content may differ. Once content has
+    // been read, a screen reader hears of changes when the current event is
+    // done.
+    void ContentMayHaveChanged();
+
+signals:
+    // A read content changed and the reader was told.
+    void ContentAnnounced();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -31,9 +46,13 @@ protected:
 
 private:
     void UpdateScrollRanges();
+    void AnnounceChanges();
 
     ViewLink link_;
     ImageStore& images_;
     Size total_;
     Size line_{1, 1};
+    std::optional<CanvasContent> content_;
+    bool stale_ = true;
+    bool announcing_ = false;
 };

@@ -111,6 +111,10 @@ void QtFrameWindow::SetCaption(const std::string& caption)
     if (!sub_)
         return;
     QString title = QString::fromStdString(caption);
+    // A screen reader names the window and its content by the plain title.
+    sub_->setAccessibleName(title);
+    if (text_)
+        text_->setAccessibleName(title);
     title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));  // a file's own brackets stay text
     if (text_)
         title += QStringLiteral("[*]");
@@ -192,6 +196,8 @@ void QtFrameWindow::Invalidate()
 {
     if (QAbstractScrollArea* content = Content())
         content->viewport()->update();
+    if (canvas_)
+        canvas_->ContentMayHaveChanged();
 }
 
 // The frame's decoration is whatever the window is larger than its view's

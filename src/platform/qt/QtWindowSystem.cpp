@@ -2,6 +2,7 @@
 
 #include "platform/qt/MainToolBar.h"
 
+#include "platform/qt/CanvasAccessible.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/FrameSubWindow.h"
 #include "platform/qt/QtFrameWindow.h"
@@ -10,6 +11,7 @@
 QtWindowSystem::QtWindowSystem(ImageStore& images)
     : images_(images), menus_(router_), main_(std::make_unique<::MainWindow>(router_, menus_, guard_))
 {
+    InstallCanvasAccessibility();
 }
 
 QtWindowSystem::~QtWindowSystem() = default;

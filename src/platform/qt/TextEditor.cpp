@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "framework/CommandIds.h"
+#include "framework/View.h"
 #include "platform/qt/FontConversion.h"
 #include "platform/qt/TextEncoding.h"
 
@@ -27,6 +28,8 @@ void TextEditor::SetText(const std::string& text)
     crlf_ = text.find("\r\n") != std::string::npos;
     setPlainText(DecodeText(text));
     document()->setModified(false);
+    if (CView* view = link_.View())
+        setAccessibleDescription(QString::fromStdString(view->AccessibleSummary()));
 }
 
 void TextEditor::GetSelection(int& start, int& end) const
