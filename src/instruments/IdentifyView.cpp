@@ -65,6 +65,23 @@ std::vector<std::string> CIdentifyView::TextLines(const CIdentifyDoc& doc)
     return lines;
 }
 
+std::string CIdentifyView::AccessibleSummary()
+{
+    CIdentifyDoc* doc = Doc();
+    if (!doc || doc->Notes() == 0)
+        return "No notes entered";
+    std::size_t chords = static_cast<std::size_t>(std::count_if(
+        doc->Results().begin(), doc->Results().end(), [](const IdentifyResult& r) { return r.isChord; }));
+    return "Notes " + PitchSetNames(doc->Notes()) + ": " + std::to_string(chords) + " chords, " +
+           std::to_string(doc->Results().size() - chords) + " scales";
+}
+
+std::vector<std::string> CIdentifyView::AccessibleLines()
+{
+    CIdentifyDoc* doc = Doc();
+    return doc ? TextLines(*doc) : std::vector<std::string>{};
+}
+
 void CIdentifyView::OnInitialUpdate()
 {
     OnUpdate(nullptr, 0);

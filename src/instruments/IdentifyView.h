@@ -24,6 +24,10 @@ public:
     void OnKeyDown(int code) override;
     void OnKeyUp(int code) override;
     std::string WhatsThis() const override;
+    // A screen reader reads the notes and the results as a list.
+    AccessibleRole AccessRole() const override { return AccessibleRole::List; }
+    std::string AccessibleSummary() override;
+    std::vector<std::string> AccessibleLines() override;
 
     CIdentifyDoc* Doc() const;
     IdentifyLayout Layout() const;

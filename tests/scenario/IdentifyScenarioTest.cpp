@@ -71,3 +71,19 @@ TEST_F(IdentifyScenarioTest, TheKeyMenuOffersIdentifyAndEnterShowsTheSelection)
     ASSERT_NE(marked, std::string::npos) << result.out;
     EXPECT_EQ(result.out.find("\n* ", marked + 1), std::string::npos);
 }
+
+TEST_F(IdentifyScenarioTest, AMidiKeyboardEntersNotesAndAScreenReaderReadsTheResults)
+{
+    ScriptResult result = Run("start\n"
+                              "cmd 32910\n"
+                              "midiin on 62\nmidiin off 62\n"  // a released note stays entered
+                              "midiin on 77\nmidiin on 69 0\n"  // velocity 0 is a release
+                              "midiin on 81\n"
+                              "print accessible\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(result.out.find("role: list\nname: Identify\nsummary: Notes D F A: "), std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find(" chords, "), std::string::npos);
+    EXPECT_NE(result.out.find("\nNotes:  D F A\n       Key  Scale"), std::string::npos) << result.out;
+    EXPECT_NE(result.out.find("\n  chord  C    major                               II\n"), std::string::npos);
+}
