@@ -1,31 +1,9 @@
 #include <string>
 
+#include "PrintedKeyboard.h"
 #include "ScriptFixture.h"
 
-namespace {
-
-class MidiInputScenarioTest : public ScriptFixture {};
-
-// The letters on the white keys of the n-th printed keyboard (line 9 of
-// the twelve lines that start with its top edge, "┬").
-std::string WhiteKeyLabels(const std::string& out, int n)
-{
-    std::istringstream lines(out);
-    std::string line;
-    int keyboards = 0;
-    while (std::getline(lines, line))
-        if (line.starts_with("┬") && keyboards++ == n)
-            break;
-    for (int i = 0; i < 9; ++i)
-        std::getline(lines, line);
-    std::string labels;
-    for (char c : line)
-        if (c >= 'A' && c <= 'G')
-            labels += c;
-    return labels;
-}
-
-}  // namespace
+using MidiInputScenarioTest = ScriptFixture;
 
 TEST_F(MidiInputScenarioTest, AnOutsideNoteSoundsMarksTheKeyboardAndIsRecorded)
 {
