@@ -1,6 +1,7 @@
 #include "harmony/ChordIdentifier.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "harmony/ChordDescription.h"
 #include "harmony/IntervalSpelling.h"
@@ -73,6 +74,26 @@ int KeyTonic(int key)
     return PitchClassOfName(kKeyCommands[static_cast<std::size_t>(key)].name);
 }
 
+// How many sharps and flats a seven-tone scale needs in this key, one letter
+// a degree (a double sharp counts two): of two enharmonic keys a musician
+// reads the one with fewer first. Other scales weigh only the key's own.
+int SpellingWeight(PitchSet tones, int key)
+{
+    static constexpr int kNaturals[7] = {0, 2, 4, 5, 7, 9, 11};
+    std::string_view name = kKeyCommands[static_cast<std::size_t>(key)].name;
+    int letter = (name[0] - 'A' + 5) % 7;  // C = 0
+    int tonic = KeyTonic(key);
+    auto accidentals = [](int pitch, int natural) { return std::abs((pitch - natural + 18) % 12 - 6); };
+    if (PitchCount(tones) != 7)
+        return accidentals(tonic, kNaturals[letter]);
+    int weight = 0;
+    int degree = 0;
+    for (int offset = 0; offset < 12; ++offset)
+        if (tones & PitchBit(offset))
+            weight += accidentals((tonic + offset) % 12, kNaturals[(letter + degree++) % 7]);
+    return weight;
+}
+
 } // namespace
 
 CChordIdentifier::CChordIdentifier(const CScaleCatalog& scales, const CChordCatalog& chords)
@@ -86,6 +107,9 @@ CChordIdentifier::CChordIdentifier(const CScaleCatalog& scales, const CChordCata
             continue;
         scaleCells.push_back(ScaleCells(record.steps));
         scales_.push_back({i, CellPitches(scaleCells.back())});
+        KeyWeights& weights = weights_[i];
+        for (int key = 0; key < kKeyCount; ++key)
+            weights[static_cast<std::size_t>(key)] = SpellingWeight(scales_.back().tones, key);
     }
     for (int i = 0; i < chords.Count(); ++i)
         if (chords.IsChord(i) && chords.GetText(i) != ".")
@@ -115,6 +139,12 @@ void CChordIdentifier::AddChord(const CScaleCatalog& catalog, const std::vector<
     chords_.push_back(std::move(chord));
 }
 
+int CChordIdentifier::Weight(const IdentifyResult& result) const
+{
+    auto at = weights_.find(result.scale);
+    return at == weights_.end() ? 0 : at->second[static_cast<std::size_t>(result.key)];
+}
+
 std::vector<IdentifyResult> CChordIdentifier::Identify(PitchSet notes) const
 {
     std::vector<IdentifyResult> results;
@@ -124,8 +154,11 @@ std::vector<IdentifyResult> CChordIdentifier::Identify(PitchSet notes) const
         AddChordResults(chord, notes, results);
     // The commonest scales come first in the catalogue: a dominant seventh
     // reads as V7 of a major key before it reads as I7 of a rarer mode.
-    std::stable_sort(results.begin(), results.end(),
-                     [](const IdentifyResult& a, const IdentifyResult& b) { return a.scale < b.scale; });
+    std::stable_sort(results.begin(), results.end(), [this](const IdentifyResult& a, const IdentifyResult& b) {
+        if (a.scale != b.scale)
+            return a.scale < b.scale;
+        return a.chord < b.chord || (a.chord == b.chord && Weight(a) < Weight(b));
+    });
     AddScaleResults(notes, results);
     return results;
 }
@@ -161,7 +194,10 @@ void CChordIdentifier::AddScaleResults(PitchSet notes, std::vector<IdentifyResul
             if (Contains(tones, notes))
                 found.push_back({false, key, scale.record, -1, PitchCount(tones) - PitchCount(notes)});
         }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const IdentifyResult& a, const IdentifyResult& b) { return a.extraNotes < b.extraNotes; });
+    std::stable_sort(found.begin(), found.end(), [this](const IdentifyResult& a, const IdentifyResult& b) {
+        if (a.extraNotes != b.extraNotes)
+            return a.extraNotes < b.extraNotes;
+        return a.scale < b.scale || (a.scale == b.scale && Weight(a) < Weight(b));
+    });
     results.insert(results.end(), found.begin(), found.end());
 }

@@ -3,9 +3,12 @@
 // of pitch classes, and the scales that hold them all, over the seventeen
 // keys. Everything the search needs is reduced to pitch sets once, so one
 // search over the whole catalogue takes microseconds.
+#include <array>
+#include <unordered_map>
 #include <vector>
 
 #include "harmony/ChordCatalog.h"
+#include "harmony/Keys.h"
 #include "harmony/NoteCell.h"
 #include "harmony/PitchSet.h"
 #include "harmony/ScaleCatalog.h"
@@ -26,8 +29,9 @@ public:
     CChordIdentifier(const CScaleCatalog& scales, const CChordCatalog& chords);
 
     // Chords first, in scale catalogue order, then chord catalogue order,
-    // then key order; then scales, fewest extra notes first, ties in scale catalogue
-    // order and then key order. An empty set matches nothing.
+    // then the key whose spelling needs the fewest accidentals, then key
+    // order; then scales, fewest extra notes first, ties in scale catalogue
+    // order, fewest accidentals, key order. An empty set matches nothing.
     std::vector<IdentifyResult> Identify(PitchSet notes) const;
 
 private:
@@ -51,8 +55,12 @@ private:
     void AddChord(const CScaleCatalog& catalog, const std::vector<NoteRow>& scaleCells, const CChordCatalog& chords,
                   int record);
     void AddChordResults(const ChordShape& chord, PitchSet notes, std::vector<IdentifyResult>& results) const;
+    int Weight(const IdentifyResult& result) const;
     void AddScaleResults(PitchSet notes, std::vector<IdentifyResult>& results) const;
 
     std::vector<ScaleShape> scales_;
+    // Per scale record, the accidentals the scale needs in each key.
+    using KeyWeights = std::array<int, kKeyCommands.size()>;
+    std::unordered_map<int, KeyWeights> weights_;
     std::vector<ChordShape> chords_;
 };

@@ -161,7 +161,7 @@ TEST_F(ChordIdentifierTest, ChordsFirstThenScalesByFewestExtraNotes)
         const IdentifyResult& b = *(it + 1);
         ASSERT_LE(a.extraNotes, b.extraNotes);
         if (a.extraNotes == b.extraNotes) {
-            ASSERT_TRUE(a.scale < b.scale || (a.scale == b.scale && a.key < b.key));
+            ASSERT_LE(a.scale, b.scale);
         }
     }
     // The seven white keys are C major, then its modes in other keys.
@@ -188,6 +188,19 @@ TEST_F(ChordIdentifierTest, EnharmonicKeysAreBothListed)
     std::vector<IdentifyResult> results = Identifier().Identify(Notes("Db F Ab"));
     EXPECT_EQ(ChordsNamed(results, "Db", "maj").size(), 1u);
     EXPECT_EQ(ChordsNamed(results, "C#", "maj").size(), 1u);
+}
+
+TEST_F(ChordIdentifierTest, OfTwoEnharmonicKeysTheOneWithFewerAccidentalsComesFirst)
+{
+    std::vector<IdentifyResult> minorTriad = Identifier().Identify(Notes("C Eb G"));
+    ASSERT_GE(minorTriad.size(), 2u);
+    EXPECT_EQ(KeyName(minorTriad[0]), "Bb");  // Bb major II, not A# major with its double sharps
+    EXPECT_EQ(KeyName(minorTriad[1]), "A#");
+    std::vector<IdentifyResult> sharpMinor = Identifier().Identify(Notes("C# E G#"));
+    auto first = std::find_if(sharpMinor.begin(), sharpMinor.end(),
+                              [&](const IdentifyResult& r) { return r.scale == Scale("natural minor"); });
+    ASSERT_NE(first, sharpMinor.end());
+    EXPECT_EQ(KeyName(*first), "C#");  // four sharps rather than eight flats
 }
 
 TEST_F(ChordIdentifierTest, NothingEnteredNamesNothing)

@@ -110,7 +110,7 @@ TEST_F(IdentifyDocTest, NewNotesDropTheSelectionAndShowGoesToTheHost)
     EXPECT_EQ(Line(3).substr(0, 2), "* ");
     EXPECT_EQ(Line(2).substr(0, 2), "  ");
     doc.ShowSelected();
-    EXPECT_EQ(host.shown, "A# major III");
+    EXPECT_EQ(host.shown, "Bb major III");
 
     doc.Select(static_cast<int>(doc.Results().size()) - 1);
     doc.ShowSelected();
