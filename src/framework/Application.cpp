@@ -29,9 +29,8 @@ CApplication::CApplication(Ports& ports) : ports(ports), recentFiles_(*ports.set
 void CApplication::RegisterPrintCommands()
 {
     auto canPrint = [this](int, CommandState& state) {
-        PrintJob job;
         CFrame* frame = ActiveFrame();
-        state.enabled = ports.printer && frame && frame->View() && frame->View()->MakePrintJob(job);
+        state.enabled = ports.printer && frame && frame->View() && frame->View()->CanPrint();
     };
     auto print = [this](int id) {
         PrintJob job;

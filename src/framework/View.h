@@ -46,6 +46,9 @@ public:
     virtual std::string WhatsThis() const { return {}; }
     // What Print and Print Preview print; false for a view that prints nothing.
     virtual bool MakePrintJob(PrintJob& job) { (void)job; return false; }
+    // Whether MakePrintJob would hand something over, without building it:
+    // asked each time the File menu opens.
+    virtual bool CanPrint() const { return false; }
 
     // For assistive technology: text views are text, drawn views pictures
     // unless they say otherwise.

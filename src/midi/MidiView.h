@@ -20,6 +20,7 @@ public:
     void OnDoubleClickAt(Point point) override;
     // The listing prints as text, one line per listing line.
     bool MakePrintJob(PrintJob& job) override;
+    bool CanPrint() const override { return Doc() != nullptr; }
     std::string WhatsThis() const override;
     // The listing is a list of its lines.
     AccessibleRole AccessRole() const override { return AccessibleRole::List; }

@@ -13,6 +13,7 @@ public:
     void OnDoubleClick() override;
     MenuPtr ContextMenu() override;
     bool MakePrintJob(PrintJob& job) override;
+    bool CanPrint() const override { return TextControl() && Doc(); }
     std::string WhatsThis() const override;
     CGeneralDoc* Doc() const;
 
