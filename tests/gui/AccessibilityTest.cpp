@@ -22,7 +22,7 @@
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/QtPorts.h"
 #include "platform/qt/TextEditor.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -33,20 +33,12 @@ class AccessibilityTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CopyResources(home.path());
-        ports = std::make_unique<QtPorts>(home.path().toStdString());
-        app = std::make_unique<CReferenceApp>(ports->Get(), home.path().toStdString());
-        ports->Attach(*app);
-        ASSERT_TRUE(app->InitInstance({}));
+        ASSERT_TRUE(gui.Start());
+        ports = gui.ports.get();
+        app = gui.app.get();
         QAccessible::setActive(true);
         model = app->Models().Primary();
         ASSERT_NE(model, nullptr);
-    }
-
-    void TearDown() override
-    {
-        ports->Detach();
-        app.reset();
     }
 
     template <typename Widget>
@@ -66,9 +58,9 @@ protected:
         return text ? text->text(0, text->characterCount()) : QString();
     }
 
-    QTemporaryDir home;
-    std::unique_ptr<QtPorts> ports;
-    std::unique_ptr<CReferenceApp> app;
+    GuiApp gui;
+    QtPorts* ports = nullptr;
+    CReferenceApp* app = nullptr;
     CModelDoc* model = nullptr;
 };
 
@@ -156,7 +148,7 @@ TEST_F(AccessibilityTest, TheMidiListingIsAListWithOneItemPerLine)
     TrackBody track;
     track.Event(0, {0x90, 60, 100}).Event(96, {0x80, 60, 0}).Meta(0, 0x2F, {});
     Bytes bytes = Smf(0, 96, {track});
-    QString path = home.filePath("song.mid");
+    QString path = gui.home.filePath("song.mid");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));

@@ -13,7 +13,7 @@
 #include "platform/qt/MainToolBar.h"
 #include "platform/qt/MainWindow.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -39,12 +39,10 @@ QMenu* BarMenu(QMenuBar& bar, const QString& title)
 
 TEST(AppMenuBar, ChoosingChordsFillsNoMenuAgain)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    GuiApp gui;
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
     QMenuBar& bar = *ports.Windows().Widget().menuBar();
     MenuRenderer& renderer = ports.Windows().Menus();
     QCoreApplication::processEvents();
@@ -65,21 +63,16 @@ TEST(AppMenuBar, ChoosingChordsFillsNoMenuAgain)
     if (frame)
         emit frame->aboutToShow();
     EXPECT_EQ(renderer.FillCount(), fills);
-
-    ports.Detach();
-    app.reset();
 }
 
 // The Window popup lists the open windows when it opens, the active one
 // checked; the tool bar speaks with the application's own prompt texts.
 TEST(AppMenuBar, WindowPopupListsTheOpenWindowsAndToolBarTakesThePrompts)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    GuiApp gui;
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
     app->RouteCommand(57600);  // File > New
     QCoreApplication::processEvents();
     QMenuBar& bar = *ports.Windows().Widget().menuBar();
@@ -107,7 +100,4 @@ TEST(AppMenuBar, WindowPopupListsTheOpenWindowsAndToolBarTakesThePrompts)
             EXPECT_EQ(action->toolTip(), QStringLiteral("Previous model"));
             EXPECT_EQ(action->statusTip(), QStringLiteral("Previous primary model history instance"));
         }
-
-    ports.Detach();
-    app.reset();
 }

@@ -13,7 +13,7 @@
 #include "app/ReferenceApp.h"
 #include "framework/CommandIds.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -30,12 +30,10 @@ int TextWindows(QMdiArea& area)
 
 TEST(AppSmoke, StartsOpensANewTextWindowAndExits)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    GuiApp gui;
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
 
     MainWindow& main = ports.Windows().Widget();
     EXPECT_TRUE(main.isVisible());
@@ -47,7 +45,4 @@ TEST(AppSmoke, StartsOpensANewTextWindowAndExits)
     QTimer::singleShot(0, [&app] { app->RouteCommand(ID_APP_EXIT); });
     QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });  // a hang fails instead
     EXPECT_EQ(QApplication::exec(), 0);
-
-    ports.Detach();
-    app.reset();
 }

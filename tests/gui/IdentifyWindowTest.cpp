@@ -18,7 +18,7 @@
 #include "instruments/IdentifyView.h"
 #include "framework/Frame.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -59,12 +59,10 @@ void Click(QWidget* target, QPoint at, bool twice = false)
 
 TEST(IdentifyWindow, OpensFromTheKeyMenuAndTakesClicks)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    GuiApp gui;
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
 
     ASSERT_TRUE(app->QueryCommand(ID_IDENTIFY).enabled);
     app->RouteCommand(ID_IDENTIFY);
@@ -97,7 +95,4 @@ TEST(IdentifyWindow, OpensFromTheKeyMenuAndTakesClicks)
     EXPECT_EQ(model->State().scaleName, "major");
     EXPECT_NE(model->State().reportText.find("Chord:   2-4-6 II"), std::string::npos);
     EXPECT_NE(model->State().reportText.find("Notes:  D F A"), std::string::npos);
-
-    ports.Detach();
-    app.reset();
 }

@@ -18,7 +18,7 @@
 #include "instruments/StringedDoc.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -55,12 +55,10 @@ int LongestColumn(const QImage& image)
 
 TEST(InstrumentPaint, TheFretboardsLinesJoinCellToCell)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    GuiApp gui;
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
     int entry = app->Instruments().FindInstrument("Guitar");
     ASSERT_GE(entry, 0);
     auto* guitar = dynamic_cast<CStringedDoc*>(app->Models().Primary()->AddInstrument(entry));
@@ -86,7 +84,4 @@ TEST(InstrumentPaint, TheFretboardsLinesJoinCellToCell)
     // ...and the nut's crosses join down all six strings.
     EXPECT_GE(LongestColumn(picture), 5 * line);
     EXPECT_GT(guitar->base.charSet, 0);  // the line-drawing glyphs, not ASCII
-
-    ports.Detach();
-    app.reset();
 }

@@ -15,7 +15,7 @@
 #include "platform/qt/MediaPlayerPanel.h"
 #include "platform/qt/QtFrameWindow.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 TEST(MediaPlayer, CaptionShowsNamePositionAndMode)
 {
@@ -27,17 +27,15 @@ TEST(MediaPlayer, CaptionShowsNamePositionAndMode)
 
 TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
+    GuiApp gui;
+    const QTemporaryDir& home = gui.home;
     QString wav = home.filePath(QStringLiteral("tone.wav"));
     QFile file(wav);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("RIFF");
     file.close();
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    ASSERT_TRUE(gui.Start());
+    CReferenceApp* app = gui.app.get();
 
     // Every window says what it is when asked "What's this?".
     auto* model = dynamic_cast<QtFrameWindow*>(app->ActiveFrame()->Window());
@@ -55,9 +53,6 @@ TEST(MediaPlayer, AnAudioFileOpensWithItsPlayerInsideTheView)
     EXPECT_TRUE(panel->Caption().startsWith(QStringLiteral("tone.wav - 0:00 - "))) << panel->Caption().toStdString();
     EXPECT_FALSE(panel->isWindow());
     EXPECT_TRUE(area->whatsThis().startsWith(QStringLiteral("A sound file")));
-
-    ports.Detach();
-    app.reset();
 }
 
 // A MIDI file plays through the media back end's synthesizer.

@@ -22,7 +22,7 @@
 #include "midi/MidiView.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/QtPorts.h"
-#include "ResourceHome.h"
+#include "GuiApp.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ std::string ReadAll(const QString& path)
 
 TEST(MidiDoubleClick, TheLineUnderThePointerPlaysFromItsBar)
 {
-    QTemporaryDir home;
-    CopyResources(home.path());
+    GuiApp gui;
+    const QTemporaryDir& home = gui.home;
     const QString played = QDir(home.path()).filePath(QStringLiteral("played.txt"));
     ::setenv("MORVIX_MIDI_OUT", ("record:" + played.toStdString()).c_str(), 1);
     const std::string path = QDir(home.path()).filePath(QStringLiteral("bars.mid")).toStdString();
@@ -75,10 +75,9 @@ TEST(MidiDoubleClick, TheLineUnderThePointerPlaysFromItsBar)
     });
     answer.start(20);
 
-    QtPorts ports(home.path().toStdString());
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    ASSERT_TRUE(app->InitInstance({}));
+    ASSERT_TRUE(gui.Start());
+    QtPorts& ports = *gui.ports;
+    CReferenceApp* app = gui.app.get();
     auto* doc = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
     ASSERT_NE(doc, nullptr);
     QApplication::processEvents();
@@ -106,7 +105,5 @@ TEST(MidiDoubleClick, TheLineUnderThePointerPlaysFromItsBar)
     EXPECT_NE(sent.find("643F90"), std::string::npos) << sent;
 
     answer.stop();
-    ports.Detach();
-    app.reset();
     ::unsetenv("MORVIX_MIDI_OUT");
 }
