@@ -83,6 +83,3 @@ private:
     std::optional<std::uint32_t> lastEventTime_;
     std::string savedPath_;  // where Save writes; empty until a name was chosen
 };
-
-// A name typed without any suffix gets ".mid"; any other name is kept.
-std::string WithMidiSuffix(const std::string& path);

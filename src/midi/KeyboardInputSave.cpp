@@ -1,17 +1,10 @@
 #include <algorithm>
-#include <filesystem>
 
 #include "framework/Application.h"
 #include "framework/CommandIds.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/SmfWriter.h"
 #include "text/TextFile.h"
-
-std::string WithMidiSuffix(const std::string& path)
-{
-    std::string name = std::filesystem::path(path).filename().string();
-    return name.empty() || name.find('.') != std::string::npos ? path : path + ".mid";
-}
 
 void CKeyboardInputDoc::RegisterSaveCommands()
 {
@@ -30,16 +23,8 @@ bool CKeyboardInputDoc::HasRecording() const
 
 bool CKeyboardInputDoc::SaveRecording(bool askForPath)
 {
-    std::string path = savedPath_;
-    if (askForPath || path.empty()) {
-        std::string proposed = path.empty() ? GetTitle() + ".mid" : path;
-        FileDialogRequest request{false, "Save As", "MIDI Files (*.mid)|*.mid|All files (*.*)|*.*", proposed};
-        auto chosen = App().ports.prompts->ChooseFile(request);
-        if (!chosen)
-            return false;
-        path = WithMidiSuffix(*chosen);
-    }
-    return WriteRecording(path);
+    auto path = ChooseSavePath(savedPath_, askForPath, ".mid", "MIDI Files (*.mid)|*.mid|All files (*.*)|*.*");
+    return path && WriteRecording(*path);
 }
 
 bool CKeyboardInputDoc::WriteRecording(const std::string& path)
@@ -50,8 +35,6 @@ bool CKeyboardInputDoc::WriteRecording(const std::string& path)
         return false;
     }
     savedPath_ = path;
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    App().RecentFiles().Add(error ? path : absolute.lexically_normal().string());
+    AddToRecentFiles(path);
     return true;
 }

@@ -109,6 +109,11 @@ void CGeneralDoc::SetPathName(const std::string& path)
         SetTitle("Tutorial");
         return;  // the tutorial is always one menu item away
     }
+    AddToRecentFiles(path);
+}
+
+void CGeneralDoc::AddToRecentFiles(const std::string& path)
+{
     std::error_code error;
     std::filesystem::path absolute = std::filesystem::absolute(path, error);
     App().RecentFiles().Add(error ? path : absolute.lexically_normal().string());
@@ -145,25 +150,29 @@ bool CGeneralDoc::OnSaveDocument(const std::string& path)
     return true;
 }
 
-std::string WithTextSuffix(const std::string& path)
+std::string WithSuffix(const std::string& path, const std::string& suffix)
 {
     std::string name = std::filesystem::path(path).filename().string();
-    return name.empty() || name.find('.') != std::string::npos ? path : path + ".txt";
+    return name.empty() || name.find('.') != std::string::npos ? path : path + suffix;
+}
+
+std::optional<std::string> CGeneralDoc::ChooseSavePath(const std::string& current, bool askForPath,
+                                                       const std::string& suffix, const std::string& filter)
+{
+    if (!askForPath && !current.empty())
+        return current;
+    // An untitled document proposes its title as the name.
+    std::string proposed = current.empty() ? GetTitle() + suffix : current;
+    auto chosen = App().ports.prompts->ChooseFile(FileDialogRequest{false, "Save As", filter, proposed});
+    if (!chosen)
+        return std::nullopt;
+    return WithSuffix(*chosen, suffix);
 }
 
 bool CGeneralDoc::DoSave(bool askForPath)
 {
-    std::string path = GetPathName();
-    if (askForPath || path.empty()) {
-        // An untitled text proposes its title as the name.
-        std::string proposed = path.empty() ? GetTitle() + ".txt" : path;
-        FileDialogRequest request{false, "Save As", "Text files (*.txt)|*.txt|All files (*.*)|*.*", proposed};
-        auto chosen = App().ports.prompts->ChooseFile(request);
-        if (!chosen)
-            return false;
-        path = WithTextSuffix(*chosen);
-    }
-    return OnSaveDocument(path);
+    auto path = ChooseSavePath(GetPathName(), askForPath, ".txt", "Text files (*.txt)|*.txt|All files (*.*)|*.*");
+    return path && OnSaveDocument(*path);
 }
 
 bool CGeneralDoc::SaveModified()

@@ -2,6 +2,7 @@
 // A plain-text document, and the base of the model, MIDI and audio
 // documents: a settings section that remembers font, placement and caret
 // per document, and the "_Generic" layout state string.
+#include <optional>
 #include <string>
 
 #include "framework/Document.h"
@@ -36,6 +37,15 @@ public:
     // Save and Save As of the File menu.
     bool DoSave(bool askForPath);
 
+protected:
+    // The name to save under: `current`, or the user's choice when asked or
+    // when there is none yet (a name without a suffix gets `suffix`); none
+    // when the user cancelled.
+    std::optional<std::string> ChooseSavePath(const std::string& current, bool askForPath, const std::string& suffix,
+                                              const std::string& filter);
+    // File > Documents lists it from now on.
+    void AddToRecentFiles(const std::string& path);
+
 private:
     bool restoringLayout_;
     void LoadFont();
@@ -44,5 +54,5 @@ private:
     void ApplyFont();
 };
 
-// A name typed without any suffix gets ".txt"; any other name is kept.
-std::string WithTextSuffix(const std::string& path);
+// A name typed without any suffix gets `suffix` (".txt"); any other name is kept.
+std::string WithSuffix(const std::string& path, const std::string& suffix);

@@ -37,9 +37,9 @@ TEST(FindReplace, FindsFromTheSelectionAndWrapsOnce)
 
 TEST(SaveAsName, ANameWithoutSuffixGetsTxtAndOthersAreKept)
 {
-    EXPECT_EQ(WithTextSuffix("/home/u/notes"), "/home/u/notes.txt");
-    EXPECT_EQ(WithTextSuffix("/home/u/notes.mve"), "/home/u/notes.mve");
-    EXPECT_EQ(WithTextSuffix("/home/u.d/notes"), "/home/u.d/notes.txt");
-    EXPECT_EQ(WithTextSuffix("/home/u/.profile"), "/home/u/.profile");
-    EXPECT_EQ(WithTextSuffix("/home/u/"), "/home/u/");
+    EXPECT_EQ(WithSuffix("/home/u/notes", ".txt"), "/home/u/notes.txt");
+    EXPECT_EQ(WithSuffix("/home/u/notes.mve", ".txt"), "/home/u/notes.mve");
+    EXPECT_EQ(WithSuffix("/home/u.d/notes", ".txt"), "/home/u.d/notes.txt");
+    EXPECT_EQ(WithSuffix("/home/u/.profile", ".txt"), "/home/u/.profile");
+    EXPECT_EQ(WithSuffix("/home/u/", ".txt"), "/home/u/");
 }
