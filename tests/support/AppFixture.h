@@ -10,6 +10,9 @@
 #include <string>
 
 #include "app/ReferenceApp.h"
+#include "framework/Frame.h"
+#include "harmony/ModelDoc.h"
+#include "harmony/ModelCommands.h"
 #include "platform/headless/HeadlessPorts.h"
 
 class AppFixture : public ::testing::Test {
@@ -27,6 +30,18 @@ protected:
     std::filesystem::path WriteFile(const std::string& name, const std::string& content);
 
     CModelDoc* Model() const;
+    // Opens the named catalogue instrument on the primary model as its
+    // Instrument menu item does; the new window's document.
+    template <class Doc>
+    Doc* OpenInstrument(const std::string& name)
+    {
+        int entry = app->Instruments().FindInstrument(name);
+        EXPECT_GE(entry, 0) << name;
+        Model()->FirstFrame()->Activate();
+        app->RouteCommand(ID_INSTRUMENT_FIRST + entry);
+        CFrame* frame = app->ActiveFrame();
+        return frame ? dynamic_cast<Doc*>(frame->Document()) : nullptr;
+    }
     std::string Report() const;
 
     std::filesystem::path home;

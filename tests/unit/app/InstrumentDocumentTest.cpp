@@ -22,17 +22,6 @@ protected:
         ASSERT_TRUE(Start());
     }
 
-    template <class Doc>
-    Doc* Open(const std::string& name)
-    {
-        int entry = app->Instruments().FindInstrument(name);
-        EXPECT_GE(entry, 0) << name;
-        Model()->FirstFrame()->Activate();
-        app->RouteCommand(ID_INSTRUMENT_FIRST + entry);
-        CFrame* frame = app->ActiveFrame();
-        return frame ? dynamic_cast<Doc*>(frame->Document()) : nullptr;
-    }
-
     static HeadlessFrameWindow& WindowOf(CDocument& doc) { return *HeadlessWindowSystem::WindowOf(*doc.FirstFrame()); }
 
     static std::string Lines(CInstrumDoc& doc)
@@ -49,13 +38,13 @@ protected:
 
 TEST_F(InstrumentDocTest, OpeningAttachesTheInstrumentToTheModelAndItsReport)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
     ASSERT_NE(guitar, nullptr);
     EXPECT_EQ(guitar->kind, 2);
     EXPECT_EQ(guitar->GetTitle(), "Guitar");
     EXPECT_EQ(guitar->modelSerial, Model()->serial);
     EXPECT_EQ(guitar->stringed.stringCount, 6);
-    auto* recorder = Open<CWindDoc>("Alto-Recorder");
+    auto* recorder = OpenInstrument<CWindDoc>("Alto-Recorder");
     ASSERT_NE(recorder, nullptr);
     EXPECT_EQ(recorder->kind, 5);
     ASSERT_EQ(Model()->Instruments().size(), 2u);
@@ -78,8 +67,8 @@ TEST_F(InstrumentDocTest, OpeningAttachesTheInstrumentToTheModelAndItsReport)
 
 TEST_F(InstrumentDocTest, ClosingDetachesAndClosingTheModelClosesItsInstruments)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
-    ASSERT_NE(Open<CWindDoc>("Soprano-Recorder"), nullptr);
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
+    ASSERT_NE(OpenInstrument<CWindDoc>("Soprano-Recorder"), nullptr);
     guitar->FirstFrame()->OnClose();
     app->CollectGarbage();
     ASSERT_EQ(Model()->Instruments().size(), 1u);
@@ -94,8 +83,8 @@ TEST_F(InstrumentDocTest, ClosingDetachesAndClosingTheModelClosesItsInstruments)
 
 TEST_F(InstrumentDocTest, AModelChangeRedrawsEveryAttachedInstrument)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
-    auto* recorder = Open<CWindDoc>("Soprano-Recorder");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
+    auto* recorder = OpenInstrument<CWindDoc>("Soprano-Recorder");
     int guitarBefore = WindowOf(*guitar).Invalidations();
     int recorderBefore = WindowOf(*recorder).Invalidations();
     // The key arrives through the recorder's window and reaches the model.
@@ -109,7 +98,7 @@ TEST_F(InstrumentDocTest, AModelChangeRedrawsEveryAttachedInstrument)
 
 TEST_F(InstrumentDocTest, TheProfileBringsEveryStringedSettingBack)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
     guitar->stringed.handedness = 'l';
     guitar->stringed.orientation = 'd';
     guitar->stringed.perspective = 'n';
@@ -125,7 +114,7 @@ TEST_F(InstrumentDocTest, TheProfileBringsEveryStringedSettingBack)
     guitar->FirstFrame()->OnClose();
     app->CollectGarbage();
 
-    auto* again = Open<CStringedDoc>("Guitar");
+    auto* again = OpenInstrument<CStringedDoc>("Guitar");
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(again->stringed.handedness, 'l');
     EXPECT_EQ(again->stringed.orientation, 'd');
@@ -143,14 +132,14 @@ TEST_F(InstrumentDocTest, AWildStringedProfileIsRefusedOrBounded)
 {
     ISettings& settings = *ports->settings;
     settings.WriteInt("Guitar", "N", 40);
-    auto* guitar = Open<CStringedDoc>("Guitar");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
     EXPECT_EQ(guitar->stringed.stringCount, 6);  // the catalogue's, not the profile's
     guitar->FirstFrame()->OnClose();
     app->CollectGarbage();
 
     settings.WriteInt("Guitar", "N", 2);
     settings.WriteInt("Guitar", "FretCount", 100000);
-    auto* bounded = Open<CStringedDoc>("Guitar");
+    auto* bounded = OpenInstrument<CStringedDoc>("Guitar");
     EXPECT_EQ(bounded->stringed.stringCount, 2);
     EXPECT_LE(bounded->stringed.fretCount, StringedInstrument::kMaxFrets);
     EXPECT_FALSE(Lines(*bounded).empty());
@@ -158,7 +147,7 @@ TEST_F(InstrumentDocTest, AWildStringedProfileIsRefusedOrBounded)
 
 TEST_F(InstrumentDocTest, TheRecorderProfileAndStateStringComeBack)
 {
-    auto* recorder = Open<CWindDoc>("Alto-Recorder");
+    auto* recorder = OpenInstrument<CWindDoc>("Alto-Recorder");
     EXPECT_EQ(recorder->wind.tuning.Text(), "F");
     recorder->wind.octave = 6;
     recorder->base.chordset = 's';
@@ -170,7 +159,7 @@ TEST_F(InstrumentDocTest, TheRecorderProfileAndStateStringComeBack)
     recorder->FirstFrame()->OnClose();
     app->CollectGarbage();
 
-    auto* again = Open<CWindDoc>("Alto-Recorder");
+    auto* again = OpenInstrument<CWindDoc>("Alto-Recorder");
     EXPECT_EQ(again->wind.octave, 6);
     EXPECT_EQ(again->base.chordset, 's');
     std::string unknown = state;
@@ -185,12 +174,12 @@ TEST_F(InstrumentDocTest, TheRecorderProfileAndStateStringComeBack)
 
 TEST_F(InstrumentDocTest, TheStringedStateStringRoundTripsAndSpellsUnknownNamesAsC)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar-Open-D");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar-Open-D");
     guitar->stringed.orientation = 'd';
     guitar->stringed.fretCount = 9;
     std::string state = guitar->FormatStringedState();
     EXPECT_NE(state.find("_Stringed 6 D 3 A 3 D 4 F# 4 A 4 D 5 G -12 25 9 s y r d r"), std::string::npos) << state;
-    auto* other = Open<CStringedDoc>("Cello");
+    auto* other = OpenInstrument<CStringedDoc>("Cello");
     std::string withUnknown = state;
     withUnknown.replace(withUnknown.find(" F# 4"), 5, " Q# 4");
     ASSERT_TRUE(other->ParseStringedState(withUnknown));
@@ -208,7 +197,7 @@ TEST_F(InstrumentDocTest, TheStringedStateStringRoundTripsAndSpellsUnknownNamesA
 
 TEST_F(InstrumentDocTest, CopyAllPutsTheBoardOnTheClipboardAsUnicode)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
     guitar->stringed.fretCount = 1;
     TakeOutput();
     app->RouteCommand(ID_EDIT_COPY);
@@ -227,7 +216,7 @@ TEST_F(InstrumentDocTest, CopyAllPutsTheBoardOnTheClipboardAsUnicode)
 
 TEST_F(InstrumentDocTest, TheChordSetCycleAndTheDetailsDialog)
 {
-    auto* guitar = Open<CStringedDoc>("Guitar");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
     for (char expected : {'f', 's', 'c'}) {
         app->RouteCommand(ID_CYCLE_CHORDSET);
         EXPECT_EQ(guitar->base.chordset, expected);

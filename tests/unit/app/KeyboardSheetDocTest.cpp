@@ -27,17 +27,6 @@ protected:
         ASSERT_TRUE(Start());
     }
 
-    template <class Doc>
-    Doc* Open(const std::string& name)
-    {
-        int entry = app->Instruments().FindInstrument(name);
-        EXPECT_GE(entry, 0) << name;
-        Model()->FirstFrame()->Activate();
-        app->RouteCommand(ID_INSTRUMENT_FIRST + entry);
-        CFrame* frame = app->ActiveFrame();
-        return frame ? dynamic_cast<Doc*>(frame->Document()) : nullptr;
-    }
-
     static std::vector<std::string> Lines(CInstrumDoc& doc)
     {
         doc.BuildLines();
@@ -97,7 +86,7 @@ int LabelledKeys(const std::vector<std::string>& lines)
 
 TEST_F(KeyboardSheetDocTest, AKeyboardOpensFromItsEntryAndFollowsTheModel)
 {
-    auto* piano = Open<CKeyboardDoc>("Piano-88");
+    auto* piano = OpenInstrument<CKeyboardDoc>("Piano-88");
     ASSERT_TRUE(piano);
     EXPECT_EQ(piano->kind, 3);
     EXPECT_EQ(piano->keyboard.keyCount, 88);
@@ -124,7 +113,7 @@ TEST_F(KeyboardSheetDocTest, AKeyboardOpensFromItsEntryAndFollowsTheModel)
 
 TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsDialogChangesTheDrawingAndRefusesWildNumbers)
 {
-    auto* keys = Open<CKeyboardDoc>("Keyboard-25");
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
     Answer(IDOK, {{"1034", "13"}, {"1029", "0"}, {"1030", "1"}, {"1037", "0"}, {"1043", "1"}, {"1038", "0"},
                   {"1035", "1"}, {"1036", "0"}, {"1041", "3"}, {"1000", "50"}});
     app->RouteCommand(ID_DETAILS);
@@ -158,21 +147,21 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsDialogChangesTheDrawingAndRefuses
 
 TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
 {
-    auto* keys = Open<CKeyboardDoc>("Keyboard-49");
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-49");
     keys->keyboard.topKey = 'c';
     keys->keyboard.orientation = 'd';
     keys->base.viewStyle = 'g';
     keys->FirstFrame()->OnClose();
     app->CollectGarbage();
 
-    auto* again = Open<CKeyboardDoc>("Keyboard-49");
+    auto* again = OpenInstrument<CKeyboardDoc>("Keyboard-49");
     EXPECT_EQ(again->keyboard.topKey, 'c');
     EXPECT_EQ(again->keyboard.orientation, 'd');
     EXPECT_EQ(again->base.viewStyle, 'g');
     std::string state = again->FormatKeyboardState();
     EXPECT_NE(state.find("$ _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
 
-    auto* other = Open<CKeyboardDoc>("Piano-76");
+    auto* other = OpenInstrument<CKeyboardDoc>("Piano-76");
     std::string unknown = state;
     unknown.replace(unknown.find("_Keyboard 49 C"), 14, "_Keyboard 37 H");
     ASSERT_TRUE(other->ParseKeyboardState(unknown));
@@ -186,7 +175,7 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
 
 TEST_F(KeyboardSheetDocTest, ASheetOpensInTheGraphViewWithHalfHeightCells)
 {
-    auto* staff = Open<CSheetDoc>("Grand-Staff");
+    auto* staff = OpenInstrument<CSheetDoc>("Grand-Staff");
     ASSERT_TRUE(staff);
     EXPECT_EQ(staff->kind, 4);
     EXPECT_EQ(staff->sheet.clefCode, 'P');
@@ -208,7 +197,7 @@ TEST_F(KeyboardSheetDocTest, ASheetOpensInTheGraphViewWithHalfHeightCells)
 
 TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
 {
-    auto* staff = Open<CSheetDoc>("Treble-Clef");
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
     Answer(IDOK, {{"1061", "2"}, {"1068", "Yes"}, {"1055", "1"}, {"1056", "0"}, {"1057", "1"}, {"1059", "0"}});
     app->RouteCommand(ID_DETAILS);
     EXPECT_EQ(staff->channel, 2);
@@ -224,7 +213,7 @@ TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
     staff->base.fontHeightRatio = 1.0;  // written as "1", read back as a sheet's 0.5
     staff->FirstFrame()->OnClose();
     app->CollectGarbage();
-    auto* again = Open<CSheetDoc>("Treble-Clef");
+    auto* again = OpenInstrument<CSheetDoc>("Treble-Clef");
     EXPECT_EQ(again->sheet.highlight, 'y');
     EXPECT_EQ(again->base.viewStyle, 't');
     EXPECT_EQ(again->sheet.showNotes, 'a') << "not kept in the profile";
@@ -232,7 +221,7 @@ TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
 
     std::string state = again->FormatSheetState();
     EXPECT_TRUE(state.ends_with("$ _Sheet G")) << state;
-    auto* bass = Open<CSheetDoc>("Bass-Clef");
+    auto* bass = OpenInstrument<CSheetDoc>("Bass-Clef");
     ASSERT_TRUE(bass->ParseSheetState(state));
     EXPECT_EQ(bass->sheet.clefCode, 'G');
     EXPECT_FALSE(bass->ParseSheetState("_Sheets F"));
@@ -246,10 +235,10 @@ TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
 
 TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
 {
-    auto* all = Open<CKeyboardDoc>("Keyboard-25");
-    auto* second = Open<CKeyboardDoc>("Keyboard-37");
+    auto* all = OpenInstrument<CKeyboardDoc>("Keyboard-25");
+    auto* second = OpenInstrument<CKeyboardDoc>("Keyboard-37");
     second->channel = 2;
-    auto* none = Open<CKeyboardDoc>("Keyboard-49");
+    auto* none = OpenInstrument<CKeyboardDoc>("Keyboard-49");
     none->channel = 0;
     CMidiDoc* midi = OpenSong();
     ASSERT_TRUE(midi);
@@ -277,7 +266,7 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
 
 TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
 {
-    auto* staff = Open<CSheetDoc>("Treble-Clef");
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
     staff->sheet.highlight = 'y';
     CMidiDoc* midi = OpenSong();
     std::vector<std::size_t> notesDrawn;
@@ -302,7 +291,7 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
 
 TEST_F(KeyboardSheetDocTest, TheChannelDialogListsTheCurrentFilesProgramsAndSetsTheChannel)
 {
-    auto* keys = Open<CKeyboardDoc>("Keyboard-25");
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
     Answer(IDOK, {{"1049", "0"}});
     app->RouteCommand(ID_CHANNEL);
     DialogData shown = ports->prompts.LastDialog();
