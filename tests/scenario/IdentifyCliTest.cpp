@@ -1,19 +1,14 @@
 #include "ScriptFixture.h"
 
-namespace {
-
-ScriptResult Identify(const std::vector<std::string>& notes)
-{
-    std::vector<std::string> args{"identify"};
-    args.insert(args.end(), notes.begin(), notes.end());
-    std::ostringstream out, err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
-
-} // namespace
-
-using IdentifyCliTest = ScriptFixture;
+class IdentifyCliTest : public ScriptFixture {
+protected:
+    static ScriptResult Identify(const std::vector<std::string>& notes)
+    {
+        std::vector<std::string> args{"identify"};
+        args.insert(args.end(), notes.begin(), notes.end());
+        return Cli(args);
+    }
+};
 
 TEST_F(IdentifyCliTest, ListsChordsThenScalesOneTabSeparatedLineEach)
 {

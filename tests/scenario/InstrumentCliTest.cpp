@@ -1,18 +1,6 @@
 #include "ScriptFixture.h"
 
-namespace {
-
-class InstrumentCli : public ScriptFixture {
-protected:
-    ScriptResult Cli(const std::vector<std::string>& args) const
-    {
-        std::ostringstream out, err;
-        int status = RunCli(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-};
-
-} // namespace
+using InstrumentCli = ScriptFixture;
 
 TEST_F(InstrumentCli, InstrumentsListsEveryEntryWithItsKind)
 {

@@ -29,13 +29,6 @@ protected:
         return WriteFile("song.mid", std::string(bytes.begin(), bytes.end())).string();
     }
 
-    ScriptResult Cli(const std::vector<std::string>& args) const
-    {
-        std::ostringstream out, err;
-        int status = RunCli(args, out, err);
-        return {status, out.str(), err.str()};
-    }
-
     std::string Recorded() const
     {
         std::ifstream in(dir / "played.txt");

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "cli/Cli.h"
 
@@ -47,12 +48,15 @@ protected:
         return path;
     }
 
-    ScriptResult Run(const std::string& script) const
+    // morvix-cli with these arguments, its output and errors kept.
+    static ScriptResult Cli(const std::vector<std::string>& args)
     {
         std::ostringstream out, err;
-        int status = RunCli({"run", WriteFile("script.txt", script).string()}, out, err);
+        int status = RunCli(args, out, err);
         return {status, out.str(), err.str()};
     }
+
+    ScriptResult Run(const std::string& script) const { return Cli({"run", WriteFile("script.txt", script).string()}); }
 
     std::filesystem::path dir;
 };
