@@ -1,5 +1,6 @@
 // Playback timing on the real clock: plays a real MIDI file through the
-// record backend and measures, for every message, how late it was sent
+// timing thread and the record backend, with nothing else to do on the
+// application's thread, and measures, for every message, how late it was sent
 // against its ideal time from the file's tempo map. Prints the median, p99
 // and maximum lateness and the drift (how much later the last tenth of the
 // file is than the first tenth).
@@ -13,8 +14,10 @@
 #include "PlaybackLateness.h"
 #include "midi/MidiPlayer.h"
 #include "midi/ShortMessage.h"
-#include "platform/headless/SteadyClock.h"
+#include "platform/midiout/CallQueue.h"
 #include "platform/midiout/RecordFileMidiOut.h"
+#include "platform/midiout/SenderThread.h"
+#include "platform/midiout/SteadyClock.h"
 
 int main(int argc, char** argv)
 {
@@ -37,17 +40,21 @@ int main(int argc, char** argv)
     PlaybackSettings settings;
     settings.list = &file.events;
     settings.division = file.division;
-    BenchClock::time_point origin = BenchClock::now();  // the clock's 0
     SteadyClock clock;
+    StartWatchClock watch(clock);
     RecordFileMidiOut record("/tmp/morvix-bench-playback.txt", clock);
     TimedMidiOut output(record);
-    MidiPlayer player(MidiPlayerPorts{&output, &clock, nullptr});
-    player.SetCurrentDocument(&settings);
-    player.SetHead(&file.events, 0);
-    player.OpenOutput();
-    // The playback counts from the clock's millisecond at its start.
-    BenchClock::time_point start = origin + std::chrono::milliseconds(clock.NowMs());
-    player.PlayList(DeltaUnit::DocumentTicks);
-    player.CloseOutput();
-    return PrintLateness(options.path, output.sentAt, start, ideal) ? 0 : 2;
+    CallQueue calls;
+    SenderThread sender(clock, [&calls](std::function<void()> call) { calls.Post(std::move(call)); });
+    MidiPlayer player(MidiPlayerPorts{&output, &watch, &sender, nullptr});
+    watch.Arm();
+    PlaybackRequest request;
+    request.list = &file.events;
+    request.document = &settings;
+    if (player.Start(std::move(request)) != PlaybackStart::Started) {
+        std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
+        return 2;
+    }
+    calls.RunUntil([&player] { return !player.Playing(); });
+    return PrintLateness(options.path, output.SentAt(), *watch.Start(), ideal) ? 0 : 2;
 }

@@ -60,7 +60,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
-    midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
+    midiPlayer_ = std::make_unique<MidiPlayer>(
+        MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;

@@ -23,15 +23,16 @@ void CKeyboardInputDoc::RegisterCommands()
     On(ID_RECORDER_RECORD, [this] { OnRecord(); });
     On(ID_RECORDER_PLAY, [this] { OnPlay(); });
     On(ID_RECORDER_STOP, [this] {
-        CloseIfRecording();
-        // Stop during playback ends it at the next note, as in a MIDI window.
+        StopRecording();
+        // Stop during playback ends it at once, as in a MIDI window.
         EndOwnPlayback();
-        recording = playing = false;
+        playing = false;
     });
+    // Playback always starts at the recording's start marker.
     On(ID_RECORDER_REWIND, [this] {
-        CloseIfRecording();
-        recording = playing = false;
-        player_.SetHead(events_.empty() ? nullptr : &events_, 0);
+        StopRecording();
+        EndOwnPlayback();
+        playing = false;
     });
     // Items of the playback popup that do nothing in this window.
     for (int id : {ID_RECORDER_PAUSE, ID_RECORDER_LOOP, ID_RECORDER_PARSE})
@@ -47,12 +48,9 @@ bool CKeyboardInputDoc::OnNewDocument()
 
 void CKeyboardInputDoc::OnCloseDocument()
 {
-    if (recording || playing)
-        player_.CloseOutput();
+    StopRecording();
     // A playback of this window's list must not outlive the list.
     EndOwnPlayback();
-    if (player_.HeadList() == &events_)
-        player_.SetHead(nullptr, 0);
     CGeneralDoc::OnCloseDocument();
 }
 
@@ -112,7 +110,7 @@ void CKeyboardInputDoc::SoundChanges(const std::array<int, kRecorderKeyCount>& o
             continue;
         int kind = after ? MidiKind::NoteOn : MidiKind::NoteOff;
         int note = kRecorderFirstNote + i;
-        player_.Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
+        player_.Output().Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
         if (recording)
             Append(kind, note, now);
     }
@@ -134,19 +132,21 @@ void CKeyboardInputDoc::Append(int kind, int note, std::uint32_t now)
 
 void CKeyboardInputDoc::EndOwnPlayback()
 {
-    if (player_.Playing() && player_.HeadList() == &events_)
-        player_.ClearCursor();
+    if (player_.PlayingList() == &events_)
+        player_.Stop();
 }
 
-void CKeyboardInputDoc::CloseIfRecording()
+// The window lets go of the output it held for the notes it records; the
+// output closes unless someone else still holds it.
+void CKeyboardInputDoc::StopRecording()
 {
-    if (recording)
-        player_.CloseOutput();
+    recording = false;
+    player_.Output().Release(this);
 }
 
 void CKeyboardInputDoc::OnRecord()
 {
-    if (!player_.OpenOutput()) {
+    if (!player_.Output().Hold(this)) {
         App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
         return;
     }
@@ -160,28 +160,27 @@ void CKeyboardInputDoc::OnRecord()
     marker.text = events_.Texts().Store("Meta Text Start");
     events_.push_back(marker);
     recording = true;
-    player_.SetHead(&events_, 0);
 }
 
+// The recorded deltas are milliseconds, whatever MIDI file is current.
 void CKeyboardInputDoc::OnPlay()
 {
-    IPlaybackHost* host = player_.Host();
-    if (player_.Playing() || (host && host->PlaybackRunning()))
+    if (player_.Playing())
         return;
-    CloseIfRecording();
-    if (!player_.OpenOutput()) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
-        return;
-    }
-    recording = false;
+    StopRecording();
+    PlaybackRequest request;
+    request.list = &events_;
+    request.ended = [this](const PlaybackEnd&) { playing = false; };
     playing = true;
-    player_.SetHead(events_.empty() ? nullptr : &events_, 0);
-    // The recorded deltas are milliseconds, whatever MIDI file is current.
-    player_.PlayList(DeltaUnit::Milliseconds);
-    if (host)
-        host->SetLive(false);
-    // Record pressed during the playback keeps the output for its notes.
-    if (!recording)
-        player_.CloseOutput();
+    switch (player_.Start(std::move(request))) {
+    case PlaybackStart::Started:
+        return;
+    case PlaybackStart::NoOutput:
+        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        break;
+    case PlaybackStart::Untimed:
+    case PlaybackStart::Busy:
+        break;
+    }
     playing = false;
 }

@@ -70,8 +70,8 @@ private:
     void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
     void Append(int kind, int note, std::uint32_t now);
     std::uint32_t Now() const;
-    void CloseIfRecording();
-    // Ends a running playback of this recorder's list at its next record.
+    void StopRecording();
+    // Ends a running playback of this recorder's list.
     void EndOwnPlayback();
     void OnRecord();
     void OnPlay();

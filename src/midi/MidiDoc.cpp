@@ -4,7 +4,6 @@
 #include "midi/MidiCommands.h"
 #include "midi/MidiExamine.h"
 #include "midi/MidiPlayer.h"
-#include "midi/PlayListLookup.h"
 #include "midi/QueueDialog.h"
 
 CMidiDoc::CMidiDoc(MidiPlayer& player) : player_(player)
@@ -16,15 +15,15 @@ CMidiDoc::CMidiDoc(MidiPlayer& player) : player_(player)
 
 void CMidiDoc::RegisterCommands()
 {
-    On(ID_MIDI_PLAY, [this] { OnPlay(); });
+    On(ID_MIDI_PLAY, [this] { StartPlayback(); });
     On(ID_MIDI_STOP, [this] { OnStop(); });
-    On(ID_MIDI_REWIND, [this] { playback_.queuePosition.reset(); });
+    On(ID_MIDI_REWIND, [this] { playback_.Unqueue(); });
     On(ID_MIDI_QUEUE, [this] { OnQueue(); });
     OnRange(
         ID_RATE_FIRST, ID_RATE_LAST,
         [this](int id) {
             if (const RateCommand* rate = FindRateCommand(id))
-                playback_.rate = rate->rate;
+                SetRate(rate->rate);
         },
         [this](int id, CommandState& state) {
             const RateCommand* rate = FindRateCommand(id);
@@ -49,7 +48,7 @@ bool CMidiDoc::OnOpenDocument(const std::string& path)
     playback_.list = &file_.events;
     playback_.division = file_.division;
     playback_.programSummary = &file_.programSummary;
-    playback_.queuePosition.reset();
+    playback_.Unqueue();
     player_.SetCurrentDocument(&playback_);
     SetPathName(path);
     UpdateAllViews(nullptr);
@@ -62,11 +61,11 @@ bool CMidiDoc::OnSaveDocument(const std::string&)
     return true;  // nothing is written back to a MIDI file
 }
 
-// Closing any MIDI window ends a running playback at its next record.
+// Closing the playing window ends its playback.
 void CMidiDoc::OnCloseDocument()
 {
     restartRequested_ = false;
-    player_.DocumentClosed();
+    player_.DocumentClosed(&playback_);
     CGeneralDoc::OnCloseDocument();
 }
 
@@ -82,33 +81,71 @@ void CMidiDoc::ShowNotices()
                                                                               : MessageIcon::Information);
 }
 
-void CMidiDoc::OnPlay()
+bool CMidiDoc::IsPlaying() const
 {
-    do {
-        restartRequested_ = false;
-    } while (PlayOnce() && restartRequested_);
+    return player_.PlayingDocument() == &playback_;
 }
 
-// A restart closes the output between the two runs, which silences the
-// notes the first one left sounding.
-bool CMidiDoc::PlayOnce()
+bool CMidiDoc::StartPlayback()
 {
-    IPlaybackHost* host = player_.Host();
-    if (player_.Playing() || (host && host->PlaybackRunning()))
+    PlaybackRequest request;
+    request.list = &file_.events;
+    request.document = &playback_;
+    request.drivesModel = true;
+    request.played = [this](std::size_t index) { OnRecordPlayed(index); };
+    request.ended = [this](const PlaybackEnd& end) { OnPlaybackEnded(end); };
+    switch (player_.Start(std::move(request))) {
+    case PlaybackStart::Started:
+        playedRecords_.emplace(file_);
+        return true;
+    case PlaybackStart::Untimed:
+        App().MessageBox(kUntimedError, MessageIcon::Warning);
         return false;
-    if (!player_.OpenOutput()) {
+    case PlaybackStart::NoOutput:
         App().MessageBox(kOutputError, MessageIcon::Warning);
         return false;
+    case PlaybackStart::Busy:
+        return false;
     }
-    if (host)
-        host->PreparePlayback(file_.events, 0, file_.division);
-    player_.SetCurrentDocument(&playback_);
-    player_.SetHead(&file_.events, 0);
-    player_.PlayList(DeltaUnit::DocumentTicks);
-    player_.CloseOutput();
-    if (host)
-        host->FinishPlayback();
-    return true;
+    return false;
+}
+
+// A finished run forgets where a Stop left it, so the next Play starts at
+// the beginning (or at the record the Queue dialog chose); a stopped one
+// resumes there.
+void CMidiDoc::OnPlaybackEnded(const PlaybackEnd& end)
+{
+    playedRecords_.reset();
+    ShowPlayedLine(std::nullopt);
+    if (restartRequested_) {
+        restartRequested_ = false;
+        StartPlayback();
+    } else if (end.finished) {
+        if (playback_.queuedByStop)
+            playback_.Unqueue();
+    } else {
+        playback_.queuePosition = end.next;
+        playback_.queuedByStop = true;
+    }
+}
+
+// The mark follows the file's own records; the bar lines of the measure
+// track, listed after them, would pull it away at every bar.
+void CMidiDoc::OnRecordPlayed(std::size_t index)
+{
+    if (!playedRecords_)
+        return;
+    const std::optional<ListedRecord> record = playedRecords_->RecordAt(index);
+    if (record && record->list < file_.trackCount())
+        ShowPlayedLine(listing_.LineOf(*record));
+}
+
+void CMidiDoc::ShowPlayedLine(std::optional<std::size_t> line)
+{
+    if (line == playedLine_)
+        return;
+    playedLine_ = line;
+    UpdateAllViews(nullptr, kHintPlayedLine);
 }
 
 void CMidiDoc::PlayFromLine(std::size_t line)
@@ -117,28 +154,23 @@ void CMidiDoc::PlayFromLine(std::size_t line)
     if (!start)
         return;
     playback_.queuePosition = QueuePositionFor({file_.events.size(), *start});
+    playback_.queuedByStop = false;
     if (!player_.Playing()) {
-        OnPlay();
+        StartPlayback();
         return;
     }
     // Another window's playback goes on; this file is queued for its next Play.
-    if (player_.HeadList() == &file_.events) {
+    if (IsPlaying()) {
         restartRequested_ = true;
-        player_.ClearCursor();
+        player_.Stop();
     }
 }
 
+// Stop ends whatever plays; the playing file remembers where.
 void CMidiDoc::OnStop()
 {
     restartRequested_ = false;
-    std::optional<std::size_t> cursor = player_.Cursor();
-    if (!cursor)
-        return;
-    // The cursor indexes the list being played: only this file's own list
-    // gives this file a queue position.
-    if (player_.HeadList() == &file_.events)
-        playback_.queuePosition = cursor;
-    player_.ClearCursor();
+    player_.Stop();
 }
 
 void CMidiDoc::OnQueue()
@@ -148,4 +180,14 @@ void CMidiDoc::OnQueue()
     if (App().ports.prompts->RunDialog(dialog) != IDOK)
         return;
     playback_.queuePosition = QueuePositionFor(ReadQueueDialog(dialog, shown));
+    playback_.queuedByStop = false;
+    if (IsPlaying())
+        player_.Retime();
+}
+
+void CMidiDoc::SetRate(double rate)
+{
+    playback_.rate = rate;
+    if (IsPlaying())
+        player_.Retime();
 }

@@ -111,6 +111,13 @@ std::optional<ListedRecord> MidiListing::RecordAt(std::size_t line) const
     return ListedRecord{list, index};
 }
 
+std::optional<std::size_t> MidiListing::LineOf(ListedRecord record) const
+{
+    if (record.list >= trackEnds_.size() || record.index >= ListedEvents(record.list).size())
+        return std::nullopt;
+    return head_.size() + (record.list == 0 ? 0 : trackEnds_[record.list - 1]) + record.index;
+}
+
 void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
 {
     ChunkedWriter writer(out);

@@ -26,6 +26,8 @@ public:
     std::string_view operator[](std::size_t line) const;
     // The record a line shows; none for the head and the empty lines.
     std::optional<ListedRecord> RecordAt(std::size_t line) const;
+    // The line that shows a record; none for a record not listed.
+    std::optional<std::size_t> LineOf(ListedRecord record) const;
 
     // Calls `visit(std::string_view)` with every line in order.
     template <class Visit>

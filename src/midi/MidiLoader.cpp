@@ -98,7 +98,9 @@ MidiFile LoadMidiFile(std::span<const std::uint8_t> bytes, const MidiPlayer& pla
     // One arena for the whole file packs its records and texts densely.
     const auto texts = std::make_shared<MidiArena>(bytes.size() * kArenaPerFileByte);
     const ParseSummary summary = ParseTracks(file, player, texts);
-    MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd, file.division);
+    // In SMPTE time the bars count quarter notes at the default tempo.
+    MeasureTrack measures = BuildMeasureTrack(summary.timeSignatures, summary.trackEnd,
+                                              MidiTimeBase::FromDivision(file.division).TicksPerQuarter());
     file.measureTrack = std::move(measures.events);
     if (measures.capped)
         file.notices.push_back({"Too many measures: bar markers end after "

@@ -4,70 +4,11 @@
 #include <array>
 #include <optional>
 #include <string_view>
-#include <vector>
 
+#include "midi/MergeOrder.h"
 #include "midi/MidiEventAppender.h"
 
 namespace {
-
-struct Cursor {
-    std::uint64_t time;
-    std::size_t list;
-    std::size_t index;
-
-    // Earliest time first, then the lowest list.
-    bool operator<(const Cursor& other) const
-    {
-        return time != other.time ? time < other.time : list < other.list;
-    }
-};
-
-// A min-heap of list cursors that replaces its top in place: the merge takes
-// the earliest record and usually puts that list's next one back, so one
-// sift-down per record does what a pop and a push would do.
-class CursorHeap {
-public:
-    void Reserve(std::size_t size) { cursors_.reserve(size); }
-    bool Empty() const { return cursors_.empty(); }
-    const Cursor& Top() const { return cursors_.front(); }
-
-    void Push(const Cursor& cursor)
-    {
-        cursors_.push_back(cursor);
-        std::size_t child = cursors_.size() - 1;
-        while (child > 0 && cursor < cursors_[(child - 1) / 2]) {
-            cursors_[child] = cursors_[(child - 1) / 2];
-            child = (child - 1) / 2;
-        }
-        cursors_[child] = cursor;
-    }
-    void ReplaceTop(const Cursor& cursor) { SiftDown(cursor); }
-    void PopTop()
-    {
-        const Cursor last = cursors_.back();
-        cursors_.pop_back();
-        if (!cursors_.empty())
-            SiftDown(last);
-    }
-
-private:
-    void SiftDown(const Cursor& cursor)
-    {
-        const std::size_t size = cursors_.size();
-        std::size_t hole = 0;
-        for (std::size_t child = 1; child < size; child = 2 * hole + 1) {
-            if (child + 1 < size && cursors_[child + 1] < cursors_[child])
-                ++child;
-            if (!(cursors_[child] < cursor))
-                break;
-            cursors_[hole] = cursors_[child];
-            hole = child;
-        }
-        cursors_[hole] = cursor;
-    }
-
-    std::vector<Cursor> cursors_;
-};
 
 constexpr std::string_view kCopyText = "Event Copy";
 
@@ -94,47 +35,6 @@ public:
 
 private:
     std::array<std::size_t, 16 * 128> lastNoteOn_;
-};
-
-// The order of the play list: the source of each of its records after the
-// merge start, as list and index.
-class MergeOrder {
-public:
-    explicit MergeOrder(std::span<const MidiEventList* const> lists) : lists_(lists)
-    {
-        heap_.Reserve(lists_.size());
-        for (std::size_t list = 0; list < lists_.size(); ++list)
-            if (const auto first = Next(list, 0))
-                heap_.Push(*first);
-    }
-
-    // The next source record, or none when every list is done.
-    std::optional<Cursor> Take()
-    {
-        if (heap_.Empty())
-            return std::nullopt;
-        const Cursor next = heap_.Top();
-        if (const auto following = Next(next.list, next.index + 1))
-            heap_.ReplaceTop(*following);
-        else
-            heap_.PopTop();
-        return next;
-    }
-
-private:
-    // The list's first record at or after `index` that is not an End of Track.
-    std::optional<Cursor> Next(std::size_t list, std::size_t index) const
-    {
-        const MidiEventList& events = *lists_[list];
-        while (index < events.size() && events[index].kind == MidiKind::EndOfTrack)
-            ++index;
-        if (index < events.size())
-            return Cursor{events[index].time, list, index};
-        return std::nullopt;
-    }
-
-    std::span<const MidiEventList* const> lists_;
-    CursorHeap heap_;
 };
 
 class Merger {

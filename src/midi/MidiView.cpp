@@ -7,6 +7,19 @@
 #include "framework/Drawing.h"
 #include "midi/MidiDoc.h"
 
+namespace {
+
+constexpr int kEndKey = 35;
+constexpr int kHomeKey = 36;
+constexpr int kListingWidth = 1152;
+constexpr Color kInk = MakeColor(0, 0, 0);
+constexpr Color kPaper = MakeColor(255, 255, 255);
+// The line playing is marked as a list marks its selection.
+constexpr Color kPlayedInk = MakeColor(255, 255, 255);
+constexpr Color kPlayedBand = MakeColor(0, 0, 128);
+
+}  // namespace
+
 CMidiDoc* CMidiView::Doc() const
 {
     return dynamic_cast<CMidiDoc*>(GetDocument());
@@ -18,9 +31,12 @@ void CMidiView::OnInitialUpdate()
     Invalidate();
 }
 
-void CMidiView::OnUpdate(CView*, int)
+void CMidiView::OnUpdate(CView*, int hint)
 {
-    SetScrollSizes();
+    if (hint == CMidiDoc::kHintPlayedLine)
+        KeepPlayedLineInView();
+    else
+        SetScrollSizes();
     Invalidate();
 }
 
@@ -30,18 +46,45 @@ void CMidiView::OnActivateFrame()
         doc->BecomeCurrent();
 }
 
+int CMidiView::ListingHeight() const
+{
+    CMidiDoc* doc = Doc();
+    return (doc ? static_cast<int>(doc->Listing().size()) : 0) * kLineHeight + 2 * kMargin;
+}
+
+// Exactly as tall as the listing, so that End shows its last line at the
+// bottom rather than blank space after it.
 void CMidiView::SetScrollSizes()
+{
+    if (IFrameWindow* window = Window(); window && Doc())
+        window->SetScrollSizes({kListingWidth, ListingHeight()}, {9, kLineHeight});
+}
+
+// A played line out of sight is brought a quarter of the window from the
+// top, with the music to come below it.
+void CMidiView::KeepPlayedLineInView()
 {
     CMidiDoc* doc = Doc();
     IFrameWindow* window = Window();
-    if (!doc || !window)
+    if (!doc || !window || !doc->PlayedLine())
         return;
-    const MidiFile& file = doc->File();
-    // Tall enough for the play list's count and, whatever the file holds,
-    // for every listed line.
-    int height = static_cast<int>(file.events.size() + 3 * file.trackCount()) * 16;
-    height = std::max(height, static_cast<int>(doc->Listing().size()) * kLineHeight + 2 * kMargin);
-    window->SetScrollSizes({1152, height}, {9, 16});
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const int height = window->ClientSize().cy;
+    const int top = kMargin + kLineHeight * static_cast<int>(*doc->PlayedLine());
+    if (top >= y && top + kLineHeight <= y + height)
+        return;
+    window->ScrollTo(x, std::max(0, top - height / 4));
+}
+
+void CMidiView::OnKeyDown(int code)
+{
+    IFrameWindow* window = Window();
+    if (!window || (code != kHomeKey && code != kEndKey))
+        return;
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    window->ScrollTo(x, code == kHomeKey ? 0 : ListingHeight());
 }
 
 void CMidiView::OnDraw(IDrawingSurface& surface)
@@ -54,9 +97,15 @@ void CMidiView::OnDraw(IDrawingSurface& surface)
     Rect clip = surface.ClipBox();
     int first = std::max(0, (clip.top - kMargin) / kLineHeight);
     int last = std::min(static_cast<int>(lines.size()) - 1, (clip.bottom - kMargin) / kLineHeight + 1);
-    for (int i = first; i <= last; ++i)
-        surface.Text(kMargin, kMargin + kLineHeight * i, std::string(lines[static_cast<std::size_t>(i)]),
-                     font, MakeColor(0, 0, 0), MakeColor(255, 255, 255), false);
+    const std::optional<std::size_t> played = doc->PlayedLine();
+    for (int i = first; i <= last; ++i) {
+        const int top = kMargin + kLineHeight * i;
+        const bool marked = played && *played == static_cast<std::size_t>(i);
+        if (marked)
+            surface.FillRect({0, top, std::max(kListingWidth, clip.right), top + kLineHeight}, kPlayedBand);
+        surface.Text(kMargin, top, std::string(lines[static_cast<std::size_t>(i)]), font,
+                     marked ? kPlayedInk : kInk, marked ? kPlayedBand : kPaper, false);
+    }
 }
 
 std::optional<std::size_t> CMidiView::LineAt(int y)
@@ -88,11 +137,15 @@ bool CMidiView::MakePrintJob(PrintJob& job)
     return true;
 }
 
+// A screen reader hears where the playback is, as the mark shows it.
 std::string CMidiView::AccessibleSummary()
 {
     CMidiDoc* doc = Doc();
     std::size_t count = doc ? doc->Listing().size() : 0;
-    return std::to_string(count) + (count == 1 ? " line" : " lines");
+    std::string summary = std::to_string(count) + (count == 1 ? " line" : " lines");
+    if (doc && doc->PlayedLine())
+        summary += ", line " + std::to_string(*doc->PlayedLine() + 1) + " playing";
+    return summary;
 }
 
 std::vector<std::string> CMidiView::AccessibleLines()

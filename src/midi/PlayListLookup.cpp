@@ -45,3 +45,26 @@ std::optional<std::size_t> PlayStartForLine(const MidiFile& file, const MidiList
         return std::nullopt;
     return BarStartOf(file.events, *index);
 }
+
+PlayedRecordFinder::PlayedRecordFinder(const MidiFile& file) : sources_(PlayListSources(file))
+{
+}
+
+std::optional<ListedRecord> PlayedRecordFinder::RecordAt(std::size_t position)
+{
+    if (position == 0)
+        return std::nullopt;
+    if (!order_ || position < position_) {
+        order_.emplace(sources_);
+        position_ = 0;
+        last_.reset();
+    }
+    while (position_ < position) {
+        const std::optional<MergeSource> next = order_->Take();
+        if (!next)
+            return std::nullopt;
+        ++position_;
+        last_ = ListedRecord{next->list, next->index};
+    }
+    return last_;
+}

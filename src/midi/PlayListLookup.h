@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "midi/MergeOrder.h"
 #include "midi/MidiFile.h"
 
 class MidiListing;
@@ -32,3 +33,22 @@ std::size_t BarStartOf(const MidiEventList& playList, std::size_t position);
 // that shows no record or one the play list leaves out.
 std::optional<std::size_t> PlayStartForLine(const MidiFile& file, const MidiListing& listing,
                                             std::size_t line);
+
+// Follows a playback through the file's own lists: which listed record each
+// play list record copies. A playback moves forward, so the merge order is
+// walked on from the record asked for last, and only walked again from the
+// start when an earlier one is asked for.
+class PlayedRecordFinder {
+public:
+    // The file must outlive the finder.
+    explicit PlayedRecordFinder(const MidiFile& file);
+    // The source of the play list's record `position`; none for the merge
+    // start record and past the end.
+    std::optional<ListedRecord> RecordAt(std::size_t position);
+
+private:
+    std::vector<const MidiEventList*> sources_;
+    std::optional<MergeOrder> order_;
+    std::size_t position_ = 0;  // of the record last taken
+    std::optional<ListedRecord> last_;
+};

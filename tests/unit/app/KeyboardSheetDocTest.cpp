@@ -54,20 +54,12 @@ protected:
         return doc;
     }
 
-    // Runs check in each pause that waits, with the time it waits until.
-    void DuringPauses(std::function<void(std::int64_t deadline)> check)
-    {
-        ports->clock.SetPauseHook([this, check](std::int64_t deadline) {
-            if (deadline > ports->clock.NowMs())
-                check(deadline);
-        });
-    }
-
-    void Play(CMidiDoc& midi)
+    // Plays the file to its end; `during` runs whenever the playback waits.
+    void Play(CMidiDoc& midi, const std::function<void(std::int64_t due)>& during)
     {
         midi.FirstFrame()->Activate();
         app->RouteCommand(ID_MIDI_PLAY);
-        ports->clock.SetPauseHook({});
+        RunPlayback(during);
     }
 };
 
@@ -243,7 +235,7 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
     CMidiDoc* midi = OpenSong();
     ASSERT_TRUE(midi);
     std::vector<std::string> marks;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         std::string seen;
         for (CKeyboardDoc* doc : {all, second, none}) {
             seen += '[';
@@ -254,7 +246,6 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
         marks.push_back(seen);
         EXPECT_EQ(LabelledKeys(Lines(*none)), 0) << "live: only marks are labels";
     });
-    Play(*midi);
     // A note that stops leaves blanks until the next update of its window.
     ASSERT_GE(marks.size(), 4u);
     EXPECT_EQ(marks[0], "[C][][]");
@@ -271,14 +262,13 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
     CMidiDoc* midi = OpenSong();
     std::vector<std::size_t> notesDrawn;
     std::vector<std::size_t> bands;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         EXPECT_TRUE(staff->sheet.playbackActive);
         RecordingSurface surface;
         staff->Draw(surface);
         notesDrawn.push_back(surface.ImagesWithId(kQuarterUpImage).size() + surface.ImagesWithId(kHalfUpImage).size());
         bands.push_back(surface.inverted.size());
     });
-    Play(*midi);
     ASSERT_GE(notesDrawn.size(), 3u);
     EXPECT_EQ(notesDrawn.back(), 4u) << "every note of the page, from the page's start";
     EXPECT_EQ(bands.back(), 1u);

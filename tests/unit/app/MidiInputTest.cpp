@@ -127,15 +127,14 @@ TEST_F(MidiInputTest, AHeldNoteDoesNotStopAFileFromPlayingWhichThenOwnsTheLiveFl
     ASSERT_TRUE(midi);
     NoteOn(60);
     std::vector<std::tuple<int, std::string>> seen;  // live flag, mark of E
-    ports->clock.SetPauseHook([&](std::int64_t deadline) {
-        if (deadline <= ports->clock.NowMs() || !seen.empty())
+    midi->FirstFrame()->Activate();
+    app->RouteCommand(ID_MIDI_PLAY);
+    RunPlayback([&](std::int64_t) {
+        if (!seen.empty())
             return;
         NoteOff(60);  // the playback keeps the model live
         seen.emplace_back(Model()->State().liveFlag, Mark(*keys, 64));
     });
-    midi->FirstFrame()->Activate();
-    app->RouteCommand(ID_MIDI_PLAY);
-    ports->clock.SetPauseHook({});
     ASSERT_EQ(seen.size(), 1u) << "the file played";
     EXPECT_EQ(seen[0], std::make_tuple(1, std::string("E")));
     EXPECT_EQ(Model()->State().liveFlag, 0);
@@ -194,14 +193,13 @@ TEST_F(MidiInputTest, TheRecordersPlaybackTakesTheLiveFlagOverFromAHeldNote)
     NoteOn(60);
     std::vector<int> live;
     int pauses = 0;
+    app->RouteCommand(ID_RECORDER_PLAY);
     // The second wait: between the recording's two notes nothing of it sounds.
-    ports->clock.SetPauseHook([&](std::int64_t deadline) {
-        if (deadline <= ports->clock.NowMs() || ++pauses != 2)
+    RunPlayback([&](std::int64_t) {
+        if (++pauses != 2)
             return;
         NoteOff(60);
         live.push_back(Model()->State().liveFlag);
     });
-    app->RouteCommand(ID_RECORDER_PLAY);
-    ports->clock.SetPauseHook({});
     EXPECT_EQ(live, std::vector<int>{1}) << "releasing the held note does not end the playback's live flag";
 }

@@ -45,17 +45,11 @@ protected:
         return doc;
     }
 
-    // Runs check in each pause that waits, with the time it waits until.
-    void DuringPauses(std::function<void(std::int64_t deadline)> check)
+    // Plays the active MIDI window's file to its end.
+    void PlayThrough(const std::function<void(std::int64_t due)>& during = {})
     {
-        if (!check) {
-            ports->clock.SetPauseHook({});
-            return;
-        }
-        ports->clock.SetPauseHook([this, check](std::int64_t deadline) {
-            if (deadline > ports->clock.NowMs())
-                check(deadline);
-        });
+        app->RouteCommand(ID_MIDI_PLAY);
+        RunPlayback(during);
     }
 
     std::vector<std::uint32_t> SentMessages() const
@@ -88,11 +82,10 @@ TEST_F(PlaybackTest, KeySignaturesMoveThePrimaryModelAndPlaybackPutsItBack)
     CModelDoc* model = Model();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
     std::vector<std::string> keys;
-    DuringPauses([&](std::int64_t) {
+    PlayThrough([&](std::int64_t) {
         keys.push_back(model->State().keyName + " " + model->State().scaleName);
         EXPECT_EQ(model->State().liveFlag, 1);
     });
-    ASSERT_TRUE(app->RouteCommand(ID_MIDI_PLAY));
     ASSERT_EQ(keys.size(), 6u);  // the play list's measure bars are waited for too
     EXPECT_EQ(keys[0], "D major");
     EXPECT_EQ(keys[2], "C natural minor");
@@ -109,8 +102,7 @@ TEST_F(PlaybackTest, NoteTablesHoldTheSoundingNotesPerChannel)
     CModelDoc* model = Model();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
     std::vector<std::pair<int, int>> tables;  // all channels, channel 2's entry for 64
-    DuringPauses([&](std::int64_t) { tables.emplace_back(model->noteTables[0][60], model->noteTables[2][64]); });
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough([&](std::int64_t) { tables.emplace_back(model->noteTables[0][60], model->noteTables[2][64]); });
     ASSERT_EQ(tables.size(), 6u);
     EXPECT_EQ(tables[1], std::make_pair(500, 0)) << "note 60 sounding since 500 ms";
     EXPECT_EQ(tables[2], std::make_pair(0, 0));
@@ -125,7 +117,7 @@ TEST_F(PlaybackTest, InstrumentsOnChannelMinusOneZeroAndCMarkTheirNotes)
     for (FollowerDoc* follower : {&all, &none, &second})
         ASSERT_TRUE(Model()->AttachInstrument(follower));
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough();
     EXPECT_EQ(all.updates, 4);
     EXPECT_EQ(none.updates, 0);
     EXPECT_EQ(second.updates, 2) << "MIDI channel 1's note on and off";
@@ -147,29 +139,50 @@ TEST_F(PlaybackTest, AnOutputThatCannotOpenSaysSoOnceAndChangesNothing)
     EXPECT_EQ(ports->clock.NowMs(), 0);
     EXPECT_FALSE(midi->Playback().queuePosition);
     ports->midiOut.SetAvailable(true);
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(SentMessages().size(), 4u);
+    PlayThrough();
+    EXPECT_EQ(SentMessages().size(), 6u) << "four notes and All Notes Off on the two channels used";
 }
 
-TEST_F(PlaybackTest, StopThenPlayResumesAtTheStoppedRecordAndASecondPlayIsIgnored)
+TEST_F(PlaybackTest, StopThenPlayResumesAtOnceAtTheStoppedRecordAndASecondPlayIsIgnored)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    DuringPauses([&](std::int64_t deadline) {
+    std::int64_t resumed = -1;
+    PlayThrough([&](std::int64_t due) {
         app->RouteCommand(ID_MIDI_PLAY);  // ignored while playing
-        if (deadline == 1500)
+        if (due == 1500) {
+            app->RouteCommand(ID_MIDI_STOP);
+            EXPECT_FALSE(app->Player().Playing());
+            app->RouteCommand(ID_MIDI_PLAY);  // answers at once
+            resumed = ports->clock.NowMs();
+            EXPECT_TRUE(app->Player().Playing());
+        }
+    });
+    EXPECT_EQ(ports->midiOut.OpenCount(), 2);
+    ASSERT_EQ(resumed, 1000);
+    // Stopped after the note off at 1000; resumed at once: the note off again,
+    // then the stopped note on after its delta.
+    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80, 0x7BB0, 0x403C80, 0x5A4091, 0x4081,
+                                                          0x7BB1}));
+    EXPECT_FALSE(midi->Playback().queuePosition) << "a run to the end forgets where Stop left it";
+}
+
+TEST_F(PlaybackTest, PlayAfterAFinishedRunStartsAtTheBeginningOrAtTheQueuedRecord)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    PlayThrough([&](std::int64_t due) {
+        if (due == 1500)
             app->RouteCommand(ID_MIDI_STOP);
     });
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(ports->midiOut.OpenCount(), 1);
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80}));
     ASSERT_TRUE(midi->Playback().queuePosition);
-
-    DuringPauses({});
-    app->RouteCommand(ID_MIDI_PLAY);
-    // The note off comes again at once; the stopped note on plays after its delta.
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80, 0x403C80, 0x5A4091, 0x4081}));
-    EXPECT_TRUE(midi->Playback().queuePosition) << "the queue position survives playback";
+    PlayThrough();
+    std::size_t before = SentMessages().size();
+    PlayThrough();
+    EXPECT_EQ(SentMessages().size() - before, 6u) << "the whole file again";
+    midi->Playback().queuePosition = 3;
+    PlayThrough();
+    EXPECT_EQ(midi->Playback().queuePosition, 3u) << "a record chosen to start at stays chosen";
     app->RouteCommand(ID_MIDI_REWIND);
     EXPECT_FALSE(midi->Playback().queuePosition);
 }
@@ -178,12 +191,11 @@ TEST_F(PlaybackTest, ClosingTheMidiWindowEndsThePlayback)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    DuringPauses([&](std::int64_t deadline) {
-        if (deadline == 1000)
+    PlayThrough([&](std::int64_t due) {
+        if (due == 1000)
             midi->FirstFrame()->OnClose();
     });
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90}));
+    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x7BB0}));
     EXPECT_EQ(Model()->State().liveFlag, 0);
     EXPECT_EQ(app->Player().CurrentDocument(), nullptr);
 }
@@ -227,6 +239,101 @@ TEST_F(PlaybackTest, ActivatingAMidiWindowMakesItTheCurrentDocument)
     EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback());
     first->FirstFrame()->Activate();
     EXPECT_EQ(app->Player().CurrentDocument(), &first->Playback());
+}
+
+TEST_F(PlaybackTest, AnotherWindowActivatedDuringPlaybackDoesNotRetimeThePlayingFile)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* playing = OpenMidi(KeyChangingSong());
+    TrackBody slow;
+    slow.Event(0, {0x90, 72, 100});
+    slow.Event(24, {0x80, 72, 0});
+    std::string path = WriteFile("slow.mid", "").string();
+    Bytes bytes = Smf(0, 24, {slow.End()});
+    WriteFile("slow.mid", std::string(bytes.begin(), bytes.end()));
+    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    ASSERT_TRUE(other);
+    app->RouteCommand(224);  // 25% in the other window
+    playing->FirstFrame()->Activate();
+    PlayThrough([&](std::int64_t due) {
+        if (due == 500)
+            other->FirstFrame()->Activate();
+    });
+    EXPECT_EQ(ports->midiOut.Messages().back().timeMs, 3974) << "the playing file ends on its own time";
+    EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback()) << "Play there plays the other file next";
+}
+
+TEST_F(PlaybackTest, AFileEndingLeavesTheOutputOpenForTheRecorderAndAnOutsideKeyboard)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    app->RouteCommand(ID_RECORDER_RECORD);
+    midi->FirstFrame()->Activate();
+    PlayThrough();
+    ASSERT_TRUE(ports->midiOut.IsOpen()) << "the recorder still holds it";
+    CFrame* recorder = nullptr;
+    for (CFrame* frame : app->Frames())
+        if (frame->Document()->kind == 8)
+            recorder = frame;
+    ASSERT_TRUE(recorder);
+    recorder->Activate();
+    std::size_t before = ports->midiOut.Messages().size();
+    recorder->View()->OnKeyDown('Z');
+    EXPECT_EQ(ports->midiOut.Messages().size(), before + 1) << "the next key sounds";
+    app->RouteCommand(ID_RECORDER_STOP);
+    EXPECT_FALSE(ports->midiOut.IsOpen()) << "closed once the last user let go";
+}
+
+TEST_F(PlaybackTest, DivisionZeroRefusesToPlayWithAMessage)
+{
+    ASSERT_TRUE(Start());
+    TrackBody track;
+    track.Event(0, {0x90, 60, 100});
+    track.Event(96, {0x80, 60, 0});
+    Bytes bytes = Smf(0, 0, {track.End()});
+    std::string path = WriteFile("untimed.mid", std::string(bytes.begin(), bytes.end())).string();
+    ASSERT_TRUE(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    TakeOutput();
+    PlayThrough();
+    EXPECT_EQ(TakeOutput(), "message: MIDI division is 0: the file cannot be played.\n");
+    EXPECT_TRUE(ports->midiOut.Messages().empty());
+    EXPECT_EQ(ports->midiOut.OpenCount(), 0);
+}
+
+TEST_F(PlaybackTest, TheListingMarksTheLinePlayingAndKeepsItInView)
+{
+    ASSERT_TRUE(Start());
+    TrackBody track;
+    for (int i = 0; i < 100; ++i) {
+        track.Event(i == 0 ? 0 : 48, {0x90, 60, 100});
+        track.Event(48, {0x80, 60, 0});
+    }
+    Bytes bytes = Smf(0, 96, {track.End()});
+    std::string path = WriteFile("long.mid", std::string(bytes.begin(), bytes.end())).string();
+    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    ASSERT_TRUE(midi);
+    TakeOutput();
+    IFrameWindow* window = midi->FirstFrame()->Window();
+    window->FitClient({600, 300});
+    app->RouteCommand(ID_MIDI_PLAY);
+    ports->clock.RunDue();
+    EXPECT_EQ(midi->PlayedLine(), 4u) << "the track's first note on, after the path, header, track and empty lines";
+    ports->clock.Advance(250 * 150);  // the 151st record of the track
+    ASSERT_EQ(midi->PlayedLine(), 4u + 150);
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const int top = 4 + 15 * 154;
+    EXPECT_LE(y, top);
+    EXPECT_GE(y + 300, top + 15) << "in view";
+    RunPlayback();
+    EXPECT_FALSE(midi->PlayedLine()) << "no mark once the file has played";
+    midi->FirstView()->OnKeyDown(36);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y, 0) << "Home";
+    midi->FirstView()->OnKeyDown(35);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y + 300, 4 + 15 * static_cast<int>(midi->Listing().size()) + 4) << "End shows the last line, no more";
 }
 
 namespace {
@@ -307,8 +414,9 @@ TEST_F(RecorderTest, PlayPlaysTheRecordingBackAndKeysSoundWithoutBeingRecorded)
 
     std::int64_t start = ports->clock.NowMs();
     app->RouteCommand(ID_RECORDER_PLAY);
+    RunPlayback();
     const auto& messages = ports->midiOut.Messages();
-    ASSERT_EQ(messages.size(), 5u);
+    ASSERT_EQ(messages.size(), 6u);
     EXPECT_EQ(messages[2].message, 0x2AFFu);
     EXPECT_EQ(messages[3].timeMs - start, 0);
     EXPECT_EQ(messages[4].timeMs - start, 300);
@@ -326,6 +434,9 @@ TEST_F(RecorderTest, RecordWithoutAnOutputWarnsAndPlayOfNothingJustClosesTheOutp
     EXPECT_FALSE(Recorder()->recording);
     ports->midiOut.SetAvailable(true);
     app->RouteCommand(ID_RECORDER_PLAY);
+    EXPECT_TRUE(Recorder()->playing);
+    RunPlayback();
+    EXPECT_FALSE(Recorder()->playing);
     EXPECT_TRUE(ports->midiOut.Messages().empty());
     EXPECT_FALSE(ports->midiOut.IsOpen());
 }
@@ -351,14 +462,19 @@ TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)
     ports->clock.Advance(300);
     View().OnKeyDown(kKeyX);
     View().OnKeyUp(kKeyX);
-    DuringPauses([&](std::int64_t) {
+    std::size_t before = ports->midiOut.Messages().size();
+    app->RouteCommand(ID_RECORDER_PLAY);
+    bool recorded = false;
+    RunPlayback([&](std::int64_t) {
+        if (recorded)
+            return;
+        recorded = true;
         app->RouteCommand(ID_RECORDER_RECORD);
         View().OnKeyDown('C');
     });
-    std::size_t before = ports->midiOut.Messages().size();
-    app->RouteCommand(ID_RECORDER_PLAY);
-    // Marker and first note on, then Record: the new note sounds and is recorded; nothing more plays.
-    EXPECT_EQ(ports->midiOut.Messages().size(), before + 3);
+    // Marker and first note on, then Record: the playback ends, silencing what
+    // it sounded; the new note sounds and is recorded; nothing more plays.
+    EXPECT_EQ(ports->midiOut.Messages().size(), before + 4);
     EXPECT_EQ(Recorder()->Events().size(), 2u);
     EXPECT_TRUE(Recorder()->recording);
     EXPECT_TRUE(ports->midiOut.IsOpen()) << "the new recording keeps sounding";

@@ -91,8 +91,8 @@ TEST(MidiLoader, MergesTracksAndBarsIntoOnePlayList)
                          {1, 0}, {0x58, 0}, {0x51, 0}, {0x90, 0}, {1, 0},
                          {0x01, 283}, {0x80, 283}, {0x90, 283}, {6, 283}}));
     EXPECT_EQ(file.events[3].duration, 283u);
-    // One second per quarter from the start: 283 ticks are 2947 ms.
-    EXPECT_EQ(file.notices.back().text, " Merged 9 events, counted as 2947 ms running time, or 00:00:02 ");
+    // One second per quarter from the start: 283 ticks are 2947.9 ms.
+    EXPECT_EQ(file.notices.back().text, " Merged 9 events, counted as 2948 ms running time, or 00:00:02 ");
 }
 
 TEST(MidiLoader, SummarisesProgramChangesOfEveryTrack)
@@ -107,12 +107,12 @@ TEST(MidiLoader, SummarisesProgramChangesOfEveryTrack)
 TEST(MidiLoader, ReportsTheMergeAsInformation)
 {
     // 960 ticks at 480 per quarter and the default tempo last one second; the
-    // bars run to 1920, less the lead of 28 ticks.
+    // bars run to 1920, less the lead of 28 ticks: 1970.8 ms.
     const MidiFile file = Load(Smf(0, 480, {TrackBody().Event(960, {0x90, 60, 1}).End()}));
     ASSERT_FALSE(file.notices.empty());
     const MidiNotice& last = file.notices.back();
     EXPECT_EQ(last.icon, MidiNoticeIcon::Information);
-    EXPECT_EQ(last.text, " Merged 4 events, counted as 1970 ms running time, or 00:00:01 ");
+    EXPECT_EQ(last.text, " Merged 4 events, counted as 1971 ms running time, or 00:00:01 ");
 }
 
 TEST(MidiLoader, SkipsChunksOfOtherTypes)

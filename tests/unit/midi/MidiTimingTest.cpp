@@ -26,15 +26,39 @@ TEST(MidiTiming, DefaultTempoIsHalfASecondPerQuarter)
     EXPECT_EQ(RunningTimeMs({}, 480), 0u);
 }
 
-TEST(MidiTiming, TempoChangeAppliesToItsOwnDelta)
+TEST(MidiTiming, ATempoRecordsOwnDeltaPassesAtTheTempoBeforeIt)
 {
-    EXPECT_EQ(RunningTimeMs({Delta(480), Tempo(480, 1000000), Delta(480)}, 480), 500u + 1000u + 1000u);
+    // As the player plays it: the running time is when the last record sounds.
+    EXPECT_EQ(RunningTimeMs({Delta(480), Tempo(480, 1000000), Delta(480)}, 480), 500u + 500u + 1000u);
 }
 
-TEST(MidiTiming, RoundsDownPerRecord)
+TEST(MidiTiming, SumsExactlyAndRoundsOnceAtTheEnd)
 {
-    // 1 tick at 480 is 1.04 ms: three records give 3, not 3.1.
-    EXPECT_EQ(RunningTimeMs({Delta(1), Delta(1), Delta(1)}, 480), 3u);
+    // 1 tick at 480 is 1.0417 ms: three hundred records are 312.5 ms, not 300.
+    MidiEventList list;
+    for (int i = 0; i < 300; ++i)
+        list.push_back(Delta(1));
+    EXPECT_EQ(RunningTimeMs(list, 480), 313u);
+}
+
+TEST(MidiTiming, SmpteDivisionsCountFramesOfASecond)
+{
+    // -25 frames a second with 40 ticks a frame: a millisecond a tick, whatever the tempo.
+    EXPECT_EQ(RunningTimeMs({Delta(500), Tempo(0, 250000), Delta(500)}, 0xE728), 1000u);
+    // -30 frames with 80 ticks: 2400 ticks a second.
+    EXPECT_EQ(RunningTimeMs({Delta(2400)}, 0xE250), 1000u);
+    // -29 is 29.97 frames a second (30 drop frame): 30 ticks a frame, 899.1 ticks a second.
+    EXPECT_EQ(RunningTimeMs({Delta(8991)}, 0xE31E), 10000u);
+    EXPECT_EQ(MidiTimeBase::FromDivision(0xE728).TicksPerQuarter(), 500u) << "a quarter at 120 beats a minute";
+    EXPECT_EQ(MidiTimeBase::FromDivision(96).TicksPerQuarter(), 96u);
+}
+
+TEST(MidiTiming, DivisionZeroAndZeroTicksPerFrameHaveNoTime)
+{
+    EXPECT_FALSE(MidiTimeBase::FromDivision(0).Timed());
+    EXPECT_FALSE(MidiTimeBase::FromDivision(0xE700).Timed());
+    EXPECT_TRUE(MidiTimeBase::FromDivision(1).Timed());
+    EXPECT_EQ(RunningTimeMs({Delta(480)}, 0), 0u);
 }
 
 TEST(MidiTiming, TempoZeroIsIgnored)
