@@ -32,7 +32,9 @@ MidiFile LoadTimedFile(const std::string& path);
 // until told to stop noting (before a Stop, whose own messages do not count).
 class TimedMidiOut : public IMidiOut {
 public:
-    explicit TimedMidiOut(IMidiOut& inner) : inner_(inner) {}
+    // Room for every message of a long file: the timing thread sends, and
+    // should not wait on the allocator to note it.
+    explicit TimedMidiOut(IMidiOut& inner) : inner_(inner) { sentAt_.reserve(1 << 18); }
     bool Open() override { return inner_.Open(); }
     void Send(std::uint32_t message) override
     {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (unit, scenario,
 # gui, sound), the same unit and scenario tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the fuzz targets for a bounded time.
+# UndefinedBehaviorSanitizer, the player's tests and the timing thread's
+# under ThreadSanitizer, and the fuzz targets for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -16,6 +17,16 @@ echo "== sanitizers"
 cmake -S "$root" -B "$root/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVIX_SANITIZE=ON -DMORVIX_GUI=OFF >/dev/null
 cmake --build "$root/build-asan" -j "$jobs"
 ctest --test-dir "$root/build-asan" -j "$jobs" --output-on-failure -L 'unit|scenario'
+
+echo "== threads"
+# The timing thread and the application's thread meet in the player, the
+# shared output and the sender: their tests run under ThreadSanitizer.
+cmake -S "$root" -B "$root/build-tsan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMORVIX_SANITIZE_THREADS=ON \
+  -DMORVIX_GUI=OFF >/dev/null
+cmake --build "$root/build-tsan" -j "$jobs" --target timing_tests midi_tests
+for tests in timing_tests midi_tests; do
+  TSAN_OPTIONS=halt_on_error=1 "$root/build-tsan/bin/$tests" --gtest_brief=1
+done
 
 if command -v clang++ >/dev/null; then
   echo "== fuzz"

@@ -2,9 +2,11 @@
 // What a timed sender holds: each producer's messages in the order of their
 // due times. Both senders (the timing thread, and headless the virtual
 // clock) take them through this, so they order alike: earliest first, and
-// of two due together, the producer added first.
+// of two due together, the producer added first. Taking a message frees no
+// memory, so a timing thread never waits on the allocator: only Schedule,
+// on the application's thread, grows or compacts a queue.
 #include <cstdint>
-#include <deque>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -17,6 +19,7 @@ public:
         int producer = 0;
         double dueMs = 0;
     };
+    using SharedProgress = std::shared_ptr<const ITimedSender::Progress>;
 
     int Add(ITimedSender::Sink sink, ITimedSender::Progress progress);
     void Remove(int producer);
@@ -29,19 +32,21 @@ public:
     // sink unless it sends nothing, and counts it handled.
     void HandleFirst(int producer);
     std::uint64_t Handled(int producer) const;
-    // The producer's progress callback; empty once it is gone.
-    ITimedSender::Progress ProgressOf(int producer) const;
+    // The producer's progress callback, shared so that copying it takes no
+    // memory; null once the producer is gone.
+    SharedProgress ProgressOf(int producer) const;
 
 private:
     struct Producer {
         int id = 0;
         ITimedSender::Sink sink;
-        ITimedSender::Progress progress;
-        std::deque<TimedMessage> waiting;
+        SharedProgress progress;
+        std::vector<TimedMessage> messages;
+        std::size_t first = 0;  // the first message not handled yet
         std::uint64_t handled = 0;
     };
-    Producer* Find(int producer);
-    const Producer* Find(int producer) const;
+    template <class Self>
+    static auto Find(Self& self, int producer) -> decltype(self.producers_.data());
 
     std::vector<Producer> producers_;
     int nextId_ = 1;

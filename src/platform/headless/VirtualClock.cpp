@@ -61,7 +61,7 @@ bool VirtualClock::HandleNext(std::int64_t until)
         return false;
     now_ = std::max(now_, DueMillisecond(next->dueMs));
     queue_.HandleFirst(next->producer);
-    if (const Progress progress = queue_.ProgressOf(next->producer))
-        progress(queue_.Handled(next->producer));
+    if (const TimedQueue::SharedProgress progress = queue_.ProgressOf(next->producer))
+        (*progress)(queue_.Handled(next->producer));
     return true;
 }

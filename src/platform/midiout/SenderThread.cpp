@@ -4,11 +4,16 @@
 #include <sched.h>
 #include <sys/prctl.h>
 
+#include <algorithm>
+
 namespace {
 
 // Just above every ordinary thread: a note is due now, whatever else the
 // machine is busy with. Audio programs' timing threads run so too.
 constexpr int kRealTimePriority = 10;
+
+// Room for every producer there will be, so that noting one never allocates.
+constexpr std::size_t kProducerRoom = 64;
 
 // Where the system allows it (a user with real-time rights, as audio
 // groups have); otherwise the thread stays an ordinary one.
@@ -19,11 +24,19 @@ void AskForRealTime()
     pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
 }
 
+bool Holds(const std::vector<int>& producers, int producer)
+{
+    return std::find(producers.begin(), producers.end(), producer) != producers.end();
+}
+
 }  // namespace
 
-SenderThread::SenderThread(const SteadyClock& clock, Post post)
-    : clock_(clock), post_(std::move(post)), thread_([this] { Run(); })
+SenderThread::SenderThread(const SteadyClock& clock, Post post) : clock_(clock), post_(std::move(post))
 {
+    shared_->toReport.reserve(kProducerRoom);
+    shared_->reporting.reserve(kProducerRoom);
+    sender_ = std::thread([this] { Send(); });
+    reporter_ = std::thread([this] { Report(); });
 }
 
 SenderThread::~SenderThread()
@@ -32,8 +45,10 @@ SenderThread::~SenderThread()
         std::lock_guard lock(shared_->mutex);
         shared_->quit = true;
     }
-    shared_->wake.notify_all();
-    thread_.join();
+    shared_->messagesChanged.notify_all();
+    shared_->producersMoved.notify_all();
+    sender_.join();
+    reporter_.join();
 }
 
 int SenderThread::AddProducer(Sink sink, Progress progress)
@@ -46,7 +61,8 @@ void SenderThread::RemoveProducer(int producer)
 {
     std::lock_guard lock(shared_->mutex);
     shared_->queue.Remove(producer);
-    shared_->reporting.erase(producer);
+    std::erase(shared_->toReport, producer);
+    std::erase(shared_->reporting, producer);
 }
 
 void SenderThread::Schedule(int producer, std::span<const TimedMessage> messages)
@@ -55,7 +71,7 @@ void SenderThread::Schedule(int producer, std::span<const TimedMessage> messages
         std::lock_guard lock(shared_->mutex);
         shared_->queue.Schedule(producer, messages);
     }
-    shared_->wake.notify_all();
+    shared_->messagesChanged.notify_all();
 }
 
 // Messages are sent under the same lock, so none of the producer's goes
@@ -66,7 +82,7 @@ std::uint64_t SenderThread::Cancel(int producer)
     return shared_->queue.Cancel(producer);
 }
 
-void SenderThread::Run()
+void SenderThread::Send()
 {
     // Wake-ups land on their due time, not up to the default 50 µs after it.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
@@ -75,39 +91,50 @@ void SenderThread::Run()
     while (!shared_->quit) {
         const auto next = shared_->queue.Next();
         if (!next) {
-            shared_->wake.wait(lock);
+            shared_->messagesChanged.wait(lock);
             continue;
         }
         const SteadyClock::TimePoint due = clock_.At(next->dueMs);
         if (std::chrono::steady_clock::now() < due) {
-            shared_->wake.wait_until(lock, due);
+            shared_->messagesChanged.wait_until(lock, due);
             continue;
         }
-        const std::set<int> moved = SendDue();
-        lock.unlock();
-        Report(moved);
-        lock.lock();
+        SendDue();
+        if (!shared_->toReport.empty())
+            shared_->producersMoved.notify_one();
     }
 }
 
-std::set<int> SenderThread::SendDue()
+void SenderThread::SendDue()
 {
-    std::set<int> moved;
     const auto now = std::chrono::steady_clock::now();
     while (const auto next = shared_->queue.Next()) {
         if (clock_.At(next->dueMs) > now)
             break;
         shared_->queue.HandleFirst(next->producer);
-        if (shared_->reporting.insert(next->producer).second)
-            moved.insert(next->producer);
+        if (!Holds(shared_->reporting, next->producer) && !Holds(shared_->toReport, next->producer))
+            shared_->toReport.push_back(next->producer);
     }
-    return moved;
 }
 
-void SenderThread::Report(const std::set<int>& producers)
+void SenderThread::Report()
 {
-    for (int producer : producers)
-        post_([weak = std::weak_ptr<Shared>(shared_), producer] { Deliver(weak, producer); });
+    std::vector<int> producers;
+    producers.reserve(kProducerRoom);
+    std::unique_lock lock(shared_->mutex);
+    while (!shared_->quit) {
+        if (shared_->toReport.empty()) {
+            shared_->producersMoved.wait(lock);
+            continue;
+        }
+        producers.swap(shared_->toReport);
+        shared_->reporting.insert(shared_->reporting.end(), producers.begin(), producers.end());
+        lock.unlock();
+        for (int producer : producers)
+            post_([weak = std::weak_ptr<Shared>(shared_), producer] { Deliver(weak, producer); });
+        producers.clear();
+        lock.lock();
+    }
 }
 
 void SenderThread::Deliver(const std::weak_ptr<Shared>& weak, int producer)
@@ -115,14 +142,14 @@ void SenderThread::Deliver(const std::weak_ptr<Shared>& weak, int producer)
     const std::shared_ptr<Shared> shared = weak.lock();
     if (!shared)
         return;
-    Progress progress;
+    TimedQueue::SharedProgress progress;
     std::uint64_t handled = 0;
     {
         std::lock_guard lock(shared->mutex);
-        shared->reporting.erase(producer);
+        std::erase(shared->reporting, producer);
         progress = shared->queue.ProgressOf(producer);
         handled = shared->queue.Handled(producer);
     }
     if (progress)
-        progress(handled);
+        (*progress)(handled);
 }

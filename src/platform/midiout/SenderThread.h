@@ -1,19 +1,24 @@
 #pragma once
 // The timing thread: sleeps until the next message falls due, sends it
-// through its producer's sink, and tells the producer on the application's
-// thread how far it got. It owns nothing but the messages it was given;
-// what the windows show follows from those reports, posted to the
-// application's thread, which may be busy drawing while messages go out on
-// time.
+// through its producer's sink, and has its producer told on the
+// application's thread how far it got. It owns nothing but the messages it
+// was given; what the windows show follows from those reports, which may
+// wait while the application's thread is busy drawing, while the messages
+// go out on time.
+//
+// The timing thread neither takes nor frees memory: a report is posted by a
+// second thread of ordinary priority, since posting allocates, and an
+// allocator held up by a busy thread would hold up the next note.
 #include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <thread>
+#include <vector>
 
 #include "framework/Services.h"
 #include "framework/TimedQueue.h"
+#include "platform/midiout/PiMutex.h"
 #include "platform/midiout/SteadyClock.h"
 
 class SenderThread : public ITimedSender {
@@ -32,25 +37,28 @@ public:
     std::uint64_t Cancel(int producer) override;
 
 private:
-    // What the thread and the reports posted by it share; a report that
-    // arrives after the sender is gone finds nothing.
+    // What the threads share; a report that arrives after the sender is gone finds nothing.
     struct Shared {
-        std::mutex mutex;
-        std::condition_variable wake;
+        PiMutex mutex;
+        std::condition_variable_any messagesChanged;
+        std::condition_variable_any producersMoved;
         TimedQueue queue;
-        // Producers with a report on its way: one is enough, it reads the count when it arrives.
-        std::set<int> reporting;
+        // Producers that moved on and have no report on its way yet; one
+        // report is enough, it reads the count when it arrives.
+        std::vector<int> toReport;
+        std::vector<int> reporting;
         bool quit = false;
     };
 
-    void Run();
-    // Sends everything due, the lock held; the producers to report to.
-    std::set<int> SendDue();
-    void Report(const std::set<int>& producers);
+    void Send();
+    void Report();
+    // Sends everything due, the lock held.
+    void SendDue();
     static void Deliver(const std::weak_ptr<Shared>& shared, int producer);
 
     const SteadyClock& clock_;
     Post post_;
     std::shared_ptr<Shared> shared_ = std::make_shared<Shared>();
-    std::thread thread_;
+    std::thread sender_;
+    std::thread reporter_;
 };

@@ -34,9 +34,9 @@ TEST(TimedQueueTest, CancelKeepsTheCountAndRemovedProducersAreGone)
     queue.Schedule(producer, messages);
     queue.HandleFirst(producer);
     EXPECT_EQ(queue.Handled(producer), 2u) << "counts run on across a cancel";
-    EXPECT_TRUE(queue.ProgressOf(producer));
+    EXPECT_NE(queue.ProgressOf(producer), nullptr);
     queue.Remove(producer);
     EXPECT_FALSE(queue.Next());
-    EXPECT_FALSE(queue.ProgressOf(producer));
+    EXPECT_EQ(queue.ProgressOf(producer), nullptr);
     EXPECT_EQ(queue.Cancel(producer), 0u);
 }
