@@ -49,13 +49,14 @@ MidiFile LoadTimedFile(const std::string& path)
     return LoadMidiFile(bytes, MidiPlayer());
 }
 
-std::vector<double> IdealTimes(const MidiEventList& list, unsigned division)
+std::vector<double> IdealTimes(const PlayList& list, unsigned division)
 {
     std::vector<double> times;
     double ms = 0;
     std::uint32_t tempo = kDefaultTempo;
-    for (const MidiEvent& event : list) {
-        ms += static_cast<double>(event.delta) * tempo / division / 1000.0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const MidiEvent& event = list[i];
+        ms += static_cast<double>(list.Delta(i)) * tempo / division / 1000.0;
         if (auto changed = TempoOf(event))
             tempo = *changed;
         if (IsSent(event))

@@ -99,7 +99,7 @@ private:
 
 // Ideal send times in milliseconds of every record that is sent: each
 // delta at the tempo in force before it, summed without rounding.
-std::vector<double> IdealTimes(const MidiEventList& list, unsigned division);
+std::vector<double> IdealTimes(const PlayList& list, unsigned division);
 
 // Prints the lateness of each sent message against its ideal time counted
 // from start, pairing them in order as far as both go. False when too few

@@ -111,7 +111,7 @@ int main(int argc, char** argv)
 {
     TimingOptions options = ReadTimingOptions(argc, argv);
     MidiFile file = LoadTimedFile(options.path);
-    if (file.events.empty() || file.division == 0) {
+    if (file.playList.empty() || file.division == 0) {
         std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
         return 2;
     }
@@ -139,5 +139,5 @@ int main(int argc, char** argv)
     app.reset();
     if (!played || !start)
         return 2;
-    return PrintLateness(options.path, output.SentAt(), *start, IdealTimes(file.events, file.division)) ? 0 : 2;
+    return PrintLateness(options.path, output.SentAt(), *start, IdealTimes(file.playList, file.division)) ? 0 : 2;
 }

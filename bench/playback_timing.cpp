@@ -23,22 +23,24 @@ int main(int argc, char** argv)
 {
     TimingOptions options = ReadTimingOptions(argc, argv);
     MidiFile file = LoadTimedFile(options.path);
-    if (file.events.empty() || file.division == 0) {
+    if (file.playList.empty() || file.division == 0) {
         std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
         return 2;
     }
-    std::vector<double> ideal = IdealTimes(file.events, file.division);
-    if (options.seconds > 0) {
-        auto last = std::find_if(ideal.begin(), ideal.end(), [&](double ms) { return ms > options.seconds * 1000; });
-        std::size_t count = static_cast<std::size_t>(last - ideal.begin());
-        std::size_t sent = 0, index = 0;
-        for (; index < file.events.size() && sent < count; ++index)
-            sent += IsSent(file.events[index]);
-        file.events.resize(index);
-        ideal.resize(count);
+    std::vector<double> ideal = IdealTimes(file.playList, file.division);
+    // The records played, copied in play order up to the time asked for.
+    MidiEventList played;
+    std::size_t sent = 0;
+    const auto last = std::find_if(ideal.begin(), ideal.end(), [&](double ms) { return ms > options.seconds * 1000; });
+    const std::size_t count = options.seconds > 0 ? static_cast<std::size_t>(last - ideal.begin()) : ideal.size();
+    for (std::size_t index = 0; index < file.playList.size() && sent < count; ++index) {
+        played.push_back(file.playList[index]);
+        sent += IsSent(file.playList[index]);
     }
+    ideal.resize(count);
+    const PlayList list = PlayList::InOrder(played);
     PlaybackSettings settings;
-    settings.list = &file.events;
+    settings.list = &list;
     settings.division = file.division;
     SteadyClock clock;
     StartWatchClock watch(clock);
@@ -49,7 +51,7 @@ int main(int argc, char** argv)
     MidiPlayer player(MidiPlayerPorts{&output, &watch, &sender, nullptr});
     watch.Arm();
     PlaybackRequest request;
-    request.list = &file.events;
+    request.list = &list;
     request.document = &settings;
     if (player.Start(std::move(request)) != PlaybackStart::Started) {
         std::fprintf(stderr, "cannot play %s\n", options.path.c_str());

@@ -140,7 +140,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         return 2;
     }
     midi->Playback().rate = options->rate;
-    midi->Playback().queuePosition = QueuePositionFor({midi->File().events.size(), options->queue});
+    midi->Playback().queuePosition = QueuePositionFor({midi->File().playList.size(), options->queue});
     app.RouteCommand(ID_MIDI_PLAY);
     if (realTime)
         calls.RunUntil([&app] { return !app.Player().Playing(); });

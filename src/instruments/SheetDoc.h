@@ -32,7 +32,7 @@ public:
 
     // Following a playback.
     bool IsSheetMusic() const override { return true; }
-    void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division) override;
+    void PreparePlayback(const PlayList& list, std::size_t first, unsigned division) override;
     bool TurnPageIfPast(const MidiEvent& event) override;
     void HighlightPosition(std::uint64_t tick) override;
     void FinishPlayback() override;
@@ -46,6 +46,6 @@ private:
 
     StaffLayout layout_;
     LiveSheet live_;
-    const MidiEventList* playList_ = nullptr;
+    const PlayList* playList_ = nullptr;
     unsigned division_ = 0;
 };

@@ -123,16 +123,14 @@ void CKeyboardInputDoc::Append(int kind, int note, std::uint32_t now)
     MidiEvent event;
     event.kind = static_cast<std::uint8_t>(kind);
     event.data = MidiBytes{static_cast<std::uint8_t>(note), kVelocity};
-    event.delta = now - *lastEventTime_;
-    event.time = events_.back().time + event.delta;
-    event.text = events_.Texts().Store(kind == MidiKind::NoteOn ? "NoteOn" : "NoteOff");
+    event.time = AddTicks(events_.back().time, now - *lastEventTime_);
     lastEventTime_ = now;
     events_.push_back(event);
 }
 
 void CKeyboardInputDoc::EndOwnPlayback()
 {
-    if (player_.PlayingList() == &events_)
+    if (player_.PlayingList() == &playList_)
         player_.Stop();
 }
 
@@ -157,7 +155,6 @@ void CKeyboardInputDoc::OnRecord()
     MidiEvent marker;
     marker.kind = kStartMarker;
     marker.data = MidiBytes{42};
-    marker.text = events_.Texts().Store("Meta Text Start");
     events_.push_back(marker);
     recording = true;
 }
@@ -168,8 +165,9 @@ void CKeyboardInputDoc::OnPlay()
     if (player_.Playing())
         return;
     StopRecording();
+    playList_ = PlayList::InOrder(events_);
     PlaybackRequest request;
-    request.list = &events_;
+    request.list = &playList_;
     request.ended = [this](const PlaybackEnd&) { playing = false; };
     playing = true;
     switch (player_.Start(std::move(request))) {

@@ -13,6 +13,7 @@
 
 #include "midi/MidiEvent.h"
 #include "midi/NoteInput.h"
+#include "midi/PlayList.h"
 #include "midi/RecorderKeys.h"
 #include "text/GeneralDoc.h"
 
@@ -79,6 +80,9 @@ private:
 
     MidiPlayer& player_;
     MidiEventList events_;  // the start marker first, when something was recorded
+    // The recording as it is played: made at Play, and the recording is
+    // not touched while it plays.
+    PlayList playList_;
     // Clock value of the last recorded note event; none before the first.
     std::optional<std::uint32_t> lastEventTime_;
     std::string savedPath_;  // where Save writes; empty until a name was chosen

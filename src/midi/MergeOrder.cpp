@@ -1,6 +1,6 @@
 #include "midi/MergeOrder.h"
 
-MergeOrder::MergeOrder(std::span<const MidiEventList* const> lists) : lists_(lists)
+MergeOrder::MergeOrder(MergeLists lists) : lists_(lists)
 {
     heap_.reserve(lists_.size());
     for (std::size_t list = 0; list < lists_.size(); ++list)
@@ -22,7 +22,7 @@ std::optional<MergeSource> MergeOrder::Take()
 
 std::optional<MergeSource> MergeOrder::Next(std::size_t list, std::size_t index) const
 {
-    const MidiEventList& events = *lists_[list];
+    const std::span<const MidiEvent> events = lists_[list];
     while (index < events.size() && events[index].kind == MidiKind::EndOfTrack)
         ++index;
     if (index < events.size())

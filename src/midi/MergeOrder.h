@@ -23,9 +23,11 @@ struct MergeSource {
     }
 };
 
+using MergeLists = std::span<const std::span<const MidiEvent>>;
+
 class MergeOrder {
 public:
-    explicit MergeOrder(std::span<const MidiEventList* const> lists);
+    explicit MergeOrder(MergeLists lists);
 
     // The next source record, or none when every list is done.
     std::optional<MergeSource> Take();
@@ -40,6 +42,6 @@ private:
     // sift-down per record does what a pop and a push would do.
     void SiftDown(const MergeSource& source);
 
-    std::span<const MidiEventList* const> lists_;
+    MergeLists lists_;
     std::vector<MergeSource> heap_;  // a min-heap of one cursor per list
 };

@@ -9,7 +9,7 @@
 CMidiDoc::CMidiDoc(MidiPlayer& player) : player_(player)
 {
     kind = 6;
-    playback_.list = &file_.events;
+    playback_.list = &file_.playList;
     RegisterCommands();
 }
 
@@ -44,8 +44,8 @@ bool CMidiDoc::OnOpenDocument(const std::string& path)
         return false;
     }
     file_ = std::move(examination.file);
-    listing_ = MidiListing(file_, path);
-    playback_.list = &file_.events;
+    listing_ = MidiListing(file_, player_, path);
+    playback_.list = &file_.playList;
     playback_.division = file_.division;
     playback_.programSummary = &file_.programSummary;
     playback_.Unqueue();
@@ -89,14 +89,13 @@ bool CMidiDoc::IsPlaying() const
 bool CMidiDoc::StartPlayback()
 {
     PlaybackRequest request;
-    request.list = &file_.events;
+    request.list = &file_.playList;
     request.document = &playback_;
     request.drivesModel = true;
     request.played = [this](std::size_t index) { OnRecordPlayed(index); };
     request.ended = [this](const PlaybackEnd& end) { OnPlaybackEnded(end); };
     switch (player_.Start(std::move(request))) {
     case PlaybackStart::Started:
-        playedRecords_.emplace(file_);
         return true;
     case PlaybackStart::Untimed:
         App().MessageBox(kUntimedError, MessageIcon::Warning);
@@ -115,7 +114,6 @@ bool CMidiDoc::StartPlayback()
 // resumes there.
 void CMidiDoc::OnPlaybackEnded(const PlaybackEnd& end)
 {
-    playedRecords_.reset();
     ShowPlayedLine(std::nullopt);
     if (restartRequested_) {
         restartRequested_ = false;
@@ -133,9 +131,7 @@ void CMidiDoc::OnPlaybackEnded(const PlaybackEnd& end)
 // track, listed after them, would pull it away at every bar.
 void CMidiDoc::OnRecordPlayed(std::size_t index)
 {
-    if (!playedRecords_)
-        return;
-    const std::optional<ListedRecord> record = playedRecords_->RecordAt(index);
+    const std::optional<ListedRecord> record = ListedRecordAt(file_, index);
     if (record && record->list < file_.trackCount())
         ShowPlayedLine(listing_.LineOf(*record));
 }
@@ -153,7 +149,7 @@ void CMidiDoc::PlayFromLine(std::size_t line)
     const std::optional<std::size_t> start = PlayStartForLine(file_, listing_, line);
     if (!start)
         return;
-    playback_.queuePosition = QueuePositionFor({file_.events.size(), *start});
+    playback_.queuePosition = QueuePositionFor({file_.playList.size(), *start});
     playback_.queuedByStop = false;
     if (!player_.Playing()) {
         StartPlayback();
@@ -175,7 +171,7 @@ void CMidiDoc::OnStop()
 
 void CMidiDoc::OnQueue()
 {
-    QueueChoice shown{file_.events.size(), playback_.queuePosition.value_or(0)};
+    QueueChoice shown{file_.playList.size(), playback_.queuePosition.value_or(0)};
     DialogData dialog = MakeQueueDialog(shown);
     if (App().ports.prompts->RunDialog(dialog) != IDOK)
         return;

@@ -62,7 +62,6 @@ private:
     MidiFile file_;
     MidiListing listing_;
     PlaybackSettings playback_;
-    std::optional<PlayedRecordFinder> playedRecords_;
     std::optional<std::size_t> playedLine_;
     // A double click asked the running playback to start again at the queue position.
     bool restartRequested_ = false;

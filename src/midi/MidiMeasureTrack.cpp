@@ -1,23 +1,17 @@
 #include "midi/MidiMeasureTrack.h"
 
-#include <string>
-
-#include "midi/MidiEventAppender.h"
+#include <algorithm>
 
 namespace {
 
-std::string MeasureBarDescription(std::size_t bar)
-{
-    return "Measure Bar Marker  bar " + std::to_string(bar);
-}
-
 class MeasureBuilder {
 public:
-    MeasureBuilder(MeasureTrack& track, unsigned division)
-        : track_(track), appender_(track.events), lead_(division / 17)
+    MeasureBuilder(MeasureTrack& track, unsigned division) : track_(track), lead_(division / 17)
     {
-        appender_.Append(MidiKind::SyntheticHead, 0, {'T', 'i', 'm', 'e', 's'}, 0,
-                         "Meta Measure Track");
+        MidiEvent& head = track_.events.emplace_back();
+        head.kind = MidiKind::SyntheticHead;
+        head.data = MidiBytes{'T', 'i', 'm', 'e', 's'};
+        track_.ticks.push_back(0);
     }
 
     // Bars of `length` ticks up to the first one at or past `end`.
@@ -27,7 +21,7 @@ public:
             return;
         do {
             position_ += length;
-        } while (Mark(length) && position_ < end);
+        } while (Mark() && position_ < end);
     }
 
     // Bars of `length` ticks while they fall short of `end`, or reach it when
@@ -39,7 +33,7 @@ public:
             return;
         while (position_ + length < end || (throughEnd && position_ + length == end)) {
             position_ += length;
-            if (!Mark(length))
+            if (!Mark())
                 return;
         }
     }
@@ -47,22 +41,23 @@ public:
 private:
     // Markers sit `lead_` ticks before their bar line and name the bar that
     // starts there: bar 1 starts at the beginning, without a marker.
-    bool Mark(std::uint64_t length)
+    bool Mark()
     {
         if (markers_ == kMaxMeasureBars) {
             track_.capped = true;
             return false;
         }
         ++markers_;
-        MidiEvent& marker = appender_.Append(MidiKind::MeasureBar, 0, {'B', 'A', 'R'}, length,
-                                             MeasureBarDescription(markers_ + 1));
+        MidiEvent& marker = track_.events.emplace_back();
+        marker.kind = MidiKind::MeasureBar;
+        marker.data = MidiBytes{'B', 'A', 'R'};
         marker.isMeasureBar = true;
-        marker.time = position_ > lead_ ? position_ - lead_ : 0;
+        marker.time = std::min(position_ > lead_ ? position_ - lead_ : 0, kMaxTick);
+        track_.ticks.push_back(position_);
         return true;
     }
 
     MeasureTrack& track_;
-    MidiEventAppender appender_;
     std::uint64_t lead_;
     std::uint64_t position_ = 0;
     std::size_t markers_ = 0;

@@ -2,88 +2,76 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
-#include <string_view>
-
-#include "midi/MergeOrder.h"
-#include "midi/MidiEventAppender.h"
+#include <limits>
 
 namespace {
 
-constexpr std::string_view kCopyText = "Event Copy";
-
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// The latest sounding note on per channel and note, as play-list positions.
+// The latest sounding note on per channel and note, by its place among the records.
 class NoteDurations {
 public:
     NoteDurations() { lastNoteOn_.fill(kNone); }
 
-    void Note(MidiEventList& playList, std::size_t position)
+    void Note(MidiEvent& event, std::size_t source, MidiEventList& records)
     {
-        const MidiEvent& event = playList[position];
-        if ((event.kind != MidiKind::NoteOn && event.kind != MidiKind::NoteOff)
-            || event.data.size() < 2 || event.data[0] > 127)
+        if ((event.kind != MidiKind::NoteOn && event.kind != MidiKind::NoteOff) || event.data.size() < 2 ||
+            event.data[0] > 127)
             return;
-        std::size_t& last = lastNoteOn_[static_cast<std::size_t>(event.channel & 0x0F) * 128
-                                        + event.data[0]];
-        if (event.kind == MidiKind::NoteOn && event.data[1] != 0)
-            last = position;
-        else if (last != kNone)
-            playList[last].duration = event.time - playList[last].time;
+        std::size_t& last = lastNoteOn_[static_cast<std::size_t>(event.channel) * 128 + event.data[0]];
+        if (event.kind == MidiKind::NoteOn && event.data[1] != 0) {
+            last = source;
+        } else if (last != kNone) {
+            MidiEvent& on = records[last];
+            on.duration = static_cast<std::uint32_t>(
+                std::min<std::uint64_t>(event.time - on.time, std::numeric_limits<std::uint32_t>::max()));
+        }
     }
 
 private:
     std::array<std::size_t, 16 * 128> lastNoteOn_;
 };
 
-class Merger {
-public:
-    explicit Merger(std::span<const MidiEventList* const> lists) : lists_(lists), order_(lists)
-    {
-        for (const MidiEventList* list : lists_)
-            total_ += list->size();
-    }
-
-    MidiEventList Run(std::shared_ptr<MidiArena> texts)
-    {
-        MidiEventList playList(std::move(texts));
-        playList.reserve(total_ + 1);
-        MidiEventAppender appender(playList);
-        appender.Append(MidiKind::SyntheticHead, 0, {'M', 'e', 'r', 'g', 'e'}, 0, "Meta Merge Start");
-        std::uint64_t now = 0;
-        while (const auto next = order_.Take()) {
-            const MidiEvent& source = (*lists_[next->list])[next->index];
-            // Lists run forward in time; a list that did not could still never
-            // make a negative delta.
-            const std::uint64_t time = std::max(next->time, now);
-            MidiEvent& copy = appender.AppendDescribed(
-                source.kind, source.channel, MidiBytes(source.data), time - now, kCopyText.size(),
-                [](char* out) { return std::copy(kCopyText.begin(), kCopyText.end(), out); });
-            copy.isMeasureBar = source.isMeasureBar;
-            copy.time = now = time;
-            durations_.Note(playList, playList.size() - 1);
-        }
-        return playList;
-    }
-
-private:
-    std::span<const MidiEventList* const> lists_;
-    std::size_t total_ = 0;
-    MergeOrder order_;
-    NoteDurations durations_;
-};
-
 }  // namespace
 
-MidiEventList MergeTracks(std::span<const MidiEventList* const> lists,
-                          std::shared_ptr<MidiArena> texts)
+MidiEvent MergeStartRecord()
 {
-    return Merger(lists).Run(std::move(texts));
+    MidiEvent start;
+    start.kind = MidiKind::SyntheticHead;
+    start.data = MidiBytes{'M', 'e', 'r', 'g', 'e'};
+    return start;
 }
 
-std::optional<std::size_t> PlayListPosition(std::span<const MidiEventList* const> lists,
-                                            std::size_t list, std::size_t index)
+std::vector<std::span<const MidiEvent>> PlayListSources(const MidiFile& file)
+{
+    std::vector<std::span<const MidiEvent>> lists;
+    lists.reserve(file.tracks.size() + 1);
+    for (std::size_t track = 0; track < file.tracks.size(); ++track)
+        lists.push_back(file.TrackEvents(track));
+    lists.emplace_back(file.measureTrack);
+    return lists;
+}
+
+PlayList MergeTracks(MidiFile& file)
+{
+    const std::vector<std::span<const MidiEvent>> lists = PlayListSources(file);
+    std::vector<std::uint32_t> order;
+    order.reserve(file.records.size() + file.measureTrack.size());
+    order.push_back(0);
+    NoteDurations durations;
+    MergeOrder merge(lists);
+    while (const auto next = merge.Take()) {
+        const bool measure = next->list == file.tracks.size();
+        const std::size_t source =
+            measure ? file.records.size() + next->index : file.tracks[next->list].first + next->index;
+        order.push_back(static_cast<std::uint32_t>(source));
+        if (!measure)
+            durations.Note(file.records[source], source, file.records);
+    }
+    return PlayList(file.records, file.measureTrack, std::move(order));
+}
+
+std::optional<std::size_t> PlayListPosition(MergeLists lists, std::size_t list, std::size_t index)
 {
     MergeOrder order(lists);
     for (std::size_t position = 1; const auto next = order.Take(); ++position)

@@ -53,7 +53,7 @@ void MidiPlayer::Stop()
         End(run_->Stop());
 }
 
-const MidiEventList* MidiPlayer::PlayingList() const
+const PlayList* MidiPlayer::PlayingList() const
 {
     return run_ ? run_->Request().list : nullptr;
 }

@@ -16,6 +16,7 @@
 #include "midi/MidiNames.h"
 #include "midi/MidiOutput.h"
 #include "midi/PlaybackHost.h"
+#include "midi/PlayList.h"
 #include "midi/PlaybackSettings.h"
 
 class PlaybackRun;
@@ -34,7 +35,7 @@ struct PlaybackEnd {
 };
 
 struct PlaybackRequest {
-    const MidiEventList* list = nullptr;
+    const PlayList* list = nullptr;
     std::size_t first = 0;
     // A MIDI document's settings time the ticks (division, tempo, rate) and
     // may queue a later record to start at; without one the deltas count
@@ -72,7 +73,7 @@ public:
     // Ends the playback at once; no note is left sounding.
     void Stop();
     bool Playing() const { return run_ != nullptr; }
-    const MidiEventList* PlayingList() const;
+    const PlayList* PlayingList() const;
     const PlaybackSettings* PlayingDocument() const;
     // The playing document's rate or queue position changed: a new rate
     // holds from the record being waited for on, a later queued record is

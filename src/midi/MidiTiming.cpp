@@ -16,11 +16,6 @@ constexpr std::uint64_t kQuartersPerSecond = 2;
 
 }  // namespace
 
-std::size_t CountEvents(const MidiEventList& list, std::size_t from)
-{
-    return from < list.size() ? list.size() - from : 0;
-}
-
 std::optional<std::uint32_t> TempoOf(const MidiEvent& event)
 {
     if (event.kind != MidiKind::SetTempo || event.data.size() < 3)
@@ -77,9 +72,9 @@ MidiTimeBase MidiTimeBase::Milliseconds()
     return base;
 }
 
-void TickClock::Pass(const MidiEvent& event)
+void TickClock::Pass(std::uint64_t ticks, const MidiEvent& event)
 {
-    PassTicks(event.delta);
+    PassTicks(ticks);
     if (const auto tempo = TempoOf(event))
         tempo_ = *tempo;
 }
@@ -93,10 +88,10 @@ double TickClock::Ms(Weight weight) const
            static_cast<double>(weight % denominator) / static_cast<double>(denominator) / 1000.0;
 }
 
-std::uint64_t RunningTimeMs(const MidiEventList& list, unsigned division)
+std::uint64_t RunningTimeMs(const PlayList& list, unsigned division)
 {
     TickClock clock(MidiTimeBase::FromDivision(division));
-    for (const MidiEvent& event : list)
-        clock.Pass(event);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        clock.Pass(list.Delta(i), list[i]);
     return static_cast<std::uint64_t>(std::llround(clock.Ms()));
 }

@@ -5,11 +5,9 @@
 #include <optional>
 
 #include "midi/MidiEvent.h"
+#include "midi/PlayList.h"
 
 inline constexpr std::uint32_t kDefaultTempo = 500000;  // microseconds per quarter note
-
-// Records from `from` to the end of the list.
-std::size_t CountEvents(const MidiEventList& list, std::size_t from = 0);
 
 // The tempo a Set Tempo record sets; none for any other record and for a
 // tempo of 0, which would make every later tick take no time at all.
@@ -54,8 +52,8 @@ public:
 
     explicit TickClock(MidiTimeBase base, std::uint32_t tempo = kDefaultTempo) : base_(base), tempo_(tempo) {}
 
-    // A record: its delta passes, then a tempo it sets holds.
-    void Pass(const MidiEvent& event);
+    // A record `ticks` after the one before it: they pass, then a tempo it sets holds.
+    void Pass(std::uint64_t ticks, const MidiEvent& event);
     void PassTicks(std::uint64_t ticks) { passed_ += static_cast<Weight>(ticks) * base_.Weight(tempo_); }
     std::uint32_t Tempo() const { return tempo_; }
     Weight Passed() const { return passed_; }
@@ -70,4 +68,4 @@ private:
 };
 
 // Milliseconds of the whole list, timed as it plays, to the nearest millisecond.
-std::uint64_t RunningTimeMs(const MidiEventList& list, unsigned division);
+std::uint64_t RunningTimeMs(const PlayList& list, unsigned division);

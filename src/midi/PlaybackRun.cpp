@@ -45,14 +45,16 @@ void PlaybackRun::Begin()
     Fill();
 }
 
-double PlaybackRun::Pass(const MidiEvent& event, bool& beyondShownStep)
+double PlaybackRun::Pass(std::size_t index, bool& beyondShownStep)
 {
+    const MidiEvent& event = List()[index];
+    const std::uint64_t delta = List().Delta(index);
     const bool sounding = SoundingNoteOn(event);
-    beyondShownStep = sounding && point_.elapsedTicks + event.delta > point_.shownTick + shownStep_;
-    point_.elapsedTicks += event.delta;
+    beyondShownStep = sounding && point_.elapsedTicks + delta > point_.shownTick + shownStep_;
+    point_.elapsedTicks += delta;
     if (sounding && point_.elapsedTicks > point_.shownTick + shownStep_)
         point_.shownTick = point_.elapsedTicks;
-    return point_.schedule.Pass(event);
+    return point_.schedule.Pass(delta, event);
 }
 
 // The records before the queued record's tick go at once: every message
@@ -69,7 +71,7 @@ void PlaybackRun::FastForward()
     for (; next_ < List().size() && List()[next_].time < *queued; ++next_) {
         const MidiEvent& event = List()[next_];
         bool beyond = false;
-        Pass(event, beyond);
+        Pass(next_, beyond);
         ApplySettings(event);
         if (IsSent(event) && !SoundingNoteOn(event))
             ports_.output.Send(PackShortMessage(event));
@@ -94,7 +96,7 @@ void PlaybackRun::Fill()
         }
         const MidiEvent& event = List()[next_];
         bool beyond = false;
-        const double due = Pass(event, beyond);
+        const double due = Pass(next_, beyond);
         if (rateAfterNext_) {
             point_.schedule.Restart(due, *rateAfterNext_);
             rateAfterNext_.reset();

@@ -50,11 +50,11 @@ private:
         Point after;
     };
 
-    const MidiEventList& List() const { return *request_.list; }
+    const PlayList& List() const { return *request_.list; }
     double Now() const { return static_cast<double>(ports_.clock.NowMs()); }
     double Rate() const { return request_.document ? request_.document->rate : 1.0; }
-    // Moves past a record; its due time, and whether it moves sheet music's highlight.
-    double Pass(const MidiEvent& event, bool& beyondShownStep);
+    // Moves past record `index`; its due time, and whether it moves sheet music's highlight.
+    double Pass(std::size_t index, bool& beyondShownStep);
     void FastForward();
     void Fill();
     void CatchUp(std::uint64_t handled);

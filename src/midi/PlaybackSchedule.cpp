@@ -1,8 +1,8 @@
 #include "midi/PlaybackSchedule.h"
 
-double PlaybackSchedule::Pass(const MidiEvent& event)
+double PlaybackSchedule::Pass(std::uint64_t ticks, const MidiEvent& event)
 {
-    clock_.Pass(event);
+    clock_.Pass(ticks, event);
     return Due();
 }
 

@@ -13,9 +13,10 @@ public:
     {
     }
 
-    // The next record: returns when it is due. Its ticks pass at the tempo
-    // in force; a tempo it sets holds for the records after it.
-    double Pass(const MidiEvent& event);
+    // The next record, `ticks` after the one before it: returns when it is
+    // due. Its ticks pass at the tempo in force; a tempo it sets holds for
+    // the records after it.
+    double Pass(std::uint64_t ticks, const MidiEvent& event);
     // From the time reached on: it is due at `startMs`, and what follows
     // passes at `rate` (2.0 takes twice as long).
     void Restart(double startMs, double rate);

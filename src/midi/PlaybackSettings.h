@@ -9,9 +9,10 @@
 
 #include "midi/MidiEvent.h"
 #include "midi/MidiTiming.h"
+#include "midi/PlayList.h"
 
 struct PlaybackSettings {
-    const MidiEventList* list = nullptr;  // the document's play list
+    const PlayList* list = nullptr;  // the document's play list
     unsigned division = 0;                // as the file gives it
     std::uint32_t tempo = kDefaultTempo;
     double rate = 1.0;                          // multiplies every wait

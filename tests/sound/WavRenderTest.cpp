@@ -40,10 +40,10 @@ std::vector<double> Render(const Bytes& smf, const std::string& name)
         MidiPlayer player(MidiPlayerPorts{output.get(), &clock, &clock, nullptr});
         MidiFile file = LoadMidiFile(smf, player);
         PlaybackSettings settings;
-        settings.list = &file.events;
+        settings.list = &file.playList;
         settings.division = file.division;
         PlaybackRequest request;
-        request.list = &file.events;
+        request.list = &file.playList;
         request.document = &settings;
         EXPECT_EQ(player.Start(std::move(request)), PlaybackStart::Started) << "needs the General MIDI SoundFont";
         clock.RunUntilIdle();

@@ -81,15 +81,15 @@ TEST_F(SenderThreadTest, APlayerPlaysThroughTheThreadAndStopsFromTheApplications
 {
     RecordingMidiOut device(clock);
     MidiPlayer player(MidiPlayerPorts{&device, &clock, &sender, nullptr});
-    MidiEventList list;
+    MidiEventList records;
     for (std::uint8_t i = 0; i < 40; ++i) {
         MidiEvent note;
         note.kind = MidiKind::NoteOn;
         note.data = MidiBytes{static_cast<std::uint8_t>(40 + i), 100};
-        note.delta = 5;
         note.time = 5u * (i + 1u);
-        list.push_back(note);
+        records.push_back(note);
     }
+    const PlayList list = PlayList::InOrder(records);
     std::vector<PlaybackEnd> ends;
     bool endedHere = false;
     std::size_t played = 0;

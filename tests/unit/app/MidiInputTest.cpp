@@ -160,7 +160,7 @@ TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndShowsThoseO
     const MidiEventList& events = recorder->Events();
     std::vector<std::tuple<int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
-        notes.emplace_back(events[i].kind, events[i].data[0], events[i].delta);
+        notes.emplace_back(events[i].kind, events[i].data[0], DeltaOf(events, i));
     EXPECT_EQ(notes, (std::vector<std::tuple<int, int, std::uint64_t>>{
                          {0x90, 48, 0}, {0x90, 100, 150}, {0x80, 48, 100}, {0x80, 100, 0}}));
 }

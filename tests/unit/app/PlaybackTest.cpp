@@ -217,7 +217,7 @@ TEST_F(PlaybackTest, TheQueueDialogQueuesTheRecordAtTheSlider)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    std::size_t total = midi->File().events.size();
+    std::size_t total = midi->File().playList.size();
     Answer(IDOK, {{"1062", "50"}});
     app->RouteCommand(ID_MIDI_QUEUE);
     ASSERT_TRUE(midi->Playback().queuePosition);
@@ -387,11 +387,11 @@ TEST_F(RecorderTest, RecordsNoteOnsAndOffsWithTheMillisecondsBetweenThem)
     View().OnKeyDown('A');  // no key of the recorder
     const MidiEventList& events = recorder->Events();
     ASSERT_EQ(events.size(), 5u);
-    EXPECT_EQ(events[0].kind, 255);
-    EXPECT_EQ(events[0].text, "Meta Text Start");
+    EXPECT_EQ(events[0].kind, 255u);
+    EXPECT_EQ(events[0].data, (MidiBytes{42}));
     std::vector<std::tuple<int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
-        notes.emplace_back(events[i].kind, events[i].data[0], events[i].delta);
+        notes.emplace_back(events[i].kind, events[i].data[0], DeltaOf(events, i));
     EXPECT_EQ(notes, (std::vector<std::tuple<int, int, std::uint64_t>>{
                          {0x90, 48, 0}, {0x90, 50, 120}, {0x80, 50, 200}, {0x80, 48, 50}}));
     EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643090, 0x643290, 0x643280, 0x643080}));

@@ -34,6 +34,8 @@ MidiFile Melody(int division, const std::vector<PlayedNote>& notes)
 
 // A play list made by hand: records with the given deltas.
 struct ListBuilder {
+    ListBuilder() = default;
+    ListBuilder(ListBuilder&&) = default;
     ListBuilder& Note(std::uint64_t delta, std::uint8_t note = 60, std::uint64_t duration = 96,
                       std::uint8_t velocity = 100)
     {
@@ -51,14 +53,15 @@ struct ListBuilder {
         MidiEvent event;
         event.kind = static_cast<std::uint8_t>(kind);
         event.data = std::move(data);
-        event.delta = delta;
         time += delta;
         event.time = time;
-        event.duration = duration;
+        event.duration = static_cast<std::uint32_t>(duration);
         list.push_back(std::move(event));
+        played = PlayList::InOrder(list);
         return *this;
     }
     MidiEventList list;
+    PlayList played;  // the list, in its order
     std::uint64_t time = 0;
 };
 
@@ -89,8 +92,8 @@ protected:
         layout = BuildSheetLines(sheet, model, speller, base);
     }
 
-    LiveStaff Staff(const MidiFile& file, int channel = -1) const { return Staff(file.events, file.division, channel); }
-    LiveStaff Staff(const MidiEventList& list, unsigned division, int channel = -1) const
+    LiveStaff Staff(const MidiFile& file, int channel = -1) const { return Staff(file.playList, file.division, channel); }
+    LiveStaff Staff(const PlayList& list, unsigned division, int channel = -1) const
     {
         return {list, division, layout.columnCount, base, channel, speller, 0, 0, 0, 0, true};
     }
@@ -108,27 +111,28 @@ protected:
 TEST(LiveColumnUnit, AverageTimePerNoteBroughtIntoRange)
 {
     // Quarters at 500 ms: halved to 62, unit (62 + 64) / 2.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(8).list, 0, 96), 63);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(8).played, 0, 96), 63);
     // 18 ticks at 120 per quarter: 75 ms, already in range.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 18).list, 0, 120), (75 + 64) / 2);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 18).played, 0, 120), (75 + 64) / 2);
     // 2 ms notes are doubled up to 64.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 1).list, 0, 250), 64);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 1).played, 0, 250), 64);
     // Silent note-ons do not count as notes.
     ListBuilder withSilent = QuarterList(8);
     for (int i = 0; i < 8; ++i)
         withSilent.Note(0, 60, 0, 0);
-    EXPECT_EQ(LiveColumnUnit(withSilent.list, 0, 96), 63);
+    EXPECT_EQ(LiveColumnUnit(withSilent.played, 0, 96), 63);
 }
 
 TEST(LiveColumnUnit, ListWithoutTimeGetsTheLowestUnit)
 {
-    EXPECT_EQ(LiveColumnUnit(QuarterList(4, 0).list, 0, 96), 52);
-    EXPECT_EQ(LiveColumnUnit(MidiEventList(), 0, 96), 52);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(4, 0).played, 0, 96), 52);
+    EXPECT_EQ(LiveColumnUnit(PlayList(), 0, 96), 52);
 }
 
 TEST_F(LiveSheetTest, PagesTurnWhenTheNotesReachTheStaffsEnd)
 {
-    MidiEventList list = QuarterList(40).list;
+    const ListBuilder quarters = QuarterList(40);
+    const PlayList& list = quarters.played;
     live.PreparePlayback(list, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
     LiveStaff staff = Staff(list, 96);
@@ -152,11 +156,11 @@ TEST_F(LiveSheetTest, PageEndsFourColumnsShortOfTheStaffsEnd)
     builder.Tempo(0, 96000);
     for (int i = 0; i < 150; ++i)
         builder.Note(63);
-    live.PreparePlayback(builder.list, 0, 96);
+    live.PreparePlayback(builder.played, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, true);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, true);
     EXPECT_EQ(live.PageEnd(), static_cast<std::size_t>(layout.columnCount - 4 - 15));
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, false);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
     std::vector<DrawnImage> notes = surface.ImagesWithId(kQuarterUpImage);
     ASSERT_EQ(notes.size(), 106u);
     EXPECT_EQ(notes.back().x, 4 + 121 * W + W / 2 - 6);
@@ -164,7 +168,8 @@ TEST_F(LiveSheetTest, PageEndsFourColumnsShortOfTheStaffsEnd)
 
 TEST_F(LiveSheetTest, PagesMoveOnOverAStaffWithoutNoteColumns)
 {
-    MidiEventList list = QuarterList(5).list;
+    const ListBuilder quarters = QuarterList(5);
+    const PlayList& list = quarters.played;
     live.PreparePlayback(list, 0, 96);
     LiveStaff staff = Staff(list, 96);
     staff.columnCount = 7;  // a model without labels: bars and a fill column only
@@ -181,9 +186,9 @@ TEST_F(LiveSheetTest, TempoRecordsSpeedTheColumnsUp)
     slow.Tempo(0, 1000000);
     for (int i = 0; i < 20; ++i)
         slow.Note(96);
-    live.PreparePlayback(slow.list, 0, 96);
+    live.PreparePlayback(slow.played, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
-    live.DrawLiveNotes(surface, Staff(slow.list, 96), 0, true);
+    live.DrawLiveNotes(surface, Staff(slow.played, 96), 0, true);
     // A second per quarter: the note 7000 ms on is the seventh.
     EXPECT_EQ(live.PageEnd(), 7u);
 }
@@ -191,7 +196,7 @@ TEST_F(LiveSheetTest, TempoRecordsSpeedTheColumnsUp)
 TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
 {
     MidiFile file = Melody(96, Quarters(40, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     LiveStaff staff = Staff(file);
     std::size_t drawn = 0;
     int pages = 0;
@@ -201,7 +206,7 @@ TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
         live.DrawLiveNotes(surface, staff, live.PageStart(), false);
         drawn += surface.ImagesWithId(kQuarterUpImage).size();
         ++pages;
-        if (live.PageEnd() >= file.events.size())
+        if (live.PageEnd() >= file.playList.size())
             break;
         std::size_t before = live.PageStart();
         live.DrawLiveNotes(surface, staff, live.PageEnd(), true);
@@ -214,7 +219,7 @@ TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
 TEST_F(LiveSheetTest, NotesStandAtTheirColumnsAndLetters)
 {
     MidiFile file = Melody(96, {{60, 96}, {62, 96}, {73, 96}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     std::vector<DrawnImage> notes = surface.ImagesWithId(kQuarterUpImage);
     ASSERT_EQ(notes.size(), 3u);
@@ -234,7 +239,7 @@ TEST_F(LiveSheetTest, NotesStandAtTheirColumnsAndLetters)
 TEST_F(LiveSheetTest, NoteImagesByLengthAndHeight)
 {
     MidiFile file = Melody(96, {{60, 384}, {60, 192}, {60, 48}, {84, 96}, {84, 192}, {84, 40}, {60, 85}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     std::vector<int> ids;
     for (const DrawnImage& image : surface.images)
@@ -246,7 +251,7 @@ TEST_F(LiveSheetTest, NoteImagesByLengthAndHeight)
 TEST_F(LiveSheetTest, OnlyTheChosenChannelsNotes)
 {
     MidiFile file = Melody(96, {{60, 96, 0}, {62, 96, 1}, {64, 96, 1}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file, 2), 0, false);
     EXPECT_EQ(surface.images.size(), 2u);
     surface = RecordingSurface();
@@ -258,8 +263,8 @@ TEST_F(LiveSheetTest, MeasureLinesDownTheStaff)
 {
     ListBuilder builder = QuarterList(4);
     builder.Bar(0).Note(96);
-    live.PreparePlayback(builder.list, 0, 96);
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, false);
+    live.PreparePlayback(builder.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
     ASSERT_EQ(surface.lines.size(), 1u);
     int column = 15 + 1500 / live.ColumnUnit();
     EXPECT_EQ(surface.lines[0], (DrawnLine{4 + column * W + W / 2, GridLineCentre(29, H), 4 + column * W + W / 2,
@@ -269,7 +274,7 @@ TEST_F(LiveSheetTest, MeasureLinesDownTheStaff)
 TEST_F(LiveSheetTest, GeneratedFilesMeasureMarkersDrawLines)
 {
     MidiFile file = Melody(96, Quarters(12, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     EXPECT_EQ(surface.lines.size(), 2u);
 }
@@ -279,7 +284,7 @@ TEST_F(LiveSheetTest, GrandStaffMeasureLinesCrossBothStaves)
     sheet.clefCode = 'P';
     layout = BuildSheetLines(sheet, model, speller, base);
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawBarLine(surface, Staff(file), 40);
     ASSERT_EQ(surface.lines.size(), 2u);
     EXPECT_EQ(surface.lines[0].y1, GridLineCentre(29, H));
@@ -289,7 +294,7 @@ TEST_F(LiveSheetTest, GrandStaffMeasureLinesCrossBothStaves)
 TEST_F(LiveSheetTest, HighlightShowsExactlyOneBand)
 {
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     LiveStaff staff = Staff(file);
     live.HighlightPosition(surface, staff, 0);
     ASSERT_EQ(surface.inverted.size(), 1u);
@@ -310,7 +315,7 @@ TEST_F(LiveSheetTest, HighlightShowsExactlyOneBand)
 TEST_F(LiveSheetTest, HighlightBandIsClippedToTheWindow)
 {
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     surface.clip = {0, 100, 2000, 200};
     live.HighlightPosition(surface, Staff(file), 0);
     ASSERT_EQ(surface.inverted.size(), 1u);

@@ -16,7 +16,7 @@ using Sent = std::vector<std::pair<std::int64_t, std::uint32_t>>;
 class FakeHost : public IPlaybackHost {
 public:
     bool PlaybackRunning() const override { return live; }
-    void PreparePlayback(const MidiEventList&, std::size_t, unsigned) override {}
+    void PreparePlayback(const PlayList&, std::size_t, unsigned) override {}
     void SetLive(bool value) override { live = value; }
     void ApplyKeySignature(int sf, int mi) override { keys.emplace_back(sf, mi); }
     void RecordPlayed(const PlayedRecord& played) override { playedAt.push_back(played.nowMs); }
@@ -35,10 +35,10 @@ public:
         MidiEvent event;
         event.kind = kind;
         event.channel = channel;
-        event.delta = delta;
-        event.time = (list.empty() ? 0 : list.back().time) + delta;
+        event.time = (records.empty() ? 0 : records.back().time) + delta;
         event.data = std::move(data);
-        list.push_back(event);
+        records.push_back(event);
+        list = PlayList::InOrder(records);
         return *this;
     }
     ListBuilder& NoteOn(std::uint64_t delta, std::uint8_t note, std::uint8_t channel = 0, std::uint8_t velocity = 100)
@@ -56,7 +56,8 @@ public:
                     static_cast<std::uint8_t>(tempo)});
     }
 
-    MidiEventList list;
+    MidiEventList records;
+    PlayList list;
 };
 
 constexpr std::uint32_t kAllNotesOff = 0x7BB0;
@@ -64,7 +65,7 @@ constexpr std::uint32_t kAllNotesOff = 0x7BB0;
 class MidiPlayerTest : public ::testing::Test {
 protected:
     // Starts list as a document's, division 96 (a quarter is 500 ms).
-    PlaybackStart Start(const MidiEventList& list)
+    PlaybackStart Start(const PlayList& list)
     {
         settings.list = &list;
         if (settings.division == 0)
@@ -76,7 +77,7 @@ protected:
         request.ended = [this](const PlaybackEnd& end) { ends.push_back(end); };
         return player.Start(std::move(request));
     }
-    Sent Play(const MidiEventList& list)
+    Sent Play(const PlayList& list)
     {
         EXPECT_EQ(Start(list), PlaybackStart::Started);
         clock.RunUntilIdle();
@@ -307,7 +308,7 @@ TEST_F(MidiPlayerTest, RecordedMillisecondsPlayAsMillisecondsAndAnEmptyListEndsA
     EXPECT_EQ(output.Messages()[2].timeMs, 30);
     EXPECT_EQ(output.Messages()[3].timeMs, 75);
 
-    MidiEventList empty;
+    const PlayList empty;
     PlaybackRequest nothing;
     nothing.list = &empty;
     ASSERT_EQ(player.Start(std::move(nothing)), PlaybackStart::Started);
@@ -319,7 +320,8 @@ TEST_F(MidiPlayerTest, RecordedMillisecondsPlayAsMillisecondsAndAnEmptyListEndsA
 TEST(MidiPlayerPortsTest, WithoutPortsNothingOpensOrPlays)
 {
     MidiPlayer player;
-    MidiEventList list(1);
+    const MidiEventList records(1);
+    const PlayList list = PlayList::InOrder(records);
     PlaybackRequest request;
     request.list = &list;
     EXPECT_EQ(player.Start(std::move(request)), PlaybackStart::NoOutput);

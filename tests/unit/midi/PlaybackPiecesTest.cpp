@@ -51,17 +51,14 @@ TEST(PlaybackScheduleTest, DueTimesAreExactSumsFromTheSegmentStartStretchedByThe
 {
     // Division 3 at a tempo of 1000 µs: a tick is a third of a millisecond.
     PlaybackSchedule schedule(MidiTimeBase::FromDivision(3), 1000);
-    MidiEvent tick;
-    tick.delta = 1;
+    const MidiEvent note;
     schedule.Restart(100, 1.0);
-    EXPECT_DOUBLE_EQ(schedule.Pass(tick), 100 + 1.0 / 3);
-    tick.delta = 2;
-    EXPECT_DOUBLE_EQ(schedule.Pass(tick), 101);
+    EXPECT_DOUBLE_EQ(schedule.Pass(1, note), 100 + 1.0 / 3);
+    EXPECT_DOUBLE_EQ(schedule.Pass(2, note), 101);
     schedule.Restart(schedule.Due(), 2.0);
-    tick.delta = 3;
-    EXPECT_DOUBLE_EQ(schedule.Pass(tick), 103);
+    EXPECT_DOUBLE_EQ(schedule.Pass(3, note), 103);
     PlaybackSchedule copy = schedule;
-    EXPECT_DOUBLE_EQ(copy.Pass(tick), 105) << "a copy counts on from where the schedule stood";
+    EXPECT_DOUBLE_EQ(copy.Pass(3, note), 105) << "a copy counts on from where the schedule stood";
     EXPECT_DOUBLE_EQ(schedule.Due(), 103);
 }
 
