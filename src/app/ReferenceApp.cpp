@@ -21,6 +21,7 @@
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
+#include "morvix/Version.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
@@ -278,6 +279,7 @@ void CReferenceApp::OnAbout()
     about.caption = "About Morvix Music Reference";
     about.hasCancel = false;
     about.Add(1000, DialogControl::Kind::Label, "Morvix Music Reference");
+    about.Add(1003, DialogControl::Kind::Label, std::string("Version ") + kMorvixVersion);
     about.Add(1001, DialogControl::Kind::Label,
               "A reference for scales and chords on the piano, the staff, fretted strings and the recorder.");
     about.Add(1002, DialogControl::Kind::Label, "Pelorin Enterprises");

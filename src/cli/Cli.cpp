@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/ProgramInfo.h"
 #include "cli/Subcommands.h"
 
 namespace {
@@ -9,7 +10,8 @@ namespace {
 void PrintHelp(std::ostream& out)
 {
     out << "usage: morvix-cli COMMAND [ARG ...]\n"
-           "       morvix-cli COMMAND --help\n\ncommands:\n";
+           "       morvix-cli COMMAND --help\n"
+           "       morvix-cli --version\n\ncommands:\n";
     for (const Subcommand& subcommand : Subcommands())
         out << "  " << subcommand.name << " " << subcommand.usage << "\n      " << subcommand.help << "\n";
 }
@@ -34,6 +36,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (IsHelp(args[0])) {
         PrintHelp(out);
+        return 0;
+    }
+    if (args[0] == "--version") {
+        out << VersionLine("morvix-cli");
         return 0;
     }
     const Subcommand* subcommand = FindSubcommand(args[0]);

@@ -6,10 +6,12 @@
 
 #include "AppFixture.h"
 #include "app/AppCommands.h"
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "morvix/Version.h"
 
 using StartupTest = AppFixture;
 
@@ -29,6 +31,17 @@ TEST_F(StartupTest, StartsWithOneModelAndSerialsGrowPerDocument)
     EXPECT_EQ(app->ActiveFrame()->Document()->serial, 2002);
     EXPECT_EQ(app->Frames()[1]->Document()->serial, 2001);
     EXPECT_EQ(app->Frames()[1]->Document()->kind, 0);
+}
+
+TEST_F(StartupTest, AboutShowsTheVersionUnderTheName)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_APP_ABOUT);
+    const DialogData& about = ports->prompts.LastDialog();
+    EXPECT_EQ(about.caption, "About Morvix Music Reference");
+    ASSERT_GE(about.controls.size(), 2u);
+    EXPECT_EQ(about.controls[0].label, "Morvix Music Reference");
+    EXPECT_EQ(about.controls[1].label, std::string("Version ") + kMorvixVersion);
 }
 
 TEST_F(StartupTest, SwitchesThatEndStartupOpenNoWindow)
