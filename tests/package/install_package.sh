@@ -15,7 +15,8 @@ info=$(dpkg-deb --info "$deb")
 grep -q "Depends:.*libqt6widgets6" <<<"$info" || { echo "package lacks the Qt dependency"; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
-for f in usr/bin/morvix usr/bin/morvix-cli usr/lib/morvix/libmorvix_synth.so usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for f in usr/bin/morvix usr/bin/morvix-cli usr/lib/$multiarch/morvix/libmorvix_synth.so usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
          usr/share/applications/morvix.desktop usr/share/mime/packages/morvix.xml \
          usr/share/icons/hicolor/48x48/apps/morvix.png usr/share/icons/hicolor/scalable/apps/morvix.svg; do
   [ -e "$root/$f" ] || { echo "missing $f"; exit 1; }
