@@ -17,7 +17,7 @@ const std::vector<Subcommand>& Subcommands()
          InstrumentsSubcommand, nullptr},
         {"draw",
          "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chordset c|f|s] "
-         "[--ascii] [--set FIELD=VALUE ...]",
+         "[--ascii] [--surface] [--set FIELD=VALUE ...]",
          "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
         {"identify", "NOTE...", "name the catalogue chords and the scales that hold these notes", IdentifySubcommand,
          IdentifyHelp},
