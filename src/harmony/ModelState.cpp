@@ -43,6 +43,7 @@ void CModelState::TakeScaleRecord(int index)
     scaleName = scales_.GetFullName(index);
     scaleIndex = index;
     steps = scales_.Record(index).steps;
+    spelling = scales_.Record(index).spelling;
     noteCount = 0;
     for (int step : steps)
         if (step > 0)

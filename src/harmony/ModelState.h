@@ -78,6 +78,7 @@ public:
     std::string scaleName;
     std::string chordName;
     std::array<int, 13> steps{};
+    std::vector<int> spelling;  // the scale's interval numbers, one per tone; may be empty
     int noteCount = 0;
     NoteRow scaleNotes{};
     NoteRow labels{};
@@ -91,6 +92,7 @@ public:
 
 private:
     void TakeScaleRecord(int index);
+    bool SpellByDegrees();
     void Respell();
 
     const CNoteSpeller& speller_;
