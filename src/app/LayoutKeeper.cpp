@@ -51,7 +51,7 @@ bool CLayoutKeeper::Describe(CDocument& document, LayoutEntry& entry) const
     return true;
 }
 
-bool CLayoutKeeper::SaveLayout()
+bool CLayoutKeeper::SaveLayout(std::string* reason)
 {
     layout_.Reset();
     for (int position = 0; position < app_.TemplateCount(); ++position)
@@ -60,7 +60,7 @@ bool CLayoutKeeper::SaveLayout()
             if (Describe(*document, entry))
                 layout_.Add(entry);
         }
-    return layout_.Save(app_.WritableFile(CStartupLayout::kFileName));
+    return layout_.Save(app_.WritableFile(CStartupLayout::kFileName), reason);
 }
 
 bool CLayoutKeeper::RestoreLayout()

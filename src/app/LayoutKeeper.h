@@ -11,8 +11,9 @@ class CLayoutKeeper {
 public:
     explicit CLayoutKeeper(CReferenceApp& app) : app_(app) {}
 
-    // Collects the text, model and instrument documents and writes the file.
-    bool SaveLayout();
+    // Collects the text, model and instrument documents and writes the file;
+    // false, with the reason, when it could not be written.
+    bool SaveLayout(std::string* reason = nullptr);
     // Reopens the file's documents; false when the file cannot be read or no
     // model came back while a primary model is in place.
     bool RestoreLayout();

@@ -87,11 +87,11 @@ void CStartupLayout::Write(std::ostream& out) const
     }
 }
 
-bool CStartupLayout::Save(const std::string& path) const
+bool CStartupLayout::Save(const std::string& path, std::string* reason) const
 {
     std::ostringstream text;
     Write(text);
-    return WriteWholeFile(path, text.str());
+    return WriteWholeFile(path, text.str(), reason);
 }
 
 bool CStartupLayout::Load(const std::string& path)

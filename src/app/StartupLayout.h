@@ -31,7 +31,7 @@ public:
     std::vector<int> WritingOrder() const;
     void Write(std::ostream& out) const;
     // Through a temporary file renamed into place: a crash keeps the old file.
-    bool Save(const std::string& path) const;
+    bool Save(const std::string& path, std::string* reason = nullptr) const;
 
     // Replaces the table with the file's entries; false when it cannot be read.
     bool Load(const std::string& path);

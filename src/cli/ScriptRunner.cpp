@@ -41,7 +41,13 @@ int ScriptRunner::Run()
     RunLines(std::nullopt);
     app_.reset();
     ports_.settings->Flush();
-    return status_;
+    return status_ == 0 && exitUnsaved_ ? 1 : status_;
+}
+
+void ScriptRunner::ExitUnsaved(const std::string& lines)
+{
+    err_ << lines;
+    exitUnsaved_ = true;
 }
 
 CReferenceApp& ScriptRunner::App()

@@ -69,17 +69,18 @@ void CModelDoc::LoadSettings()
 void CModelDoc::SaveSettings()
 {
     ISettings& s = *App().ports.settings;
-    s.WriteString(section, "Notation", std::string(1, state_.notation));
-    s.WriteString(section, "Key", state_.keyName);
-    s.WriteString(section, "Scale", state_.scaleName);
-    s.WriteString(section, "Chord", state_.chordName);
+    const CModelState& choice = UserChoice();
+    s.WriteString(section, "Notation", std::string(1, choice.notation));
+    s.WriteString(section, "Key", choice.keyName);
+    s.WriteString(section, "Scale", choice.scaleName);
+    s.WriteString(section, "Chord", choice.chordName);
     s.WriteInt(section, "History", host_.History().GetSelection(*this));
     CGeneralDoc::SaveSettings();
 }
 
 std::string CModelDoc::FormatStateString()
 {
-    return CGeneralDoc::FormatStateString() + state_.FormatModelState(host_.History().GetSelection(*this));
+    return CGeneralDoc::FormatStateString() + UserChoice().FormatModelState(host_.History().GetSelection(*this));
 }
 
 bool CModelDoc::ParseStateString(const std::string& text)
@@ -155,10 +156,21 @@ void CModelDoc::SetNotation(char notation, char chordset)
     Recompute();
 }
 
+void CModelDoc::SetLive(bool live)
+{
+    state_.liveFlag = live ? 1 : 0;
+    if (!live)
+        beforePlayback_.reset();
+}
+
 void CModelDoc::ApplyKeySignature(int sf, bool minor)
 {
+    if (!state_.liveFlag)
+        return;
+    if (!beforePlayback_)
+        beforePlayback_.emplace(state_);
     if (state_.ApplyKeySignature(sf, minor))
-        Recompute();
+        Recompute(false);
 }
 
 void CModelDoc::ApplyHistoryEntry(std::string_view entry)
@@ -169,10 +181,16 @@ void CModelDoc::ApplyHistoryEntry(std::string_view entry)
 
 void CModelDoc::Recompute()
 {
+    Recompute(true);
+}
+
+void CModelDoc::Recompute(bool recordHistory)
+{
     state_.Recompute(InstrumentTitles());
     UpdateAllViews(nullptr, kHintReport);
     if (!host_.LoadingLayout()) {
-        host_.History().Record(*this);
+        if (recordHistory)
+            host_.History().Record(*this);
         UpdateInstruments();
     }
     host_.Models().Adopt(*this);

@@ -175,21 +175,30 @@ bool CGeneralDoc::DoSave(bool askForPath)
     return path && OnSaveDocument(*path);
 }
 
-bool CGeneralDoc::SaveModified()
+CDocument::SaveAnswer CGeneralDoc::AskToSave()
 {
     CView* view = FirstView();
     ITextControl* text = view ? view->TextControl() : nullptr;
     if (!text || !text->IsModified() || kind != 0)
-        return true;
+        return SaveAnswer::Saved;
+    return AskSaveQuestion([this] { return DoSave(false); });
+}
+
+CDocument::SaveAnswer CGeneralDoc::AskSaveQuestion(const std::function<bool()>& save)
+{
     int answer = App().MessageBox("Save changes to " + GetTitle() + "?", MessageIcon::Question,
                                   MessageButtons::YesNoCancel);
-    if (answer == IDCANCEL)
-        return false;
-    if (answer == IDNO) {
-        text->SetModified(false);  // the user chose to discard; don't ask again
-        return true;
-    }
-    return DoSave(false);
+    if (answer == IDNO)
+        return SaveAnswer::Discard;
+    return answer == IDYES && save() ? SaveAnswer::Saved : SaveAnswer::Cancel;
+}
+
+// The user chose to discard: closing asks no more.
+void CGeneralDoc::DiscardChanges()
+{
+    CView* view = FirstView();
+    if (ITextControl* text = view ? view->TextControl() : nullptr)
+        text->SetModified(false);
 }
 
 void CGeneralDoc::OnCloseDocument()

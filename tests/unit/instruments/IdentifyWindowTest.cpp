@@ -70,12 +70,12 @@ protected:
 
 TEST_F(IdentifyDocTest, MidiNoteOnsAddPitchClassesAndNoteOffsKeepThem)
 {
-    doc.NoteInput(60, true);
-    doc.NoteInput(60, false);
-    doc.NoteInput(76, true);
-    doc.NoteInput(43, true);
-    doc.NoteInput(67, true);
-    doc.NoteInput(62, false);
+    doc.NoteInput(60, true, 100);
+    doc.NoteInput(60, false, 0);
+    doc.NoteInput(76, true, 100);
+    doc.NoteInput(43, true, 100);
+    doc.NoteInput(67, true, 100);
+    doc.NoteInput(62, false, 0);
     EXPECT_EQ(doc.Notes(), PitchBit(0) | PitchBit(4) | PitchBit(7));
     EXPECT_EQ(Line(0), "Notes:  C E G");
     ASSERT_FALSE(doc.Results().empty());
