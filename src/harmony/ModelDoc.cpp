@@ -10,6 +10,7 @@
 #include "harmony/ModelHost.h"
 #include "harmony/ModelInstrument.h"
 #include "harmony/ModelRoster.h"
+#include "harmony/Notation.h"
 
 CModelDoc::CModelDoc(IModelHost& host)
     : host_(host), state_(host.Speller(), host.Scales(), host.Chords())
@@ -55,11 +56,17 @@ void CModelDoc::LoadSettings()
         SetDefaults();
         return;
     }
-    state_.notation = notationText[0];
+    // A value the program does not know reads as its default.
+    state_.notation = IsNotationCode(notationText[0]) ? notationText[0] : Notation::kExtended;
     state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
     state_.scaleName = s.GetString(section, "Scale", "major");
     state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
+    if (state_.scaleIndex >= 0 && host_.Scales().Record(state_.scaleIndex).childCount != 1)
+        state_.scaleIndex = -1;  // a group, not a scale
     state_.chordName = s.GetString(section, "Chord", "");
+    state_.chordIndex = state_.chordName.empty() ? 0 : std::max(state_.FindChord(state_.chordName), 0);
+    if (state_.chordIndex == 0)
+        state_.chordName.clear();
     host_.History().SetSelection(*this, s.GetInt(section, "History", -1));
     CGeneralDoc::LoadSettings();
     Maximize();
