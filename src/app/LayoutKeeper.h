@@ -1,6 +1,9 @@
 #pragma once
 // Saves the open documents as the startup layout at exit and reopens them
 // at the next start, each instrument after its model.
+#include <string>
+#include <vector>
+
 #include "app/StartupLayout.h"
 
 class CDocument;
@@ -21,9 +24,22 @@ public:
 private:
     // The document's entry; false for kinds a layout does not keep.
     bool Describe(CDocument& document, LayoutEntry& entry) const;
-    CDocument* Reopen(const LayoutEntry& entry, CModelDoc*& currentModel, bool& modelRestored);
+    CDocument* Reopen(const LayoutEntry& entry, CModelDoc*& currentModel);
+    // The entry's window, before its state is applied; null when it cannot
+    // open (a file gone, an instrument without its model or catalogue entry).
+    CDocument* Open(const LayoutEntry& entry, CModelDoc*& currentModel);
+    static bool ApplyState(CDocument& document, const std::string& state);
+    // A state string that does not parse leaves the document as one opened
+    // from the menus starts: its profile, or its defaults.
+    static void MakeFresh(CDocument& document);
     void ActivateInOrder(int count);
+    // Documents no order position names (an entry number out of range or
+    // given twice) are shown all the same.
+    void ShowUnlisted();
 
     CReferenceApp& app_;
     CStartupLayout layout_;
+    std::vector<CDocument*> reopened_;
+    // The names of the entries whose state string did not parse.
+    std::vector<std::string> unrestored_;
 };

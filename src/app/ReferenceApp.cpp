@@ -287,9 +287,16 @@ void CReferenceApp::OnAbout()
 void CReferenceApp::OnExamine()
 {
     FileDialogRequest request{true, "Examine", "Midi files (*.mid)|*.mid|All files (*.*)|*", {}};
-    auto path = ports.prompts->ChooseFile(request);
-    if (path && !ActivateOpenDocument(*path))
-        Template(kMidiTemplate)->OpenDocumentFile(*path, true);
+    if (auto path = ports.prompts->ChooseFile(request))
+        OpenMidiListing(*path);
+}
+
+CDocument* CReferenceApp::OpenMidiListing(const std::string& given)
+{
+    std::string path = AbsolutePath(given);
+    if (CDocument* open = ActivateOpenDocument(path))
+        return open;
+    return Template(kMidiTemplate)->OpenDocumentFile(path, !loadingLayout_);
 }
 
 void CReferenceApp::OnAudioFile(bool play)
@@ -348,8 +355,11 @@ static std::string LowerExtension(const std::string& path)
     return extension;
 }
 
-CDocument* CReferenceApp::OpenFileByType(const std::string& path)
+// The document keeps the whole path: a layout or profile that names it finds
+// it again from any folder.
+CDocument* CReferenceApp::OpenFileByType(const std::string& given)
 {
+    std::string path = AbsolutePath(given);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return nullptr;
@@ -369,11 +379,10 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& path)
 
 CDocument* CReferenceApp::OpenLargeFile(const std::string& path)
 {
-    std::string full = std::filesystem::absolute(path).string();
-    int answer = MessageBox("The file " + full + " is too large for this editor.\n\n" +
+    int answer = MessageBox("The file " + path + " is too large for this editor.\n\n" +
                                 "Would you like to open the file with the desktop's text editor?\n",
                             MessageIcon::Question, MessageButtons::OkCancel);
-    if (answer == IDOK && !ports.launcher->OpenInTextEditor(full))
-        MessageBox("The desktop's text editor could not be started for " + full + ".", MessageIcon::Warning);
+    if (answer == IDOK && !ports.launcher->OpenInTextEditor(path))
+        MessageBox("The desktop's text editor could not be started for " + path + ".", MessageIcon::Warning);
     return nullptr;
 }

@@ -69,6 +69,8 @@ public:
     // Opens a file by its extension, or activates it when it is open
     // already; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
+    // A MIDI file's listing window (File > Examine...), or the open one.
+    CDocument* OpenMidiListing(const std::string& path);
     void PreparePopup(CMenu& popup) override;
 
     const CNoteSpeller& Speller() const override { return speller_; }

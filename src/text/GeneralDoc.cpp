@@ -50,11 +50,14 @@ void CGeneralDoc::LoadFont()
 void CGeneralDoc::LoadPlacement()
 {
     ISettings& s = *App().ports.settings;
-    placement.normal.left = s.GetInt(section, "Left", 20);
-    placement.normal.top = s.GetInt(section, "Top", 20);
-    placement.normal.right = s.GetInt(section, "Right", 340);
-    placement.normal.bottom = s.GetInt(section, "Bottom", 150);
-    placement.showCmd = s.GetInt(section, "ShowCmd", 1);
+    const WindowPlacement defaults;
+    placement.normal.left = s.GetInt(section, "Left", defaults.normal.left);
+    placement.normal.top = s.GetInt(section, "Top", defaults.normal.top);
+    placement.normal.right = s.GetInt(section, "Right", defaults.normal.right);
+    placement.normal.bottom = s.GetInt(section, "Bottom", defaults.normal.bottom);
+    placement.showCmd = s.GetInt(section, "ShowCmd", SW_SHOWNORMAL);
+    if (!IsShowablePlacement(placement))
+        placement = defaults;
     if (CFrame* frame = FirstFrame(); frame && frame->Window())
         frame->Window()->SetPlacement(placement);
 }
@@ -114,9 +117,7 @@ void CGeneralDoc::SetPathName(const std::string& path)
 
 void CGeneralDoc::AddToRecentFiles(const std::string& path)
 {
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    App().RecentFiles().Add(error ? path : absolute.lexically_normal().string());
+    App().RecentFiles().Add(AbsolutePath(path));
 }
 
 bool CGeneralDoc::OnOpenDocument(const std::string& path)

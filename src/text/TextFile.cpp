@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -66,6 +67,13 @@ bool WriteWholeFile(const std::string& path, const std::string& content, std::st
     if (std::rename(temporary.c_str(), path.c_str()) != 0)
         return Fail(temporary, -1, reason);
     return true;
+}
+
+std::string AbsolutePath(const std::string& path)
+{
+    std::error_code error;
+    std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 std::string UpperCase(std::string text)
