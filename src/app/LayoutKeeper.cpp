@@ -87,7 +87,7 @@ bool CLayoutKeeper::RestoreLayout()
             layout_.OrderList()[static_cast<std::size_t>(entry.order)] = reopened ? reopened->serial : 0;
     }
     app_.RecentFiles().Freeze(false);
-    ShowUnlisted();
+    ShowUnlisted(count);
     ActivateInOrder(count);
     if (!unrestored_.empty()) {
         std::string names;
@@ -145,12 +145,13 @@ void CLayoutKeeper::MakeFresh(CDocument& document)
     }
 }
 
-void CLayoutKeeper::ShowUnlisted()
+void CLayoutKeeper::ShowUnlisted(int count)
 {
-    const auto& order = layout_.OrderList();
+    auto order = layout_.OrderList().begin();
+    auto visited = order + std::min(count, CStartupLayout::kCapacity);
     for (CDocument* document : reopened_) {
         CFrame* frame = document->FirstFrame();
-        if (frame && std::find(order.begin(), order.end(), document->serial) == order.end())
+        if (frame && std::find(order, visited, document->serial) == visited)
             frame->Show(StoredShowCommand(*document));
     }
 }

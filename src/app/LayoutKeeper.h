@@ -33,9 +33,9 @@ private:
     // from the menus starts: its profile, or its defaults.
     static void MakeFresh(CDocument& document);
     void ActivateInOrder(int count);
-    // Documents no order position names (an entry number out of range or
-    // given twice) are shown all the same.
-    void ShowUnlisted();
+    // Documents no visited order position names (an entry number out of
+    // range, past the entry count or given twice) are shown all the same.
+    void ShowUnlisted(int count);
 
     CReferenceApp& app_;
     CStartupLayout layout_;

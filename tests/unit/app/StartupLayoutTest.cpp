@@ -260,10 +260,11 @@ TEST_F(LayoutTest, AWindowWithAnEntryNumberOutOfRangeOrGivenTwiceStillShows)
 {
     const std::string state = " _Generic 1 0 0 0 20 20 340 150 1 12 8 400 0 255 0 49 Terminal $ _Model e ";
     WriteFile("LAYOUT.USE", "Model 1 -1 500" + state + "G major $ none $ -1\n"
+                            "Model 1 -1 17" + state + "E major $ none $ -1\n"  // past the entries
                             "Model 1 -1 0" + state + "D major $ none $ -1\n"
                             "Model 1 -1 0" + state + "A major $ none $ -1\n");
     ASSERT_TRUE(Start());
-    ASSERT_EQ(app->Frames().size(), 3u);
+    ASSERT_EQ(app->Frames().size(), 4u);
     for (CFrame* frame : app->Frames())
         EXPECT_TRUE(frame->IsVisible());
     EXPECT_EQ(dynamic_cast<CModelDoc*>(app->ActiveFrame()->Document())->State().keyName, "A");
