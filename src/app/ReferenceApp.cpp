@@ -18,6 +18,8 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/IdentifyDoc.h"
+#include "instruments/InstrumentKind.h"
+#include "instruments/StringedInstrument.h"
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
@@ -42,7 +44,10 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir) ? 0 : 1;
+            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir);
+            if (!startupProblem_.empty())
+                startupProblem_ = arg + ": " + startupProblem_;
+            startupExitCode_ = startupProblem_.empty() ? 0 : 1;
             return false;
         }
         if (!arg.empty() && arg[0] != '-')
@@ -90,6 +95,25 @@ void CReferenceApp::LoadCatalogues()
     chords_.Load(HomeFile(CChordCatalog::kFileName));
     instruments_.Load(HomeFile(CInstrumentCatalog::kFileName));
     catalogueMenus_ = {scales_.BuildMenu(), chords_.BuildMenu(), instruments_.BuildMenu()};
+    ReportMissingStrings();
+}
+
+// A stringed entry that counts more strings than it lists is drawn with the
+// strings it lists; the user who edited the catalogue hears so once.
+void CReferenceApp::ReportMissingStrings()
+{
+    std::string lines;
+    for (int entry = 0; entry < instruments_.Count(); ++entry) {
+        if (!instruments_.IsInstrument(entry) || instruments_.KindOf(entry) != kStringedInstrument)
+            continue;
+        CountedStrings strings = CountCatalogueStrings(instruments_.TextOf(entry));
+        if (strings.listed < strings.declared)
+            lines += "\n" + instruments_.NameOf(entry) + " counts " + std::to_string(strings.declared) +
+                     " strings but lists " + std::to_string(strings.listed) + ": the listed ones are used.";
+    }
+    if (!lines.empty())
+        MessageBox("The instrument catalogue " + HomeFile(CInstrumentCatalog::kFileName) + " lists fewer strings than it counts:" + lines,
+                   MessageIcon::Warning);
 }
 
 CModelDoc* CReferenceApp::NewModel()

@@ -51,6 +51,8 @@ public:
     // process then exits with StartupExitCode().
     bool InitInstance(const std::vector<std::string>& args);
     int StartupExitCode() const { return startupExitCode_; }
+    // Why start-up ended with a nonzero exit code, for the terminal.
+    const std::string& StartupProblem() const { return startupProblem_; }
 
     std::string AppTitle() const override { return "Morvix Music Reference"; }
     std::string CommandPrompt(int id) const override;
@@ -97,6 +99,7 @@ public:
 
 private:
     void LoadCatalogues();
+    void ReportMissingStrings();
     void RegisterTemplates();
     void PrepareMenus();
     void RegisterCommands();
@@ -130,4 +133,5 @@ private:
     std::unique_ptr<MidiInputRouter> midiInput_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
+    std::string startupProblem_;
 };

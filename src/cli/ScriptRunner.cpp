@@ -66,6 +66,8 @@ void ScriptRunner::Start(const std::vector<std::string>& args)
     app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindProgramFiles());
     if (!app_->InitInstance(args)) {
         out_ << "start ended without a main window, exit code " << app_->StartupExitCode() << "\n";
+        if (!app_->StartupProblem().empty())
+            err_ << "start " << app_->StartupProblem() << "\n";
         app_.reset();
         ports_.ResetWindows();
     }

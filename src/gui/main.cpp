@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
     ports.Attach(app);
     std::vector<std::string> args(argv + 1, argv + argc);
     int code = app.InitInstance(args) ? QApplication::exec() : app.StartupExitCode();
+    if (!app.StartupProblem().empty())
+        std::fprintf(stderr, "morvix %s\n", app.StartupProblem().c_str());
     ports.Detach();
     return code;
 }
