@@ -40,6 +40,8 @@ public:
     bool DoSave(bool askForPath);
 
 protected:
+    // Made while a startup layout was restored.
+    bool RestoringLayout() const { return restoringLayout_; }
     // The name to save under: `current`, or the user's choice when asked or
     // when there is none yet (a name without a suffix gets `suffix`); none
     // when the user cancelled.

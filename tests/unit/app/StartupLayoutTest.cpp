@@ -284,7 +284,9 @@ TEST_F(LayoutTest, FilesOpenedByARelativeOrBlankNameAndMidiListingsComeBackFromA
     ASSERT_TRUE(app->OpenFileByType("My Notes.txt"));
     ASSERT_TRUE(app->OpenMidiListing("song.mid"));
     std::filesystem::current_path(started);
+    TakeOutput();
     Restart();
+    EXPECT_EQ(TakeOutput(), "") << "a reopened listing keeps its merge summary to itself";
 
     std::ifstream in(home / "LAYOUT.USE");
     std::stringstream text;
