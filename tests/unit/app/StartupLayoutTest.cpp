@@ -22,7 +22,7 @@ LayoutEntry Entry(int kind, int serial, int owner, const std::string& name)
     entry.kind = kind;
     entry.serial = serial;
     entry.ownerSerial = owner;
-    entry.catalogueIndex = kind >= 2 ? 7 : -1;
+    entry.catalogueIndex = kind >= 2 && kind <= 5 ? 7 : -1;
     entry.name = name;
     entry.state = " _Generic state-of-" + name;
     return entry;
@@ -39,7 +39,7 @@ std::vector<std::string> Lines(const std::string& text)
 
 } // namespace
 
-TEST(StartupLayout, TextFilesComeFirstThenEachModelWithItsInstruments)
+TEST(StartupLayout, TextFilesAndMidiListingsComeFirstThenEachModelWithItsInstruments)
 {
     CStartupLayout layout;
     layout.Reset();
@@ -50,17 +50,20 @@ TEST(StartupLayout, TextFilesComeFirstThenEachModelWithItsInstruments)
     layout.Add(Entry(3, 2004, 2002, "Piano"));
     layout.Add(Entry(5, 2005, 2000, "Recorder"));
     layout.Add(Entry(2, 2006, 2002, "Bass"));
-    EXPECT_EQ(layout.WritingOrder(), (std::vector<int>{3, 0, 1, 5, 2, 4, 6}));
+    layout.Add(Entry(6, 2007, 0, "/song.mid"));
+    layout.Add(Entry(7, 2008, 0, "/sound.wav"));  // audio windows are not kept
+    EXPECT_EQ(layout.WritingOrder(), (std::vector<int>{3, 7, 0, 1, 5, 2, 4, 6}));
 
     std::ostringstream out;
     layout.Write(out);
     std::vector<std::string> lines = Lines(out.str());
-    ASSERT_EQ(lines.size(), 15u);
+    ASSERT_EQ(lines.size(), 16u);
     EXPECT_EQ(lines[0], ";;; -*- File: Layout.use; Mode: text; Version: 2.1 beta -*- ;;;");
     EXPECT_EQ(lines[5], "; Generated on application exit for ordered document startup.");
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(lines[8], "/notes.txt 0 -1 3  _Generic state-of-/notes.txt");
-    EXPECT_EQ(lines[10], "Guitar 2 7 1  _Generic state-of-Guitar");
+    EXPECT_EQ(lines[9], "/song.mid 6 -1 7  _Generic state-of-/song.mid");
+    EXPECT_EQ(lines[11], "Guitar 2 7 1  _Generic state-of-Guitar");
 }
 
 TEST(StartupLayout, ReadingSkipsCommentsTakesTheFirstWordAsNameAndTheRestAsState)
@@ -127,17 +130,6 @@ TEST(StartupLayout, TheTableTakes128EntriesAndTheFileHoldsNoMore)
     std::vector<std::string> lines = Lines(out.str());
     ASSERT_EQ(lines.size(), 8u + CStartupLayout::kCapacity);
     EXPECT_EQ(lines.back().substr(0, 9), "/f127 0 -");
-}
-
-TEST(StartupLayout, MidiListingsFollowTheTextFilesAndComeBeforeTheModels)
-{
-    CStartupLayout layout;
-    layout.Reset();
-    layout.Add(Entry(1, 2000, 0, "Model"));
-    layout.Add(Entry(6, 2001, 0, "/song.mid"));
-    layout.Add(Entry(0, 2002, 0, "/notes.txt"));
-    layout.Add(Entry(7, 2003, 0, "/sound.wav"));  // audio windows are not kept
-    EXPECT_EQ(layout.WritingOrder(), (std::vector<int>{2, 1, 0}));
 }
 
 using LayoutTest = AppFixture;
