@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "app/ProgramInfo.h"
@@ -47,7 +48,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << "morvix-cli: unknown command \"" << args[0] << "\" (see morvix-cli --help)\n";
         return 2;
     }
-    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+    // Help after any other words still means help ("draw Guitar --help").
+    if (std::any_of(args.begin() + 1, args.end(), [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
         out << "usage: morvix-cli " << subcommand->name << " " << subcommand->usage << "\n"
             << subcommand->help << "\n";
         if (subcommand->details)

@@ -35,3 +35,8 @@ const Subcommand* FindSubcommand(const std::string& name)
     auto it = std::find_if(all.begin(), all.end(), [&](const Subcommand& s) { return name == s.name; });
     return it == all.end() ? nullptr : &*it;
 }
+
+std::string UnknownArgument(const std::string& word)
+{
+    return word.starts_with('-') ? "unknown option " + word : "unexpected argument \"" + word + "\"";
+}

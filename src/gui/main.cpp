@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ int main(int argc, char* argv[])
     ports.Attach(app);
     args.assign(argv + 1, argv + argc);  // without the arguments Qt took for itself
     int code = app.InitInstance(args) ? QApplication::exec() : app.StartupExitCode();
+    if (!app.StartupProblem().empty())
+        std::fprintf(stderr, "morvix %s\n", app.StartupProblem().c_str());
     ports.Detach();
     return code;
 }

@@ -55,6 +55,28 @@ void CModelState::SelectScale(int index)
     TakeScaleRecord(index);
 }
 
+namespace {
+
+// The chord as a model names it: the description, then the short name
+// except for an interval, whose description says it all.
+std::string ModelChordName(const CChordCatalog& chords, int index)
+{
+    std::string name = chords.GetText(index);
+    if (chords.GetGroup(index) != "interval")
+        name += " " + chords.GetKey(index);
+    return name;
+}
+
+} // namespace
+
+int CModelState::FindChord(std::string_view name) const
+{
+    for (int index = 0; index < CChordCatalog::kCapacity; ++index)
+        if (chords_.IsChord(index) && chords_.GetText(index) != "." && ModelChordName(chords_, index) == name)
+            return index;
+    return -1;
+}
+
 void CModelState::SelectChord(int index)
 {
     chordName = chords_.GetText(index);
@@ -77,8 +99,7 @@ void CModelState::SelectChord(int index)
                 TakeScaleRecord(found);
         }
     }
-    if (group != "interval")
-        chordName += " " + chords_.GetKey(index);
+    chordName = ModelChordName(chords_, index);
 }
 
 namespace {

@@ -74,7 +74,7 @@ void CIdentifyDoc::ShowSelected()
                              result.isChord ? result.chord : -1);
 }
 
-void CIdentifyDoc::NoteInput(int note, bool on)
+void CIdentifyDoc::NoteInput(int note, bool on, int)
 {
     if (!on)
         return;

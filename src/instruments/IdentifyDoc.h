@@ -53,7 +53,7 @@ public:
 
     // A note on adds its pitch class, first when it is the lowest note
     // played; a note off leaves it, so a chord can be built one note at a time.
-    void NoteInput(int note, bool on) override;
+    void NoteInput(int note, bool on, int velocity) override;
     // A recorder key pressed toggles its pitch class; true when it was one.
     bool KeyDown(int keyCode);
     bool KeyUp(int keyCode);

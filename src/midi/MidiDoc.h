@@ -16,8 +16,10 @@ class CMidiDoc : public CGeneralDoc {
 public:
     static constexpr const char* kOutputError = "Error opening the default MIDI Out device!\r\n";
 
-    // The player's name tables describe the file's records; its loop plays them.
-    explicit CMidiDoc(MidiPlayer& player);
+    // The player's name tables describe the file's records; its loop plays
+    // them. A listing a startup layout reopens keeps its merge summary to
+    // itself; its warnings still show.
+    explicit CMidiDoc(MidiPlayer& player, bool restoringLayout = false);
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;

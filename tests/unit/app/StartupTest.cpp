@@ -11,6 +11,7 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "instruments/StringedDoc.h"
 #include "morvix/Version.h"
 
 using StartupTest = AppFixture;
@@ -175,4 +176,22 @@ TEST_F(StartupTest, RegisterWithoutIconFilesStillWritesTheEntry)
     EXPECT_FALSE(app->InitInstance({"--register"}));
     EXPECT_EQ(app->StartupExitCode(), 1);
     ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(StartupTest, ACatalogueLineCountingMoreStringsThanItListsIsNamedOnceAndDrawsTheListedOnes)
+{
+    std::string catalogue = ReadAll(home / "INSTRUM.USE");
+    const std::string standard = "Guitar                 y 6 E 3 A 3 D 4 G 4 B 4 E 5 G -12 24";
+    std::size_t at = catalogue.find(standard);
+    ASSERT_NE(at, std::string::npos);
+    catalogue.replace(at, standard.size(), "Guitar                 y 6 E 3 A 3 G -12 24");
+    WriteFile("INSTRUM.USE", catalogue);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeOutput(), "message: The instrument catalogue " + (home / "INSTRUM.USE").string() +
+                                " lists fewer strings than it counts:\\nGuitar counts 6 strings but lists 2: the "
+                                "listed ones are used.\n");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
+    ASSERT_TRUE(guitar);
+    EXPECT_EQ(guitar->stringed.FormatState(), "_Stringed 2 E 3 A 3 G -12 24 22 s y r a r");
+    EXPECT_EQ(TakeOutput(), "");
 }

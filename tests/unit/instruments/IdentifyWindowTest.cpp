@@ -70,18 +70,18 @@ protected:
 
 TEST_F(IdentifyDocTest, MidiNoteOnsAddPitchClassesAndNoteOffsKeepThem)
 {
-    doc.NoteInput(60, true);
-    doc.NoteInput(60, false);
-    doc.NoteInput(76, true);
-    doc.NoteInput(43, true);
-    doc.NoteInput(67, true);
-    doc.NoteInput(62, false);
+    doc.NoteInput(60, true, 100);
+    doc.NoteInput(60, false, 0);
+    doc.NoteInput(76, true, 100);
+    doc.NoteInput(43, true, 100);
+    doc.NoteInput(67, true, 100);
+    doc.NoteInput(62, false, 0);
     EXPECT_EQ(doc.Notes(), PitchBit(0) | PitchBit(4) | PitchBit(7));
     // The lowest note played comes first: C major over its fifth.
     EXPECT_EQ(Line(0), "Notes:  G C E");
     ASSERT_FALSE(doc.Results().empty());
     EXPECT_EQ(doc.Fields(doc.Results()[0])[3], "maj");
-    doc.NoteInput(33, true);  // a lower A: the chord is heard over it
+    doc.NoteInput(33, true, 100);  // a lower A: the chord is heard over it
     EXPECT_EQ(Line(0), "Notes:  A G C E");
     EXPECT_EQ(doc.Fields(doc.Results()[0])[1], "A");
     EXPECT_EQ(doc.Fields(doc.Results()[0])[3], "min7");
