@@ -1,7 +1,8 @@
 // Identify over the shipped catalogues: building the pitch sets once (what
 // every start of "morvix-cli identify" and the Identify window pay) and one
 // search over 17 keys x every scale x every chord, for a triad, a seventh
-// chord, a single note (the longest list) and the whole chord catalogue.
+// chord, a single note (the longest list), the same typed as names, and the
+// whole chord catalogue.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "harmony/ModelState.h"
 #include "harmony/NoteNameInput.h"
 #include "harmony/NoteSpeller.h"
+#include "harmony/PlayedNotes.h"
 #include "harmony/ScaleCatalog.h"
 
 namespace {
@@ -40,20 +42,34 @@ void BuildIdentifier(benchmark::State& state)
 }
 BENCHMARK(BuildIdentifier)->Unit(benchmark::kMicrosecond);
 
-void IdentifyNotes(benchmark::State& state, const char* notes)
+void Search(benchmark::State& state, const PlayedNotes& played)
 {
     CChordIdentifier identifier(Shipped().scales, Shipped().chords);
-    PitchSet set = ReadNoteNames(notes).pitches;
     std::size_t found = 0;
     for (auto _ : state) {
-        found = identifier.Identify(set).size();
+        found = identifier.Identify(played).size();
         benchmark::DoNotOptimize(found);
     }
     state.counters["results"] = static_cast<double>(found);
 }
+
+void IdentifyNotes(benchmark::State& state, const char* notes)
+{
+    Search(state, PlayedFromPitches(ReadNoteNames(notes).pitches));
+}
 BENCHMARK_CAPTURE(IdentifyNotes, triad, "C E G")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(IdentifyNotes, seventh, "G B D F")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(IdentifyNotes, single_note, "C")->Unit(benchmark::kMicrosecond);
+
+// Typed names, as morvix-cli identify takes them: every chord found is
+// spelled as the model spells it to see whether it keeps the names.
+void IdentifyTypedNames(benchmark::State& state, const char* notes)
+{
+    Search(state, PlayedFromNames(ReadNoteNames(notes).names));
+}
+BENCHMARK_CAPTURE(IdentifyTypedNames, triad, "C E G")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(IdentifyTypedNames, seventh, "G B D F")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(IdentifyTypedNames, single_note, "C")->Unit(benchmark::kMicrosecond);
 
 // Every chord of the catalogue in C major, as the model sounds it.
 void IdentifyEveryCatalogueChord(benchmark::State& state)

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-symbola
   python3-mido midicsv abcmidi openttd-openmsx
+  lintian desktop-file-utils appstream man-db
 )
 
 missing=()

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the normal build (unit, scenario,
-# gui, sound), the same unit and scenario tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, the player's tests and the timing thread's
-# under ThreadSanitizer, and the fuzz targets for a bounded time.
+# gui, sound, real files, and the Debian package: built, installed into a
+# scratch root, checked with lintian, desktop-file-validate, appstreamcli
+# and man --warnings, its bash completion tried), the same unit and
+# scenario tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# player's tests and the timing thread's under ThreadSanitizer, and the
+# fuzz targets for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)

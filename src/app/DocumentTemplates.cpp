@@ -56,7 +56,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
 {
     DocumentFactory general = [&app] { return std::make_unique<CGeneralDoc>(app.LoadingLayout()); };
     DocumentFactory model = [&app] { return std::make_unique<CModelDoc>(app); };
-    DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player()); };
+    DocumentFactory midi = [&app] { return std::make_unique<CMidiDoc>(app.Player(), app.LoadingLayout()); };
     DocumentFactory audio = [&app] { return std::make_unique<CAudioDoc>(*app.ports.media); };
     DocumentFactory keyboardInput = [&app] { return std::make_unique<CKeyboardInputDoc>(app.Player()); };
     std::vector<std::unique_ptr<CDocTemplate>> templates;

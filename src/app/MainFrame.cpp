@@ -1,11 +1,13 @@
 #include "app/MainFrame.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
 #include "app/AppCommands.h"
 #include "app/LayoutKeeper.h"
 #include "app/MenuResources.h"
+#include "app/StartupLayout.h"
 #include "app/ReferenceApp.h"
 #include "app/WindowPos.h"
 #include "framework/CommandIds.h"
@@ -61,27 +63,71 @@ void CMainFrame::SavePlacement()
     app_.ports.settings->WriteString("Settings", "WindowPos", FormatWindowPos(placement));
 }
 
-void CMainFrame::OnClose()
+std::string CMainFrame::Exit(UnsavedFiles mode)
 {
     if (closed_)
-        return;
-    SavePlacement();
-    CLayoutKeeper(app_).SaveLayout();
-    app_.History().Save();
-    app_.ports.settings->Flush();
-    // A document the user chose to keep at its save question keeps the
-    // program running, rather than losing the unsaved text.
-    for (CFrame* frame : std::vector<CFrame*>(app_.Frames())) {
-        if (frame->IsDestroyed())
-            continue;
-        if (!frame->QueryClose())
-            return;
-        frame->OnClose();
-        app_.CollectGarbage();
-    }
+        return {};
+    // Every question before anything closes or is written: a Cancel at the
+    // last one must find every window still open and the layout unchanged.
+    std::vector<CDocument*> discarded;
+    if (!AskSaveQuestions(discarded))
+        return {};
+    std::string unsaved = SaveSessionFiles();
+    if (!unsaved.empty() && mode == UnsavedFiles::AskUser &&
+        app_.MessageBox(unsaved + "\nChoose OK to exit anyway, or Cancel to go back to the program.",
+                        MessageIcon::Warning, MessageButtons::OkCancel) != IDOK)
+        return unsaved;
+    for (CDocument* document : discarded)
+        document->DiscardChanges();
+    CloseAllWindows();
     app_.ports.settings->Flush();
     closed_ = true;
-    app_.ports.windows->MainWindow().Quit(0);
+    app_.ports.windows->MainWindow().Quit(unsaved.empty() ? 0 : 1);
+    return unsaved;
+}
+
+bool CMainFrame::AskSaveQuestions(std::vector<CDocument*>& discarded)
+{
+    std::vector<CDocument*> asked;
+    for (CFrame* frame : app_.Frames()) {
+        CDocument* document = frame->Document();
+        if (!document || document->IsClosing() || std::find(asked.begin(), asked.end(), document) != asked.end())
+            continue;
+        asked.push_back(document);
+        CDocument::SaveAnswer answer = document->AskToSave();
+        if (answer == CDocument::SaveAnswer::Cancel)
+            return false;
+        if (answer == CDocument::SaveAnswer::Discard)
+            discarded.push_back(document);
+    }
+    return true;
+}
+
+std::string CMainFrame::SaveSessionFiles()
+{
+    SavePlacement();
+    std::string unsaved;
+    std::string reason;
+    if (!CLayoutKeeper(app_).SaveLayout(&reason))
+        unsaved += "The window layout could not be saved to " + app_.WritableFile(CStartupLayout::kFileName) +
+                   ": " + reason + ".\n";
+    if (!app_.History().Save(&reason))
+        unsaved += "The model history could not be saved to " + app_.History().FilePath() + ": " + reason + ".\n";
+    app_.ports.settings->Flush();
+    return unsaved;
+}
+
+// Closing a model closes its instruments' windows as well, and a command
+// that is not routed (the window manager's close) frees closed frames at
+// once: only frames still listed as open are touched.
+void CMainFrame::CloseAllWindows()
+{
+    for (CFrame* frame : std::vector<CFrame*>(app_.Frames())) {
+        const std::vector<CFrame*>& open = app_.Frames();
+        if (std::find(open.begin(), open.end(), frame) != open.end())
+            frame->OnClose();
+    }
+    app_.CollectGarbage();
 }
 
 MenuPtr CMainFrame::ContextMenu() const

@@ -4,6 +4,10 @@
 #include "framework/CommandTarget.h"
 #include "framework/Menu.h"
 
+#include <string>
+#include <vector>
+
+class CDocument;
 class CReferenceApp;
 
 class CMainFrame : public CCommandTarget {
@@ -17,9 +21,17 @@ public:
     bool Create();
     // Shows the main window with the placement saved by the last run.
     void ShowWithPlacement(int showCmd);
-    // The close box and File > Exit: saves placement, layout and history,
-    // closes every window and ends the process with exit code 0.
-    void OnClose();
+    // What exit does when LAYOUT.USE or HISTORY.USE cannot be written.
+    enum class UnsavedFiles { AskUser, ExitAnyway };
+
+    // The close box and File > Exit: Exit, asking the user.
+    void OnClose() { Exit(UnsavedFiles::AskUser); }
+    // Asks every save question first (Cancel keeps every window open and
+    // writes nothing), then saves placement, layout and history, closes
+    // every window and ends the process: exit code 0, or 1 when a file could
+    // not be written. Such a file is named with the reason; AskUser lets the
+    // user go back instead. Returns what could not be saved, one line each.
+    std::string Exit(UnsavedFiles mode);
     // The user picked an entry of the History box.
     void OnHistorySelChange(int index);
     bool IsClosed() const { return closed_; }
@@ -28,6 +40,12 @@ public:
 
 private:
     void SavePlacement();
+    // The save question of every open document, the active one first; false
+    // when the user cancelled. Documents answered No are added to discarded.
+    bool AskSaveQuestions(std::vector<CDocument*>& discarded);
+    // Placement, layout and history; what could not be written.
+    std::string SaveSessionFiles();
+    void CloseAllWindows();
     void CycleWindows(int direction);
     // The Help commands: the user guide in the desktop's browser.
     void OpenUserGuide();

@@ -43,5 +43,5 @@ void MidiInputRouter::HandToWindows(const NoteMessage& note)
 {
     for (CDocument* document : app_.AllDocuments())
         if (auto* input = dynamic_cast<INoteInput*>(document); input && !document->IsClosing())
-            input->NoteInput(note.note, note.on);
+            input->NoteInput(note.note, note.on, note.velocity);
 }

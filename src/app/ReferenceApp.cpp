@@ -18,9 +18,12 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/IdentifyDoc.h"
+#include "instruments/InstrumentKind.h"
+#include "instruments/StringedInstrument.h"
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
+#include "morvix/Version.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
@@ -42,7 +45,10 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir) ? 0 : 1;
+            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir);
+            if (!startupProblem_.empty())
+                startupProblem_ = arg + ": " + startupProblem_;
+            startupExitCode_ = startupProblem_.empty() ? 0 : 1;
             return false;
         }
         if (!arg.empty() && arg[0] != '-')
@@ -91,6 +97,25 @@ void CReferenceApp::LoadCatalogues()
     chords_.Load(HomeFile(CChordCatalog::kFileName));
     instruments_.Load(HomeFile(CInstrumentCatalog::kFileName));
     catalogueMenus_ = {scales_.BuildMenu(), chords_.BuildMenu(), instruments_.BuildMenu()};
+    ReportMissingStrings();
+}
+
+// A stringed entry that counts more strings than it lists is drawn with the
+// strings it lists; the user who edited the catalogue hears so once.
+void CReferenceApp::ReportMissingStrings()
+{
+    std::string lines;
+    for (int entry = 0; entry < instruments_.Count(); ++entry) {
+        if (!instruments_.IsInstrument(entry) || instruments_.KindOf(entry) != kStringedInstrument)
+            continue;
+        CountedStrings strings = CountCatalogueStrings(instruments_.TextOf(entry));
+        if (strings.listed < strings.declared)
+            lines += "\n" + instruments_.NameOf(entry) + " counts " + std::to_string(strings.declared) +
+                     " strings but lists " + std::to_string(strings.listed) + ": the listed ones are used.";
+    }
+    if (!lines.empty())
+        MessageBox("The instrument catalogue " + HomeFile(CInstrumentCatalog::kFileName) + " lists fewer strings than it counts:" + lines,
+                   MessageIcon::Warning);
 }
 
 CModelDoc* CReferenceApp::NewModel()
@@ -279,6 +304,7 @@ void CReferenceApp::OnAbout()
     about.caption = "About Morvix Music Reference";
     about.hasCancel = false;
     about.Add(1000, DialogControl::Kind::Label, "Morvix Music Reference");
+    about.Add(1003, DialogControl::Kind::Label, std::string("Version ") + kMorvixVersion);
     about.Add(1001, DialogControl::Kind::Label,
               "A reference for scales and chords on the piano, the staff, fretted strings and the recorder.");
     about.Add(1002, DialogControl::Kind::Label, "Pelorin Enterprises");
@@ -288,9 +314,16 @@ void CReferenceApp::OnAbout()
 void CReferenceApp::OnExamine()
 {
     FileDialogRequest request{true, "Examine", "Midi files (*.mid)|*.mid|All files (*.*)|*", {}};
-    auto path = ports.prompts->ChooseFile(request);
-    if (path && !ActivateOpenDocument(*path))
-        Template(kMidiTemplate)->OpenDocumentFile(*path, true);
+    if (auto path = ports.prompts->ChooseFile(request))
+        OpenMidiListing(*path);
+}
+
+CDocument* CReferenceApp::OpenMidiListing(const std::string& given)
+{
+    std::string path = AbsolutePath(given);
+    if (CDocument* open = ActivateOpenDocument(path))
+        return open;
+    return Template(kMidiTemplate)->OpenDocumentFile(path, !loadingLayout_);
 }
 
 void CReferenceApp::OnAudioFile(bool play)
@@ -349,8 +382,11 @@ static std::string LowerExtension(const std::string& path)
     return extension;
 }
 
-CDocument* CReferenceApp::OpenFileByType(const std::string& path)
+// The document keeps the whole path: a layout or profile that names it finds
+// it again from any folder.
+CDocument* CReferenceApp::OpenFileByType(const std::string& given)
 {
+    std::string path = AbsolutePath(given);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return nullptr;
@@ -370,11 +406,10 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& path)
 
 CDocument* CReferenceApp::OpenLargeFile(const std::string& path)
 {
-    std::string full = std::filesystem::absolute(path).string();
-    int answer = MessageBox("The file " + full + " is too large for this editor.\n\n" +
+    int answer = MessageBox("The file " + path + " is too large for this editor.\n\n" +
                                 "Would you like to open the file with the desktop's text editor?\n",
                             MessageIcon::Question, MessageButtons::OkCancel);
-    if (answer == IDOK && !ports.launcher->OpenInTextEditor(full))
-        MessageBox("The desktop's text editor could not be started for " + full + ".", MessageIcon::Warning);
+    if (answer == IDOK && !ports.launcher->OpenInTextEditor(path))
+        MessageBox("The desktop's text editor could not be started for " + path + ".", MessageIcon::Warning);
     return nullptr;
 }

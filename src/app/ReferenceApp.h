@@ -51,6 +51,8 @@ public:
     // process then exits with StartupExitCode().
     bool InitInstance(const std::vector<std::string>& args);
     int StartupExitCode() const { return startupExitCode_; }
+    // Why start-up ended with a nonzero exit code, for the terminal.
+    const std::string& StartupProblem() const { return startupProblem_; }
 
     std::string AppTitle() const override { return "Morvix Music Reference"; }
     std::string CommandPrompt(int id) const override;
@@ -69,6 +71,8 @@ public:
     // Opens a file by its extension, or activates it when it is open
     // already; null when nothing was opened.
     CDocument* OpenFileByType(const std::string& path);
+    // A MIDI file's listing window (File > Examine...), or the open one.
+    CDocument* OpenMidiListing(const std::string& path);
     void PreparePopup(CMenu& popup) override;
 
     const CNoteSpeller& Speller() const override { return speller_; }
@@ -95,6 +99,7 @@ public:
 
 private:
     void LoadCatalogues();
+    void ReportMissingStrings();
     void RegisterTemplates();
     void PrepareMenus();
     void RegisterCommands();
@@ -128,4 +133,5 @@ private:
     std::unique_ptr<MidiInputRouter> midiInput_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
+    std::string startupProblem_;
 };

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "text/TextFile.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -45,13 +47,16 @@ std::string WithThisProgram(std::string entry)
     return entry;
 }
 
-bool WriteFile(const fs::path& path, const std::string& content)
+std::string WriteFile(const fs::path& path, const std::string& content)
 {
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
-    std::ofstream out(path, std::ios::trunc);
-    out << content;
-    return static_cast<bool>(out);
+    std::string reason;
+    if (error)
+        return "cannot make the folder " + path.parent_path().string() + ": " + error.message();
+    if (!WriteWholeFile(path.string(), content, &reason))
+        return "cannot write " + path.string() + ": " + reason;
+    return {};
 }
 
 // Each installed icon file with the file it is copied from.
@@ -69,7 +74,7 @@ std::vector<std::pair<fs::path, fs::path>> IconFiles(const fs::path& homeDir)
 }
 
 // A missing source leaves that size out: the desktop scales another one.
-bool InstallIcons(const fs::path& homeDir)
+std::string InstallIcons(const fs::path& homeDir)
 {
     for (const auto& [target, source] : IconFiles(homeDir)) {
         std::error_code error;
@@ -78,28 +83,44 @@ bool InstallIcons(const fs::path& homeDir)
         fs::create_directories(target.parent_path(), error);
         fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
         if (error)
-            return false;
+            return "cannot copy the icon " + source.string() + " to " + target.string() + ": " + error.message();
     }
-    return true;
+    return {};
+}
+
+// A file that is not there is removed already.
+std::string Remove(const fs::path& path)
+{
+    std::error_code error;
+    fs::remove(path, error);
+    return error ? "cannot remove " + path.string() + ": " + error.message() : std::string();
 }
 
 } // namespace
 
-bool UpdateDesktopRegistration(bool install, const std::string& homeDir)
+std::string UpdateDesktopRegistration(bool install, const std::string& homeDir)
 {
     fs::path entry = DataHome() / "applications/morvix.desktop";
     fs::path mime = DataHome() / "mime/packages/morvix.xml";
     if (install) {
-        std::string entryText, mimeText;
         fs::path shipped = fs::path(homeDir) / "desktop";
+        std::string entryText, mimeText;
         if (!ReadFile(shipped / "morvix.desktop", entryText) || !ReadFile(shipped / "morvix.xml", mimeText))
-            return false;
-        return WriteFile(entry, WithThisProgram(entryText)) && WriteFile(mime, mimeText) && InstallIcons(homeDir);
+            return "the shipped morvix.desktop and morvix.xml cannot be read in " + shipped.string();
+        std::string problem = WriteFile(entry, WithThisProgram(entryText));
+        if (problem.empty())
+            problem = WriteFile(mime, mimeText);
+        return problem.empty() ? InstallIcons(homeDir) : problem;
     }
-    std::error_code error;
-    fs::remove(entry, error);
-    fs::remove(mime, error);
+    // Everything that can go goes; the first file that could not is named.
+    std::vector<fs::path> files = {entry, mime};
     for (const auto& [target, source] : IconFiles(homeDir))
-        fs::remove(target, error);
-    return true;
+        files.push_back(target);
+    std::string problem;
+    for (const fs::path& file : files) {
+        std::string failed = Remove(file);
+        if (problem.empty())
+            problem = failed;
+    }
+    return problem;
 }

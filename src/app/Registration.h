@@ -2,8 +2,8 @@
 // Registers the program with the desktop (the desktop entry and MIME types
 // shipped in homeDir's "desktop" folder, and the application icon from its
 // "icons" folder) under the user's XDG data directory, or removes that
-// registration. False when the shipped files are missing or the files
-// could not be written.
+// registration. Returns why it failed (a shipped file missing, a file that
+// could not be written or removed, with the system's reason), or nothing.
 #include <string>
 
-bool UpdateDesktopRegistration(bool install, const std::string& homeDir);
+std::string UpdateDesktopRegistration(bool install, const std::string& homeDir);

@@ -26,11 +26,43 @@ bool IsSkipped(const std::string& line)
            line[0] == ';' || line[0] == '\0';
 }
 
+// A name with a blank is written in double quotes, a quote or backslash in
+// it after a backslash; any other name is written as it is, as always.
+std::string QuotedName(const std::string& name)
+{
+    bool plain = !name.empty() && name.front() != '"' &&
+                 std::none_of(name.begin(), name.end(), [](char c) { return IsBlank(c); });
+    if (plain)
+        return name;
+    std::string quoted = "\"";
+    for (char c : name) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+// The quoted name at the start of line, up to its closing quote (or the
+// end of the line), the cursor left after it and its blanks.
+std::string ReadQuotedName(const std::string& line, std::size_t& cursor)
+{
+    std::string name;
+    std::size_t at = 1;
+    for (; at < line.size() && line[at] != '"'; ++at) {
+        if (line[at] == '\\' && at + 1 < line.size())
+            ++at;
+        name += line[at];
+    }
+    cursor = SkipBlanks(line, std::min(at + 1, line.size()));
+    return name;
+}
+
 LayoutEntry ParseLine(const std::string& line)
 {
     LayoutEntry entry;
     std::size_t cursor = 0;
-    entry.name = ReadToken(line, cursor);
+    entry.name = line.front() == '"' ? ReadQuotedName(line, cursor) : ReadToken(line, cursor);
     entry.kind = ReadInt(line, cursor);
     entry.catalogueIndex = ReadInt(line, cursor);
     entry.order = ReadInt(line, cursor);
@@ -62,9 +94,10 @@ std::vector<int> CStartupLayout::WritingOrder() const
 {
     std::vector<int> order;
     int count = static_cast<int>(entries_.size());
-    for (int i = 0; i < count; ++i)
-        if (entries_[i].kind == 0)
-            order.push_back(i);
+    for (int kind : {kTextKind, kMidiKind})
+        for (int i = 0; i < count; ++i)
+            if (entries_[i].kind == kind)
+                order.push_back(i);
     for (int m = 0; m < count; ++m) {
         if (entries_[m].kind != 1)
             continue;
@@ -82,16 +115,16 @@ void CStartupLayout::Write(std::ostream& out) const
         out << line << '\n';
     for (int index : WritingOrder()) {
         const LayoutEntry& entry = entries_[static_cast<std::size_t>(index)];
-        out << entry.name << ' ' << entry.kind << ' ' << entry.catalogueIndex << ' ' << index << ' ' << entry.state
+        out << QuotedName(entry.name) << ' ' << entry.kind << ' ' << entry.catalogueIndex << ' ' << index << ' ' << entry.state
             << '\n';
     }
 }
 
-bool CStartupLayout::Save(const std::string& path) const
+bool CStartupLayout::Save(const std::string& path, std::string* reason) const
 {
     std::ostringstream text;
     Write(text);
-    return WriteWholeFile(path, text.str());
+    return WriteWholeFile(path, text.str(), reason);
 }
 
 bool CStartupLayout::Load(const std::string& path)

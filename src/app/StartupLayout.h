@@ -22,16 +22,20 @@ public:
     static constexpr int kCapacity = 128;
     static constexpr const char* kFileName = "LAYOUT.USE";
     static constexpr std::size_t kLineLimit = 1023;
+    // The document kinds a layout keeps besides models (1) and instruments (2 to 5).
+    static constexpr int kTextKind = 0;
+    static constexpr int kMidiKind = 6;
 
     void Reset();
     // False when the table is full.
     bool Add(const LayoutEntry& entry);
 
-    // Text documents first, then each model followed by its instruments.
+    // Text documents first, then MIDI listings, then each model followed by
+    // its instruments.
     std::vector<int> WritingOrder() const;
     void Write(std::ostream& out) const;
     // Through a temporary file renamed into place: a crash keeps the old file.
-    bool Save(const std::string& path) const;
+    bool Save(const std::string& path, std::string* reason = nullptr) const;
 
     // Replaces the table with the file's entries; false when it cannot be read.
     bool Load(const std::string& path);

@@ -1,7 +1,9 @@
 #include "cli/Cli.h"
 
+#include <algorithm>
 #include <iostream>
 
+#include "app/ProgramInfo.h"
 #include "cli/Subcommands.h"
 
 namespace {
@@ -9,7 +11,8 @@ namespace {
 void PrintHelp(std::ostream& out)
 {
     out << "usage: morvix-cli COMMAND [ARG ...]\n"
-           "       morvix-cli COMMAND --help\n\ncommands:\n";
+           "       morvix-cli COMMAND --help\n"
+           "       morvix-cli --version\n\ncommands:\n";
     for (const Subcommand& subcommand : Subcommands())
         out << "  " << subcommand.name << " " << subcommand.usage << "\n      " << subcommand.help << "\n";
 }
@@ -36,12 +39,17 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         PrintHelp(out);
         return 0;
     }
+    if (args[0] == "--version") {
+        out << VersionLine("morvix-cli");
+        return 0;
+    }
     const Subcommand* subcommand = FindSubcommand(args[0]);
     if (!subcommand) {
         err << "morvix-cli: unknown command \"" << args[0] << "\" (see morvix-cli --help)\n";
         return 2;
     }
-    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+    // Help after any other words still means help ("draw Guitar --help").
+    if (std::any_of(args.begin() + 1, args.end(), [](const std::string& arg) { return arg == "--help" || arg == "-h"; })) {
         out << "usage: morvix-cli " << subcommand->name << " " << subcommand->usage << "\n"
             << subcommand->help << "\n";
         if (subcommand->details)

@@ -45,7 +45,9 @@ struct DrawOptions {
     std::vector<std::pair<std::string, std::string>> fields;
 };
 
-bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options)
+// False for a word no option takes or a value that does not fit, which
+// `problem` then names.
+bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options, std::string& problem)
 {
     const std::string& word = args[i];
     if (word == "--ascii") {
@@ -66,8 +68,10 @@ bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options
     }
     if (word == "--set" && hasValue) {
         std::size_t equals = args[i + 1].find('=');
-        if (equals == std::string::npos)
+        if (equals == std::string::npos) {
+            problem = "--set takes FIELD=VALUE, not \"" + args[i + 1] + "\"";
             return false;
+        }
         options.fields.emplace_back(args[i + 1].substr(0, equals), args[i + 1].substr(equals + 1));
         i += 2;
         return true;
@@ -77,16 +81,24 @@ bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options
         ++i;
         return true;
     }
-    return options.model.Take(args, i);
+    if ((word == "--chordset" || word == "--set") && !hasValue) {
+        problem = word + " needs a value";
+        return false;
+    }
+    if (!options.model.Take(args, i, problem) && problem.empty())
+        problem = UnknownArgument(word);
+    return problem.empty();
 }
 
 bool ParseOptions(const SubcommandArgs& args, DrawOptions& options, std::ostream& err)
 {
-    for (std::size_t i = 0; i < args.size();)
-        if (!TakeOption(args, i, options)) {
-            err << kUsage;
+    for (std::size_t i = 0; i < args.size();) {
+        std::string problem;
+        if (!TakeOption(args, i, options, problem)) {
+            err << "morvix-cli draw: " << problem << "\n" << kUsage;
             return false;
         }
+    }
     if (options.name.empty()) {
         err << kUsage;
         return false;

@@ -5,6 +5,7 @@
 #include "harmony/ChordIdentifier.h"
 #include "harmony/IdentifyText.h"
 #include "harmony/NoteNameInput.h"
+#include "harmony/PlayedNotes.h"
 
 int IdentifySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
 {
@@ -23,7 +24,7 @@ int IdentifySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostre
     if (!catalogues.Load(err))
         return 2;
     CChordIdentifier identifier(catalogues.scales, catalogues.chords);
-    for (const IdentifyResult& result : identifier.Identify(entered.pitches))
+    for (const IdentifyResult& result : identifier.Identify(PlayedFromNames(entered.names)))
         out << IdentifyLine(result, catalogues.scales, catalogues.chords) << '\n';
     return 0;
 }
@@ -34,6 +35,9 @@ void IdentifyHelp(std::ostream& out)
            "number after it is ignored (C4, eb, F##). One line per result, fields\n"
            "separated by tabs: chord or scale, key, the scale's full name, the chord's\n"
            "short name (- for a scale). Chords whose tones are exactly the notes come\n"
-           "first, then the scales that hold them all, fewest extra notes first.\n"
+           "first, the one a musician would name first at the top: fixed-interval\n"
+           "chords before chords taken from a scale, chords on the first NOTE first,\n"
+           "the names typed kept where they spell the chord. Then the scales that\n"
+           "hold them all, fewest extra notes first.\n"
            "Exit status 2 for a name that is not a note or when no note is given.\n";
 }

@@ -1,10 +1,12 @@
 #include "cli/ModelOptions.h"
 
+#include <cctype>
 #include <charconv>
 #include <ostream>
 #include <string_view>
 
 #include "cli/Catalogues.h"
+#include "harmony/Keys.h"
 #include "harmony/ModelState.h"
 
 namespace {
@@ -41,9 +43,32 @@ int FindChord(const CChordCatalog& chords, const ModelOptions& options)
     return index >= 0 ? index : ChordByName(chords, text);
 }
 
+// The key of the Key menu spelled so in any letter case ("bb" is Bb).
+const KeyCommand* FindMenuKey(std::string_view name)
+{
+    auto lower = [](std::string_view text) {
+        std::string folded(text);
+        for (char& c : folded)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return folded;
+    };
+    for (const KeyCommand& key : kKeyCommands)
+        if (lower(key.name) == lower(name))
+            return &key;
+    return nullptr;
+}
+
+std::string MenuKeyNames()
+{
+    std::string names;
+    for (const KeyCommand& key : kKeyCommands)
+        names += (names.empty() ? "" : " ") + std::string(key.name);
+    return names;
+}
+
 } // namespace
 
-bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i)
+bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i, std::string& problem)
 {
     const std::string& word = args[i];
     std::optional<std::string>* target = word == "--key"        ? &key
@@ -52,24 +77,38 @@ bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i)
                                          : word == "--chord-name" ? &chordName
                                          : word == "--notation" ? &notation
                                                                 : nullptr;
-    if (!target || i + 1 >= args.size())
+    if (!target)
         return false;
+    if (i + 1 >= args.size()) {
+        problem = word + " needs a value";
+        return false;
+    }
     *target = args[i + 1];
     i += 2;
-    return !(chord && chordName);
+    if (chord && chordName)
+        problem = "--chord and --chord-name cannot both be given";
+    return problem.empty();
 }
 
 bool ModelOptions::Apply(const Catalogues& catalogues, CModelState& model, const char* command,
                          std::ostream& err) const
 {
-    if (key && !model.SelectKey(*key)) {
-        err << "morvix-cli " << command << ": the key " << *key << " is not a note name\n";
-        return false;
+    if (key) {
+        const KeyCommand* menuKey = FindMenuKey(*key);
+        if (!menuKey || !model.SelectKey(menuKey->name)) {
+            err << "morvix-cli " << command << ": the key " << *key << " is not one of the Key menu's "
+                << MenuKeyNames() << "\n";
+            return false;
+        }
     }
     if (scale) {
         int index = catalogues.scales.FindByFullName(*scale);
         if (index < 0) {
             err << "morvix-cli " << command << ": no scale is named \"" << *scale << "\"\n";
+            return false;
+        }
+        if (catalogues.scales.Record(index).childCount != 1) {
+            err << "morvix-cli " << command << ": \"" << *scale << "\" is a group of scales; name one of its scales\n";
             return false;
         }
         model.SelectScale(index);

@@ -89,7 +89,9 @@ std::optional<PlayOptions> ParsePlayOptions(const SubcommandArgs& args, std::ost
         } else if (options.path.empty() && !arg.empty() && arg[0] != '-') {
             options.path = arg;
         } else {
-            err << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+            bool valueMissing = (arg == "--rate" || arg == "--queue") && !hasValue;
+            err << "morvix-cli play: " << (valueMissing ? arg + " needs a value" : UnknownArgument(arg)) << "\n"
+                << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
             return std::nullopt;
         }
     }
@@ -137,6 +139,16 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
     auto* midi = dynamic_cast<CMidiDoc*>(app.Template(kMidiTemplate)->OpenDocumentFile(options->path, true));
     if (!midi) {
         err << "morvix-cli: cannot read " << options->path << "\n";
+        return 2;
+    }
+    if (!midi->File().parsed) {
+        err << "morvix-cli play: " << options->path << " is not a MIDI file of format 0 or 1\n";
+        return 2;
+    }
+    std::size_t records = midi->File().events.size();
+    if (options->queue > 0 && options->queue >= records) {
+        err << "morvix-cli play: --queue " << options->queue << " is past the last record: the play list has "
+            << records << " records\n";
         return 2;
     }
     midi->Playback().rate = options->rate;

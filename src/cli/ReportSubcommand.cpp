@@ -10,8 +10,10 @@ namespace {
 bool ParseOptions(const SubcommandArgs& args, ModelOptions& options, std::ostream& err)
 {
     for (std::size_t i = 0; i < args.size();) {
-        if (!options.Take(args, i)) {
-            err << "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] "
+        std::string problem;
+        if (!options.Take(args, i, problem)) {
+            err << "morvix-cli report: " << (problem.empty() ? UnknownArgument(args[i]) : problem) << "\n"
+                << "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] "
                    "[--notation CODE]\n";
             return false;
         }

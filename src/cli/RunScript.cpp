@@ -36,5 +36,6 @@ void ScriptLanguageHelp(std::ostream& out)
     for (const PrintTopic& topic : PrintTopics())
         out << "  " << topic.name << ": " << topic.help << "\n";
     out << "\nMessage boxes print \"message: TEXT\"; a dialog or box with no answer queued prints\n"
-           "\"unanswered: CAPTION\" and is cancelled. A bad line stops the script with status 2.\n";
+           "\"unanswered: CAPTION\" and is cancelled. A bad line stops the script with status 2; an exit\n"
+           "that cannot write LAYOUT.USE or HISTORY.USE names the file on stderr and the run ends with status 1.\n";
 }

@@ -160,7 +160,11 @@ void ScriptClose(ScriptRunner& runner, const ScriptWords&)
     ActiveFrame(runner).OnClose();
 }
 
+// A script has no user to go back to the program: a file exit could not
+// write is named on stderr, the exit goes on and the run ends with status 1.
 void ScriptExit(ScriptRunner& runner, const ScriptWords&)
 {
-    runner.App().MainFrame().OnClose();
+    std::string unsaved = runner.App().MainFrame().Exit(CMainFrame::UnsavedFiles::ExitAnyway);
+    if (!unsaved.empty())
+        runner.ExitUnsaved(unsaved);
 }

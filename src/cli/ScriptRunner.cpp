@@ -45,7 +45,13 @@ int ScriptRunner::Run()
     ports_.clock.RunUntilIdle();
     app_.reset();
     ports_.settings->Flush();
-    return status_;
+    return status_ == 0 && exitUnsaved_ ? 1 : status_;
+}
+
+void ScriptRunner::ExitUnsaved(const std::string& lines)
+{
+    err_ << lines;
+    exitUnsaved_ = true;
 }
 
 CReferenceApp& ScriptRunner::App()
@@ -62,6 +68,8 @@ void ScriptRunner::Start(const std::vector<std::string>& args)
     app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindProgramFiles());
     if (!app_->InitInstance(args)) {
         out_ << "start ended without a main window, exit code " << app_->StartupExitCode() << "\n";
+        if (!app_->StartupProblem().empty())
+            err_ << "start " << app_->StartupProblem() << "\n";
         app_.reset();
         ports_.ResetWindows();
     }

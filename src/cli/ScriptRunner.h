@@ -23,7 +23,8 @@ public:
     ScriptRunner(const ScriptRunner&) = delete;
     ScriptRunner& operator=(const ScriptRunner&) = delete;
 
-    // 0 when every line ran, 2 when a line stopped the script.
+    // 0 when every line ran, 2 when a line stopped the script, 1 when every
+    // line ran but an exit could not write its files.
     int Run();
 
     // For the script commands.
@@ -36,6 +37,8 @@ public:
     void Start(const std::vector<std::string>& args);
     void Wait(std::int64_t ms) { pendingWait_ += ms; }
     std::string ResolvePath(const std::string& path) const;
+    // An exit could not write its files: the lines go to stderr.
+    void ExitUnsaved(const std::string& lines);
     // The number of the line being run, counting from 1.
     size_t LineNumber() const { return current_ + 1; }
 
@@ -60,4 +63,5 @@ private:
     size_t current_ = 0;
     std::int64_t pendingWait_ = 0;
     int status_ = 0;
+    bool exitUnsaved_ = false;
 };

@@ -17,7 +17,7 @@ const std::vector<Subcommand>& Subcommands()
          InstrumentsSubcommand, nullptr},
         {"draw",
          "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chordset c|f|s] "
-         "[--ascii] [--set FIELD=VALUE ...]",
+         "[--ascii] [--surface] [--set FIELD=VALUE ...]",
          "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
         {"identify", "NOTE...", "name the catalogue chords and the scales that hold these notes", IdentifySubcommand,
          IdentifyHelp},
@@ -34,4 +34,9 @@ const Subcommand* FindSubcommand(const std::string& name)
     const auto& all = Subcommands();
     auto it = std::find_if(all.begin(), all.end(), [&](const Subcommand& s) { return name == s.name; });
     return it == all.end() ? nullptr : &*it;
+}
+
+std::string UnknownArgument(const std::string& word)
+{
+    return word.starts_with('-') ? "unknown option " + word : "unexpected argument \"" + word + "\"";
 }

@@ -19,6 +19,8 @@ struct Subcommand {
 
 const std::vector<Subcommand>& Subcommands();
 const Subcommand* FindSubcommand(const std::string& name);
+// The error for a word no option of the subcommand takes.
+std::string UnknownArgument(const std::string& word);
 
 int RunScriptSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ScriptLanguageHelp(std::ostream& out);

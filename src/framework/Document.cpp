@@ -35,6 +35,14 @@ void CDocument::UpdateAllViews(CView* sender, int hint)
             view->OnUpdate(sender, hint);
 }
 
+bool CDocument::SaveModified()
+{
+    SaveAnswer answer = AskToSave();
+    if (answer == SaveAnswer::Discard)
+        DiscardChanges();
+    return answer != SaveAnswer::Cancel;
+}
+
 bool CDocument::OnOpenDocument(const std::string& path)
 {
     SetPathName(path);

@@ -33,8 +33,16 @@ public:
     virtual bool OnNewDocument() { return true; }
     virtual bool OnOpenDocument(const std::string& path);
     virtual bool OnSaveDocument(const std::string& path);
+    // The answer to the save question a document with unsaved changes asks.
+    enum class SaveAnswer { Saved, Discard, Cancel };
+    // Asks the question when there is something unsaved; Saved also when
+    // there is nothing to ask about. Discard leaves the changes in place
+    // until DiscardChanges, so an exit cancelled later loses nothing.
+    virtual SaveAnswer AskToSave() { return SaveAnswer::Saved; }
+    // The user chose not to save: closing asks no more.
+    virtual void DiscardChanges() {}
     // Asked before the last frame closes; false keeps the document open.
-    virtual bool SaveModified() { return true; }
+    bool SaveModified();
     // Closes every frame of the document, then the document itself.
     virtual void OnCloseDocument();
     bool IsClosing() const { return closing_; }

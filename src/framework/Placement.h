@@ -8,6 +8,11 @@ struct Rect {
 enum ShowCommand { SW_HIDE = 0, SW_SHOWNORMAL = 1, SW_SHOWMINIMIZED = 2, SW_SHOWMAXIMIZED = 3,
                    SW_SHOW = 5, SW_MINIMIZE = 6, SW_RESTORE = 9 };
 
+// A window that shows, with a normal rectangle of no negative size: what a
+// placement read from a profile or layout must be to be used.
+struct WindowPlacement;
+bool IsShowablePlacement(const WindowPlacement& placement);
+
 struct WindowPlacement {
     unsigned flags = 0;
     unsigned showCmd = SW_SHOWNORMAL;
@@ -15,3 +20,11 @@ struct WindowPlacement {
     Rect normal{20, 20, 340, 150};
     bool operator==(const WindowPlacement&) const = default;
 };
+
+inline bool IsShowablePlacement(const WindowPlacement& placement)
+{
+    constexpr unsigned kLastShowCommand = 11;
+    const Rect& r = placement.normal;
+    return placement.showCmd != SW_HIDE && placement.showCmd <= kLastShowCommand && r.right >= r.left &&
+           r.bottom >= r.top;
+}

@@ -25,7 +25,7 @@ void CRecentFileList::Load()
 
 void CRecentFileList::Add(const std::string& path)
 {
-    if (path.empty())
+    if (path.empty() || frozen_)
         return;
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
     paths_.insert(paths_.begin(), path);

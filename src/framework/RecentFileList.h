@@ -14,8 +14,10 @@ public:
     explicit CRecentFileList(ISettings& settings) : settings_(settings) {}
 
     void Load();
-    // Moves path to the front (adding it when new) and writes the list.
+    // Moves path to the front (adding it when new) and writes the list;
+    // while frozen, nothing.
     void Add(const std::string& path);
+    void Freeze(bool frozen) { frozen_ = frozen; }
     // Removes the entry at index and writes the list; out of range: nothing.
     void Remove(int index);
 
@@ -26,4 +28,5 @@ private:
 
     ISettings& settings_;
     std::vector<std::string> paths_;
+    bool frozen_ = false;
 };

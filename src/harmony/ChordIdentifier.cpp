@@ -1,52 +1,43 @@
 #include "harmony/ChordIdentifier.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <tuple>
 
 #include "harmony/ChordDescription.h"
+#include "harmony/ChordReading.h"
+#include "harmony/DegreeSpelling.h"
 #include "harmony/IntervalSpelling.h"
-#include "harmony/Keys.h"
-#include "harmony/NoteCell.h"
+#include "harmony/ModelState.h"
+#include "harmony/Notation.h"
 
 namespace {
 
-// The cells a scale fills above its tonic, placed as the model places them
-// when it spells the scale (notes outside the octave are dropped).
-NoteRow ScaleCells(const std::array<int, 13>& steps)
+constexpr int kKeyCount = static_cast<int>(kKeyCommands.size());
+
+std::string_view KeyName(int key)
+{
+    return kKeyCommands[static_cast<std::size_t>(key)].name;
+}
+
+int KeyTonic(int key)
+{
+    return PitchClassOfName(KeyName(key));
+}
+
+// The cells a scale fills above its tonic, as the model places them.
+NoteRow ScaleCells(const std::vector<int>& tones)
 {
     NoteRow cells{};
-    cells[0].Set("*");
-    long long offset = 0;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        offset += steps[i];
-        if (offset >= 0 && offset <= 12)
-            cells[static_cast<std::size_t>(offset)].Set("*");
-        if (i + 1 >= steps.size() || steps[i + 1] <= 0)
-            break;
-    }
+    for (int tone : tones)
+        cells[static_cast<std::size_t>(tone)].Set("*");
     return cells;
 }
 
-PitchSet CellPitches(const NoteRow& cells)
+PitchSet TonePitches(const std::vector<int>& tones)
 {
     PitchSet set = 0;
-    for (int i = 0; i < 12; ++i)
-        if (!cells[static_cast<std::size_t>(i)].Empty())
-            set |= PitchBit(i);
-    return set;
-}
-
-PitchSet ChordPitches(const ChordDescription& description, const NoteRow& scaleCells)
-{
-    PitchSet set = 0;
-    DegreeWalker walker(scaleCells);
-    for (int degree : description.degrees) {
-        walker.MoveTo(degree);
-        if (walker.Placed())
-            set |= PitchBit(walker.Cell());
-    }
-    for (const AddedInterval& interval : description.intervals)
-        set |= PitchBit(interval.semitones);
+    for (int tone : tones)
+        set |= PitchBit(tone);
     return set;
 }
 
@@ -67,108 +58,134 @@ int PresetScale(const CScaleCatalog& scales, const std::string& text)
     return scales.FindByFullName(name);
 }
 
-constexpr int kKeyCount = static_cast<int>(kKeyCommands.size());
-
-int KeyTonic(int key)
-{
-    return PitchClassOfName(kKeyCommands[static_cast<std::size_t>(key)].name);
-}
-
-// How many sharps and flats a seven-tone scale needs in this key, one letter
-// a degree (a double sharp counts two): of two enharmonic keys a musician
-// reads the one with fewer first. Other scales weigh only the key's own.
-int SpellingWeight(PitchSet tones, int key)
-{
-    static constexpr int kNaturals[7] = {0, 2, 4, 5, 7, 9, 11};
-    std::string_view name = kKeyCommands[static_cast<std::size_t>(key)].name;
-    int letter = (name[0] - 'A' + 5) % 7;  // C = 0
-    int tonic = KeyTonic(key);
-    auto accidentals = [](int pitch, int natural) { return std::abs((pitch - natural + 18) % 12 - 6); };
-    if (PitchCount(tones) != 7)
-        return accidentals(tonic, kNaturals[letter]);
-    int weight = 0;
-    int degree = 0;
-    for (int offset = 0; offset < 12; ++offset)
-        if (tones & PitchBit(offset))
-            weight += accidentals((tonic + offset) % 12, kNaturals[(letter + degree++) % 7]);
-    return weight;
-}
-
 } // namespace
 
+struct CChordIdentifier::RankedChord {
+    IdentifyResult result;
+    int fromScale = 0;     // 0 fixed intervals above a root, 1 tones from the scale or the key
+    int otherRoot = 0;     // 0 rooted on the note entered first
+    int scaleOrder = 0;    // the scale's record for chords from a scale
+    int untyped = 0;       // 0 keeps the typed names
+    int otherOrder = 0;    // 0 has its tones, lowest first, in the order entered
+    int weight = 0;
+
+    auto Order() const
+    {
+        return std::tie(fromScale, otherRoot, scaleOrder, untyped, otherOrder, result.chord, weight, result.key);
+    }
+};
+
 CChordIdentifier::CChordIdentifier(const CScaleCatalog& scales, const CChordCatalog& chords)
+    : scaleCatalog_(scales), chordCatalog_(chords)
 {
-    std::vector<NoteRow> scaleCells;
+    CModelState inC(speller_, scales, chords);
+    inC.SetDefaults();
     for (int i = 0; i < CScaleCatalog::kCapacity; ++i) {
         const ScaleRecord& record = scales.Record(i);
         if (record.depth < 0 || record.name.empty() || record.name[0] == '@')
             break;
-        if (record.childCount != 1)
-            continue;
-        scaleCells.push_back(ScaleCells(record.steps));
-        scales_.push_back({i, CellPitches(scaleCells.back())});
-        KeyWeights& weights = weights_[i];
-        for (int key = 0; key < kKeyCount; ++key)
-            weights[static_cast<std::size_t>(key)] = SpellingWeight(scales_.back().tones, key);
+        if (record.childCount == 1)
+            AddScale(i, inC);
     }
     for (int i = 0; i < chords.Count(); ++i)
         if (chords.IsChord(i) && chords.GetText(i) != ".")
-            AddChord(scales, scaleCells, chords, i);
+            AddChord(i);
 }
 
-void CChordIdentifier::AddChord(const CScaleCatalog& catalog, const std::vector<NoteRow>& scaleCells,
-                                const CChordCatalog& chords, int record)
+// The scale's interval numbers come from its letters as the model spells it
+// in C, so a scale without a spelling of its own is read as it is shown.
+void CChordIdentifier::AddScale(int record, CModelState& inC)
 {
-    ChordDescription description = ReadChordDescription(chords.GetText(record));
+    inC.SelectKey("C");
+    inC.SelectScale(record);
+    inC.SpellScale();
+    ScaleShape scale;
+    scale.record = record;
+    scale.tones = ScaleTones(scaleCatalog_.Record(record).steps);
+    scale.pitches = TonePitches(scale.tones);
+    for (int tone : scale.tones)
+        scale.numbers.push_back(LetterDistance("C", inC.scaleNotes[static_cast<std::size_t>(tone)].Text()) + 1);
+    for (int key = 0; key < kKeyCount; ++key)
+        scale.weights[static_cast<std::size_t>(key)] = SpellingWeight(scale.tones, scale.numbers, KeyName(key));
+    scales_.push_back(std::move(scale));
+}
+
+void CChordIdentifier::AddChord(int record)
+{
+    ChordDescription description = ReadChordDescription(chordCatalog_.GetText(record));
     ChordShape chord;
     chord.record = record;
-    for (const NoteRow& cells : scaleCells)
-        chord.tonesInScale.push_back(ChordPitches(description, cells));
-    if (chords.GetGroup(record) == "preset") {
-        int scale = PresetScale(catalog, chords.GetText(record));
+    if (chordCatalog_.GetGroup(record) == "preset") {
+        int scale = PresetScale(scaleCatalog_, chordCatalog_.GetText(record));
         auto found = std::find_if(scales_.begin(), scales_.end(), [&](const ScaleShape& s) { return s.record == scale; });
         if (found != scales_.end())
             chord.onlyScale = static_cast<int>(found - scales_.begin());
     }
-    chord.sameInEveryScale = chord.onlyScale < 0 && TakesOnlyTheTonic(description) && !scales_.empty();
-    if (chord.sameInEveryScale) {
-        PitchSet tones = chord.tonesInScale.front();
-        auto home = std::find_if(scales_.begin(), scales_.end(), [&](const ScaleShape& s) { return Contains(s.tones, tones); });
+    chord.fixedIntervals = chord.onlyScale < 0 && TakesOnlyTheTonic(description) && !scales_.empty();
+    chord.ofTheKey = description.degrees.empty() && !description.intervals.empty();
+    int rootDegree = RootDegree(description.degrees);
+    // A chord of fixed intervals is the same in every scale: one is enough.
+    std::size_t scaleCount = chord.fixedIntervals ? 1 : scales_.size();
+    for (std::size_t s = 0; s < scaleCount; ++s) {
+        const ScaleShape& scale = scales_[s];
+        ChordInScale in;
+        in.order = ChordTones(description, ScaleCells(scale.tones));
+        in.tones = TonePitches(in.order);
+        if (chord.ofTheKey) {
+            in.root = description.intervals.front().semitones % 12;
+        } else if (!chord.fixedIntervals) {
+            in.root = scale.tones[ToneOf(rootDegree, scale.tones.size())];
+            // A preset's own scale is the one its name was given for.
+            in.named = chord.onlyScale >= 0 || NamedRightly(description.degrees, scale.numbers, rootDegree);
+        }
+        chord.inScale.push_back(in);
+    }
+    if (chord.fixedIntervals) {
+        PitchSet tones = chord.inScale.front().tones;
+        auto home =
+            std::find_if(scales_.begin(), scales_.end(), [&](const ScaleShape& s) { return Contains(s.pitches, tones); });
         chord.homeScale = home == scales_.end() ? 0 : static_cast<int>(home - scales_.begin());
     }
     chords_.push_back(std::move(chord));
 }
 
-int CChordIdentifier::Weight(const IdentifyResult& result) const
-{
-    auto at = weights_.find(result.scale);
-    return at == weights_.end() ? 0 : at->second[static_cast<std::size_t>(result.key)];
-}
-
 std::vector<IdentifyResult> CChordIdentifier::Identify(PitchSet notes) const
 {
+    return Identify(PlayedFromPitches(notes));
+}
+
+std::vector<IdentifyResult> CChordIdentifier::Identify(const PlayedNotes& notes) const
+{
     std::vector<IdentifyResult> results;
-    if (notes == 0)
+    PitchSet pitches = notes.Pitches();
+    if (pitches == 0)
         return results;
+    std::vector<RankedChord> ranked;
     for (const ChordShape& chord : chords_)
-        AddChordResults(chord, notes, results);
-    // The commonest scales come first in the catalogue: a dominant seventh
-    // reads as V7 of a major key before it reads as I7 of a rarer mode.
-    std::stable_sort(results.begin(), results.end(), [this](const IdentifyResult& a, const IdentifyResult& b) {
-        if (a.scale != b.scale)
-            return a.scale < b.scale;
-        return a.chord < b.chord || (a.chord == b.chord && Weight(a) < Weight(b));
-    });
-    AddScaleResults(notes, results);
+        AddChordResults(chord, notes, ranked);
+    if (!notes.typedNames.empty()) {
+        CModelState model(speller_, scaleCatalog_, chordCatalog_);
+        model.SetDefaults();
+        for (RankedChord& r : ranked) {
+            bool keeps = KeepsTypedNames(model, KeyName(r.result.key), r.result.scale, r.result.chord, notes.typedNames);
+            r.untyped = keeps ? 0 : 1;
+        }
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const RankedChord& a, const RankedChord& b) { return a.Order() < b.Order(); });
+    for (const RankedChord& r : ranked)
+        results.push_back(r.result);
+    AddScaleResults(pitches, results);
     return results;
 }
 
-void CChordIdentifier::AddChordResults(const ChordShape& chord, PitchSet notes,
-                                       std::vector<IdentifyResult>& results) const
+void CChordIdentifier::AddChordResults(const ChordShape& chord, const PlayedNotes& notes,
+                                       std::vector<RankedChord>& ranked) const
 {
+    PitchSet pitches = notes.Pitches();
     int firstScale = 0;
     int endScale = static_cast<int>(scales_.size());
-    if (chord.sameInEveryScale) {
+    if (chord.fixedIntervals) {
         firstScale = chord.homeScale;
         endScale = firstScale + 1;
     } else if (chord.onlyScale >= 0) {
@@ -178,26 +195,40 @@ void CChordIdentifier::AddChordResults(const ChordShape& chord, PitchSet notes,
     for (int key = 0; key < kKeyCount; ++key) {
         int tonic = KeyTonic(key);
         for (int s = firstScale; s < endScale; ++s) {
-            std::size_t at = static_cast<std::size_t>(chord.sameInEveryScale ? 0 : s);
-            if (Transpose(chord.tonesInScale[at], tonic) == notes)
-                results.push_back({true, key, scales_[static_cast<std::size_t>(s)].record, chord.record, 0});
+            const ScaleShape& scale = scales_[static_cast<std::size_t>(s)];
+            const ChordInScale& in = chord.inScale[static_cast<std::size_t>(chord.fixedIntervals ? 0 : s)];
+            if (!in.named || Transpose(in.tones, tonic) != pitches)
+                continue;
+            RankedChord r;
+            r.result = {true, key, scale.record, chord.record, 0};
+            r.fromScale = chord.fixedIntervals && !chord.ofTheKey ? 0 : 1;
+            r.otherRoot = (tonic + in.root) % 12 == notes.First() ? 0 : 1;
+            r.scaleOrder = r.fromScale ? scale.record : 0;
+            r.otherOrder = InOrder(in.order, tonic, notes.pitchClasses) ? 0 : 1;
+            r.weight = scale.weights[static_cast<std::size_t>(key)];
+            ranked.push_back(r);
         }
     }
 }
 
 void CChordIdentifier::AddScaleResults(PitchSet notes, std::vector<IdentifyResult>& results) const
 {
-    std::vector<IdentifyResult> found;
+    struct Found {
+        IdentifyResult result;
+        int weight = 0;
+    };
+    std::vector<Found> found;
     for (const ScaleShape& scale : scales_)
         for (int key = 0; key < kKeyCount; ++key) {
-            PitchSet tones = Transpose(scale.tones, KeyTonic(key));
+            PitchSet tones = Transpose(scale.pitches, KeyTonic(key));
             if (Contains(tones, notes))
-                found.push_back({false, key, scale.record, -1, PitchCount(tones) - PitchCount(notes)});
+                found.push_back({{false, key, scale.record, -1, PitchCount(tones) - PitchCount(notes)},
+                                 scale.weights[static_cast<std::size_t>(key)]});
         }
-    std::stable_sort(found.begin(), found.end(), [this](const IdentifyResult& a, const IdentifyResult& b) {
-        if (a.extraNotes != b.extraNotes)
-            return a.extraNotes < b.extraNotes;
-        return a.scale < b.scale || (a.scale == b.scale && Weight(a) < Weight(b));
+    std::stable_sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
+        return std::tie(a.result.extraNotes, a.result.scale, a.weight) <
+               std::tie(b.result.extraNotes, b.result.scale, b.weight);
     });
-    results.insert(results.end(), found.begin(), found.end());
+    for (const Found& f : found)
+        results.push_back(f.result);
 }

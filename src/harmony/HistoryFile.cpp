@@ -58,9 +58,9 @@ void CHistoryFile::Write(std::ostream& out) const
         out << entry << '\n';
 }
 
-bool CHistoryFile::Save() const
+bool CHistoryFile::Save(std::string* reason) const
 {
     std::ostringstream text;
     Write(text);
-    return WriteWholeFile(file_.string(), text.str());
+    return WriteWholeFile(file_.string(), text.str(), reason);
 }

@@ -19,7 +19,8 @@ public:
     bool Load();
     // Writes the header and the entries to a temporary file that then
     // replaces the old one, so a failure never loses the previous history.
-    bool Save() const;
+    // `reason`, when given, says why it could not be written.
+    bool Save(std::string* reason = nullptr) const;
 
     void Read(std::istream& in);
     void Write(std::ostream& out) const;

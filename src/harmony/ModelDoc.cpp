@@ -10,6 +10,7 @@
 #include "harmony/ModelHost.h"
 #include "harmony/ModelInstrument.h"
 #include "harmony/ModelRoster.h"
+#include "harmony/Notation.h"
 
 CModelDoc::CModelDoc(IModelHost& host)
     : host_(host), state_(host.Speller(), host.Scales(), host.Chords())
@@ -55,11 +56,17 @@ void CModelDoc::LoadSettings()
         SetDefaults();
         return;
     }
-    state_.notation = notationText[0];
+    // A value the program does not know reads as its default.
+    state_.notation = IsNotationCode(notationText[0]) ? notationText[0] : Notation::kExtended;
     state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
     state_.scaleName = s.GetString(section, "Scale", "major");
     state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
+    if (state_.scaleIndex >= 0 && host_.Scales().Record(state_.scaleIndex).childCount != 1)
+        state_.scaleIndex = -1;  // a group, not a scale
     state_.chordName = s.GetString(section, "Chord", "");
+    state_.chordIndex = state_.chordName.empty() ? 0 : std::max(state_.FindChord(state_.chordName), 0);
+    if (state_.chordIndex == 0)
+        state_.chordName.clear();
     host_.History().SetSelection(*this, s.GetInt(section, "History", -1));
     CGeneralDoc::LoadSettings();
     Maximize();
@@ -69,17 +76,18 @@ void CModelDoc::LoadSettings()
 void CModelDoc::SaveSettings()
 {
     ISettings& s = *App().ports.settings;
-    s.WriteString(section, "Notation", std::string(1, state_.notation));
-    s.WriteString(section, "Key", state_.keyName);
-    s.WriteString(section, "Scale", state_.scaleName);
-    s.WriteString(section, "Chord", state_.chordName);
+    const CModelState& choice = UserChoice();
+    s.WriteString(section, "Notation", std::string(1, choice.notation));
+    s.WriteString(section, "Key", choice.keyName);
+    s.WriteString(section, "Scale", choice.scaleName);
+    s.WriteString(section, "Chord", choice.chordName);
     s.WriteInt(section, "History", host_.History().GetSelection(*this));
     CGeneralDoc::SaveSettings();
 }
 
 std::string CModelDoc::FormatStateString()
 {
-    return CGeneralDoc::FormatStateString() + state_.FormatModelState(host_.History().GetSelection(*this));
+    return CGeneralDoc::FormatStateString() + UserChoice().FormatModelState(host_.History().GetSelection(*this));
 }
 
 bool CModelDoc::ParseStateString(const std::string& text)
@@ -155,10 +163,21 @@ void CModelDoc::SetNotation(char notation, char chordset)
     Recompute();
 }
 
+void CModelDoc::SetLive(bool live)
+{
+    state_.liveFlag = live ? 1 : 0;
+    if (!live)
+        beforePlayback_.reset();
+}
+
 void CModelDoc::ApplyKeySignature(int sf, bool minor)
 {
+    if (!state_.liveFlag)
+        return;
+    if (!beforePlayback_)
+        beforePlayback_.emplace(state_);
     if (state_.ApplyKeySignature(sf, minor))
-        Recompute();
+        Recompute(false);
 }
 
 void CModelDoc::ApplyHistoryEntry(std::string_view entry)
@@ -169,10 +188,16 @@ void CModelDoc::ApplyHistoryEntry(std::string_view entry)
 
 void CModelDoc::Recompute()
 {
+    Recompute(true);
+}
+
+void CModelDoc::Recompute(bool recordHistory)
+{
     state_.Recompute(InstrumentTitles());
     UpdateAllViews(nullptr, kHintReport);
     if (!host_.LoadingLayout()) {
-        host_.History().Record(*this);
+        if (recordHistory)
+            host_.History().Record(*this);
         UpdateInstruments();
     }
     host_.Models().Adopt(*this);

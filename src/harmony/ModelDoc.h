@@ -2,6 +2,7 @@
 // A model document: a key, a scale and a chord with everything computed
 // from them, the instruments that show it, and its settings profile.
 #include <array>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -41,9 +42,11 @@ public:
     // A preset chord fixes its own scale: choosing another scale drops it.
     void DropPresetChord();
     void SetNotation(char notation, char chordset);
+    // A key signature played while live: shown, but not the user's choice,
+    // so it enters neither the History box, the profile nor the layout.
     void ApplyKeySignature(int sf, bool minor);
     // Set while a MIDI playback drives the model.
-    void SetLive(bool live) { state_.liveFlag = live ? 1 : 0; }
+    void SetLive(bool live);
     // Key, scale and chord from a History box entry.
     void ApplyHistoryEntry(std::string_view entry);
     void Recompute();
@@ -63,6 +66,10 @@ public:
     std::array<std::array<int, 128>, 17> noteTables{};
 
 private:
+    void Recompute(bool recordHistory);
+    // The key, scale and chord the user chose: during a playback that
+    // changed the key, what the model was before (what playback restores).
+    const CModelState& UserChoice() const { return beforePlayback_ ? *beforePlayback_ : state_; }
     std::vector<std::string> InstrumentTitles() const;
     void ShowFramePopup();
     void UpdateInstruments();
@@ -70,6 +77,7 @@ private:
 
     IModelHost& host_;
     CModelState state_;
+    std::optional<CModelState> beforePlayback_;
     std::vector<CDocument*> instruments_;
     MenuPtr framePopup_;
 };

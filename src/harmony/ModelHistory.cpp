@@ -14,11 +14,11 @@ void CModelHistory::Load()
     Mirror();
 }
 
-bool CModelHistory::Save() const
+bool CModelHistory::Save(std::string* reason) const
 {
     CHistoryFile file(filePath_);
     file.entries = list_.Items();
-    return file.Save();
+    return file.Save(reason);
 }
 
 bool CModelHistory::IsPrimary(CModelDoc& model)

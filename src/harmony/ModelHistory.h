@@ -18,8 +18,10 @@ public:
 
     // Fills the box from the file (missing: an empty box).
     void Load();
-    // Writes the box to the file; false when it could not be written.
-    bool Save() const;
+    // Writes the box to the file; false, with the reason, when it could not
+    // be written.
+    bool Save(std::string* reason = nullptr) const;
+    const std::string& FilePath() const { return filePath_; }
 
     void Record(CModelDoc& model);
     void SetSelection(CModelDoc& model, int index);

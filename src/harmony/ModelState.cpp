@@ -43,6 +43,7 @@ void CModelState::TakeScaleRecord(int index)
     scaleName = scales_.GetFullName(index);
     scaleIndex = index;
     steps = scales_.Record(index).steps;
+    spelling = scales_.Record(index).spelling;
     noteCount = 0;
     for (int step : steps)
         if (step > 0)
@@ -52,6 +53,28 @@ void CModelState::TakeScaleRecord(int index)
 void CModelState::SelectScale(int index)
 {
     TakeScaleRecord(index);
+}
+
+namespace {
+
+// The chord as a model names it: the description, then the short name
+// except for an interval, whose description says it all.
+std::string ModelChordName(const CChordCatalog& chords, int index)
+{
+    std::string name = chords.GetText(index);
+    if (chords.GetGroup(index) != "interval")
+        name += " " + chords.GetKey(index);
+    return name;
+}
+
+} // namespace
+
+int CModelState::FindChord(std::string_view name) const
+{
+    for (int index = 0; index < CChordCatalog::kCapacity; ++index)
+        if (chords_.IsChord(index) && chords_.GetText(index) != "." && ModelChordName(chords_, index) == name)
+            return index;
+    return -1;
 }
 
 void CModelState::SelectChord(int index)
@@ -76,8 +99,7 @@ void CModelState::SelectChord(int index)
                 TakeScaleRecord(found);
         }
     }
-    if (group != "interval")
-        chordName += " " + chords_.GetKey(index);
+    chordName = ModelChordName(chords_, index);
 }
 
 namespace {

@@ -28,6 +28,9 @@ public:
     // An index outside the table selects record 0.
     void SelectScale(int index);
     void SelectChord(int index);
+    // The chord record a model's chord name comes from; -1 when it is no
+    // chord of the catalogue.
+    int FindChord(std::string_view name) const;
     // Takes a key signature from playback; false (nothing changed) unless
     // liveFlag is set. sf counts sharps (positive) or flats; a byte above
     // 127 is read as negative.
@@ -56,7 +59,8 @@ public:
     std::string FormatModelState(int historySelection) const;
     // Reads the "_Model" part; on success sets notation, key, scale name and
     // index, and chord, and returns the saved History selection. The caller
-    // then selects scaleIndex once its own part has been parsed.
+    // then selects scaleIndex once its own part has been parsed. False for
+    // a notation, key, scale or chord the program does not know.
     bool ParseModelState(std::string_view text, int& historySelection);
 
     // The model in words: key and scale, then ", chord " with the key and
@@ -78,6 +82,7 @@ public:
     std::string scaleName;
     std::string chordName;
     std::array<int, 13> steps{};
+    std::vector<int> spelling;  // the scale's interval numbers, one per tone; may be empty
     int noteCount = 0;
     NoteRow scaleNotes{};
     NoteRow labels{};
@@ -91,6 +96,7 @@ public:
 
 private:
     void TakeScaleRecord(int index);
+    bool SpellByDegrees();
     void Respell();
 
     const CNoteSpeller& speller_;

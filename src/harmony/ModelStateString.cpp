@@ -1,4 +1,5 @@
 #include "harmony/ModelState.h"
+#include "harmony/Notation.h"
 #include "text/ReadTokens.h"
 
 namespace {
@@ -35,15 +36,21 @@ bool CModelState::ParseModelState(std::string_view text, int& historySelection)
     if (ReadToken(text, cursor).size() != 6)
         return false;
     std::string notationWord = ReadToken(text, cursor);
-    if (notationWord.empty())
+    if (notationWord.size() != 1 || !IsNotationCode(notationWord.front()))
         return false;
     notation = notationWord.front();
-    AdoptKeyOrC(ReadToken(text, cursor));
+    if (!SelectKey(ReadToken(text, cursor)))
+        return false;
     scaleName = ReadWordsToDollar(text, cursor);
     scaleIndex = scales_.FindByFullName(scaleName);
     chordName = ReadWordsToDollar(text, cursor);
     if (chordName == "none")
         chordName.clear();
+    int chord = chordName.empty() ? 0 : FindChord(chordName);
+    bool isScale = scaleIndex >= 0 && scales_.Record(scaleIndex).childCount == 1;  // not a group
+    if (!isScale || chord < 0)
+        return false;
+    chordIndex = chord;
     historySelection = ReadInt(text, cursor);
     return true;
 }

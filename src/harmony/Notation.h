@@ -2,6 +2,8 @@
 // Notation methods: turn a scale's spelled note names into the labels a view
 // prints (letters, condensed letters, positions, degrees, Roman numerals or
 // fixed-do solfège).
+#include <string_view>
+
 #include "harmony/NoteCell.h"
 #include "harmony/NoteSpeller.h"
 
@@ -20,6 +22,16 @@ inline constexpr char kCondensed = 'c';
 inline constexpr char kFirst = 'f';
 inline constexpr char kSecond = 's';
 } // namespace ChordSet
+
+inline bool IsNotationCode(char code)
+{
+    return code != '\0' && std::string_view("ecpnrhv").find(code) != std::string_view::npos;
+}
+
+inline bool IsChordSetCode(char code)
+{
+    return code != '\0' && std::string_view("cfs").find(code) != std::string_view::npos;
+}
 
 // Letter distance from the first letter of `from` to that of `to`, 0..6.
 int LetterDistance(std::string_view from, std::string_view to);

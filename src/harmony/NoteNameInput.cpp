@@ -35,15 +35,25 @@ int ParseNoteName(std::string_view word)
     return PitchClassOfName(WithoutOctave(word));
 }
 
+std::string WrittenNoteName(std::string_view word)
+{
+    std::string name(WithoutOctave(word));
+    if (!name.empty())
+        name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+    return name;
+}
+
 EnteredNotes ReadNoteNames(const std::vector<std::string>& words)
 {
     EnteredNotes entered;
     for (const std::string& word : words) {
         int pitchClass = ParseNoteName(word);
-        if (pitchClass < 0)
+        if (pitchClass < 0) {
             entered.unknown.push_back(word);
-        else
+        } else {
             entered.pitches |= PitchBit(pitchClass);
+            entered.names.push_back(WrittenNoteName(word));
+        }
     }
     return entered;
 }
@@ -64,17 +74,22 @@ EnteredNotes ReadNoteNames(std::string_view text)
     return ReadNoteNames(words);
 }
 
-std::string PitchSetNames(PitchSet set)
+std::string_view PlainNoteName(int pitchClass)
 {
     static constexpr std::array<std::string_view, 12> kNames{"C",  "C#", "D",  "Eb", "E",  "F",
                                                              "F#", "G",  "Ab", "A",  "Bb", "B"};
+    return kNames[static_cast<std::size_t>((pitchClass % 12 + 12) % 12)];
+}
+
+std::string PitchSetNames(PitchSet set)
+{
     std::string names;
     for (int p = 0; p < 12; ++p) {
         if (!(set & PitchBit(p)))
             continue;
         if (!names.empty())
             names += ' ';
-        names += kNames[static_cast<std::size_t>(p)];
+        names += PlainNoteName(p);
     }
     return names;
 }

@@ -10,8 +10,13 @@
 // The pitch class of one typed name, or -1 when it is not a note name.
 int ParseNoteName(std::string_view word);
 
+// The name as a note name is written: without its octave, the letter in
+// capitals ("eb4" is "Eb"). Only for words ParseNoteName accepts.
+std::string WrittenNoteName(std::string_view word);
+
 struct EnteredNotes {
     PitchSet pitches = 0;
+    std::vector<std::string> names;    // the note names, written, in order
     std::vector<std::string> unknown;  // the words that are not note names, in order
 };
 
@@ -22,3 +27,5 @@ EnteredNotes ReadNoteNames(const std::vector<std::string>& words);
 // The set as plain names from C upwards ("C E G Bb"), sharps for the black
 // keys except Eb, Ab and Bb, as musicians write them most.
 std::string PitchSetNames(PitchSet set);
+// The plain name of one pitch class, as PitchSetNames writes it.
+std::string_view PlainNoteName(int pitchClass);

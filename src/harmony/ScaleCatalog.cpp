@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "harmony/CatalogLineReader.h"
+#include "harmony/DegreeSpelling.h"
 #include "text/ReadTokens.h"
 
 bool CScaleCatalog::Load(const std::filesystem::path& file)
@@ -67,8 +68,12 @@ bool CScaleCatalog::ReadNode(CatalogLineReader& reader, int depth, int parent)
     cursor = 0;
     for (int& step : record.steps) {
         step = ReadInt(line, cursor);
-        if (step <= 0)
+        if (step <= 0) {
+            // What follows the closing value is the scale's spelling, which
+            // readers that stop at that value never see.
+            record.spelling = ReadDegreeSpelling(std::string_view(line).substr(cursor), record.steps);
             break;
+        }
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <istream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/Menu.h"
 
@@ -17,6 +18,9 @@ struct ScaleRecord {
     int depth = -1;          // 0 at the top level; -1 when not read
     int parent = -1;         // the enclosing group, -1 at the top level
     std::array<int, 13> steps{};  // semitone steps, closed by the first value <= 0
+    // The interval number of each tone, from the spelling that may follow
+    // the closing value; empty when there is none or it does not fit.
+    std::vector<int> spelling;
 };
 
 class CScaleCatalog {

@@ -1,3 +1,6 @@
+#include <algorithm>
+
+#include "harmony/IntervalSpelling.h"
 #include "harmony/ModelState.h"
 #include "harmony/Notation.h"
 
@@ -28,6 +31,32 @@ int ExpectedDistance(const NoteRow& cells, int noteCount, int last, int k)
     return 1;
 }
 
+int CircularLetterDistance(char from, char to)
+{
+    int distance = ((to - from) % 7 + 7) % 7;
+    return std::min(distance, 7 - distance);
+}
+
+// The name itself when the note table holds it; otherwise (a triple
+// accidental, or Fbb) the table's name for the same pitch whose letter lies
+// nearest, which keeps the letters of the scale ascending.
+std::string NameInTable(const CNoteSpeller& speller, const std::string& name)
+{
+    NotePosition position;
+    if (speller.FindName(name, position))
+        return name;
+    int pitchClass = PitchClassOfName(name);
+    std::string nearest;
+    for (int a = 0; a < 2; ++a)
+        for (int v = 0; v < 2; ++v) {
+            std::string candidate = speller.GetName(a, v, pitchClass);
+            if (nearest.empty() ||
+                CircularLetterDistance(name[0], candidate[0]) < CircularLetterDistance(name[0], nearest[0]))
+                nearest = candidate;
+        }
+    return nearest;
+}
+
 } // namespace
 
 void CModelState::SpellScale()
@@ -50,15 +79,43 @@ void CModelState::SpellScale()
             break;
     }
     noteCount = count;
+    bool spelled = SpellByDegrees();
     if (count > kDenseScale)
         return;
-    Respell();
+    if (!spelled)
+        Respell();
     for (std::size_t i = 0; i < span.size(); ++i) {
         if (i < 12)
             span[i] = scaleNotes[i];
         else
             span[i].Clear();
     }
+}
+
+// Each tone takes the letter of its interval number above the key and the
+// accidentals its semitones need. The spelling choice follows the last tone
+// renamed, as in Respell. False, changing nothing, when the scale has no
+// spelling for the tones placed.
+bool CModelState::SpellByDegrees()
+{
+    std::vector<int> cells;
+    for (int k = 0; k < 12; ++k)
+        if (!scaleNotes[static_cast<std::size_t>(k)].Empty())
+            cells.push_back(k);
+    if (spelling.size() != cells.size())
+        return false;
+    for (std::size_t i = 1; i < cells.size(); ++i) {
+        NoteCell& cell = scaleNotes[static_cast<std::size_t>(cells[i])];
+        std::string name = NameInTable(speller_, SpellInterval(keyName, spelling[i], cells[i]));
+        if (name == cell.Text())
+            continue;
+        cell.Set(name);
+        NotePosition position;
+        speller_.FindName(name, position);
+        accidentals = position.accidentals;
+        variant = position.variant;
+    }
+    return true;
 }
 
 void CModelState::Respell()

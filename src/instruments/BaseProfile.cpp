@@ -1,8 +1,10 @@
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 
 #include "framework/FontSettings.h"
 #include "framework/Settings.h"
+#include "harmony/Notation.h"
 #include "instruments/InstrumBase.h"
 #include "text/ReadTokens.h"
 
@@ -15,38 +17,68 @@ std::string FormatRatio(double ratio)
     return text;
 }
 
+double ReadRatio(ISettings& settings, const std::string& section, const std::string& key, double fallback)
+{
+    double ratio = std::strtod(settings.GetString(section, key, "").c_str(), nullptr);
+    return IsFontRatio(ratio) ? ratio : fallback;
+}
+
+int ReadWithin(ISettings& settings, const std::string& section, const std::string& key, int fallback, int lowest,
+               int highest)
+{
+    int value = settings.GetInt(section, key, fallback);
+    return value >= lowest && value <= highest ? value : fallback;
+}
+
+char ReadCode(ISettings& settings, const std::string& section, const std::string& key, char fallback,
+              bool (*known)(char))
+{
+    char code = FirstCharOr(settings.GetString(section, key, ""), fallback);
+    return known(code) ? code : fallback;
+}
+
+bool IsViewStyle(char code)
+{
+    return code == 't' || code == 'g';
+}
+
 } // namespace
 
 void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& section, int kind,
                                    const LogFont& oemFont)
 {
-    notation = FirstCharOr(settings.GetString(section, "Notation", "e"), 'e');
-    chordset = FirstCharOr(settings.GetString(section, "Chordset", "c"), 'c');
-    viewStyle = FirstCharOr(settings.GetString(section, "ViewStyle", "t"), 't');
+    notation = ReadCode(settings, section, "Notation", 'e', IsNotationCode);
+    chordset = ReadCode(settings, section, "Chordset", 'c', IsChordSetCode);
+    viewStyle = ReadCode(settings, section, "ViewStyle", 't', IsViewStyle);
     foreColor = static_cast<Color>(settings.GetInt(section, "ForeColor", 0));
     backColor = static_cast<Color>(settings.GetInt(section, "BackColor", 16777215));
     highlightForeColor = static_cast<Color>(settings.GetInt(section, "HighlightForeColor", 8388608));
     highlightBackColor = static_cast<Color>(settings.GetInt(section, "HighlightBackColor", 8454143));
 
-    fontHeightRatio = std::strtod(settings.GetString(section, "FontHeightRatio", "1.0").c_str(), nullptr);
+    fontHeightRatio = ReadRatio(settings, section, "FontHeightRatio", 1.0);
     if (kind == 4 && fontHeightRatio == 1.0)
         fontHeightRatio = 0.5;
-    fontWidthRatio = std::strtod(settings.GetString(section, "FontWidthRatio", "1.0").c_str(), nullptr);
+    fontWidthRatio = ReadRatio(settings, section, "FontWidthRatio", 1.0);
     charSet = settings.GetInt(section, "CharSet", 255);
-    fontHeightNormal = settings.GetInt(section, "FontHeightNormal", 12);
-    fontWidthNormal = settings.GetInt(section, "FontWidthNormal", 8);
-    descent = settings.GetInt(section, "Descent", 0);
+    fontHeightNormal = ReadWithin(settings, section, "FontHeightNormal", 12, 1, kLargestCell);
+    fontWidthNormal = ReadWithin(settings, section, "FontWidthNormal", 8, 1, kLargestCell);
+    descent = ReadWithin(settings, section, "Descent", 0, 0, kLargestCell);
     logFont = ReadLogFont(settings, section, oemFont, kLineDrawLightFace);
     ApplyFontRatios();
 
-    Rect& r = placement.normal;
-    r = {settings.GetInt(section, "Left", 50), settings.GetInt(section, "Top", 30),
-         settings.GetInt(section, "Right", 300), settings.GetInt(section, "Bottom", 120)};
-    placement.showCmd = static_cast<unsigned>(settings.GetInt(section, "ShowCmd", 1));
-    scrollWidth = settings.GetInt(section, "SizeX", 250);
-    scrollHeight = settings.GetInt(section, "SizeY", 90);
-    scrollX = settings.GetInt(section, "PosX", 0);
-    scrollY = settings.GetInt(section, "PosY", 0);
+    const Rect defaultRect{50, 30, 300, 120};
+    placement.normal = {settings.GetInt(section, "Left", defaultRect.left), settings.GetInt(section, "Top", defaultRect.top),
+                        settings.GetInt(section, "Right", defaultRect.right),
+                        settings.GetInt(section, "Bottom", defaultRect.bottom)};
+    placement.showCmd = static_cast<unsigned>(settings.GetInt(section, "ShowCmd", SW_SHOWNORMAL));
+    if (!IsShowablePlacement(placement)) {
+        placement.normal = defaultRect;
+        placement.showCmd = SW_SHOWNORMAL;
+    }
+    scrollWidth = ReadWithin(settings, section, "SizeX", 250, 0, INT_MAX);
+    scrollHeight = ReadWithin(settings, section, "SizeY", 90, 0, INT_MAX);
+    scrollX = ReadWithin(settings, section, "PosX", 0, 0, INT_MAX);
+    scrollY = ReadWithin(settings, section, "PosY", 0, 0, INT_MAX);
 }
 
 // The highlight colours are read but never written; CharSet is written once,

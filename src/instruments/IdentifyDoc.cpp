@@ -31,20 +31,30 @@ std::array<std::string, 4> CIdentifyDoc::Fields(const IdentifyResult& result) co
     return IdentifyFields(result, host_.Scales(), host_.Chords());
 }
 
-void CIdentifyDoc::ToggleNote(int pitchClass)
+void CIdentifyDoc::ToggleNote(int key)
 {
-    SetNotes(static_cast<PitchSet>(notes_ ^ PitchBit(pitchClass)));
-}
-
-void CIdentifyDoc::AddNote(int pitchClass)
-{
-    SetNotes(static_cast<PitchSet>(notes_ | PitchBit(pitchClass)));
+    int pitchClass = ((key % 12) + 12) % 12;  // the recorder's keys run on past the octave
+    played_.Toggle(pitchClass);
+    if (lowestPlayed_ >= 0 && lowestPlayed_ % 12 == pitchClass)
+        lowestPlayed_ = -1;
+    Update();
 }
 
 void CIdentifyDoc::SetNotes(PitchSet notes)
 {
-    notes_ = notes;
-    results_ = identifier_.Identify(notes_);
+    SetPlayed(PlayedFromPitches(notes));
+}
+
+void CIdentifyDoc::SetPlayed(const PlayedNotes& played)
+{
+    played_ = played;
+    lowestPlayed_ = -1;
+    Update();
+}
+
+void CIdentifyDoc::Update()
+{
+    results_ = identifier_.Identify(played_);
     selected_ = -1;
     UpdateAllViews(nullptr);
 }
@@ -64,10 +74,17 @@ void CIdentifyDoc::ShowSelected()
                              result.isChord ? result.chord : -1);
 }
 
-void CIdentifyDoc::NoteInput(int note, bool on)
+void CIdentifyDoc::NoteInput(int note, bool on, int)
 {
-    if (on)
-        AddNote(note);
+    if (!on)
+        return;
+    if (lowestPlayed_ < 0 || note < lowestPlayed_) {
+        lowestPlayed_ = note;
+        played_.PutFirst(note % 12);
+    } else {
+        played_.Add(note % 12);
+    }
+    Update();
 }
 
 bool CIdentifyDoc::KeyDown(int keyCode)
@@ -100,7 +117,7 @@ void CIdentifyDoc::OnTypeNames()
     dialog.resourceId = kNamesDialog;
     dialog.caption = " Identify Notes";
     dialog.Add(1000, DialogControl::Kind::Label, "Notes (for example C E G Bb):");
-    dialog.Add(kNamesEdit, DialogControl::Kind::Edit, "").text = PitchSetNames(notes_);
+    dialog.Add(kNamesEdit, DialogControl::Kind::Edit, "").text = played_.Text();
     if (App().ports.prompts->RunDialog(dialog) != IDOK)
         return;
     EnteredNotes entered = ReadNoteNames(dialog.Find(kNamesEdit)->text);
@@ -108,5 +125,5 @@ void CIdentifyDoc::OnTypeNames()
         App().MessageBox("\"" + entered.unknown.front() + "\" is not a note name.", MessageIcon::Warning);
         return;
     }
-    SetNotes(entered.pitches);
+    SetPlayed(PlayedFromNames(entered.names));
 }

@@ -8,6 +8,7 @@
 
 #include "harmony/ChordIdentifier.h"
 #include "harmony/PitchSet.h"
+#include "harmony/PlayedNotes.h"
 #include "midi/NoteInput.h"
 #include "midi/RecorderKeys.h"
 #include "text/GeneralDoc.h"
@@ -31,24 +32,28 @@ public:
 
     bool OnNewDocument() override;
 
-    PitchSet Notes() const { return notes_; }
+    PitchSet Notes() const { return played_.Pitches(); }
+    // The notes in the order entered, with the names typed.
+    const PlayedNotes& Played() const { return played_; }
     const std::vector<IdentifyResult>& Results() const { return results_; }
     int Selected() const { return selected_; }
     // A result as its fields: kind, key, scale, chord ("-" for a scale).
     std::array<std::string, 4> Fields(const IdentifyResult& result) const;
 
-    void ToggleNote(int pitchClass);
-    void AddNote(int pitchClass);
+    // A key of any octave toggles its pitch class.
+    void ToggleNote(int key);
+    // The notes from C upwards, none typed.
     void SetNotes(PitchSet notes);
+    void SetPlayed(const PlayedNotes& played);
     void Clear() { SetNotes(0); }
     // Out of range selects nothing.
     void Select(int index);
     // The selected result goes to the primary model.
     void ShowSelected();
 
-    // A note on adds its pitch class; a note off leaves it, so a chord can
-    // be built one note at a time.
-    void NoteInput(int note, bool on) override;
+    // A note on adds its pitch class, first when it is the lowest note
+    // played; a note off leaves it, so a chord can be built one note at a time.
+    void NoteInput(int note, bool on, int velocity) override;
     // A recorder key pressed toggles its pitch class; true when it was one.
     bool KeyDown(int keyCode);
     bool KeyUp(int keyCode);
@@ -56,10 +61,12 @@ public:
 private:
     void RegisterCommands();
     void OnTypeNames();
+    void Update();
 
     IIdentifyHost& host_;
     CChordIdentifier identifier_;
-    PitchSet notes_ = 0;
+    PlayedNotes played_;
+    int lowestPlayed_ = -1;  // the lowest MIDI note since the notes were set, or -1
     std::vector<IdentifyResult> results_;
     int selected_ = -1;
     std::array<bool, kRecorderKeyCount> held_{};

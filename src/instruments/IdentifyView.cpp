@@ -4,7 +4,6 @@
 
 #include "framework/Application.h"
 #include "framework/Drawing.h"
-#include "harmony/NoteNameInput.h"
 #include "instruments/IdentifyDoc.h"
 
 namespace {
@@ -54,7 +53,7 @@ IdentifyLayout CIdentifyView::Layout() const
 std::vector<std::string> CIdentifyView::TextLines(const CIdentifyDoc& doc)
 {
     std::vector<std::string> lines;
-    std::string notes = PitchSetNames(doc.Notes());
+    std::string notes = doc.Played().Text();
     lines.push_back("Notes:  " + (notes.empty() ? std::string("(none)") : notes));
     std::size_t scaleColumn = ScaleColumn(doc);
     lines.push_back(Row({"", "Key", "Scale", "Chord"}, scaleColumn));
@@ -72,7 +71,7 @@ std::string CIdentifyView::AccessibleSummary()
         return "No notes entered";
     std::size_t chords = static_cast<std::size_t>(std::count_if(
         doc->Results().begin(), doc->Results().end(), [](const IdentifyResult& r) { return r.isChord; }));
-    return "Notes " + PitchSetNames(doc->Notes()) + ": " + std::to_string(chords) + " chords, " +
+    return "Notes " + doc->Played().Text() + ": " + std::to_string(chords) + " chords, " +
            std::to_string(doc->Results().size() - chords) + " scales";
 }
 

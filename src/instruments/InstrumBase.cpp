@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "harmony/Notation.h"
+
 void InstrumBase::SetBaseDefaults()
 {
     fontHeightRatio = fontWidthRatio = 1.0;
@@ -34,6 +36,22 @@ std::vector<std::string> InstrumBase::ValidLines() const
 {
     auto end = lines.begin() + std::min<std::ptrdiff_t>(lineCount, static_cast<std::ptrdiff_t>(lines.size()));
     return {lines.begin(), end};
+}
+
+bool IsFontRatio(double ratio)
+{
+    // The dialogs' percentages times 0.01 may land a hair beside the bounds.
+    constexpr double kSlack = 1e-9;
+    return std::isfinite(ratio) && ratio >= kSmallestFontRatio - kSlack && ratio <= kLargestFontRatio + kSlack;
+}
+
+bool InstrumBase::InRange() const
+{
+    auto cell = [](int pixels) { return pixels > 0 && pixels <= kLargestCell; };
+    return IsNotationCode(notation) && IsChordSetCode(chordset) && (viewStyle == 't' || viewStyle == 'g') &&
+           IsFontRatio(fontHeightRatio) && IsFontRatio(fontWidthRatio) && cell(fontHeightNormal) &&
+           cell(fontWidthNormal) && descent >= 0 && descent <= kLargestCell && scrollWidth >= 0 &&
+           scrollHeight >= 0 && IsShowablePlacement(placement);
 }
 
 void InstrumBase::ApplyFontRatios()

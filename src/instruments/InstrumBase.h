@@ -53,17 +53,30 @@ struct InstrumBase {
     // The font's height and width from the measured cell and the ratios.
     void ApplyFontRatios();
 
+    // Every value one the program itself makes: known codes, font ratios the
+    // details dialogs allow, measured cells and scroll sizes of sane size, a
+    // placement that shows.
+    bool InRange() const;
+
     // The "_Vanilla" part of a layout state string, ending with "$ ".
     std::string FormatVanillaState() const;
     // Reads the "_Vanilla" part; false, changing nothing, when the tag is
-    // missing or malformed. The font face starts from oemFont's description.
+    // missing or malformed or a value is out of range. The font face starts from oemFont's description.
     bool ParseVanillaState(std::string_view text, const LogFont& oemFont);
 
     // The common keys of an instrument's profile in section; kind 4 (sheet
-    // music) reads a height ratio of exactly 1 as 0.5.
+    // music) reads a height ratio of exactly 1 as 0.5. A missing key or a
+    // value out of range reads as its default.
     void LoadBaseSettings(ISettings& settings, const std::string& section, int kind, const LogFont& oemFont);
     void SaveBaseSettings(ISettings& settings, const std::string& section) const;
 };
+
+// The font ratios the details dialogs allow, 10% to 150%.
+inline constexpr double kSmallestFontRatio = 0.1;
+inline constexpr double kLargestFontRatio = 1.5;
+bool IsFontRatio(double ratio);
+// A measured character cell's height or width, or a descent, in pixels.
+inline constexpr int kLargestCell = 4096;
 
 // The integer part of normal × ratio, kept within a sane pixel range so that
 // a wild ratio from a profile or layout cannot overflow.

@@ -6,22 +6,59 @@
 #include "harmony/NoteSpeller.h"
 #include "text/ReadTokens.h"
 
+namespace {
+
+// The words after the string count that are not strings: the catalogue's
+// clef, written offset and voice; the layout's clef, written offset, voice,
+// fret count and five drawing choices.
+constexpr int kCatalogueTail = 3;
+constexpr int kLayoutTail = 9;
+
+// The words from cursor to the end of the text or the next tagged part.
+int WordsOfPart(std::string_view text, std::size_t cursor)
+{
+    int words = 0;
+    for (std::string word = ReadToken(text, cursor); !word.empty() && word.front() != '_';
+         word = ReadToken(text, cursor))
+        ++words;
+    return words;
+}
+
+// A count above the note and octave pairs present takes the pairs present.
+int PresentStrings(int declared, int words, int tail)
+{
+    return std::clamp(std::min(declared, (words - tail) / 2), 0, std::max(declared, 0));
+}
+
+} // namespace
+
 int BoundFretCount(int fretCount)
 {
     return std::clamp(fretCount, 0, StringedInstrument::kMaxFrets);
+}
+
+CountedStrings CountCatalogueStrings(std::string_view entryText)
+{
+    std::size_t cursor = 0;
+    ReadToken(entryText, cursor);  // fret status
+    CountedStrings strings;
+    strings.declared = ReadInt(entryText, cursor);
+    strings.listed = PresentStrings(strings.declared, WordsOfPart(entryText, cursor), kCatalogueTail);
+    return strings;
 }
 
 void StringedInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
     fretStatus = FirstCharOr(ReadToken(entryText, cursor), 'y');
-    int declared = ReadInt(entryText, cursor);
-    stringCount = std::clamp(declared, 0, kMaxStrings);
+    ReadInt(entryText, cursor);
+    int present = CountCatalogueStrings(entryText).listed;
+    stringCount = std::min(present, kMaxStrings);
     tunings.fill(NoteCell{});
     octaves.fill(0);
     // Strings past the table are read over, so the clef, written offset and
-    // voice behind them still arrive; the text's end stops a wild count.
-    for (int i = 0; i < declared && cursor < entryText.size(); ++i) {
+    // voice behind them still arrive.
+    for (int i = 0; i < present; ++i) {
         std::string name = ReadToken(entryText, cursor);
         int octave = ReadInt(entryText, cursor);
         if (i < kMaxStrings) {
@@ -110,6 +147,7 @@ bool StringedInstrument::ParseState(std::string_view text, const CNoteSpeller& s
     read.stringCount = ReadInt(text, cursor);
     if (read.stringCount < 0 || read.stringCount > kMaxStrings)
         return false;
+    read.stringCount = PresentStrings(read.stringCount, WordsOfPart(text, cursor), kLayoutTail);
     read.tunings.fill(NoteCell{});
     read.octaves.fill(0);
     for (int i = 0; i < read.stringCount; ++i) {

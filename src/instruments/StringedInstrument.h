@@ -32,7 +32,8 @@ struct StringedInstrument {
 
     // The catalogue parameters: fret status, string count, a name and an
     // octave per string, clef, written offset, voice; then the drawing
-    // choices to their defaults. Strings beyond 32 are not read.
+    // choices to their defaults. Only the strings the text really lists
+    // count, and strings beyond 32 are not read.
     void SetDefaults(std::string_view entryText);
 
     // False, changing nothing, when the section holds no usable profile
@@ -44,8 +45,9 @@ struct StringedInstrument {
     // The "_Stringed" part of a layout state string.
     std::string FormatState() const;
     // Reads the "_Stringed" part; false, changing nothing, when the tag is
-    // missing or malformed or the string count does not fit. Names the
-    // speller does not know become "C"; the fret count is bounded.
+    // missing or malformed or the string count does not fit. A count above
+    // the strings listed takes the listed ones; names the speller does not
+    // know become "C"; the fret count is bounded.
     bool ParseState(std::string_view text, const CNoteSpeller& speller);
 
     // The window's text grid by default: 60 columns, a row per string and three more.
@@ -54,3 +56,12 @@ struct StringedInstrument {
 };
 
 int BoundFretCount(int fretCount);
+
+// The strings a catalogue entry's parameters count, and how many of them
+// they really list (note and octave pairs before the clef, written offset
+// and voice).
+struct CountedStrings {
+    int declared = 0;
+    int listed = 0;
+};
+CountedStrings CountCatalogueStrings(std::string_view entryText);

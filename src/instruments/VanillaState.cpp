@@ -65,6 +65,8 @@ bool InstrumBase::ParseVanillaState(std::string_view text, const LogFont& oemFon
         *value = ReadInt(text, cursor);
     read.charSet = font.charSet;
     font.faceName = ReadFaceName(text, cursor);
+    if (!read.InRange())
+        return false;
     read.ApplyFontRatios();
     *this = std::move(read);
     return true;

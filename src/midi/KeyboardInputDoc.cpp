@@ -77,14 +77,14 @@ bool CKeyboardInputDoc::SetKey(int keyCode, int state)
 }
 
 // Notes outside the 41 keys are recorded but shown nowhere.
-void CKeyboardInputDoc::NoteInput(int note, bool on)
+void CKeyboardInputDoc::NoteInput(int note, bool on, int velocity)
 {
     int key = note - kRecorderFirstNote;
     bool shown = key >= 0 && key < kRecorderKeyCount;
     if (shown)
         outsideKeys[static_cast<std::size_t>(key)] = on ? 1 : 0;
     if (recording)
-        Append(on ? MidiKind::NoteOn : MidiKind::NoteOff, note, Now());
+        Append(on ? MidiKind::NoteOn : MidiKind::NoteOff, note, velocity, Now());
     if (shown)
         UpdateAllViews(nullptr);
 }
@@ -112,20 +112,21 @@ void CKeyboardInputDoc::SoundChanges(const std::array<int, kRecorderKeyCount>& o
         int note = kRecorderFirstNote + i;
         player_.Output().Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
         if (recording)
-            Append(kind, note, now);
+            Append(kind, note, kVelocity, now);
     }
 }
 
-void CKeyboardInputDoc::Append(int kind, int note, std::uint32_t now)
+void CKeyboardInputDoc::Append(int kind, int note, int velocity, std::uint32_t now)
 {
     if (!lastEventTime_)
         lastEventTime_ = now;
     MidiEvent event;
     event.kind = static_cast<std::uint8_t>(kind);
-    event.data = MidiBytes{static_cast<std::uint8_t>(note), kVelocity};
+    event.data = MidiBytes{static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(velocity & 0x7F)};
     event.time = AddTicks(events_.back().time, now - *lastEventTime_);
     lastEventTime_ = now;
     events_.push_back(event);
+    unsaved_ = true;
 }
 
 void CKeyboardInputDoc::EndOwnPlayback()

@@ -46,7 +46,7 @@ public:
     bool KeyDown(int keyCode);
     bool KeyUp(int keyCode);
     // A note from an outside keyboard, which has sounded it already.
-    void NoteInput(int note, bool on) override;
+    void NoteInput(int note, bool on, int velocity) override;
     // Whether the key shows held, by the computer or an outside keyboard.
     bool KeyHeld(int key) const;
 
@@ -64,12 +64,17 @@ public:
     bool SaveRecording(bool askForPath);
     // Writes the list to path; a failure is shown in a message box.
     bool WriteRecording(const std::string& path);
+    // Notes were recorded since the last save.
+    bool HasUnsavedRecording() const { return unsaved_; }
+    // Closing with an unsaved recording asks as a text window does.
+    SaveAnswer AskToSave() override;
+    void DiscardChanges() override { unsaved_ = false; }
 
 private:
     void RegisterCommands();
     bool SetKey(int keyCode, int state);
     void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
-    void Append(int kind, int note, std::uint32_t now);
+    void Append(int kind, int note, int velocity, std::uint32_t now);
     std::uint32_t Now() const;
     void StopRecording();
     // Ends a running playback of this recorder's list.
@@ -86,4 +91,5 @@ private:
     // Clock value of the last recorded note event; none before the first.
     std::optional<std::uint32_t> lastEventTime_;
     std::string savedPath_;  // where Save writes; empty until a name was chosen
+    bool unsaved_ = false;
 };

@@ -21,6 +21,13 @@ bool CKeyboardInputDoc::HasRecording() const
     });
 }
 
+CDocument::SaveAnswer CKeyboardInputDoc::AskToSave()
+{
+    if (!unsaved_)
+        return SaveAnswer::Saved;
+    return AskSaveQuestion([this] { return SaveRecording(false); });
+}
+
 bool CKeyboardInputDoc::SaveRecording(bool askForPath)
 {
     auto path = ChooseSavePath(savedPath_, askForPath, ".mid", "MIDI Files (*.mid)|*.mid|All files (*.*)|*.*");
@@ -35,6 +42,7 @@ bool CKeyboardInputDoc::WriteRecording(const std::string& path)
         return false;
     }
     savedPath_ = path;
+    unsaved_ = false;
     AddToRecentFiles(path);
     return true;
 }

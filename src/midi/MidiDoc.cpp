@@ -6,7 +6,7 @@
 #include "midi/MidiPlayer.h"
 #include "midi/QueueDialog.h"
 
-CMidiDoc::CMidiDoc(MidiPlayer& player) : player_(player)
+CMidiDoc::CMidiDoc(MidiPlayer& player, bool restoringLayout) : CGeneralDoc(restoringLayout), player_(player)
 {
     kind = 6;
     playback_.list = &file_.playList;
@@ -77,8 +77,10 @@ void CMidiDoc::BecomeCurrent()
 void CMidiDoc::ShowNotices()
 {
     for (const MidiNotice& notice : file_.notices)
-        App().MessageBox(notice.text, notice.icon == MidiNoticeIcon::Warning ? MessageIcon::Warning
-                                                                              : MessageIcon::Information);
+        if (notice.icon == MidiNoticeIcon::Warning)
+            App().MessageBox(notice.text, MessageIcon::Warning);
+        else if (!RestoringLayout())
+            App().MessageBox(notice.text, MessageIcon::Information);
 }
 
 bool CMidiDoc::IsPlaying() const

@@ -23,7 +23,9 @@ public:
     static constexpr int kHintPlayedLine = 1;
 
     // The player's name tables describe the file's records; it plays them.
-    explicit CMidiDoc(MidiPlayer& player);
+    // A listing a startup layout reopens keeps its merge summary to itself;
+    // its warnings still show.
+    explicit CMidiDoc(MidiPlayer& player, bool restoringLayout = false);
 
     bool OnNewDocument() override;
     bool OnOpenDocument(const std::string& path) override;

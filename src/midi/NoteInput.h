@@ -3,7 +3,8 @@
 // hands every note on and off to each open window that implements it.
 class INoteInput {
 public:
-    virtual void NoteInput(int note, bool on) = 0;
+    // velocity as played: a note on's loudness, a note off's release.
+    virtual void NoteInput(int note, bool on, int velocity) = 0;
 
 protected:
     ~INoteInput() = default;

@@ -50,11 +50,14 @@ void CGeneralDoc::LoadFont()
 void CGeneralDoc::LoadPlacement()
 {
     ISettings& s = *App().ports.settings;
-    placement.normal.left = s.GetInt(section, "Left", 20);
-    placement.normal.top = s.GetInt(section, "Top", 20);
-    placement.normal.right = s.GetInt(section, "Right", 340);
-    placement.normal.bottom = s.GetInt(section, "Bottom", 150);
-    placement.showCmd = s.GetInt(section, "ShowCmd", 1);
+    const WindowPlacement defaults;
+    placement.normal.left = s.GetInt(section, "Left", defaults.normal.left);
+    placement.normal.top = s.GetInt(section, "Top", defaults.normal.top);
+    placement.normal.right = s.GetInt(section, "Right", defaults.normal.right);
+    placement.normal.bottom = s.GetInt(section, "Bottom", defaults.normal.bottom);
+    placement.showCmd = s.GetInt(section, "ShowCmd", SW_SHOWNORMAL);
+    if (!IsShowablePlacement(placement))
+        placement = defaults;
     if (CFrame* frame = FirstFrame(); frame && frame->Window())
         frame->Window()->SetPlacement(placement);
 }
@@ -114,9 +117,7 @@ void CGeneralDoc::SetPathName(const std::string& path)
 
 void CGeneralDoc::AddToRecentFiles(const std::string& path)
 {
-    std::error_code error;
-    std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    App().RecentFiles().Add(error ? path : absolute.lexically_normal().string());
+    App().RecentFiles().Add(AbsolutePath(path));
 }
 
 bool CGeneralDoc::OnOpenDocument(const std::string& path)
@@ -175,21 +176,30 @@ bool CGeneralDoc::DoSave(bool askForPath)
     return path && OnSaveDocument(*path);
 }
 
-bool CGeneralDoc::SaveModified()
+CDocument::SaveAnswer CGeneralDoc::AskToSave()
 {
     CView* view = FirstView();
     ITextControl* text = view ? view->TextControl() : nullptr;
     if (!text || !text->IsModified() || kind != 0)
-        return true;
+        return SaveAnswer::Saved;
+    return AskSaveQuestion([this] { return DoSave(false); });
+}
+
+CDocument::SaveAnswer CGeneralDoc::AskSaveQuestion(const std::function<bool()>& save)
+{
     int answer = App().MessageBox("Save changes to " + GetTitle() + "?", MessageIcon::Question,
                                   MessageButtons::YesNoCancel);
-    if (answer == IDCANCEL)
-        return false;
-    if (answer == IDNO) {
-        text->SetModified(false);  // the user chose to discard; don't ask again
-        return true;
-    }
-    return DoSave(false);
+    if (answer == IDNO)
+        return SaveAnswer::Discard;
+    return answer == IDYES && save() ? SaveAnswer::Saved : SaveAnswer::Cancel;
+}
+
+// The user chose to discard: closing asks no more.
+void CGeneralDoc::DiscardChanges()
+{
+    CView* view = FirstView();
+    if (ITextControl* text = view ? view->TextControl() : nullptr)
+        text->SetModified(false);
 }
 
 void CGeneralDoc::OnCloseDocument()

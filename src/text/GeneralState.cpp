@@ -44,9 +44,13 @@ bool CGeneralDoc::ParseStateString(const std::string& text)
     for (std::string token = ReadToken(text, cursor); !token.empty() && token != "$";
          token = ReadToken(text, cursor))
         face += (face.empty() ? "" : " ") + token;
-    kind = values[0];
-    placement.normal = {values[4], values[5], values[6], values[7]};
-    placement.showCmd = static_cast<unsigned>(values[8]);
+    WindowPlacement read = placement;
+    read.normal = {values[4], values[5], values[6], values[7]};
+    read.showCmd = static_cast<unsigned>(values[8]);
+    // Another kind's string, or a window that would not show, is no state of this document.
+    if (values[0] != kind || !IsShowablePlacement(read))
+        return false;
+    placement = read;
     font = {values[9], values[10], values[11], values[12], values[13], values[14], values[15],
             face.substr(0, 31)};
     CView* view = FirstView();

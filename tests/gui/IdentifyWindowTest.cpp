@@ -91,8 +91,8 @@ TEST(IdentifyWindow, OpensFromTheKeyMenuAndTakesClicks)
     EXPECT_EQ(doc->Selected(), 0);
     CModelDoc* model = app->Models().Primary();
     ASSERT_NE(model, nullptr);
-    EXPECT_EQ(model->State().keyName, "C");
-    EXPECT_EQ(model->State().scaleName, "major");
-    EXPECT_NE(model->State().reportText.find("Chord:   2-4-6 II"), std::string::npos);
+    EXPECT_EQ(model->State().keyName, "D");
+    EXPECT_EQ(model->State().scaleName, "natural minor");
+    EXPECT_NE(model->State().reportText.find("Chord:   1,3 min, 5 per min"), std::string::npos);
     EXPECT_NE(model->State().reportText.find("Notes:  D F A"), std::string::npos);
 }

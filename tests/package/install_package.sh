@@ -1,21 +1,21 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a scratch root and runs the
-# installed morvix-cli there: it reads the installed catalogues, prefers the
-# user's own copy, and writes its history under the user's data folder,
-# never into the installed files.
+# Unpacks the Debian package build_package.sh made into a scratch root and
+# runs the installed morvix-cli there: it reads the installed catalogues,
+# prefers the user's own copy, and writes its history under the user's data
+# folder, never into the installed files.
 set -euo pipefail
 build=$1
 command -v dpkg-deb >/dev/null || exit 77
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-(cd "$build" && cpack -G DEB -B "$scratch/out" >/dev/null 2>&1)
-deb=$(ls "$scratch"/out/morvix_*.deb)
+deb=$(ls "$build"/package/morvix_*.deb)
 info=$(dpkg-deb --info "$deb")
 grep -q "Depends:.*libqt6widgets6" <<<"$info" || { echo "package lacks the Qt dependency"; exit 1; }
 dpkg-deb -x "$deb" "$scratch/root"
 root=$scratch/root
-for f in usr/bin/morvix usr/bin/morvix-cli usr/lib/morvix/libmorvix_synth.so usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for f in usr/bin/morvix usr/bin/morvix-cli usr/lib/$multiarch/morvix/libmorvix_synth.so usr/share/morvix/SCALES.USE usr/share/morvix/TUTORIAL.MVE \
          usr/share/applications/morvix.desktop usr/share/mime/packages/morvix.xml \
          usr/share/icons/hicolor/48x48/apps/morvix.png usr/share/icons/hicolor/scalable/apps/morvix.svg; do
   [ -e "$root/$f" ] || { echo "missing $f"; exit 1; }

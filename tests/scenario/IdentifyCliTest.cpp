@@ -15,8 +15,7 @@ TEST_F(IdentifyCliTest, ListsChordsThenScalesOneTabSeparatedLineEach)
     ScriptResult result = Identify({"C", "e4", "G"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out.rfind("chord\tC\tmajor\tI\n", 0), 0u) << result.out;
-    EXPECT_NE(result.out.find("\nchord\tC\tmajor\tmaj\n"), std::string::npos);
+    EXPECT_EQ(result.out.rfind("chord\tC\tmajor\tmaj\nchord\tC\tmajor\tI\n", 0), 0u) << result.out;
     EXPECT_NE(result.out.find("\nchord\tG\tmajor\tIV\n"), std::string::npos);
     EXPECT_NE(result.out.find("\nscale\tC\tmajor pentatonic\t-\n"), std::string::npos);
     std::size_t lastChord = result.out.rfind("chord\t");
@@ -32,6 +31,16 @@ TEST_F(IdentifyCliTest, SpelledIntervalsNameTheirChords)
     ScriptResult tritone = Identify({"F", "Cb"});
     EXPECT_NE(tritone.out.find("chord\tF\thungarian minor\tA4\n"), std::string::npos) << tritone.out;
     EXPECT_NE(tritone.out.find("chord\tF\thungarian minor\td5\n"), std::string::npos) << tritone.out;
+}
+
+// The first note is the root a musician hears, and typed names are kept.
+TEST_F(IdentifyCliTest, TheFirstNoteAndTheNamesTypedChooseTheFirstAnswer)
+{
+    EXPECT_EQ(Identify({"C", "Eb", "G", "Bb"}).out.rfind("chord\tC\tnatural minor\tmin7\n", 0), 0u);
+    EXPECT_EQ(Identify({"Eb", "G", "Bb", "C"}).out.rfind("chord\tEb\tmajor\t6\n", 0), 0u);
+    EXPECT_EQ(Identify({"E", "G", "C"}).out.rfind("chord\tC\tmajor\tmaj\n", 0), 0u);
+    EXPECT_EQ(Identify({"A#", "C##", "E#", "G#"}).out.rfind("chord\tA#\tmixolydian mode\t7\n", 0), 0u);
+    EXPECT_EQ(Identify({"bb", "d", "f", "ab"}).out.rfind("chord\tBb\tmixolydian mode\t7\n", 0), 0u);
 }
 
 TEST_F(IdentifyCliTest, AnUnknownNameOrNoNameIsAUsageError)

@@ -31,8 +31,8 @@ TEST_F(MidiInputScenarioTest, AnOutsideNoteSoundsMarksTheKeyboardAndIsRecorded)
     EXPECT_EQ(WhiteKeyLabels(out, 0), "E") << out;
     EXPECT_EQ(WhiteKeyLabels(out, 1), "CDEFGABCDEFGABC") << "the scale once the note is off";
     EXPECT_NE(out.find("┴\n-^-^--^-^-^--^-^--^-^-^--^-^--^-^-^--^-^-\n"), std::string::npos) << out;
-    // Sounded at once on the first channel, then played back from the recording.
-    EXPECT_NE(out.find("0 00504090\n300 00644080\n300 00002AFF\n300 00644090\n600 00644080\n"),
+    // Sounded at once on the first channel, then played back from the recording at the velocity played.
+    EXPECT_NE(out.find("0 00504090\n300 00644080\n300 00002AFF\n300 00504090\n600 00644080\n"),
               std::string::npos)
         << out;
 }

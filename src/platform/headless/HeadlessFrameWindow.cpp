@@ -8,17 +8,22 @@ HeadlessFrameWindow::HeadlessFrameWindow(ViewKind kind, IClipboard& clipboard)
         text_ = std::make_unique<HeadlessTextControl>(clipboard);
 }
 
+// As on the desktop, SW_SHOW brings a hidden window up in the state its
+// placement was given while hidden.
 void HeadlessFrameWindow::Show(int showCmd)
 {
+    bool wasVisible = visible_;
     visible_ = showCmd != SW_HIDE;
-    if (visible_)
+    if (visible_ && (showCmd != SW_SHOW || wasVisible))
         placement_.showCmd = static_cast<unsigned>(showCmd);
 }
 
+// A hidden window takes the placement and stays hidden until it is shown.
 void HeadlessFrameWindow::SetPlacement(const WindowPlacement& placement)
 {
     placement_ = placement;
-    visible_ = placement.showCmd != SW_HIDE;
+    if (visible_)
+        visible_ = placement.showCmd != SW_HIDE;
 }
 
 void HeadlessFrameWindow::SetScrollSizes(Size total, Size line)

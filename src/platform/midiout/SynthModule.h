@@ -1,7 +1,7 @@
 #pragma once
-// The synthesizer outputs loaded from libmorvix_synth.so beside the
-// executable, on first use. The module stays loaded while this object
-// lives: the outputs it made must go before it.
+// The synthesizer outputs loaded from libmorvix_synth.so, which the
+// executable's RUNPATH finds, on first use. The module stays loaded while
+// this object lives: the outputs it made must go before it.
 #include <memory>
 #include <string>
 

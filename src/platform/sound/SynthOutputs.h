@@ -1,8 +1,9 @@
 #pragma once
 // The outputs that need FluidSynth or ALSA: fluidsynth, wav:PATH and
 // alsa:CLIENT:PORT. Linked into the desktop program; morvix-cli loads them
-// from the module libmorvix_synth.so beside it only when one is chosen, so
-// that its other subcommands do not start with FluidSynth's libraries.
+// from the module libmorvix_synth.so (found through its RUNPATH) only when
+// one is chosen, so that its other subcommands do not start with
+// FluidSynth's libraries.
 #include <memory>
 #include <string>
 

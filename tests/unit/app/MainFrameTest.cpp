@@ -1,4 +1,6 @@
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -132,4 +134,93 @@ TEST_F(MainFrameTest, HelpCommandsOpenTheUserGuideAndSayWhenItCannotBeOpened)
     ports->launcher.SetSucceeds(false);
     app->RouteCommand(ID_HELP);
     EXPECT_EQ(TakeOutput(), "message: The user guide " + guide + " could not be opened.\n");
+}
+
+namespace {
+
+std::string FileText(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+TEST_F(MainFrameTest, ExitNamesAFileItCannotWriteAndTheUserMayGoBackOrExitWithStatusOne)
+{
+    ASSERT_TRUE(Start());
+    // A folder where the layout goes; a folder where the history's temporary file goes.
+    std::filesystem::create_directories(home / "LAYOUT.USE" / "in the way");
+    WriteFile("HISTORY.USE", "; the previous history\nC major\n");
+    std::filesystem::create_directories(home / "HISTORY.USE.tmp" / "in the way");
+    TakeOutput();
+
+    Answer(IDCANCEL);
+    app->RouteCommand(ID_APP_EXIT);
+    std::string said = TakeOutput();
+    EXPECT_NE(said.find("message: The window layout could not be saved to " + (home / "LAYOUT.USE").string() +
+                        ": Is a directory."),
+              std::string::npos)
+        << said;
+    EXPECT_NE(said.find("The model history could not be saved to " + (home / "HISTORY.USE").string() +
+                        ": Is a directory."),
+              std::string::npos)
+        << said;
+    EXPECT_FALSE(ports->Windows().MainWindow().QuitRequested()) << "Cancel goes back to the program";
+    EXPECT_EQ(app->Frames().size(), 1u);
+
+    Answer(IDOK);
+    app->RouteCommand(ID_APP_EXIT);
+    EXPECT_TRUE(ports->Windows().MainWindow().QuitRequested());
+    EXPECT_EQ(ports->Windows().MainWindow().ExitCode(), 1);
+    EXPECT_EQ(FileText(home / "HISTORY.USE"), "; the previous history\nC major\n") << "the previous file stays whole";
+}
+
+TEST_F(MainFrameTest, CancelAtAnyExitQuestionLeavesEveryWindowOpenAndTheLayoutUntouched)
+{
+    ASSERT_TRUE(Start());
+    WriteFile("LAYOUT.USE", "; the previous layout\n");
+    std::vector<ITextControl*> texts;
+    for (int i = 0; i < 2; ++i) {
+        app->RouteCommand(ID_FILE_NEW);
+        texts.push_back(app->ActiveFrame()->Window()->TextControl());
+        texts.back()->SetText("unsaved notes");
+        texts.back()->SetModified(true);
+    }
+    OpenInstrument<CDocument>("Guitar");
+    // The model is asked first (it has nothing to ask), then each text window.
+    Model()->FirstFrame()->Activate();
+    std::size_t open = app->Frames().size();
+    Answer(IDNO);
+    Answer(IDCANCEL);
+    app->RouteCommand(ID_APP_EXIT);
+    EXPECT_EQ(app->Frames().size(), open);
+    EXPECT_EQ(Model()->Instruments().size(), 1u);
+    EXPECT_EQ(FileText(home / "LAYOUT.USE"), "; the previous layout\n");
+    EXPECT_TRUE(texts[0]->IsModified() && texts[1]->IsModified()) << "the next exit asks both again";
+    EXPECT_FALSE(ports->Windows().MainWindow().QuitRequested());
+
+    Answer(IDNO);
+    Answer(IDNO);
+    app->RouteCommand(ID_APP_EXIT);
+    EXPECT_TRUE(ports->Windows().MainWindow().QuitRequested());
+    EXPECT_EQ(ports->Windows().MainWindow().ExitCode(), 0);
+    EXPECT_NE(FileText(home / "LAYOUT.USE").find("\nGuitar 2 "), std::string::npos);
+}
+
+// The window manager's close reaches the main frame outside command routing,
+// where closed frames are freed at once.
+TEST_F(MainFrameTest, TheWindowManagersCloseWithTheModelActiveAboveItsInstrumentsClosesEverything)
+{
+    ASSERT_TRUE(Start());
+    OpenInstrument<CDocument>("Guitar");
+    OpenInstrument<CDocument>("Soprano-Recorder");
+    Model()->FirstFrame()->Activate();
+    app->MainFrame().OnClose();
+    EXPECT_TRUE(ports->Windows().MainWindow().QuitRequested());
+    EXPECT_TRUE(app->Frames().empty());
+    std::string layout = FileText(home / "LAYOUT.USE");
+    EXPECT_NE(layout.find("\nSoprano-Recorder 5 "), std::string::npos) << layout;
 }

@@ -142,7 +142,7 @@ TEST_F(MidiInputTest, AHeldNoteDoesNotStopAFileFromPlayingWhichThenOwnsTheLiveFl
     EXPECT_EQ(Model()->State().liveFlag, 1) << "after the playback, notes make the model live again";
 }
 
-TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndShowsThoseOnItsKeys)
+TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndVelocitiesAndShowsThoseOnItsKeys)
 {
     CKeyboardInputDoc* recorder = OpenRecorder();
     ASSERT_TRUE(recorder);
@@ -152,17 +152,17 @@ TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndShowsThoseO
     app->RouteCommand(ID_RECORDER_RECORD);
     NoteOn(48);
     ports->clock.Advance(150);
-    NoteOn(100);  // above the 41 keys: recorded, shown nowhere
+    NoteOn(100, 37);  // above the 41 keys: recorded, shown nowhere
     ports->clock.Advance(100);
     NoteOff(48);
-    NoteOff(100);
+    NoteOn(100, 0);  // a note on at velocity 0 ends the note
     EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder).find('*'), std::string::npos);
     const MidiEventList& events = recorder->Events();
-    std::vector<std::tuple<int, int, std::uint64_t>> notes;
+    std::vector<std::tuple<int, int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
-        notes.emplace_back(events[i].kind, events[i].data[0], DeltaOf(events, i));
-    EXPECT_EQ(notes, (std::vector<std::tuple<int, int, std::uint64_t>>{
-                         {0x90, 48, 0}, {0x90, 100, 150}, {0x80, 48, 100}, {0x80, 100, 0}}));
+        notes.emplace_back(events[i].kind, events[i].data[0], events[i].data[1], DeltaOf(events, i));
+    EXPECT_EQ(notes, (std::vector<std::tuple<int, int, int, std::uint64_t>>{
+                         {0x90, 48, 90, 0}, {0x90, 100, 37, 150}, {0x80, 48, 64, 100}, {0x80, 100, 0, 0}}));
 }
 
 TEST_F(MidiInputTest, AKeyHeldByBothKeyboardsStaysShownUntilBothLetGo)

@@ -1,4 +1,7 @@
+#include <filesystem>
 #include <functional>
+#include <fstream>
+#include <sstream>
 #include <tuple>
 #include <string>
 #include <vector>
@@ -6,6 +9,7 @@
 #include "../midi/SmfBuilder.h"
 #include "AppFixture.h"
 #include "app/AppCommands.h"
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
@@ -94,6 +98,35 @@ TEST_F(PlaybackTest, KeySignaturesMoveThePrimaryModelAndPlaybackPutsItBack)
     EXPECT_EQ(model->State().liveFlag, 0);
     EXPECT_FALSE(ports->midiOut.IsOpen());
     EXPECT_EQ(app->History().List().SelectedText(), model->State().HistoryEntry());
+}
+
+TEST_F(PlaybackTest, ExitDuringPlaybackStoresTheUsersModelAndPlaybackAddsNoHistory)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(32778);  // Key > F
+    const std::vector<std::string> before = app->History().List().Items();
+    ASSERT_TRUE(OpenMidi(KeyChangingSong()));
+    app->RouteCommand(ID_MIDI_PLAY);
+    EXPECT_EQ(app->History().List().Items(), before) << "a whole playback";
+
+    int pauses = 0;
+    DuringPauses([&](std::int64_t) {
+        if (++pauses == 3) {
+            ASSERT_EQ(Model()->State().keyName + " " + Model()->State().scaleName, "C natural minor");
+            app->RouteCommand(ID_APP_EXIT);
+        }
+    });
+    app->RouteCommand(ID_MIDI_PLAY);
+    ASSERT_TRUE(ports->Windows().MainWindow().QuitRequested());
+    std::ifstream layout(home / "LAYOUT.USE"), history(home / "HISTORY.USE");
+    std::stringstream layoutText, historyText;
+    layoutText << layout.rdbuf();
+    historyText << history.rdbuf();
+    EXPECT_NE(layoutText.str().find("_Model e F major $ none $"), std::string::npos) << layoutText.str();
+    for (const char* played : {"D major", "C natural minor"})
+        EXPECT_EQ(historyText.str().find(played), std::string::npos) << historyText.str();
+    EXPECT_EQ(ports->settings->GetString("Model", "Key", ""), "F");
+    EXPECT_EQ(ports->settings->GetString("Model", "Scale", ""), "major");
 }
 
 TEST_F(PlaybackTest, NoteTablesHoldTheSoundingNotesPerChannel)
@@ -478,4 +511,50 @@ TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)
     EXPECT_EQ(Recorder()->Events().size(), 2u);
     EXPECT_TRUE(Recorder()->recording);
     EXPECT_TRUE(ports->midiOut.IsOpen()) << "the new recording keeps sounding";
+}
+
+TEST_F(RecorderTest, ClosingOrExitingWithAnUnsavedRecordingAsksAsATextWindowDoes)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    app->RouteCommand(ID_RECORDER_RECORD);
+    View().OnKeyDown(kKeyZ);
+    ports->clock.Advance(200);
+    View().OnKeyUp(kKeyZ);
+    app->RouteCommand(ID_RECORDER_STOP);
+    TakeOutput();
+
+    Answer(IDCANCEL);
+    app->RouteCommand(ID_FILE_CLOSE);
+    EXPECT_EQ(TakeOutput(), "message: Save changes to Keyboard Input?\n");
+    ASSERT_TRUE(Recorder()) << "Cancel keeps the window and its recording";
+    Answer(IDCANCEL);
+    app->RouteCommand(ID_APP_EXIT);
+    EXPECT_EQ(TakeOutput(), "message: Save changes to Keyboard Input?\n");
+    EXPECT_FALSE(ports->Windows().MainWindow().QuitRequested());
+
+    Answer(IDYES);
+    Answer(IDOK, {{"file", (home / "take").string()}});
+    app->RouteCommand(ID_FILE_CLOSE);
+    EXPECT_TRUE(std::filesystem::exists(home / "take.mid"));
+    EXPECT_EQ(app->ActiveFrame()->Document()->kind, 1) << "saved, the window closed";
+}
+
+TEST_F(RecorderTest, NoLetsTheRecordingGoAndASavedRecordingAsksNothing)
+{
+    ASSERT_TRUE(Start());
+    for (int answer : std::vector<int>{IDNO, 0}) {
+        app->RouteCommand(ID_KEYBOARD_INPUT);
+        app->RouteCommand(ID_RECORDER_RECORD);
+        View().OnKeyDown(kKeyZ);
+        View().OnKeyUp(kKeyZ);
+        if (answer)
+            Answer(answer);
+        else
+            ASSERT_TRUE(Recorder()->WriteRecording((home / "kept.mid").string()));
+        TakeOutput();
+        app->RouteCommand(ID_FILE_CLOSE);
+        EXPECT_EQ(TakeOutput(), answer ? "message: Save changes to Keyboard Input?\n" : "");
+        EXPECT_FALSE(Recorder());
+    }
 }

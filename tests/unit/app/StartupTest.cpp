@@ -6,10 +6,13 @@
 
 #include "AppFixture.h"
 #include "app/AppCommands.h"
+#include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
+#include "instruments/StringedDoc.h"
+#include "morvix/Version.h"
 
 using StartupTest = AppFixture;
 
@@ -29,6 +32,17 @@ TEST_F(StartupTest, StartsWithOneModelAndSerialsGrowPerDocument)
     EXPECT_EQ(app->ActiveFrame()->Document()->serial, 2002);
     EXPECT_EQ(app->Frames()[1]->Document()->serial, 2001);
     EXPECT_EQ(app->Frames()[1]->Document()->kind, 0);
+}
+
+TEST_F(StartupTest, AboutShowsTheVersionUnderTheName)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_APP_ABOUT);
+    const DialogData& about = ports->prompts.LastDialog();
+    EXPECT_EQ(about.caption, "About Morvix Music Reference");
+    ASSERT_GE(about.controls.size(), 2u);
+    EXPECT_EQ(about.controls[0].label, "Morvix Music Reference");
+    EXPECT_EQ(about.controls[1].label, std::string("Version ") + kMorvixVersion);
 }
 
 TEST_F(StartupTest, SwitchesThatEndStartupOpenNoWindow)
@@ -162,4 +176,22 @@ TEST_F(StartupTest, RegisterWithoutIconFilesStillWritesTheEntry)
     EXPECT_FALSE(app->InitInstance({"--register"}));
     EXPECT_EQ(app->StartupExitCode(), 1);
     ::unsetenv("XDG_DATA_HOME");
+}
+
+TEST_F(StartupTest, ACatalogueLineCountingMoreStringsThanItListsIsNamedOnceAndDrawsTheListedOnes)
+{
+    std::string catalogue = ReadAll(home / "INSTRUM.USE");
+    const std::string standard = "Guitar                 y 6 E 3 A 3 D 4 G 4 B 4 E 5 G -12 24";
+    std::size_t at = catalogue.find(standard);
+    ASSERT_NE(at, std::string::npos);
+    catalogue.replace(at, standard.size(), "Guitar                 y 6 E 3 A 3 G -12 24");
+    WriteFile("INSTRUM.USE", catalogue);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(TakeOutput(), "message: The instrument catalogue " + (home / "INSTRUM.USE").string() +
+                                " lists fewer strings than it counts:\\nGuitar counts 6 strings but lists 2: the "
+                                "listed ones are used.\n");
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
+    ASSERT_TRUE(guitar);
+    EXPECT_EQ(guitar->stringed.FormatState(), "_Stringed 2 E 3 A 3 G -12 24 22 s y r a r");
+    EXPECT_EQ(TakeOutput(), "");
 }

@@ -1,5 +1,8 @@
 #include "HarmonyFixture.h"
 
+#include "harmony/DegreeSpelling.h"
+
+#include <fstream>
 #include <map>
 #include <set>
 #include <string_view>
@@ -51,6 +54,55 @@ TEST_F(CatalogFiles, EveryScaleSpansOneOctaveAndIsFoundByItsFullName)
         EXPECT_TRUE(names.insert(full).second) << full;
     }
     EXPECT_GE(count, 90);
+}
+
+TEST_F(CatalogFiles, EveryScaleWithoutSevenTonesHasASpelling)
+{
+    int spelled = 0;
+    for (int i = 0; i < CScaleCatalog::kCapacity; ++i) {
+        const ScaleRecord& record = scales.Record(i);
+        if (!IsScale(record))
+            continue;
+        std::size_t tones = ScaleTones(record.steps).size();
+        if (tones == 7) {
+            EXPECT_TRUE(record.spelling.empty()) << scales.GetFullName(i);
+            continue;
+        }
+        EXPECT_EQ(record.spelling.size(), tones) << scales.GetFullName(i);
+        ++spelled;
+    }
+    EXPECT_EQ(spelled, 36);
+}
+
+// The spellings stand where a reader that stops at the closing value never
+// looks: the catalogue cut there reads into the same records.
+TEST_F(CatalogFiles, TheCatalogueReadsAlikeWithAndWithoutItsSpellings)
+{
+    std::ifstream in(std::string(MORVIX_SOURCE_DIR) + "/res/SCALES.USE");
+    std::string text;
+    int cut = 0;
+    for (std::string line; std::getline(in, line);) {
+        std::size_t closing = line.find(" 0 ");
+        if (!line.starts_with(';') && closing != std::string::npos) {
+            line.resize(closing);
+            ++cut;
+        }
+        text += line + "\n";
+    }
+    EXPECT_EQ(cut, 36);
+    CScaleCatalog plain;
+    plain.ReadText(text);
+    for (int i = 0; i < CScaleCatalog::kCapacity; ++i) {
+        const ScaleRecord& a = scales.Record(i);
+        const ScaleRecord& b = plain.Record(i);
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_EQ(a.childCount, b.childCount);
+        EXPECT_EQ(a.depth, b.depth);
+        EXPECT_EQ(a.parent, b.parent);
+        EXPECT_EQ(a.steps, b.steps) << a.name;
+        EXPECT_TRUE(b.spelling.empty());
+    }
+    EXPECT_EQ(plain.TopCount(), scales.TopCount());
 }
 
 TEST_F(CatalogFiles, ScaleMenuOffersEveryScaleOnce)

@@ -36,6 +36,16 @@ protected:
         return 0;
     }
 
+    // Every scale record of the catalogue (groups left out), in order.
+    std::vector<int> ScaleRecords() const
+    {
+        std::vector<int> records;
+        for (int i = 0; i < CScaleCatalog::kCapacity; ++i)
+            if (scales.Record(i).depth >= 0 && scales.Record(i).childCount == 1)
+                records.push_back(i);
+        return records;
+    }
+
     // Chooses key and scale and computes the notes.
     void Show(const std::string& key, const std::string& scale)
     {

@@ -176,29 +176,35 @@ TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
     EXPECT_EQ(history, 4);
 }
 
-TEST_F(ModelState, StateStringWithoutChordOrWithUnknownNames)
+TEST_F(ModelState, StateStringWithoutChordOrWithAChordOfTheCatalogue)
 {
     int history = 0;
     ASSERT_TRUE(model.ParseModelState(model.FormatModelState(-1), history));
     EXPECT_EQ(model.chordName, "");
     EXPECT_EQ(history, -1);
 
-    ASSERT_TRUE(model.ParseModelState("_Model n Q no such scale $ none $ 2", history));
-    EXPECT_EQ(model.keyName, "C");
-    EXPECT_EQ(model.scaleIndex, -1);
-    EXPECT_EQ(model.notation, 'n');
+    int seventh = Chord("seventh", "min7");
+    model.SelectChord(seventh);
+    std::string text = model.FormatModelState(2);
+    model.SetDefaults();
+    ASSERT_TRUE(model.ParseModelState(text, history));
+    EXPECT_EQ(model.chordIndex, seventh) << "the heading names the chord by its short name";
+    EXPECT_EQ(history, 2);
 }
 
-TEST_F(ModelState, DamagedStateStringsFailOrStopAtTheEnd)
+// A notation, key, scale or chord the program does not know is no state it
+// wrote: the caller leaves the model as a fresh one.
+TEST_F(ModelState, StateStringsNamingWhatTheProgramDoesNotKnowAreRefused)
 {
     int history = 7;
-    EXPECT_FALSE(model.ParseModelState("_Generic only", history));
-    EXPECT_FALSE(model.ParseModelState("_Models e C major $ none $ 0", history));
-    EXPECT_FALSE(model.ParseModelState("_Model", history));
+    for (const char* wrong : {"_Generic only", "_Models e C major $ none $ 0", "_Model", "_Model x C major $ none $ 0",
+                              "_Model ee C major $ none $ 0", "_Model e Q major $ none $ 0",
+                              "_Model e C no such scale $ none $ 0", "_Model e C minor $ none $ 0",
+                              "_Model e C major and more", "_Model e C $ $ $",
+                              "_Model e C major $ 1-3-5 garbage $ 0", "_Model e C major $ group $ 0"})
+        EXPECT_FALSE(model.ParseModelState(wrong, history)) << wrong;
     EXPECT_EQ(history, 7);
-    ASSERT_TRUE(model.ParseModelState("_Model e C major and more", history));
-    EXPECT_EQ(model.scaleName, "major and more");
+    ASSERT_TRUE(model.ParseModelState("_Model e C major", history)) << "the end of the text ends the names";
+    EXPECT_EQ(model.scaleName, "major");
     EXPECT_EQ(model.chordName, "");
-    ASSERT_TRUE(model.ParseModelState("_Model e C $ $ $", history));
-    EXPECT_EQ(model.scaleName, "");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "harmony/ScaleCatalog.h"
 
@@ -193,4 +194,41 @@ TEST(ScaleCatalog, DeeplyNestedGroupsFillTheTable)
     EXPECT_EQ(catalog.TopCount(), 1);
     EXPECT_EQ(catalog.GetParent(127), 126);
     EXPECT_EQ(catalog.BuildMenu()->Count(), 1);
+}
+
+TEST(ScaleCatalog, ASpellingAfterTheClosingValueGivesEachToneItsIntervalNumber)
+{
+    CScaleCatalog catalog;
+    catalog.ReadText(" bebop 1\n 2 1 1 1 2 2 1 2 0 1 2 b3 3 4 5 6 b7\n"
+                     " plain 1\n 2 2 3 2 3\n"
+                     " wide 1\n 3 1 3 1 3 1 0 1 #2 3 5 #5 7\n @\n");
+    EXPECT_EQ(catalog.Record(0).spelling, (std::vector<int>{1, 2, 3, 3, 4, 5, 6, 7}));
+    int steps[] = {2, 1, 1, 1, 2, 2, 1, 2, 0};
+    for (int k = 0; k < 9; ++k)
+        EXPECT_EQ(catalog.GetStep(0, k), steps[k]);
+    EXPECT_EQ(catalog.GetStep(0, 9), 0);  // the spelling's numbers are never steps
+    EXPECT_TRUE(catalog.Record(1).spelling.empty());
+    EXPECT_EQ(catalog.Record(2).spelling, (std::vector<int>{1, 2, 3, 5, 5, 7}));
+}
+
+TEST(ScaleCatalog, ASpellingThatDoesNotFitItsStepsIsIgnored)
+{
+    const char* lines[] = {
+        " 2 2 3 2 3 0 1 2 3 5",          // a tone short
+        " 2 2 3 2 3 0 1 2 3 5 6 7",      // a tone over
+        " 2 2 3 2 3 0 1 2 3 5 b6",       // b6 is not nine semitones up
+        " 2 2 3 2 3 0 1 2 3 #4 6",       // #4 is not seven semitones up
+        " 2 2 3 2 3 0 1 2 3 5 6,",       // not a degree
+        " 2 2 3 2 3 0 1 2 3 5 8",        // numbers run 1 to 7
+        " 2 2 3 2 3 0 bb2 2 3 5 6",      // the tonic is 1
+        " 1 1 2 3 2 3 0 1 #1 bb3 3 5 6", // numbers never fall: bb3 after #1 is fine
+        " 1 1 2 3 2 3 0 1 b2 ##1 3 5 6", // but ##1 after b2 is not
+        " 2 2 3 2 3 1 2 3 5 6",          // no closing value: all of it is steps
+    };
+    for (const char* line : lines) {
+        CScaleCatalog catalog;
+        catalog.ReadText(std::string(" s 1\n") + line + "\n @\n");
+        bool fits = std::string(line).find("bb3 3") != std::string::npos;
+        EXPECT_EQ(catalog.Record(0).spelling.empty(), !fits) << line;
+    }
 }

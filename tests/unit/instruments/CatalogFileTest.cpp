@@ -75,6 +75,24 @@ TEST_F(CatalogFile, StringedEntriesParseIntoKnownTuningsWithinTheLimits)
     }
 }
 
+TEST_F(CatalogFile, EveryStringedEntryListsTheStringsItCountsAndNashvilleRaisesFourCourses)
+{
+    for (int i = 0; i < catalog.Count(); ++i)
+        if (catalog.IsInstrument(i) && catalog.KindOf(i) == kStringedInstrument) {
+            CountedStrings strings = CountCatalogueStrings(catalog.TextOf(i));
+            EXPECT_EQ(strings.listed, strings.declared) << catalog.NameOf(i);
+        }
+    StringedInstrument nashville, standard;
+    nashville.SetDefaults(catalog.TextOf(catalog.FindInstrument("Guitar-Nashville")));
+    standard.SetDefaults(catalog.TextOf(catalog.FindInstrument("Guitar")));
+    ASSERT_EQ(nashville.stringCount, 6);
+    // The E, A, D and G courses sound an octave up; B and E as in standard tuning.
+    for (std::size_t s = 0; s < 6; ++s) {
+        EXPECT_EQ(nashville.tunings[s].Text(), standard.tunings[s].Text()) << s;
+        EXPECT_EQ(nashville.octaves[s], standard.octaves[s] + (s < 4 ? 1 : 0)) << s;
+    }
+}
+
 TEST_F(CatalogFile, RecorderEntriesParseIntoKnownTunings)
 {
     int count = 0;

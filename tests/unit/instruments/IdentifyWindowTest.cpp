@@ -70,16 +70,35 @@ protected:
 
 TEST_F(IdentifyDocTest, MidiNoteOnsAddPitchClassesAndNoteOffsKeepThem)
 {
-    doc.NoteInput(60, true);
-    doc.NoteInput(60, false);
-    doc.NoteInput(76, true);
-    doc.NoteInput(43, true);
-    doc.NoteInput(67, true);
-    doc.NoteInput(62, false);
+    doc.NoteInput(60, true, 100);
+    doc.NoteInput(60, false, 0);
+    doc.NoteInput(76, true, 100);
+    doc.NoteInput(43, true, 100);
+    doc.NoteInput(67, true, 100);
+    doc.NoteInput(62, false, 0);
     EXPECT_EQ(doc.Notes(), PitchBit(0) | PitchBit(4) | PitchBit(7));
-    EXPECT_EQ(Line(0), "Notes:  C E G");
+    // The lowest note played comes first: C major over its fifth.
+    EXPECT_EQ(Line(0), "Notes:  G C E");
     ASSERT_FALSE(doc.Results().empty());
-    EXPECT_EQ(doc.Fields(doc.Results()[0])[3], "I");
+    EXPECT_EQ(doc.Fields(doc.Results()[0])[3], "maj");
+    doc.NoteInput(33, true, 100);  // a lower A: the chord is heard over it
+    EXPECT_EQ(Line(0), "Notes:  A G C E");
+    EXPECT_EQ(doc.Fields(doc.Results()[0])[1], "A");
+    EXPECT_EQ(doc.Fields(doc.Results()[0])[3], "min7");
+}
+
+TEST_F(IdentifyDocTest, NotesKeepTheOrderAndTheNamesTheyWereEnteredWith)
+{
+    PlayedNotes typed = PlayedFromNames({"A#", "c##4", "E#", "G#"});
+    doc.SetPlayed(typed);
+    EXPECT_EQ(Line(0), "Notes:  A# C## E# G#");
+    EXPECT_EQ(Line(2).substr(0, 14), "  chord  A#   ");
+    doc.ToggleNote(3);  // D#: one more note at the end, by its plain name
+    EXPECT_EQ(Line(0), "Notes:  A# C## E# G# Eb");
+    doc.ToggleNote(22);  // A# from the upper octave of the recorder: taken away, name and all
+    EXPECT_EQ(Line(0), "Notes:  C## E# G# Eb");
+    doc.ToggleNote(10);
+    EXPECT_EQ(Line(0), "Notes:  C## E# G# Eb Bb");
 }
 
 TEST_F(IdentifyDocTest, RecorderKeysToggleOncePerPress)
@@ -110,7 +129,7 @@ TEST_F(IdentifyDocTest, NewNotesDropTheSelectionAndShowGoesToTheHost)
     EXPECT_EQ(Line(3).substr(0, 2), "* ");
     EXPECT_EQ(Line(2).substr(0, 2), "  ");
     doc.ShowSelected();
-    EXPECT_EQ(host.shown, "Bb major III");
+    EXPECT_EQ(host.shown, "C major II");
 
     doc.Select(static_cast<int>(doc.Results().size()) - 1);
     doc.ShowSelected();

@@ -1,6 +1,10 @@
 #include "InstrumentFixture.h"
 
 #include <cmath>
+#include <map>
+#include <sstream>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -63,6 +67,70 @@ TEST(InstrumBase, VanillaRefusesMissingOrMisspelledTags)
     EXPECT_FALSE(base.ParseVanillaState("_Stringed 1 C 4", OemFont()));
     EXPECT_FALSE(base.ParseVanillaState("_VanillaX e c t", OemFont()));
     EXPECT_EQ(base.FormatVanillaState(), before);
+}
+
+// The text with its blank-separated word at position replaced.
+static std::string WithWord(const std::string& text, std::size_t position, const std::string& word)
+{
+    std::istringstream in(text);
+    std::string result, token;
+    for (std::size_t i = 0; in >> token; ++i)
+        result += (i == position ? word : token) + " ";
+    return result;
+}
+
+TEST(InstrumBase, VanillaRefusesValuesTheProgramNeverWrites)
+{
+    InstrumBase base = Customised();
+    const std::string text = base.FormatVanillaState();
+    // Word positions: 1 notation, 2 chord set, 3 view style, 6-9 the window, 10 show command,
+    // 11-12 scroll sizes, 15-16 font ratios, 17-18 measured cell, 19 descent.
+    const std::vector<std::pair<std::size_t, std::string>> wrong = {
+        {1, "x"}, {2, "q"}, {3, "z"}, {8, "10"}, {10, "0"}, {10, "40"}, {11, "-5"}, {15, "nan"}, {15, "inf"},
+        {16, "1e308"}, {16, "-1"}, {16, "0.05"}, {17, "-16"}, {18, "0"}, {19, "-2"}};
+    for (const auto& [position, word] : wrong) {
+        InstrumBase read = base;
+        EXPECT_FALSE(read.ParseVanillaState(WithWord(text, position, word), OemFont())) << position << " " << word;
+        EXPECT_EQ(read.FormatVanillaState(), text);
+    }
+    InstrumBase read;
+    EXPECT_TRUE(read.ParseVanillaState(WithWord(WithWord(text, 15, "0.1"), 16, "1.5"), OemFont())) << "the bounds";
+}
+
+TEST(InstrumBase, ProfileValuesOutOfRangeOrMissingReadAsTheirDefaults)
+{
+    MapSettings settings;
+    Customised().SaveBaseSettings(settings, "Guitar");
+    // Any one key may go missing: that value takes its default, the others stay.
+    for (const auto& [key, value] : std::map<std::string, std::string>(settings.values)) {
+        MapSettings lacking;
+        lacking.values = settings.values;
+        lacking.values.erase(key);
+        InstrumBase read;
+        read.LoadBaseSettings(lacking, "Guitar", 2, OemFont());
+        EXPECT_TRUE(read.InRange()) << key;
+        EXPECT_EQ(read.chordset, key == "Guitar/Chordset" ? 'c' : 's') << key;
+    }
+    for (const char* wild : {"nan", "inf", "-inf", "1e308", "-1", "0", "abc", "3"}) {
+        settings.values["Guitar/FontHeightRatio"] = settings.values["Guitar/FontWidthRatio"] = wild;
+        InstrumBase read;
+        read.LoadBaseSettings(settings, "Guitar", 2, OemFont());
+        EXPECT_EQ(read.fontHeightRatio, 1.0) << wild;
+        EXPECT_EQ(read.fontWidthRatio, 1.0) << wild;
+        EXPECT_GT(read.logFont.height, 0) << wild;
+    }
+    for (const char* key : {"FontHeightNormal", "FontWidthNormal", "Descent", "SizeX", "SizeY", "PosX"})
+        settings.values[std::string("Guitar/") + key] = "-7";
+    settings.values["Guitar/Right"] = "0";  // left of its left edge
+    settings.values["Guitar/Notation"] = "?";
+    settings.values["Guitar/ViewStyle"] = "x";
+    InstrumBase read;
+    read.LoadBaseSettings(settings, "Guitar", 2, OemFont());
+    EXPECT_EQ(std::make_tuple(read.fontHeightNormal, read.fontWidthNormal, read.descent), std::make_tuple(12, 8, 0));
+    EXPECT_EQ(std::make_tuple(read.scrollWidth, read.scrollHeight, read.scrollX), std::make_tuple(250, 90, 0));
+    EXPECT_EQ(read.placement.normal, (Rect{50, 30, 300, 120}));
+    EXPECT_EQ(std::make_tuple(read.notation, read.viewStyle, read.chordset), std::make_tuple('e', 't', 's'));
+    EXPECT_EQ(read.foreColor, 255u) << "the values in range stay";
 }
 
 TEST(InstrumBase, FontSizeFollowsTheRatiosAndWildRatiosStayBounded)

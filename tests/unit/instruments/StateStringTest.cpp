@@ -1,5 +1,7 @@
 #include "InstrumentFixture.h"
 
+#include <tuple>
+
 #include "instruments/StringedInstrument.h"
 #include "instruments/WindInstrument.h"
 
@@ -110,9 +112,28 @@ TEST_F(StringedState, CatalogueTextBeyondThirtyTwoStringsKeepsThirtyTwoAndReadsO
     EXPECT_EQ(board.voice, 33);
     board.SetDefaults("y -3");
     EXPECT_EQ(board.stringCount, 0);
-    board.SetDefaults("y 2147483647 E 3 A 3");
-    EXPECT_EQ(board.stringCount, 32);
+    board.SetDefaults("y 2147483647 E 3 A 3 G 0 24");
+    EXPECT_EQ(board.stringCount, 2);
     EXPECT_EQ(board.tunings[1].Text(), "A");
+}
+
+// A count above the strings listed never invents strings (they drew as C at
+// octave 0 and were written back): the listed ones are the instrument.
+TEST_F(StringedState, ACountAboveTheListedStringsTakesTheListedOnes)
+{
+    StringedInstrument board;
+    board.SetDefaults("y 6 E 3 A 3 D 4 G 4 G -12 24");
+    EXPECT_EQ(Tunings(board), (std::vector<std::string>{"E", "A", "D", "G"}));
+    EXPECT_EQ(std::make_tuple(board.clef, board.written, board.voice), std::make_tuple('G', -12, 24));
+    EXPECT_EQ(CountCatalogueStrings("y 6 E 3 A 3 D 4 G 4 G -12 24").listed, 4);
+    EXPECT_EQ(CountCatalogueStrings("y 6 E 3 A 3 D 4 G 4 G -12 24").declared, 6);
+    EXPECT_EQ(CountCatalogueStrings(kGuitar).listed, 6);
+
+    StringedInstrument read;
+    ASSERT_TRUE(read.ParseState("_Stringed 6 E 3 A 3 G -12 24 22 s y r a r", speller));
+    EXPECT_EQ(read.FormatState(), "_Stringed 2 E 3 A 3 G -12 24 22 s y r a r");
+    ASSERT_TRUE(read.ParseState("_Stringed 2 E 3 A 3 G -12 24 22 s y r a r _Later part", speller));
+    EXPECT_EQ(read.stringCount, 2) << "a part after it is not taken for strings";
 }
 
 TEST_F(StringedState, ProfileRoundTripsAndAnAbsentOrOversizedOneIsRefused)
