@@ -3,20 +3,30 @@
 // signatures, note tables and the instruments attached to it. The primary
 // model is looked up at every call, as it may close during a pause.
 // Notes from an outside keyboard reach the model the same way: while one
-// sounds and no playback runs, the model is live for them alone.
+// sounds and no playback runs, the model is live for them alone. So does
+// the sound loop, which a file's playback (or the keyboard window's)
+// stops as it starts. While a file plays, the windows that name what
+// sounds hear of every change of the notes sounding.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "midi/PlaybackHost.h"
+#include "midi/SoundLoopHost.h"
+#include "midi/SoundingNotes.h"
 
+class CApplication;
 class CModelDoc;
+class ISoundingNotesView;
 class CModelHistory;
 class CModelRoster;
 
-class CPlaybackBridge final : public IPlaybackHost {
+class CPlaybackBridge final : public IPlaybackHost, public ISoundLoopHost {
 public:
-    CPlaybackBridge(CModelRoster& models, CModelHistory& history) : models_(models), history_(history) {}
+    CPlaybackBridge(CApplication& app, CModelRoster& models, CModelHistory& history)
+        : app_(app), models_(models), history_(history) {}
 
     bool PlaybackRunning() const override;
     void PreparePlayback(const PlayList& list, std::size_t first, unsigned division) override;
@@ -25,21 +35,42 @@ public:
     void RecordPlayed(const PlayedRecord& played) override;
     void FinishPlayback() override;
 
+    std::optional<ModelNotes> LoopNotes() const override;
+    void BeginSoundLoop() override;
+    void LoopNote(int note, bool on, std::int64_t nowMs) override;
+    void EndSoundLoop() override;
+    // How a playback starting stops the sound loop.
+    void SetLoopStopper(std::function<void()> stop) { stopLoop_ = std::move(stop); }
+
     // A note on or off from an outside keyboard: the note tables and the
     // instruments follow it as they follow a played record on channel 1.
     void InputNote(int note, bool on, std::int64_t nowMs);
 
+    // A MIDI file is playing: its notes sounding on the pitched channels.
+    bool FilePlaying() const { return filePlaying_; }
+    std::vector<int> FileNotesSounding() const { return fileNotes_.PitchedNotes(); }
+
 private:
+    // Who made the model live: a playback, outside notes, or the sound loop.
+    enum class LiveBy { Nobody, Playback, Input, Loop };
+
     CModelDoc* Model() const;
     static void UpdateNoteTables(CModelDoc& model, const PlayedRecord& played);
+    void PlayNote(int note, bool on, std::int64_t nowMs);
+    void FollowOnModel(const PlayedRecord& played);
     void EndInputLive(CModelDoc& model);
+    void TakeLiveFromLoop();
+    void TellSoundingViews(const std::function<void(ISoundingNotesView&)>& tell) const;
 
+    CApplication& app_;
     CModelRoster& models_;
     CModelHistory& history_;
     int savedSelection_ = -1;
     // The model's own entry, for when the History box had no selection.
     std::optional<std::string> savedEntry_;
-    // The live flag was set by outside notes, not by a playback, which may
-    // start meanwhile and then takes the flag over.
-    bool inputLive_ = false;
+    LiveBy liveBy_ = LiveBy::Nobody;
+    std::function<void()> stopLoop_;
+    bool filePlaying_ = false;
+    SoundingNotes fileNotes_;
+    bool fileNotesChanged_ = false;
 };

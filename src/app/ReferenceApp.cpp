@@ -11,6 +11,7 @@
 #include "app/MenuResources.h"
 #include "app/MidiInputRouter.h"
 #include "app/PlaybackBridge.h"
+#include "app/PracticeSounds.h"
 #include "app/Registration.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
@@ -65,9 +66,10 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     SetDefaultMenu(PreparedMenu(IDR_MAINFRAME));
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
-    playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    playbackBridge_ = std::make_unique<CPlaybackBridge>(*this, models_, history_);
     midiPlayer_ = std::make_unique<MidiPlayer>(
         MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
+    practice_ = std::make_unique<PracticeSounds>(*this, *midiPlayer_, *playbackBridge_, models_);
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;
@@ -227,9 +229,31 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
-    // Handled by no part of the program: choosing them does nothing.
-    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
-        On(id, [] {});
+    RegisterPracticeCommands();
+    // Handled by no part of the program: choosing it does nothing.
+    On(ID_NEW_WINDOW, [] {});
+}
+
+// The practice commands wait for start-up to have made the player.
+void CReferenceApp::RegisterPracticeCommands()
+{
+    auto query = [this](void (PracticeSounds::*ask)(CommandState&) const) {
+        return [this, ask](int, CommandState& state) {
+            state.enabled = practice_ != nullptr;
+            if (practice_)
+                (practice_.get()->*ask)(state);
+        };
+    };
+    auto run = [this](void (PracticeSounds::*action)()) {
+        return [this, action] {
+            if (practice_)
+                (practice_.get()->*action)();
+        };
+    };
+    On(ID_SOUND_LOOP, run(&PracticeSounds::ToggleLoop), query(&PracticeSounds::QueryLoop));
+    On(ID_START_TICKS, run(&PracticeSounds::StartTicks), query(&PracticeSounds::QueryStartTicks));
+    On(ID_STOP_TICKS, run(&PracticeSounds::StopTicks), query(&PracticeSounds::QueryStopTicks));
+    On(ID_SHOW_TICK, run(&PracticeSounds::ToggleShowTick), query(&PracticeSounds::QueryShowTick));
 }
 
 void CReferenceApp::OnRecentFile(int index)
@@ -354,7 +378,12 @@ void CReferenceApp::OnIdentify()
             frame->Activate();
             return;
         }
-    Template(kIdentifyTemplate)->OpenDocumentFile({}, true);
+    auto* identify = dynamic_cast<CIdentifyDoc*>(Template(kIdentifyTemplate)->OpenDocumentFile({}, true));
+    // Opened while a file plays, it names what sounds from now on.
+    if (identify && playbackBridge_ && playbackBridge_->FilePlaying()) {
+        identify->PlaybackBegan();
+        identify->NotesSounding(playbackBridge_->FileNotesSounding());
+    }
 }
 
 void CReferenceApp::ShowInPrimaryModel(const std::string& key, int scale, int chord)

@@ -24,6 +24,7 @@ class MidiInputRouter;
 class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
+class PracticeSounds;
 
 // The document templates, by position.
 enum TemplatePosition {
@@ -85,6 +86,9 @@ public:
     // The one MIDI player, with the MIDI name tables.
     MidiPlayer& Player() { return *midiPlayer_; }
     const MidiPlayer& Player() const { return *midiPlayer_; }
+    // The sound loop and the metronome.
+    PracticeSounds& Practice() { return *practice_; }
+    CPlaybackBridge& PlaybackBridge() { return *playbackBridge_; }
 
     CModelDoc* NewModel() override;
     MenuPtr ModelMenu() const override;
@@ -103,6 +107,7 @@ private:
     void RegisterTemplates();
     void PrepareMenus();
     void RegisterCommands();
+    void RegisterPracticeCommands();
     void OpenCommandLineFiles(const std::vector<std::string>& files);
     void OnRecentFile(int index);
     void FillRecentFiles(CMenu& popup);
@@ -131,6 +136,9 @@ private:
     std::unique_ptr<MidiPlayer> midiPlayer_;
     // Goes before the player and the bridge it hands notes to.
     std::unique_ptr<MidiInputRouter> midiInput_;
+    // Goes first: its voices end their notes through the player's output
+    // and tell the bridge and the models.
+    std::unique_ptr<PracticeSounds> practice_;
     bool loadingLayout_ = false;
     int startupExitCode_ = 0;
     std::string startupProblem_;

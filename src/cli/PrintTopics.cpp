@@ -22,6 +22,8 @@ const std::vector<PrintTopic>& PrintTopics()
         {"identify", "the active Identify window: the notes entered, then one line per result, the selected one "
                      "marked with *", PrintIdentify},
         {"midi", "every MIDI message sent so far: milliseconds and the message in hex", PrintMidi},
+        {"tick", "the beat the status bar flashes while the ticks run with Show Tick checked: \"tick: 2 of 4\", "
+                 "or \"tick: none\"", PrintTick},
         {"accessible", "what the active window tells a screen reader: role, name and summary, then its lines",
          PrintAccessible},
     };

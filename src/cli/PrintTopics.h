@@ -34,4 +34,5 @@ void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintSurface(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintIdentify(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintTick(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintAccessible(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/HomeDir.h"
+#include "app/PracticeSounds.h"
 #include "cli/ScriptCommands.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptLine.h"
@@ -34,7 +35,8 @@ ScriptRunner::~ScriptRunner()
 }
 
 // A playback still running at the end plays on to its end, as it would
-// before the program was closed.
+// before the program was closed; the sound loop and the ticks, which have
+// no end, stop there.
 int ScriptRunner::Run()
 {
     while (status_ == 0 && next_ < lines_.size()) {
@@ -42,6 +44,8 @@ int ScriptRunner::Run()
         SpendWait();
         AfterLine();
     }
+    if (app_)
+        app_->Practice().StopAll();
     ports_.clock.RunUntilIdle();
     app_.reset();
     ports_.settings->Flush();

@@ -19,8 +19,9 @@ const std::vector<Subcommand>& Subcommands()
          "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chordset c|f|s] "
          "[--ascii] [--surface] [--set FIELD=VALUE ...]",
          "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
-        {"identify", "NOTE...", "name the catalogue chords and the scales that hold these notes", IdentifySubcommand,
-         IdentifyHelp},
+        {"identify", "NOTE... | --file FILE",
+         "name the catalogue chords and the scales that hold these notes, or what a MIDI file plays",
+         IdentifySubcommand, IdentifyHelp},
         {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,
          ExamineHelp},
         {"play", "FILE [--rate PERCENT] [--queue N] [--real-time]",

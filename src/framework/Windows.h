@@ -59,6 +59,9 @@ public:
     // The tool bar's History box mirrors the core's history list.
     virtual void SetHistory(const std::vector<std::string>& items, int selection) = 0;
     virtual void SetStatusText(const std::string& text) = 0;
+    // The metronome's flash in the status bar: beat 1..beatsPerBar, or 0
+    // for none.
+    virtual void ShowTick(int beat, int beatsPerBar) { (void)beat; (void)beatsPerBar; }
     // The tool bar (59392) and the status bar (59393).
     virtual void ShowControlBar(int barId, bool show) { (void)barId; (void)show; }
     virtual bool IsControlBarVisible(int barId) const { (void)barId; return true; }

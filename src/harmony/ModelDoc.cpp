@@ -200,7 +200,7 @@ void CModelDoc::Recompute(bool recordHistory)
             host_.History().Record(*this);
         UpdateInstruments();
     }
-    host_.Models().Adopt(*this);
+    host_.Models().Recomputed(*this);
 }
 
 void CModelDoc::UpdateInstruments()

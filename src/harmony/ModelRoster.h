@@ -1,6 +1,7 @@
 #pragma once
 // The open models, the primary model (the one that records and replays
 // history) and the model opened last. The one owner of both references.
+#include <functional>
 #include <vector>
 
 class CModelDoc;
@@ -13,6 +14,11 @@ public:
     void Closed(CModelDoc& model);
     // The model becomes the primary one when there is none.
     void Adopt(CModelDoc& model);
+    // The model's notes were computed again: it is adopted, and when it is
+    // the primary model the listener hears of it.
+    void Recomputed(CModelDoc& model);
+    // Told whenever the primary model changes its notes or closes.
+    void SetPrimaryListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
     CModelDoc* Primary() const { return primary_; }
     CModelDoc* Last() const { return last_; }
@@ -25,4 +31,5 @@ private:
     std::vector<CModelDoc*> open_;
     CModelDoc* primary_ = nullptr;
     CModelDoc* last_ = nullptr;
+    std::function<void()> listener_;
 };

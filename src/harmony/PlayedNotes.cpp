@@ -58,6 +58,14 @@ PlayedNotes PlayedFromPitches(PitchSet set)
     return played;
 }
 
+PlayedNotes PlayedFromNoteNumbers(const std::vector<int>& notes)
+{
+    PlayedNotes played;
+    for (int note : notes)
+        played.Add(((note % 12) + 12) % 12);
+    return played;
+}
+
 PlayedNotes PlayedFromNames(const std::vector<std::string>& names)
 {
     PlayedNotes played;

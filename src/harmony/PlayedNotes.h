@@ -27,5 +27,8 @@ struct PlayedNotes {
 
 // Notes from C upwards, the order of a set that has none.
 PlayedNotes PlayedFromPitches(PitchSet set);
+// Notes sounding, by their MIDI note numbers lowest first: the lowest is
+// the note the chord is heard over, the others follow upwards.
+PlayedNotes PlayedFromNoteNumbers(const std::vector<int>& notes);
 // Notes as typed; names that are not note names are left out.
 PlayedNotes PlayedFromNames(const std::vector<std::string>& names);

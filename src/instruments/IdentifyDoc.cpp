@@ -33,6 +33,7 @@ std::array<std::string, 4> CIdentifyDoc::Fields(const IdentifyResult& result) co
 
 void CIdentifyDoc::ToggleNote(int key)
 {
+    TakeOver();
     int pitchClass = ((key % 12) + 12) % 12;  // the recorder's keys run on past the octave
     played_.Toggle(pitchClass);
     if (lowestPlayed_ >= 0 && lowestPlayed_ % 12 == pitchClass)
@@ -47,6 +48,7 @@ void CIdentifyDoc::SetNotes(PitchSet notes)
 
 void CIdentifyDoc::SetPlayed(const PlayedNotes& played)
 {
+    TakeOver();
     played_ = played;
     lowestPlayed_ = -1;
     Update();
@@ -74,10 +76,16 @@ void CIdentifyDoc::ShowSelected()
                              result.isChord ? result.chord : -1);
 }
 
+// Notes from a MIDI keyboard start afresh over a chord a playback left.
 void CIdentifyDoc::NoteInput(int note, bool on, int)
 {
     if (!on)
         return;
+    if (fromPlayback_) {
+        TakeOver();
+        played_ = {};
+        lowestPlayed_ = -1;
+    }
     if (lowestPlayed_ < 0 || note < lowestPlayed_) {
         lowestPlayed_ = note;
         played_.PutFirst(note % 12);
@@ -126,4 +134,50 @@ void CIdentifyDoc::OnTypeNames()
         return;
     }
     SetPlayed(PlayedFromNames(entered.names));
+}
+
+void CIdentifyDoc::TakeOver()
+{
+    following_ = false;
+    fromPlayback_ = false;
+}
+
+void CIdentifyDoc::PlaybackBegan()
+{
+    following_ = true;
+    fromPlayback_ = true;
+    lastHeard_ = {};
+    played_ = {};
+    lowestPlayed_ = -1;
+    Update();
+}
+
+void CIdentifyDoc::NotesSounding(const std::vector<int>& notes)
+{
+    if (!following_)
+        return;
+    const PlayedNotes played = PlayedFromNoteNumbers(notes);
+    if (!played.pitchClasses.empty())
+        lastHeard_ = played;
+    ShowPlayed(played);
+}
+
+void CIdentifyDoc::PlaybackEnded()
+{
+    if (!following_)
+        return;
+    following_ = false;
+    if (played_.pitchClasses.empty())
+        ShowPlayed(lastHeard_);
+}
+
+// Naming takes a while over every scale and key: a change that leaves the
+// pitch classes and their order as they are changes nothing.
+void CIdentifyDoc::ShowPlayed(const PlayedNotes& played)
+{
+    if (played.pitchClasses == played_.pitchClasses && played_.typedNames.empty())
+        return;
+    played_ = played;
+    lowestPlayed_ = -1;
+    Update();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The Identify window's document: the pitch classes entered so far (by the
 // window's small keyboard, typed names, the computer keyboard or a MIDI
-// keyboard) and the catalogue chords and scales they match.
+// keyboard) and the catalogue chords and scales they match. While a MIDI
+// file plays it names the notes sounding instead, until the user enters
+// notes again; after the playback it keeps the last chord it heard.
 #include <array>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "harmony/PlayedNotes.h"
 #include "midi/NoteInput.h"
 #include "midi/RecorderKeys.h"
+#include "midi/SoundingNotesView.h"
 #include "text/GeneralDoc.h"
 
 class IIdentifyHost;
@@ -21,7 +24,7 @@ enum IdentifyCommand {
     ID_IDENTIFY_SHOW = 32913,
 };
 
-class CIdentifyDoc : public CGeneralDoc, public INoteInput {
+class CIdentifyDoc : public CGeneralDoc, public INoteInput, public ISoundingNotesView {
 public:
     static constexpr const char* kName = "Identify";
     static constexpr int kKind = 9;
@@ -58,10 +61,19 @@ public:
     bool KeyDown(int keyCode);
     bool KeyUp(int keyCode);
 
+    void PlaybackBegan() override;
+    void NotesSounding(const std::vector<int>& notes) override;
+    void PlaybackEnded() override;
+    // The notes shown are what a MIDI file played ("from playback").
+    bool FromPlayback() const { return fromPlayback_; }
+
 private:
     void RegisterCommands();
     void OnTypeNames();
     void Update();
+    // The user enters notes: the window follows a playback no more.
+    void TakeOver();
+    void ShowPlayed(const PlayedNotes& played);
 
     IIdentifyHost& host_;
     CChordIdentifier identifier_;
@@ -70,4 +82,7 @@ private:
     std::vector<IdentifyResult> results_;
     int selected_ = -1;
     std::array<bool, kRecorderKeyCount> held_{};
+    bool following_ = false;
+    bool fromPlayback_ = false;
+    PlayedNotes lastHeard_;  // the last chord a playback sounded
 };

@@ -54,7 +54,8 @@ std::vector<std::string> CIdentifyView::TextLines(const CIdentifyDoc& doc)
 {
     std::vector<std::string> lines;
     std::string notes = doc.Played().Text();
-    lines.push_back("Notes:  " + (notes.empty() ? std::string("(none)") : notes));
+    lines.push_back("Notes:  " + (notes.empty() ? std::string("(none)") : notes) +
+                    (doc.FromPlayback() ? "  (from playback)" : ""));
     std::size_t scaleColumn = ScaleColumn(doc);
     lines.push_back(Row({"", "Key", "Scale", "Chord"}, scaleColumn));
     for (std::size_t i = 0; i < doc.Results().size(); ++i) {
@@ -67,11 +68,14 @@ std::vector<std::string> CIdentifyView::TextLines(const CIdentifyDoc& doc)
 std::string CIdentifyView::AccessibleSummary()
 {
     CIdentifyDoc* doc = Doc();
+    if (doc && doc->FromPlayback() && doc->Notes() == 0)
+        return "From playback: no notes sounding";
     if (!doc || doc->Notes() == 0)
         return "No notes entered";
     std::size_t chords = static_cast<std::size_t>(std::count_if(
         doc->Results().begin(), doc->Results().end(), [](const IdentifyResult& r) { return r.isChord; }));
-    return "Notes " + doc->Played().Text() + ": " + std::to_string(chords) + " chords, " +
+    return std::string(doc->FromPlayback() ? "From playback: notes " : "Notes ") + doc->Played().Text() + ": " +
+           std::to_string(chords) + " chords, " +
            std::to_string(doc->Results().size() - chords) + " scales";
 }
 
@@ -95,7 +99,7 @@ void CIdentifyView::OnUpdate(CView*, int)
     IFrameWindow* window = Window();
     if (!doc || !window)
         return;
-    std::size_t columns = 2 + kKindColumn + kKeyColumn + ScaleColumn(*doc) + 12;
+    std::size_t columns = std::max(2 + kKindColumn + kKeyColumn + ScaleColumn(*doc) + 12, TextLines(*doc)[0].size());
     IdentifyLayout layout = Layout();
     Size size = layout.DrawingSize(static_cast<int>(doc->Results().size()), static_cast<int>(columns));
     if (size.cx != shownSize_.cx || size.cy != shownSize_.cy) {
@@ -201,5 +205,5 @@ std::string CIdentifyView::WhatsThis() const
 {
     return "Identify: click keys, type names (Notes > Type Names...), play the computer keyboard or a MIDI "
            "keyboard; the catalogue chords and scales that match are listed. Double-click one to show it in "
-           "the model.";
+           "the model. While a MIDI file plays, it names the chord sounding (from playback).";
 }

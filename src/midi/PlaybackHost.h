@@ -14,6 +14,8 @@ struct PlayedRecord {
     // A sounding note on more than a sixth of a quarter note after the last
     // highlighted one: sheet music moves its highlight.
     bool beyondShownStep = false;
+    // No record after it sounds at the same moment: what sounds now is complete.
+    bool endsMoment = true;
 };
 
 class IPlaybackHost {

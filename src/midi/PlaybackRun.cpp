@@ -136,8 +136,10 @@ void PlaybackRun::Play(const Handed& handed)
     ApplySettings(event);
     if (event.kind == MidiKind::SetTempo)
         return;
-    if (ports_.host)
-        ports_.host->RecordPlayed({event, std::llround(handed.dueMs), handed.beyondShownStep});
+    if (ports_.host) {
+        const bool endsMoment = handed.index + 1 >= List().size() || List()[handed.index + 1].time != event.time;
+        ports_.host->RecordPlayed({event, std::llround(handed.dueMs), handed.beyondShownStep, endsMoment});
+    }
     if (SoundingNoteOn(event))
         channelsPlayed_ |= static_cast<std::uint16_t>(1u << (event.channel & 0x0F));
     if (request_.played)

@@ -17,6 +17,11 @@ public:
     bool IsMaximized() const override { return placement_.showCmd == SW_SHOWMAXIMIZED; }
     void SetHistory(const std::vector<std::string>& items, int selection) override;
     void SetStatusText(const std::string& text) override { status_ = text; }
+    void ShowTick(int beat, int beatsPerBar) override
+    {
+        tick_ = beat;
+        beatsPerBar_ = beatsPerBar;
+    }
     void Quit(int exitCode) override;
     void ShowControlBar(int barId, bool show) override { hiddenBars_[barId] = !show; }
     bool IsControlBarVisible(int barId) const override
@@ -31,6 +36,11 @@ public:
     const std::vector<std::string>& HistoryItems() const { return history_; }
     int HistorySelection() const { return historySelection_; }
     const std::string& StatusText() const { return status_; }
+    // The metronome's flash: "2 of 4", or "none".
+    std::string TickShown() const
+    {
+        return tick_ ? std::to_string(tick_) + " of " + std::to_string(beatsPerBar_) : "none";
+    }
     bool QuitRequested() const { return quit_; }
     int ExitCode() const { return exitCode_; }
 
@@ -42,6 +52,8 @@ private:
     std::vector<std::string> history_;
     int historySelection_ = -1;
     std::string status_;
+    int tick_ = 0;
+    int beatsPerBar_ = 0;
     bool quit_ = false;
     std::map<int, bool> hiddenBars_;
     int exitCode_ = 0;

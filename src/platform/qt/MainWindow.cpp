@@ -27,15 +27,17 @@
 #include "platform/qt/MdiArrangement.h"
 #include "platform/qt/MenuRenderer.h"
 #include "platform/qt/PlacementMapping.h"
+#include "platform/qt/TickIndicator.h"
 
 MainWindow::MainWindow(CommandRouter& router, MenuRenderer& menus, ActivationGuard& guard)
     : router_(router), menus_(menus), guard_(guard), area_(new QMdiArea(this)),
-      toolbar_(new MainToolBar(router, this))
+      toolbar_(new MainToolBar(router, this)), tick_(new TickIndicator(this))
 {
     setWindowTitle(QStringLiteral("Morvix Music Reference"));
     setCentralWidget(area_);
     addToolBar(Qt::TopToolBarArea, toolbar_);
     statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->addPermanentWidget(tick_);
     // A menu's prompt is cleared when the pointer leaves it: idle again.
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty())
@@ -112,6 +114,11 @@ void MainWindow::SetHistory(const std::vector<std::string>& items, int selection
 void MainWindow::SetStatusText(const std::string& text)
 {
     statusBar()->showMessage(QString::fromStdString(text));
+}
+
+void MainWindow::ShowTick(int beat, int beatsPerBar)
+{
+    tick_->ShowTick(beat, beatsPerBar);
 }
 
 void MainWindow::Cascade()

@@ -13,6 +13,7 @@ class MainToolBar;
 class MenuRenderer;
 class QMdiArea;
 class QMdiSubWindow;
+class TickIndicator;
 
 // What the main window asks of the application beyond command ids.
 struct MainWindowHooks {
@@ -40,6 +41,7 @@ public:
     bool IsMaximized() const override;
     void SetHistory(const std::vector<std::string>& items, int selection) override;
     void SetStatusText(const std::string& text) override;
+    void ShowTick(int beat, int beatsPerBar) override;
     void ShowControlBar(int barId, bool show) override;
     bool IsControlBarVisible(int barId) const override;
     void Cascade() override;
@@ -64,4 +66,5 @@ private:
     MainWindowHooks hooks_;
     QMdiArea* area_;
     MainToolBar* toolbar_;
+    TickIndicator* tick_;
 };
