@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "midi/PracticeDialogs.h"
 #include "platform/headless/MemorySettings.h"
 
@@ -61,4 +63,10 @@ TEST(PracticeSettingsTest, SettingsAreKeptAndValuesOutOfRangeReadAsDefaults)
     EXPECT_EQ(defaults.notesPerBeat, 1);
     EXPECT_EQ(defaults.beatsPerBar, 4);
     EXPECT_FALSE(defaults.showTick);
+
+    // The tempo's ends are kept; one beyond either reads as the default.
+    for (const auto& [stored, read] : {std::pair{29, 100}, {30, 30}, {240, 240}, {241, 100}}) {
+        store.WriteInt("Practice", "Tempo", stored);
+        EXPECT_EQ(PracticeSettings::Load(store).tempo, read) << stored;
+    }
 }
