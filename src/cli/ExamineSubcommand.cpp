@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "cli/ExaminedFile.h"
 #include "cli/Subcommands.h"
 #include "midi/MidiExamine.h"
 #include "midi/MidiListing.h"
@@ -17,17 +18,13 @@ int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostrea
     }
     const std::string& path = args.back();
     const MidiPlayer player;
-    const MidiExamination examination = ExamineMidiFile(path, player);
-    if (!examination.readable) {
-        err << "morvix-cli: cannot read " << path << "\n";
+    const std::optional<MidiExamination> examination = ExamineForCli(path, player, err);
+    if (!examination)
         return 2;
-    }
-    for (const MidiNotice& notice : examination.file.notices)
-        err << "message: " << notice.text << "\n";
     if (playList)
-        WritePlayList(out, examination.file.playList);
+        WritePlayList(out, examination->file.playList);
     else
-        WriteMidiListing(out, examination.file, player, path);
+        WriteMidiListing(out, examination->file, player, path);
     return 0;
 }
 

@@ -1,13 +1,13 @@
 #include <ostream>
 
 #include "cli/Catalogues.h"
+#include "cli/ExaminedFile.h"
 #include "cli/Subcommands.h"
 #include "harmony/ChordIdentifier.h"
 #include "harmony/IdentifyText.h"
 #include "harmony/NoteNameInput.h"
 #include "harmony/PlayedNotes.h"
 #include "midi/MidiDoc.h"
-#include "midi/MidiExamine.h"
 #include "midi/MidiPlayer.h"
 #include "midi/SoundingChanges.h"
 
@@ -20,18 +20,14 @@ constexpr const char* kUsage = "usage: morvix-cli identify NOTE... | --file FILE
 int IdentifyFile(const std::string& path, std::ostream& out, std::ostream& err)
 {
     const MidiPlayer player;
-    const MidiExamination examination = ExamineMidiFile(path, player);
-    if (!examination.readable) {
-        err << "morvix-cli: cannot read " << path << "\n";
+    const std::optional<MidiExamination> examination = ExamineForCli(path, player, err);
+    if (!examination)
         return 2;
-    }
-    for (const MidiNotice& notice : examination.file.notices)
-        err << "message: " << notice.text << "\n";
-    if (!examination.file.parsed) {
+    if (!examination->file.parsed) {
         err << "morvix-cli identify: " << path << " is not a MIDI file of format 0 or 1\n";
         return 2;
     }
-    if (examination.file.division == 0) {
+    if (examination->file.division == 0) {
         err << "morvix-cli identify: " << CMidiDoc::kUntimedError << "\n";
         return 2;
     }
@@ -40,7 +36,7 @@ int IdentifyFile(const std::string& path, std::ostream& out, std::ostream& err)
         return 2;
     CChordIdentifier identifier(catalogues.scales, catalogues.chords);
     std::string shown;
-    for (const SoundingChange& change : SoundingChangesOf(examination.file)) {
+    for (const SoundingChange& change : SoundingChangesOf(examination->file)) {
         const PlayedNotes played = PlayedFromNoteNumbers(change.notes);
         const std::string notes = played.pitchClasses.empty() ? "-" : played.Text();
         if (notes == shown)
