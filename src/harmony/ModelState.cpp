@@ -76,8 +76,16 @@ void CModelState::SelectChord(int index)
                 TakeScaleRecord(found);
         }
     }
-    if (group != "interval")
-        chordName += " " + chords_.GetKey(index);
+    chordName = chords_.ShownName(index);
+}
+
+// History entries, layouts and profiles carry the chord by name only.
+void CModelState::MatchChordIndex()
+{
+    if (!HasChord())
+        chordIndex = 0;
+    else if (!chords_.IsChord(chordIndex) || chords_.ShownName(chordIndex) != chordName)
+        chordIndex = chords_.FindShown(chordName);
 }
 
 namespace {
@@ -133,6 +141,7 @@ void CModelState::ComputeNotes()
 
 void CModelState::Recompute(const std::vector<std::string>& instrumentTitles)
 {
+    MatchChordIndex();
     ComputeNotes();
     BuildReport(instrumentTitles);
 }
