@@ -2,16 +2,19 @@
 // with whole-pixel cells, and their box-drawing glyphs join cell to cell.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 
 #include "platform/qt/FontConversion.h"
 #include "platform/qt/ImageStore.h"
 #include "platform/qt/PainterSurface.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPrompts.h"
 
 namespace {
 
@@ -145,4 +148,26 @@ TEST(QtFonts, WhatTheUserChangesInTheChooserIsTaken)
     EXPECT_EQ(back.faceName, "DejaVu Serif");
     EXPECT_EQ(back.height, font.height);
     EXPECT_EQ(back.italic, 0);
+}
+
+// Instruments draw on a grid of cells: their chooser lists fixed-pitch
+// fonts only; text windows may take any font.
+TEST(QtFonts, TheChooserListsOnlyFixedPitchFontsWhenAsked)
+{
+    QtPrompts prompts(nullptr);
+    for (FontFilter filter : {FontFilter::FixedPitch, FontFilter::Any}) {
+        bool monospacedOnly = filter != FontFilter::FixedPitch;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, &monospacedOnly] {
+            if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+                monospacedOnly = dialog->testOption(QFontDialog::MonospacedFonts);
+                poll->deleteLater();
+                dialog->reject();
+            }
+        });
+        poll->start(5);
+        LogFont font = LineDraw(kLineDrawLight);
+        EXPECT_FALSE(prompts.ChooseFont(font, filter));
+        EXPECT_EQ(monospacedOnly, filter == FontFilter::FixedPitch);
+    }
 }

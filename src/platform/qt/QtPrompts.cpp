@@ -88,9 +88,11 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtPrompts::ChooseFont(LogFont& font)
+bool QtPrompts::ChooseFont(LogFont& font, FontFilter filter)
 {
     QFontDialog dialog(ToDialogFont(font), parent_);
+    if (filter == FontFilter::FixedPitch)
+        dialog.setOption(QFontDialog::MonospacedFonts);
     ApplyDialogChrome(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
