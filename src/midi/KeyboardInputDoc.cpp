@@ -1,7 +1,7 @@
 #include "midi/KeyboardInputDoc.h"
 
 #include "framework/Application.h"
-#include "midi/MidiDoc.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/ShortMessage.h"
 
@@ -147,7 +147,7 @@ void CKeyboardInputDoc::CloseIfRecording()
 void CKeyboardInputDoc::OnRecord()
 {
     if (!player_.OpenOutput()) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return;
     }
     // The list is replaced: a playback of it ends before its records go.
@@ -170,7 +170,7 @@ void CKeyboardInputDoc::OnPlay()
         return;
     CloseIfRecording();
     if (!player_.OpenOutput()) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return;
     }
     recording = false;
