@@ -201,9 +201,8 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
-    // Handled by no part of the program: choosing them does nothing.
-    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
-        On(id, [] {});
+    // New Window, Sound Loop and the three Ticks items have no handler yet,
+    // so their menu items show greyed until one declares them.
 }
 
 void CReferenceApp::OnRecentFile(int index)

@@ -33,9 +33,7 @@ void CKeyboardInputDoc::RegisterCommands()
         recording = playing = false;
         player_.SetHead(events_.empty() ? nullptr : &events_, 0);
     });
-    // Items of the playback popup that do nothing in this window.
-    for (int id : {ID_RECORDER_PAUSE, ID_RECORDER_LOOP, ID_RECORDER_PARSE})
-        On(id, [] {});
+    // Pause, Loop and Parse are declared by nothing yet: greyed.
     RegisterSaveCommands();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/FrameSubWindow.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPointer>
 
 #include "framework/Application.h"
@@ -10,6 +11,11 @@
 FrameSubWindow::FrameSubWindow(CFrame* frame, CommandRouter& router) : frame_(frame), router_(router)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // The menus own the keys: the system menu's Ctrl+F4 and Ctrl+W would
+    // make File > Close and an instrument's Vignette ambiguous, and do nothing.
+    if (QMenu* menu = systemMenu())
+        for (QAction* action : menu->actions())
+            action->setShortcuts({});
 }
 
 void FrameSubWindow::SetNormalGeometry(const QRect& geometry)
