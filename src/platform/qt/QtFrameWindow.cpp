@@ -7,7 +7,6 @@
 #include <QMdiArea>
 #include <QShortcut>
 #include <QStyle>
-#include <QTextDocument>
 
 #include "framework/Frame.h"
 #include "framework/View.h"
@@ -26,8 +25,7 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
         text_ = new TextEditor(link);
         sub_->setWidget(text_);
         // The caption's "[*]" shows while the text has unsaved changes.
-        QObject::connect(text_->document(), &QTextDocument::modificationChanged, sub_,
-                         &QWidget::setWindowModified);
+        QObject::connect(text_, &TextEditor::ModifiedChanged, sub_, &QWidget::setWindowModified);
     } else {
         canvas_ = new DrawingCanvas(link, context.images);
         sub_->setWidget(canvas_);
