@@ -355,7 +355,11 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& path)
     if (CDocument* open = ActivateOpenDocument(path))
         return open;
     std::string extension = LowerExtension(path);
-    if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
+    // A MIDI file opens as its listing, as Examine shows it: that is what
+    // the recent-file list, a dropped file or the command line means by it.
+    if (extension == "mid")
+        return Template(kMidiTemplate)->OpenDocumentFile(path, true);
+    if (extension == "wav" || extension == "mp3" || extension == "wma")
         return Template(kAudioTemplate)->OpenDocumentFile(path, true);
     if (std::filesystem::file_size(path, error) > kLargestEditedFile)
         return OpenLargeFile(path);
