@@ -21,6 +21,8 @@
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/TextControl.h"
+#include "framework/View.h"
 #include "harmony/ModelDoc.h"
 #include "platform/qt/DialogForm.h"
 #include "platform/qt/FrameSubWindow.h"
@@ -177,6 +179,30 @@ TEST_F(WindowHandling, TheWindowMenuReachesTheTenthWindowThroughMoreWindows)
     Settle();
     EXPECT_EQ(listed, 12);
     EXPECT_EQ(ActiveTitle(), "file9.txt");
+}
+
+// A message box closed with Return leaves the keys with the window under it.
+TEST_F(WindowHandling, AfterAMessageBoxTheWindowUnderItHasTheKeysAgain)
+{
+    CDocument* text = OpenText(QStringLiteral("under.txt"));
+    ASSERT_NE(text, nullptr);
+    bool answered = false;
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, &answered] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            poll->deleteLater();
+            QTest::keyClick(box, Qt::Key_Return);
+            answered = true;
+        }
+    });
+    poll->start(5);
+    App().MessageBox("Something went wrong.", MessageIcon::Warning);
+    Settle();
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(QApplication::focusWidget(), ContentOf(text->FirstFrame()));
+    Press(Qt::Key_A, Qt::NoModifier);
+    Press(Qt::Key_Return, Qt::NoModifier);
+    EXPECT_EQ(text->FirstView()->TextControl()->GetText().substr(0, 2), "a\n");
 }
 
 // History replays, layouts and playback give the model a chord by name;
