@@ -49,21 +49,22 @@ TEST(QueueDialogTest, ZeroQueuesNothingAndAPositionPastTheEndTakesTheLastRecord)
 
 TEST(QueueDialogTest, TheSliderStartsAtTheQueuedRecordAndQueuedFollowsItAsItMoves)
 {
-    QueueChoice shown{1001, 300};
+    QueueChoice shown{1001, 305};
     DialogData dialog = MakeQueueDialog(shown);
     DialogControl* slider = dialog.Find(IDC_QUEUE_SLIDER);
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(slider->value, 30);
     EXPECT_EQ(dialog.Find(IDC_QUEUE_TOTAL)->label, "Total 1001 events");
-    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 300");
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 305");
+    EXPECT_EQ(ReadQueueDialog(dialog, shown).queued, 305u) << "an untouched slider keeps the record shown";
     ASSERT_TRUE(dialog.onChange);
 
     slider->value = 50;
     dialog.onChange(dialog, IDC_QUEUE_SLIDER);
     EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 500");
-    slider->value = 30;  // back where it started: the record shown, not 300 of 1001 rounded
+    slider->value = 30;  // back where it started: the record shown, not 30% of 1001
     dialog.onChange(dialog, IDC_QUEUE_SLIDER);
-    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 300");
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 305");
     slider->value = 0;
     dialog.onChange(dialog, IDC_QUEUE_SLIDER);
     EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 0");
