@@ -129,6 +129,8 @@ QWidget* DialogForm::MakeWidget(const DialogControl& control)
         auto* list = new QListWidget;
         list->addItems(Choices(control));
         list->setCurrentRow(control.value);
+        // A double click chooses the entry, as OK would.
+        connect(list, &QListWidget::itemDoubleClicked, this, [this] { Finish(IDOK); });
         return list;
     }
     case Kind::Check: {
