@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
 
+#include "platform/qt/CommandRouter.h"
+#include "platform/qt/FrameSubWindow.h"
 #include "platform/qt/MdiArrangement.h"
 
 TEST(MdiArrangement, CascadedWindowsStepByATitleBarAndStayLargeEnoughToWorkIn)
@@ -39,4 +41,22 @@ TEST(MdiArrangement, TheActiveWindowEndsOnTopAndActive)
     EXPECT_EQ(area.subWindowList(QMdiArea::StackingOrder).last(), windows[0]);
     for (QMdiSubWindow* window : windows)
         EXPECT_TRUE(QRect(QPoint(), area.viewport()->size()).contains(window->geometry()));
+}
+
+// A window restored from maximized (another window opened beside it) in a
+// main window made smaller since keeps its title bar and close box in view.
+TEST(MdiArrangement, AWindowRestoredFromMaximizedKeepsInsideTheArea)
+{
+    QMdiArea area;
+    area.resize(600, 300);
+    area.show();
+    CommandRouter router;
+    auto* sub = new FrameSubWindow(nullptr, router);
+    sub->setWidget(new QPlainTextEdit);
+    area.addSubWindow(sub);
+    sub->setGeometry(100, 50, 800, 500);
+    sub->showMaximized();
+    sub->showNormal();
+    QRect inside(QPoint(), area.viewport()->size());
+    EXPECT_TRUE(inside.contains(sub->geometry())) << sub->geometry().x() << "," << sub->geometry().width();
 }

@@ -79,6 +79,7 @@ void QtFrameWindow::ApplyState(int showCmd)
     case SW_RESTORE: sub_->showNormal(); break;
     default: sub_->show(); break;
     }
+    sub_->KeepInsideArea();
 }
 
 void QtFrameWindow::Activate()
