@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
@@ -103,6 +104,19 @@ protected:
         poll->start(5);
     }
 
+    // Closes the next modal with Return, as the user would.
+    static void AnswerMessageWithReturn()
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                poll->deleteLater();
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        poll->start(5);
+    }
+
     GuiApp gui;
 };
 
@@ -181,24 +195,33 @@ TEST_F(WindowHandling, TheWindowMenuReachesTheTenthWindowThroughMoreWindows)
     EXPECT_EQ(ActiveTitle(), "file9.txt");
 }
 
+// The keys the menus show work: Ctrl+W copies an instrument's vignette
+// (the MDI windows' own Ctrl+W made it ambiguous), F1 is Help > Index.
+TEST_F(WindowHandling, MenuKeysReachTheirCommands)
+{
+    App().Models().Primary()->FirstFrame()->Activate();
+    App().RouteCommand(2368 + App().Instruments().FindInstrument("Guitar"));
+    Settle();
+    QApplication::clipboard()->clear();
+    AnswerMessageWithReturn();
+    Press(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_FALSE(QApplication::clipboard()->text().isEmpty());
+
+    bool f1 = false;
+    for (QAction* action : Main().menuBar()->findChildren<QAction*>())
+        if (action->shortcut() == QKeySequence(Qt::Key_F1))
+            f1 = f1 || ActionCommandId(*action) == ID_HELP_INDEX;
+    EXPECT_TRUE(f1);
+}
+
 // A message box closed with Return leaves the keys with the window under it.
 TEST_F(WindowHandling, AfterAMessageBoxTheWindowUnderItHasTheKeysAgain)
 {
     CDocument* text = OpenText(QStringLiteral("under.txt"));
     ASSERT_NE(text, nullptr);
-    bool answered = false;
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, &answered] {
-        if (QWidget* box = QApplication::activeModalWidget()) {
-            poll->deleteLater();
-            QTest::keyClick(box, Qt::Key_Return);
-            answered = true;
-        }
-    });
-    poll->start(5);
+    AnswerMessageWithReturn();
     App().MessageBox("Something went wrong.", MessageIcon::Warning);
     Settle();
-    EXPECT_TRUE(answered);
     EXPECT_EQ(QApplication::focusWidget(), ContentOf(text->FirstFrame()));
     Press(Qt::Key_A, Qt::NoModifier);
     Press(Qt::Key_Return, Qt::NoModifier);
