@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QImage>
+#include <QListView>
 #include <QPainter>
 #include <QTimer>
 
@@ -156,11 +157,16 @@ TEST(QtFonts, TheChooserListsOnlyFixedPitchFontsWhenAsked)
 {
     QtPrompts prompts(nullptr);
     for (FontFilter filter : {FontFilter::FixedPitch, FontFilter::Any}) {
-        bool monospacedOnly = filter != FontFilter::FixedPitch;
+        QStringList listed;
+        QString current;
         auto* poll = new QTimer;
-        QObject::connect(poll, &QTimer::timeout, poll, [poll, &monospacedOnly] {
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, &listed, &current] {
             if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
-                monospacedOnly = dialog->testOption(QFontDialog::MonospacedFonts);
+                // The first list of the chooser is its families.
+                if (auto* families = dialog->findChild<QListView*>())
+                    for (int row = 0; row < families->model()->rowCount(); ++row)
+                        listed.append(families->model()->index(row, 0).data().toString());
+                current = dialog->currentFont().family();
                 poll->deleteLater();
                 dialog->reject();
             }
@@ -168,6 +174,14 @@ TEST(QtFonts, TheChooserListsOnlyFixedPitchFontsWhenAsked)
         poll->start(5);
         LogFont font = LineDraw(kLineDrawLight);
         EXPECT_FALSE(prompts.ChooseFont(font, filter));
-        EXPECT_EQ(monospacedOnly, filter == FontFilter::FixedPitch);
+        ASSERT_FALSE(listed.isEmpty());
+        EXPECT_EQ(current, QString::fromLatin1(kLineDrawFamily));
+        int proportional = 0;
+        for (const QString& family : listed)
+            proportional += QFontDatabase::isFixedPitch(family) ? 0 : 1;
+        if (filter == FontFilter::FixedPitch)
+            EXPECT_EQ(proportional, 0) << listed.join(QLatin1Char(',')).toStdString();
+        else
+            EXPECT_GT(proportional, 0);
     }
 }

@@ -114,9 +114,12 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
 
 bool QtPrompts::ChooseFont(LogFont& font, FontFilter filter)
 {
-    QFontDialog dialog(ToDialogFont(font), parent_);
+    // The families are listed again only when the current font is set, so
+    // the filter goes first.
+    QFontDialog dialog(parent_);
     if (filter == FontFilter::FixedPitch)
         dialog.setOption(QFontDialog::MonospacedFonts);
+    dialog.setCurrentFont(ToDialogFont(font));
     ApplyDialogChrome(dialog);
     FocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted)
