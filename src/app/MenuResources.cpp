@@ -48,7 +48,7 @@ MenuPtr FilePopup(bool withDocumentCommands)
     file->AppendCommand("New &Model", ID_NEW_MODEL);
     file->AppendCommand("&Open...\tCtrl+O", ID_FILE_OPEN);
     if (withDocumentCommands) {
-        file->AppendCommand("&Close", ID_FILE_CLOSE);
+        file->AppendCommand("&Close\tCtrl+F4", ID_FILE_CLOSE);
         file->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
         file->AppendCommand("Save &As...", ID_FILE_SAVE_AS);
     }
@@ -97,6 +97,8 @@ MenuPtr WindowPopup()
     window->AppendSeparator();
     window->AppendCommand("&Next Window\tCtrl+Tab", ID_NEXT_WINDOW);
     window->AppendCommand("&Previous Window\tCtrl+Shft+Tab", ID_PREVIOUS_WINDOW);
+    window->AppendCommand("Next &Open Window\tCtrl+F6", ID_WINDOW_NEXT_CHILD);
+    window->AppendCommand("Previous Op&en Window\tCtrl+Shift+F6", ID_WINDOW_PREVIOUS_CHILD);
     return window;
 }
 
@@ -127,7 +129,7 @@ MenuPtr ViewPopup(bool withFont, bool withNotation)
         view->AppendCommand("Font...", ID_VIEW_FONT);
         if (withNotation)
             view->AppendCommand("&Notation...", ID_NOTATION);
-        view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+        view->AppendPopup("Sc&roll Bars", ScrollBarsPopup());
     }
     return view;
 }
@@ -135,7 +137,7 @@ MenuPtr ViewPopup(bool withFont, bool withNotation)
 MenuPtr HelpPopup()
 {
     auto help = CMenu::Create();
-    help->AppendCommand("&Index", ID_HELP_INDEX);
+    help->AppendCommand("&Index\tF1", ID_HELP_INDEX);
     help->AppendCommand("&Finder", ID_HELP_FINDER);
     help->AppendCommand("&Context\tShft+F1", ID_CONTEXT_HELP);
     help->AppendSeparator();
@@ -173,7 +175,7 @@ MenuPtr ModelMenu()
 {
     return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
-                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
+                {kFrameMenuText, CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
                 {"&Help", HelpPopup()}});
 }
 
@@ -194,7 +196,7 @@ MenuPtr InstrumentViewPopup()
     view->AppendCommand("&Details...", ID_DETAILS);
     view->AppendCommand("&Notation...", ID_NOTATION);
     view->AppendCommand("Channel...", ID_CHANNEL);
-    view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+    view->AppendPopup("Sc&roll Bars", ScrollBarsPopup());
     return view;
 }
 
@@ -204,7 +206,7 @@ MenuPtr InstrumentMenu()
 {
     return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
-                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
+                {kFrameMenuText, CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
                 {"&Help", HelpPopup()}});
 }
 
@@ -297,7 +299,7 @@ MenuPtr GeneralContextMenu()
     m->AppendCommand("&Find...\tCtrl+F", ID_EDIT_FIND);
     m->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
     m->AppendSeparator();
-    m->AppendCommand("&Font...", ID_VIEW_FONT);
+    m->AppendCommand("Fo&nt...", ID_VIEW_FONT);  // F is Find's
     m->AppendSeparator();
     AppendDocumentItems(*m);
     return Popup(m);
@@ -340,7 +342,7 @@ MenuPtr InstrumentContextMenu()
     m->AppendCommand("&Vignette\tCtrl+W", ID_VIGNETTE);
     m->AppendSeparator();
     m->AppendCommand("&Font...", ID_VIEW_FONT);
-    m->AppendCommand("&Colors...", ID_COLORS);
+    m->AppendCommand("Co&lors...", ID_COLORS);  // C is Copy All's
     m->AppendCommand("&Details...", ID_DETAILS);
     m->AppendCommand("&Notation...", ID_NOTATION);
     m->AppendCommand("Channel...", ID_CHANNEL);

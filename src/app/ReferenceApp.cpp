@@ -226,9 +226,8 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
-    // Handled by no part of the program: choosing them does nothing.
-    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
-        On(id, [] {});
+    // New Window, Sound Loop and the three Ticks items have no handler yet,
+    // so their menu items show greyed until one declares them.
 }
 
 void CReferenceApp::OnRecentFile(int index)
@@ -392,7 +391,11 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& given)
     if (CDocument* open = ActivateOpenDocument(path))
         return open;
     std::string extension = LowerExtension(path);
-    if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
+    // A MIDI file opens as its listing, as Examine shows it: that is what
+    // the recent-file list, a dropped file or the command line means by it.
+    if (extension == "mid")
+        return Template(kMidiTemplate)->OpenDocumentFile(path, true);
+    if (extension == "wav" || extension == "mp3" || extension == "wma")
         return Template(kAudioTemplate)->OpenDocumentFile(path, true);
     if (std::filesystem::file_size(path, error) > kLargestEditedFile)
         return OpenLargeFile(path);

@@ -10,9 +10,9 @@
 void CDocument::SetTitle(const std::string& title)
 {
     title_ = title;
-    for (CView* view : views_)
-        if (view->Frame())
-            view->Frame()->UpdateCaption();
+    // Another window's numbered caption may depend on this title too.
+    if (app_)
+        app_->UpdateCaptions();
 }
 
 void CDocument::SetPathName(const std::string& path)

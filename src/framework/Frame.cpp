@@ -22,8 +22,11 @@ void CFrame::SetMenu(MenuPtr menu)
 
 void CFrame::UpdateCaption()
 {
-    if (window_ && Document())
-        window_->SetCaption(Document()->GetTitle());
+    if (!window_ || !Document())
+        return;
+    std::string caption = app_->CaptionOf(*this);
+    if (caption != caption_)
+        window_->SetCaption(caption_ = caption);
 }
 
 void CFrame::Activate()

@@ -44,5 +44,6 @@ private:
     std::unique_ptr<CView> view_;
     std::unique_ptr<IFrameWindow> window_;
     MenuPtr menu_;
+    std::string caption_;  // as the window shows it
     bool destroyed_ = false;
 };

@@ -223,17 +223,21 @@ std::vector<std::string> CModelDoc::InstrumentTitles() const
 void CModelDoc::ShowFramePopup()
 {
     framePopup_ = CMenu::Create();
-    for (int i = 0; i < static_cast<int>(instruments_.size()); ++i)
-        framePopup_->AppendCommand(instruments_[i]->GetTitle(), ID_FRAME_FIRST + i);
+    for (int i = 0; i < static_cast<int>(instruments_.size()); ++i) {
+        // Two windows of one instrument are told apart by their captions.
+        CFrame* instrumentFrame = instruments_[i]->FirstFrame();
+        std::string text = instrumentFrame ? App().CaptionOf(*instrumentFrame) : instruments_[i]->GetTitle();
+        framePopup_->AppendCommand(text, ID_FRAME_FIRST + i);
+    }
     CFrame* frame = FirstFrame();
     if (!frame || !frame->GetMenu())
         return;
-    int position = frame->GetMenu()->FindByText("&Frame");
+    int position = frame->GetMenu()->FindByText(kFrameMenuText);
     if (position >= 0)
-        frame->GetMenu()->ReplaceWithPopup(position, "&Frame", framePopup_);
+        frame->GetMenu()->ReplaceWithPopup(position, kFrameMenuText, framePopup_);
     for (CDocument* instrument : instruments_)
         if (CFrame* instrumentFrame = instrument->FirstFrame(); instrumentFrame && instrumentFrame->GetMenu())
-            instrumentFrame->GetMenu()->ReplaceWithPopup(6, "&Frame", framePopup_);
+            instrumentFrame->GetMenu()->ReplaceWithPopup(6, kFrameMenuText, framePopup_);
     App().UpdateMenuBar();
 }
 

@@ -40,7 +40,10 @@ public:
     void ComputeNotes();
     // Pattern, interval and report texts; instrumentTitles in attachment order.
     void BuildReport(const std::vector<std::string>& instrumentTitles);
-    // ComputeNotes and BuildReport together: the computing part of a recompute.
+    // Points chordIndex at the catalogue's record of chordName (0 when it
+    // names none), so the Chord menu checks what the model shows.
+    void MatchChordIndex();
+    // MatchChordIndex, ComputeNotes and BuildReport: the computing part of a recompute.
     void Recompute(const std::vector<std::string>& instrumentTitles);
 
     void SpellScale();

@@ -5,6 +5,7 @@
 
 #include "framework/Frame.h"
 #include "framework/View.h"
+#include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelHost.h"
 #include "instruments/InstrumCommands.h"
@@ -54,7 +55,7 @@ void CInstrumDoc::AttachEntry(CModelDoc& model, int index)
     if (CFrame* frame = FirstFrame()) {
         MenuPtr menu = host_.InstrumentMenu(kind);
         if (menu && model.FramePopup())
-            menu->ReplaceWithPopup(kFramePosition, "&Frame", model.FramePopup());
+            menu->ReplaceWithPopup(kFramePosition, kFrameMenuText, model.FramePopup());
         frame->SetMenu(menu);
     }
     if (!host_.LoadingLayout()) {
@@ -123,9 +124,12 @@ void CInstrumDoc::OnCloseDocument()
     if (!settingsSaved && entryIndex >= 0)
         SaveSettings();
     settingsSaved = true;
-    if (CModelDoc* model = std::exchange(model_, nullptr))
-        model->DetachInstrument(this);
+    // The window goes first, so the model's list of the windows left
+    // numbers their captions without this one.
+    CModelDoc* model = std::exchange(model_, nullptr);
     CDocument::OnCloseDocument();
+    if (model)
+        model->DetachInstrument(this);
 }
 
 NoteSources CInstrumDoc::CurrentSources()

@@ -66,8 +66,12 @@ void CInstrumView::OnFont()
     CInstrumDoc* doc = Doc();
     if (!doc)
         return;
+    // The chooser shows the font at the size the user chose it; the
+    // window's height and width ratios apply to whatever comes back.
     LogFont font = doc->base.logFont;
-    if (doc->App().ports.prompts->ChooseFont(font))
+    font.height = doc->base.fontHeightNormal;
+    font.width = doc->base.fontWidthNormal;
+    if (doc->App().ports.prompts->ChooseFont(font, FontFilter::FixedPitch))
         doc->ApplyChosenFont(font);
 }
 

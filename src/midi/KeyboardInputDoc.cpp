@@ -1,7 +1,7 @@
 #include "midi/KeyboardInputDoc.h"
 
 #include "framework/Application.h"
-#include "midi/MidiDoc.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/ShortMessage.h"
 
@@ -33,9 +33,7 @@ void CKeyboardInputDoc::RegisterCommands()
         recording = playing = false;
         player_.SetHead(events_.empty() ? nullptr : &events_, 0);
     });
-    // Items of the playback popup that do nothing in this window.
-    for (int id : {ID_RECORDER_PAUSE, ID_RECORDER_LOOP, ID_RECORDER_PARSE})
-        On(id, [] {});
+    // Pause, Loop and Parse are declared by nothing yet: greyed.
     RegisterSaveCommands();
 }
 
@@ -148,7 +146,7 @@ void CKeyboardInputDoc::CloseIfRecording()
 void CKeyboardInputDoc::OnRecord()
 {
     if (!player_.OpenOutput()) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return;
     }
     // The list is replaced: a playback of it ends before its records go.
@@ -171,7 +169,7 @@ void CKeyboardInputDoc::OnPlay()
         return;
     CloseIfRecording();
     if (!player_.OpenOutput()) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return;
     }
     recording = false;

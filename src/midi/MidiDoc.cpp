@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiExamine.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/PlayListLookup.h"
 #include "midi/QueueDialog.h"
@@ -99,7 +100,7 @@ bool CMidiDoc::PlayOnce()
     if (player_.Playing() || (host && host->PlaybackRunning()))
         return false;
     if (!player_.OpenOutput()) {
-        App().MessageBox(kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return false;
     }
     if (host)

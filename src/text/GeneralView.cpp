@@ -58,7 +58,7 @@ void CGeneralView::OnFont()
     if (!doc)
         return;
     LogFont chosen = doc->font.faceName.empty() ? doc->App().ports.fonts->SystemFont() : doc->font;
-    if (!doc->App().ports.prompts->ChooseFont(chosen))
+    if (!doc->App().ports.prompts->ChooseFont(chosen, FontFilter::Any))
         return;
     doc->font = chosen;
     if (ITextControl* text = TextControl())

@@ -53,7 +53,7 @@ TEST_F(InstrumentScenarioTest, InstrumentWindowsShareTheModelsMenusAndReport)
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& out = result.out;
     EXPECT_NE(out.find("&Edit\n  &Copy All\\tCtrl+C (57634)\n  &Vignette\\tCtrl+W (32895)\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("&Frame\n  Guitar (2496)\n  Soprano-Recorder (2497)\n&Window\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("F&rame\n  Guitar (2496)\n  Soprano-Recorder (2497)\n&Window\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  &F (32778) checked\n"), std::string::npos) << out;
     EXPECT_NE(out.find("&Instrument\n  stringed\n    Guitars\n      Guitar (2370)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  &Details... (32852)\n"), std::string::npos) << out;

@@ -7,7 +7,7 @@
 #include "app/ReferenceApp.h"
 #include "platform/qt/AppIcon.h"
 #include "platform/midiout/MidiOutChoice.h"
-#include "platform/midiout/NullMidiOut.h"
+#include "platform/midiout/UnavailableMidiOut.h"
 #include "platform/sound/SynthOutputs.h"
 
 namespace {
@@ -33,9 +33,10 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clock = &clock_;
     std::string error;
     midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, MakeSynthOutput, error);
+    // Play then says what went wrong, rather than play in silence.
     if (!midiOut_) {
         qWarning("%s", error.c_str());
-        midiOut_ = std::make_unique<NullMidiOut>();
+        midiOut_ = std::make_unique<UnavailableMidiOut>(error);
     }
     ports_.midiOut = midiOut_.get();
     ports_.midiIn = &midiIn_;

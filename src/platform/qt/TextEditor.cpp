@@ -2,6 +2,7 @@
 
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -10,9 +11,13 @@
 #include "platform/qt/FontConversion.h"
 #include "platform/qt/TextEncoding.h"
 
+// The document's own signal can report a change that replacing the whole
+// text (with an empty one) takes back without a word; the document's
+// state is asked again each time.
 TextEditor::TextEditor(ViewLink link, QWidget* parent) : QPlainTextEdit(parent), link_(link)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    connect(document(), &QTextDocument::modificationChanged, this, [this] { emit ModifiedChanged(IsModified()); });
 }
 
 std::string TextEditor::GetText() const
@@ -27,7 +32,7 @@ void TextEditor::SetText(const std::string& text)
 {
     crlf_ = text.find("\r\n") != std::string::npos;
     setPlainText(DecodeText(text));
-    document()->setModified(false);
+    SetModified(false);
     if (CView* view = link_.View())
         setAccessibleDescription(QString::fromStdString(view->AccessibleSummary()));
 }
@@ -114,6 +119,7 @@ bool TextEditor::IsModified() const
 void TextEditor::SetModified(bool modified)
 {
     document()->setModified(modified);
+    emit ModifiedChanged(IsModified());
 }
 
 void TextEditor::EditCommand(int id)

@@ -27,6 +27,10 @@ public:
     void SetModified(bool modified) override;
     void EditCommand(int id) override;
 
+signals:
+    // Whether the text has unsaved changes, each time that may have changed.
+    void ModifiedChanged(bool modified);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;

@@ -54,7 +54,7 @@ TEST_F(InstrumentDocTest, OpeningAttachesTheInstrumentToTheModelAndItsReport)
     for (CInstrumDoc* doc : {static_cast<CInstrumDoc*>(guitar), static_cast<CInstrumDoc*>(recorder)}) {
         MenuPtr menu = doc->FirstFrame()->GetMenu();
         ASSERT_TRUE(menu);
-        EXPECT_EQ(menu->At(6).text, "&Frame");
+        EXPECT_EQ(menu->At(6).text, "F&rame");
         EXPECT_EQ(menu->At(6).popup, Model()->FramePopup());
     }
     ASSERT_EQ(Model()->FramePopup()->Count(), 2);

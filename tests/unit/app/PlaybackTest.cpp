@@ -22,6 +22,13 @@
 
 namespace {
 
+// What Play and Record say when the output cannot open: the classic line,
+// then how to choose another output.
+const std::string kNoOutputMessage =
+    "message: Error opening the default MIDI Out device!\\n\\nChoose the MIDI output with the MORVIX_MIDI_OUT "
+    "environment variable or the MidiOut value of the Settings section: fluidsynth, alsa:CLIENT:PORT, null, "
+    "record:PATH or wav:PATH.\n";
+
 // An instrument window as the player sees it.
 class FollowerDoc : public CDocument, public IPlaybackFollower {
 public:
@@ -175,7 +182,7 @@ TEST_F(PlaybackTest, AnOutputThatCannotOpenSaysSoOnceAndChangesNothing)
     ports->midiOut.SetAvailable(false);
     std::string before = Model()->State().HistoryEntry();
     app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(TakeOutput(), "message: Error opening the default MIDI Out device!\\n\n");
+    EXPECT_EQ(TakeOutput(), kNoOutputMessage);
     EXPECT_EQ(Model()->State().HistoryEntry(), before);
     EXPECT_EQ(ports->clock.NowMs(), 0);
     EXPECT_FALSE(midi->Playback().queuePosition);
@@ -355,7 +362,7 @@ TEST_F(RecorderTest, RecordWithoutAnOutputWarnsAndPlayOfNothingJustClosesTheOutp
     app->RouteCommand(ID_KEYBOARD_INPUT);
     ports->midiOut.SetAvailable(false);
     app->RouteCommand(ID_RECORDER_RECORD);
-    EXPECT_EQ(TakeOutput(), "message: Error opening the default MIDI Out device!\\n\n");
+    EXPECT_EQ(TakeOutput(), kNoOutputMessage);
     EXPECT_FALSE(Recorder()->recording);
     ports->midiOut.SetAvailable(true);
     app->RouteCommand(ID_RECORDER_PLAY);

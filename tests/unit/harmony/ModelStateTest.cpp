@@ -208,3 +208,40 @@ TEST_F(ModelState, StateStringsNamingWhatTheProgramDoesNotKnowAreRefused)
     EXPECT_EQ(model.scaleName, "major");
     EXPECT_EQ(model.chordName, "");
 }
+
+// History entries, layouts and profiles carry the chord by name: the index
+// the Chord menu checks is found again from it at the next recompute.
+TEST_F(ModelState, ARecomputeFindsTheChordRecordOfAChordKnownOnlyByName)
+{
+    int seventh = Chord("seventh", "V7");
+    model.SelectChord(seventh);
+    std::string entry = model.HistoryEntry();
+    model.SelectChord(0);
+    model.ApplyHistoryEntry(entry);
+    model.Recompute({});
+    EXPECT_EQ(model.chordIndex, seventh);
+
+    int third = Chord("interval", "m3");
+    model.chordName = chords.ShownName(third);
+    model.Recompute({});
+    EXPECT_EQ(model.chordIndex, third);
+
+    for (const char* none : {"", "1-3-5 no such chord"}) {
+        model.chordName = none;
+        model.Recompute({});
+        EXPECT_EQ(model.chordIndex, 0) << none;
+    }
+}
+
+TEST_F(ModelState, EveryChordIsFoundByTheNameTheModelShowsForIt)
+{
+    int chordsFound = 0;
+    for (int i = 1; i < CChordCatalog::kCapacity; ++i) {
+        if (!chords.IsChord(i))
+            continue;
+        EXPECT_EQ(chords.FindShown(chords.ShownName(i)), i) << chords.ShownName(i);
+        ++chordsFound;
+    }
+    EXPECT_GT(chordsFound, 100);
+    EXPECT_EQ(chords.FindShown("1-3-5"), 0) << "a description without its short name names no triad";
+}
