@@ -24,6 +24,14 @@ public:
 
 private:
     const QFont& FontFor(const LogFont& font);
+    // The font letters are drawn with in a grid cell, their offset from the
+    // cell's left edge and their baseline below its top.
+    struct LetterCells {
+        QFont font;
+        int indent;
+        int baseline;
+    };
+    LetterCells LettersFor(const QFont& qfont, int cell, int lineHeight) const;
 
     QPainter& painter_;
     ImageStore& images_;

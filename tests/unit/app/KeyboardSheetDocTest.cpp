@@ -195,6 +195,47 @@ TEST_F(KeyboardSheetDocTest, ASheetOpensInTheGraphViewWithHalfHeightCells)
     EXPECT_EQ(inG.ImagesWithId(kSharpImage).size(), 2u);
 }
 
+// The default font is measured at its full cell and halved once: 8 x 6
+// cells, as morvix-cli draw --surface draws. A profile or layout saved when
+// the halving was applied twice (normal cell 6, font 3) reads back whole.
+TEST_F(KeyboardSheetDocTest, ASheetsCellsAreHalfHeightOnceAndHalvedSavesReadBackWhole)
+{
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
+    ASSERT_TRUE(staff);
+    EXPECT_EQ(staff->base.fontHeightNormal, 12);
+    EXPECT_EQ(staff->base.logFont.height, 6);
+    EXPECT_EQ(staff->base.logFont.width, 8);
+    RecordingSurface surface;
+    staff->Draw(surface);
+    ASSERT_GE(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[1].y - surface.texts[0].y, 6) << "one grid row";
+
+    std::string halved = staff->FormatSheetState();
+    std::size_t cell = halved.find(" 0.5 1 12 8 2 6 8 ");
+    ASSERT_NE(cell, std::string::npos) << halved;
+    halved.replace(cell, 18, " 0.5 1 6 8 2 3 8 ");
+    auto* bass = OpenInstrument<CSheetDoc>("Bass-Clef");
+    ASSERT_TRUE(bass->ParseSheetState(halved));
+    EXPECT_EQ(bass->base.fontHeightNormal, 12);
+    EXPECT_EQ(bass->base.logFont.height, 6);
+
+    staff->FirstFrame()->OnClose();
+    app->CollectGarbage();
+    ports->settings->WriteInt("Treble-Clef", "FontHeightNormal", 6);
+    ports->settings->WriteInt("Treble-Clef", "Height", 3);
+    auto* again = OpenInstrument<CSheetDoc>("Treble-Clef");
+    EXPECT_EQ(again->base.fontHeightNormal, 12);
+    EXPECT_EQ(again->base.logFont.height, 6);
+
+    // A font the user chose at a small size is kept as chosen.
+    ports->settings->WriteString("Alto-Clef", "SheetClef", "C");
+    ports->settings->WriteString("Alto-Clef", "FontName", "DejaVu Sans Mono");
+    ports->settings->WriteInt("Alto-Clef", "FontHeightNormal", 6);
+    auto* alto = OpenInstrument<CSheetDoc>("Alto-Clef");
+    EXPECT_EQ(alto->base.fontHeightNormal, 6);
+    EXPECT_EQ(alto->base.logFont.height, 3);
+}
+
 TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
 {
     auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
