@@ -24,7 +24,7 @@
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
-CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir})
+CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir, homeDir})
 {
 }
 
@@ -42,7 +42,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir) ? 0 : 1;
+            startupExitCode_ = UpdateDesktopRegistration(arg == "--register", files_.programDir) ? 0 : 1;
             return false;
         }
         if (!arg.empty() && arg[0] != '-')

@@ -58,6 +58,8 @@ public:
     const std::string& HomeDir() const { return files_.dataDir; }
     // A shipped file, or the user's own copy of it.
     std::string HomeFile(const std::string& name) const { return files_.Find(name); }
+    // A file that is part of the program (images, icons, help).
+    std::string ProgramFile(const std::string& name) const { return files_.Program(name); }
     // Where the program writes one of its own files.
     std::string WritableFile(const std::string& name) const { return files_.Writable(name); }
     CMainFrame& MainFrame() { return *mainFrame_; }
