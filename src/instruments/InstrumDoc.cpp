@@ -78,7 +78,11 @@ void CInstrumDoc::ReattachEntry()
 void CInstrumDoc::UpdateNoteMarks()
 {
     bool tableExists = channel == -1 || (channel >= 1 && channel <= 16);
-    if (model_ && model_->State().liveFlag != 0 && tableExists) {
+    if (!tableExists) {
+        // Channel 0 (none) marks nothing: the marks that were showing go.
+        noteMarks = {};
+        prevNote = {};
+    } else if (model_ && model_->State().liveFlag != 0) {
         const CModelState& state = model_->State();
         const auto& table = model_->noteTables[static_cast<std::size_t>(std::max(channel, 0))];
         for (std::size_t n = 0; n < noteMarks.size(); ++n) {

@@ -84,6 +84,35 @@ std::vector<std::string> CInstrumView::AccessibleLines()
     return TrimmedGridLines(std::move(lines));
 }
 
+bool CInstrumView::CanPrint() const
+{
+    CInstrumDoc* doc = Doc();
+    return doc && doc->Model();
+}
+
+// The sheet's half-height rows are for the screen: paper gets the font's
+// whole cell, and a grid too wide for the page is shrunk, never wrapped.
+bool CInstrumView::MakePrintJob(PrintJob& job)
+{
+    if (!CanPrint())
+        return false;
+    CInstrumDoc* doc = Doc();
+    job.title = doc->GetTitle();
+    doc->BuildLines();
+    if (doc->base.viewStyle == 'g') {
+        job.drawingSize = doc->GetDrawingSize();
+        job.draw = [doc](IDrawingSurface& surface) { doc->Draw(surface); };
+        return true;
+    }
+    for (const std::string& line : doc->base.ValidLines())
+        job.text += GridTextToUtf8(line) + "\n";
+    job.font = doc->base.logFont;
+    job.font.height = doc->base.fontHeightNormal;
+    job.font.width = doc->base.fontWidthNormal;
+    job.grid = true;
+    return true;
+}
+
 MenuPtr CInstrumView::ContextMenu()
 {
     MenuPtr menu = GetDocument()->Template().ContextMenu();

@@ -97,7 +97,7 @@ void CInstrumView::OnNotation()
     doc->UpdateAllViews();
 }
 
-// The marks follow the new channel at their next update.
+// The marks follow the new channel at once: channel 0 takes them away.
 void CInstrumView::OnChannel()
 {
     CInstrumDoc* doc = Doc();
@@ -105,8 +105,10 @@ void CInstrumView::OnChannel()
         return;
     std::optional<int> chosen =
         RunChannelDialog(*doc->App().ports.prompts, doc->channel, doc->Host().CurrentProgramSummary());
-    if (chosen)
-        doc->channel = *chosen;
+    if (!chosen)
+        return;
+    doc->channel = *chosen;
+    doc->UpdateNoteMarks();
 }
 
 void CInstrumView::OnSave()

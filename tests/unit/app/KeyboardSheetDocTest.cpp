@@ -305,6 +305,31 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
     EXPECT_EQ(LabelledKeys(Lines(*all)), 15) << "the scale's labels are back";
 }
 
+// Choosing channel 0 (none) while notes sound takes their marks away at
+// once rather than leaving them frozen.
+TEST_F(KeyboardSheetDocTest, ChannelNoneRemovesTheMarksThatWereShowing)
+{
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
+    CMidiDoc* midi = OpenSong();
+    ASSERT_TRUE(midi);
+    std::vector<int> labelled;
+    bool switched = false;
+    DuringPauses([&](std::int64_t) {
+        if (switched || keys->noteMarks[60].Text() != "C")
+            return;
+        keys->FirstFrame()->Activate();
+        Answer(IDOK, {{"1049", "0"}});
+        app->RouteCommand(ID_CHANNEL);
+        switched = true;
+        EXPECT_EQ(keys->channel, 0);
+        EXPECT_TRUE(keys->noteMarks[60].Empty());
+        labelled.push_back(LabelledKeys(Lines(*keys)));
+    });
+    Play(*midi);
+    ASSERT_TRUE(switched);
+    EXPECT_EQ(labelled, std::vector<int>{0});
+}
+
 TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
 {
     auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
