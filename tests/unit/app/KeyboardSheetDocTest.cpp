@@ -145,6 +145,36 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsDialogChangesTheDrawingAndRefuses
     EXPECT_DOUBLE_EQ(keys->base.fontHeightRatio, 1.0);
 }
 
+// "Middle C", "Octave" and "Voice" are applied: the keyboard starts on
+// the note typed, its marks follow the octave, and a name that is no note
+// is refused. Turning the board refits the window to its new shape.
+TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsApplyTheFirstKeyOctaveAndVoiceAndRefitATurnedBoard)
+{
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
+    Rect wide = keys->base.placement.normal;
+    Answer(IDOK, {{"1033", "E"}, {"1039", "3"}, {"1040", "19"}, {"1029", "0"}, {"1030", "1"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(keys->keyboard.tuning.Text(), "E");
+    EXPECT_EQ(keys->keyboard.octave, 3);
+    EXPECT_EQ(keys->keyboard.voice, 19);
+    std::vector<std::string> lines = Lines(*keys);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[2].substr(10, 2), "E ") << "the first key is the E typed";
+    Rect tall = keys->base.placement.normal;
+    EXPECT_LT(tall.right - tall.left, wide.right - wide.left);
+    EXPECT_GT(tall.bottom - tall.top, wide.bottom - wide.top);
+    EXPECT_EQ(tall.right - tall.left, 8 * (42 + 2) + 25) << "a key's width and the margins";
+
+    Answer(IDOK, {{"1033", "H"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_NE(TakeOutput().find("message: Please enter a note name such as C, F# or Bb."), std::string::npos);
+    Answer(IDOK, {{"1040", "128"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_NE(TakeOutput().find("message: Please enter an integer between 0 and 127."), std::string::npos);
+    EXPECT_EQ(keys->keyboard.tuning.Text(), "E");
+    EXPECT_EQ(keys->keyboard.voice, 19);
+}
+
 TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
 {
     auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-49");
