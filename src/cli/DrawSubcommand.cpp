@@ -138,7 +138,7 @@ int DrawKeyboard(const DrawOptions& options, CModelState& model, const std::stri
     if (options.surface) {
         NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
         SurfaceLog surface(out, kGraphArea);
-        PrintSize(PaintKeyboardGraph(surface, keyboard, &sources, base), out);
+        PrintSize(PaintKeyboardGraph(surface, keyboard, speller, &sources, base), out);
         return 0;
     }
     DrawKeyboardText(keyboard, model, silent, speller, base);

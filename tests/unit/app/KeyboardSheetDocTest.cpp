@@ -71,14 +71,15 @@ protected:
     }
 };
 
-// How many keys carry a note letter: the horizontal keyboard writes the
-// labels' first characters on line 9 (white keys) and line 4 (black keys).
+// How many keys carry a label: the horizontal keyboard writes the labels'
+// last characters on line 9 (white keys) and line 4 (black keys), a letter
+// or an accidental.
 int LabelledKeys(const std::vector<std::string>& lines)
 {
     int count = 0;
     for (std::size_t row : {4u, 9u})
         for (char c : lines.at(row))
-            count += c >= 'A' && c <= 'G';
+            count += (c >= 'A' && c <= 'G') || c == '#' || c == 'b';
     return count;
 }
 
