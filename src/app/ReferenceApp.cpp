@@ -21,6 +21,7 @@
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
+#include "midi/NoteInput.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
@@ -60,6 +61,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
     midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
@@ -302,6 +304,13 @@ void CReferenceApp::OnAudioFile(bool play)
     auto* audio = dynamic_cast<CAudioDoc*>(Template(kAudioTemplate)->OpenDocumentFile(*path, true));
     if (audio && play)
         audio->Play();
+}
+
+void CReferenceApp::ShowPlayedNote(int note, bool on)
+{
+    for (CDocument* document : AllDocuments())
+        if (auto* input = dynamic_cast<INoteInput*>(document); input && !document->IsClosing())
+            input->NotePlayed(note, on);
 }
 
 void CReferenceApp::OnKeyboardInput()

@@ -110,6 +110,8 @@ private:
     void OnAbout();
     void OnExamine();
     void OnAudioFile(bool play);
+    // A note the player sends, for the windows that show played notes.
+    void ShowPlayedNote(int note, bool on);
     void OnKeyboardInput();
     void OnIdentify();
     CDocument* OpenLargeFile(const std::string& path);

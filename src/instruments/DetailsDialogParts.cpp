@@ -75,6 +75,14 @@ bool IsChecked(const DialogData& dialog, int id)
     return control && control->value != 0;
 }
 
+char ChosenCode(const DialogData& dialog, std::initializer_list<std::pair<int, char>> buttons, char kept)
+{
+    for (auto [id, code] : buttons)
+        if (IsChecked(dialog, id))
+            return code;
+    return kept;
+}
+
 int SelectionOf(const DialogData& dialog, int id)
 {
     const DialogControl* control = dialog.Find(id);

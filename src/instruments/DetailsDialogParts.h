@@ -2,6 +2,8 @@
 // What the instrument details dialogs share: the name and font rows, the
 // two scale percentages, and number fields that must lie within a range.
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,8 @@ int NumberOf(const DialogData& dialog, int id);
 // A radio button's or check box's state, and a drop-down's selection.
 bool IsChecked(const DialogData& dialog, int id);
 int SelectionOf(const DialogData& dialog, int id);
+// The code of the first checked button of a choice; kept when none is.
+char ChosenCode(const DialogData& dialog, std::initializer_list<std::pair<int, char>> buttons, char kept);
 // The scale percentages back into the document's font ratios.
 void TakeScaleRatios(const DialogData& dialog, CInstrumDoc& doc);
 // The ranges of the two scale percentages.

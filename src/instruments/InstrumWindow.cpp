@@ -6,13 +6,13 @@
 #include "framework/Drawing.h"
 #include "framework/Frame.h"
 #include "framework/View.h"
+#include "instruments/GridLines.h"
 #include "instruments/InstrumDoc.h"
 #include "instruments/InstrumentHost.h"
 #include "instruments/InstrumentKind.h"
 
 namespace {
 
-constexpr int kMargin = 4;
 constexpr int kSymbolCharSet = 2;
 // The default font's cell before any ratio.
 constexpr int kDefaultCellHeight = 12;
@@ -159,18 +159,9 @@ Size CInstrumDoc::GetDrawingSize()
     return drawingSize_;
 }
 
-// Only the lines that reach into the clip box are written.
 void CInstrumDoc::DrawTextLines(IDrawingSurface& surface)
 {
-    Rect clip = surface.ClipBox();
-    surface.FillRect({0, 0, clip.right, clip.bottom}, base.backColor);
-    int height = std::max(1, base.logFont.height);
-    int first = std::max(0, (clip.top - kMargin) / height);
-    int last = std::min(base.lineCount, static_cast<int>(base.lines.size()) - 1);
-    last = std::min(last, (clip.bottom - kMargin) / height + 1);
-    for (int i = first; i <= last && i < base.lineCount; ++i)
-        surface.Text(kMargin, kMargin + i * height, base.lines[static_cast<std::size_t>(i)], base.logFont,
-                     base.foreColor, base.backColor, false);
+    PaintGridLines(surface, base);
 }
 
 void CInstrumDoc::FitWindowTo(int columns, int rows)

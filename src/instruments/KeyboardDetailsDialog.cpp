@@ -59,15 +59,6 @@ DialogData BuildDialog(const CKeyboardDoc& doc)
     return dialog;
 }
 
-// A choice none of whose buttons is checked keeps the document's value.
-char Chosen(const DialogData& dialog, std::initializer_list<std::pair<int, char>> buttons, char kept)
-{
-    for (auto [id, code] : buttons)
-        if (IsChecked(dialog, id))
-            return code;
-    return kept;
-}
-
 // The first key must be a note the speller knows, as the keyboard is laid
 // out from it.
 std::string TuningProblem(const DialogData& dialog, const CNoteSpeller& speller)
@@ -90,14 +81,14 @@ void TakeChoices(const DialogData& dialog, CKeyboardDoc& doc)
     k.octave = NumberOf(dialog, kOctave);
     k.voice = NumberOf(dialog, kVoiceId);
     doc.channel = NumberOf(dialog, kChannel);
-    char orientation = Chosen(dialog, {{kHorizontal, 'a'}, {kVertical, 'd'}}, k.orientation);
+    char orientation = ChosenCode(dialog, {{kHorizontal, 'a'}, {kVertical, 'd'}}, k.orientation);
     bool turned = orientation != k.orientation;
     if (turned)
         doc.base.ClearLines();
     k.orientation = orientation;
-    k.position = Chosen(dialog, {{kMove, 'm'}, {kStay, 's'}}, k.position);
-    k.topKey = Chosen(dialog, {{kClear, 'c'}, {kTranslucent, 't'}, {kOpaque, 'o'}}, k.topKey);
-    doc.base.viewStyle = Chosen(dialog, {{kText, 't'}, {kGraph, 'g'}}, doc.base.viewStyle);
+    k.position = ChosenCode(dialog, {{kMove, 'm'}, {kStay, 's'}}, k.position);
+    k.topKey = ChosenCode(dialog, {{kClear, 'c'}, {kTranslucent, 't'}, {kOpaque, 'o'}}, k.topKey);
+    doc.base.viewStyle = ChosenCode(dialog, {{kText, 't'}, {kGraph, 'g'}}, doc.base.viewStyle);
     if (turned)
         doc.FitWindow(-1, -1);
 }
