@@ -152,7 +152,7 @@ void BM_Keyboard88Graph(benchmark::State& state)
     int step = 0;
     for (auto _ : state) {
         ChangeModel(model, step++);
-        NoteSources sources = GatherNoteSources(model.state, base.notation, base.chordset, marks);
+        NoteSources sources = GatherNoteSources(model.state, base.notation, base.chordTones, base.chordset, marks);
         benchmark::DoNotOptimize(PaintKeyboardGraph(surface, piano, speller, &sources, base));
     }
     state.counters["calls"] = static_cast<double>(surface.calls) / static_cast<double>(state.iterations());

@@ -51,6 +51,7 @@ bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i)
                                          : word == "--chord"    ? &chord
                                          : word == "--chord-name" ? &chordName
                                          : word == "--notation" ? &notation
+                                         : word == "--chord-tones" ? &chordTones
                                                                 : nullptr;
     if (!target || i + 1 >= args.size())
         return false;
@@ -88,6 +89,13 @@ bool ModelOptions::Apply(const Catalogues& catalogues, CModelState& model, const
             return false;
         }
         model.notation = (*notation)[0];
+    }
+    if (chordTones) {
+        if (*chordTones != "n" && *chordTones != "i") {
+            err << "morvix-cli " << command << ": chord tones are n (names) or i (interval numbers)\n";
+            return false;
+        }
+        model.chordTones = (*chordTones)[0];
     }
     return true;
 }

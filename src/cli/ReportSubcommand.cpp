@@ -12,7 +12,7 @@ bool ParseOptions(const SubcommandArgs& args, ModelOptions& options, std::ostrea
     for (std::size_t i = 0; i < args.size();) {
         if (!options.Take(args, i)) {
             err << "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] "
-                   "[--notation CODE]\n";
+                   "[--notation CODE] [--chord-tones n|i]\n";
             return false;
         }
     }

@@ -56,6 +56,8 @@ void CModelDoc::LoadSettings()
         return;
     }
     state_.notation = notationText[0];
+    // Profiles from before the choice label chord tones by name.
+    state_.chordTones = s.GetString(section, "ChordTones", "n") == "i" ? 'i' : 'n';
     state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
     state_.scaleName = s.GetString(section, "Scale", "major");
     state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
@@ -70,6 +72,7 @@ void CModelDoc::SaveSettings()
 {
     ISettings& s = *App().ports.settings;
     s.WriteString(section, "Notation", std::string(1, state_.notation));
+    s.WriteString(section, "ChordTones", std::string(1, state_.chordTones));
     s.WriteString(section, "Key", state_.keyName);
     s.WriteString(section, "Scale", state_.scaleName);
     s.WriteString(section, "Chord", state_.chordName);
@@ -148,10 +151,11 @@ void CModelDoc::DropPresetChord()
         state_.chordName.clear();
 }
 
-void CModelDoc::SetNotation(char notation, char chordset)
+void CModelDoc::SetNotation(char notation, char chordset, char chordTones)
 {
     state_.notation = notation;
     state_.chordset = chordset;
+    state_.chordTones = chordTones;
     Recompute();
 }
 

@@ -40,7 +40,7 @@ public:
     void ShowChoice(const std::string& key, int scale, int chord);
     // A preset chord fixes its own scale: choosing another scale drops it.
     void DropPresetChord();
-    void SetNotation(char notation, char chordset);
+    void SetNotation(char notation, char chordset, char chordTones);
     void ApplyKeySignature(int sf, bool minor);
     // Set while a MIDI playback drives the model.
     void SetLive(bool live) { state_.liveFlag = live ? 1 : 0; }

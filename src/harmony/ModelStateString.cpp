@@ -1,4 +1,5 @@
 #include "harmony/ModelState.h"
+#include "harmony/Notation.h"
 #include "text/ReadTokens.h"
 
 namespace {
@@ -24,7 +25,7 @@ std::string CModelState::FormatModelState(int historySelection) const
 {
     std::string chord = chordName.empty() ? "none" : chordName;
     return "_Model " + std::string(1, notation) + " " + keyName + " " + scaleName + " $ " + chord + " $ " +
-           std::to_string(historySelection);
+           std::to_string(historySelection) + " " + FormatChordTones(chordTones);
 }
 
 bool CModelState::ParseModelState(std::string_view text, int& historySelection)
@@ -45,5 +46,6 @@ bool CModelState::ParseModelState(std::string_view text, int& historySelection)
     if (chordName == "none")
         chordName.clear();
     historySelection = ReadInt(text, cursor);
+    chordTones = ParseChordTones(text);
     return true;
 }

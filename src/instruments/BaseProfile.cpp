@@ -22,6 +22,8 @@ void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& secti
 {
     notation = FirstCharOr(settings.GetString(section, "Notation", "e"), 'e');
     chordset = FirstCharOr(settings.GetString(section, "Chordset", "c"), 'c');
+    // Profiles from before the choice label chord tones by name.
+    chordTones = settings.GetString(section, "ChordTones", "n") == "i" ? 'i' : 'n';
     viewStyle = FirstCharOr(settings.GetString(section, "ViewStyle", "t"), 't');
     foreColor = static_cast<Color>(settings.GetInt(section, "ForeColor", 0));
     backColor = static_cast<Color>(settings.GetInt(section, "BackColor", 16777215));
@@ -55,6 +57,7 @@ void InstrumBase::SaveBaseSettings(ISettings& settings, const std::string& secti
 {
     settings.WriteString(section, "Notation", std::string(1, notation));
     settings.WriteString(section, "Chordset", std::string(1, chordset));
+    settings.WriteString(section, "ChordTones", std::string(1, chordTones));
     settings.WriteString(section, "ViewStyle", std::string(1, viewStyle));
     settings.WriteInt(section, "ForeColor", static_cast<int>(foreColor));
     settings.WriteInt(section, "BackColor", static_cast<int>(backColor));

@@ -134,7 +134,7 @@ void CInstrumDoc::OnCloseDocument()
 
 NoteSources CInstrumDoc::CurrentSources()
 {
-    return GatherNoteSources(model_->State(), base.notation, base.chordset, noteMarks);
+    return GatherNoteSources(model_->State(), base.notation, base.chordTones, base.chordset, noteMarks);
 }
 
 std::string CInstrumDoc::Summary()

@@ -93,7 +93,8 @@ void CInstrumView::OnNotation()
     CInstrumDoc* doc = Doc();
     if (!doc)
         return;
-    doc->base.notation = ChooseNotation(*doc->App().ports.prompts, doc->base.notation, doc->base.chordset);
+    doc->base.notation =
+        ChooseNotation(*doc->App().ports.prompts, doc->base.notation, doc->base.chordset, doc->base.chordTones);
     doc->UpdateAllViews();
 }
 

@@ -63,7 +63,7 @@ void CKeyboardDoc::Draw(IDrawingSurface& surface)
     if (!model)
         return;
     if (base.viewStyle == 'g') {
-        NoteSources sources = GatherNoteSources(model->State(), base.notation, base.chordset, noteMarks);
+        NoteSources sources = GatherNoteSources(model->State(), base.notation, base.chordTones, base.chordset, noteMarks);
         PixelSize size = PaintKeyboardGraph(surface, keyboard, Speller(), &sources, base);
         graphSize = {size.width, size.height};
     } else if (base.viewStyle == 't') {

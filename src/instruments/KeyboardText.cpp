@@ -121,6 +121,6 @@ void BuildKeyboardLines(const KeyboardInstrument& keyboard, const NoteSources* s
 void DrawKeyboardText(const KeyboardInstrument& keyboard, CModelState& model, const NoteMarks& marks,
                       const CNoteSpeller& speller, InstrumBase& base)
 {
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
     BuildKeyboardLines(keyboard, &sources, speller, base);
 }

@@ -5,6 +5,7 @@
 
 #include "framework/Drawing.h"
 #include "harmony/ModelState.h"
+#include "harmony/Notation.h"
 #include "instruments/InstrumBase.h"
 #include "instruments/SheetClefs.h"
 #include "instruments/SheetImages.h"
@@ -120,7 +121,7 @@ void GlyphPainter::PaintNotes(const NoteSources& sources, const PlainNames& plai
 PlainNames GatherPlainNames(CModelState& model)
 {
     PlainNames plain;
-    model.LabelNotes('e', plain.labels);
+    model.LabelNotes('e', ChordTones::kNames, plain.labels);
     plain.span = model.span;
     return plain;
 }

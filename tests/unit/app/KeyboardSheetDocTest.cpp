@@ -190,7 +190,7 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
     EXPECT_EQ(again->keyboard.orientation, 'd');
     EXPECT_EQ(again->base.viewStyle, 'g');
     std::string state = again->FormatKeyboardState();
-    EXPECT_NE(state.find("$ _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
+    EXPECT_NE(state.find("$ _ChordTones n _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
 
     auto* other = OpenInstrument<CKeyboardDoc>("Piano-76");
     std::string unknown = state;
@@ -292,7 +292,7 @@ TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
     EXPECT_DOUBLE_EQ(again->base.fontHeightRatio, 0.5);
 
     std::string state = again->FormatSheetState();
-    EXPECT_TRUE(state.ends_with("$ _Sheet G")) << state;
+    EXPECT_TRUE(state.ends_with("$ _ChordTones n _Sheet G")) << state;
     auto* bass = OpenInstrument<CSheetDoc>("Bass-Clef");
     ASSERT_TRUE(bass->ParseSheetState(state));
     EXPECT_EQ(bass->sheet.clefCode, 'G');

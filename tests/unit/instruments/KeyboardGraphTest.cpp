@@ -19,7 +19,7 @@ protected:
     PixelSize Paint()
     {
         surface = RecordingSurface();
-        sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+        sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
         return PaintKeyboardGraph(surface, keyboard, speller, &sources, base);
     }
 
