@@ -372,7 +372,10 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
         EXPECT_TRUE(staff->sheet.playbackActive);
         RecordingSurface surface;
         staff->Draw(surface);
-        notesDrawn.push_back(surface.ImagesWithId(kQuarterUpImage).size() + surface.ImagesWithId(kHalfUpImage).size());
+        std::size_t notes = 0;
+        for (int id : {kQuarterUpImage, kQuarterDownImage, kHalfUpImage, kHalfDownImage})
+            notes += surface.ImagesWithId(id).size();
+        notesDrawn.push_back(notes);
         bands.push_back(surface.inverted.size());
     });
     Play(*midi);
@@ -384,6 +387,55 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
     staff->Draw(after);
     EXPECT_TRUE(after.ImagesWithId(kQuarterUpImage).empty());
     EXPECT_TRUE(after.inverted.empty());
+}
+
+// A page played from a queued point is spelled in the key signature in
+// force at the page's start: the model meanwhile took the later key (E flat
+// major), the page from the file's start still shows D major's sharps.
+TEST_F(KeyboardSheetDocTest, APagePlayedFromAQueuedPointKeepsTheKeyOfItsOwnPlace)
+{
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
+    TrackBody track;
+    track.Meta(0, 0x59, {2, 0});  // D major
+    track.Event(0, {0x90, 66, 100});
+    track.Event(96, {0x80, 66, 0});
+    track.Meta(0, 0x59, {0xFD, 0});  // E flat major
+    track.Event(0, {0x90, 70, 100});
+    track.Event(96, {0x80, 70, 0});
+    track.Event(0, {0x90, 63, 100});
+    track.Event(96, {0x80, 63, 0});
+    Bytes bytes = Smf(0, 96, {track.End()});
+    std::string path = WriteFile("keys.mid", std::string(bytes.begin(), bytes.end())).string();
+    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    ASSERT_TRUE(midi);
+    TakeOutput();
+    const MidiEventList& list = midi->File().events;
+    std::size_t queued = 0;
+    while (queued < list.size() && !(list[queued].kind == MidiKind::NoteOn && list[queued].data[0] == 70))
+        ++queued;
+    ASSERT_LT(queued, list.size());
+    midi->Playback().queuePosition = queued;
+
+    // The key signature's signs stand left of the played notes (column 15 on).
+    std::vector<std::pair<int, int>> signature;
+    std::string modelKey;
+    DuringPauses([&](std::int64_t) {
+        RecordingSurface surface;
+        staff->Draw(surface);
+        int sharps = 0, flats = 0;
+        for (const DrawnImage& image : surface.images) {
+            if (image.x >= 4 + 14 * staff->base.logFont.width)
+                continue;
+            sharps += image.id == kSharpImage;
+            flats += image.id == kFlatImage;
+        }
+        signature.emplace_back(sharps, flats);
+        modelKey = Model()->State().keyName;
+    });
+    Play(*midi);
+    ASSERT_FALSE(signature.empty());
+    EXPECT_EQ(modelKey, "Eb") << "the model follows the file's later key";
+    EXPECT_EQ(signature.front(), std::make_pair(2, 0)) << "D major's two sharps, not E flat's three flats";
 }
 
 TEST_F(KeyboardSheetDocTest, TheChannelDialogListsTheCurrentFilesProgramsAndSetsTheChannel)
