@@ -24,3 +24,17 @@ void PaintGridLines(IDrawingSurface& surface, const InstrumBase& base)
         surface.Text(kMargin, kMargin + i * height, base.lines[static_cast<std::size_t>(i)], base.logFont,
                      base.foreColor, base.backColor, false);
 }
+
+PrintJob GridPrintJob(const std::string& title, const std::vector<std::string>& lines, LogFont font, int cellWidth,
+                      int cellHeight)
+{
+    PrintJob job;
+    job.title = title;
+    for (const std::string& line : lines)
+        job.text += line + "\n";
+    font.width = cellWidth;
+    font.height = cellHeight;
+    job.font = font;
+    job.grid = true;
+    return job;
+}

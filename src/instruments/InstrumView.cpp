@@ -11,6 +11,7 @@
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
 #include "instruments/ClipboardText.h"
+#include "instruments/GridLines.h"
 #include "instruments/InstrumCommands.h"
 #include "instruments/InstrumDoc.h"
 
@@ -97,19 +98,18 @@ bool CInstrumView::MakePrintJob(PrintJob& job)
     if (!CanPrint())
         return false;
     CInstrumDoc* doc = Doc();
-    job.title = doc->GetTitle();
     doc->BuildLines();
     if (doc->base.viewStyle == 'g') {
+        job.title = doc->GetTitle();
         job.drawingSize = doc->GetDrawingSize();
         job.draw = [doc](IDrawingSurface& surface) { doc->Draw(surface); };
         return true;
     }
+    std::vector<std::string> lines;
     for (const std::string& line : doc->base.ValidLines())
-        job.text += GridTextToUtf8(line) + "\n";
-    job.font = doc->base.logFont;
-    job.font.height = doc->base.fontHeightNormal;
-    job.font.width = doc->base.fontWidthNormal;
-    job.grid = true;
+        lines.push_back(GridTextToUtf8(line));
+    job = GridPrintJob(doc->GetTitle(), lines, doc->base.logFont, doc->base.fontWidthNormal,
+                       doc->base.fontHeightNormal);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Dialog.h"
+#include "framework/Document.h"
 #include "framework/Drawing.h"
 #include "instruments/ClipboardText.h"
 #include "instruments/DetailsDialogParts.h"
@@ -104,6 +105,21 @@ std::vector<std::string> CRecorderView::TextLines()
     for (const std::string& line : base.ValidLines())
         lines.push_back(GridTextToUtf8(line));
     return lines;
+}
+
+bool CRecorderView::MakePrintJob(PrintJob& job)
+{
+    if (!GetDocument())
+        return false;
+    std::string title = GetDocument()->GetTitle();
+    if (base.viewStyle == 'g') {
+        job.title = title;
+        job.drawingSize = DrawingSize();
+        job.draw = [this](IDrawingSurface& surface) { OnDraw(surface); };
+        return true;
+    }
+    job = GridPrintJob(title, TextLines(), base.logFont, kCellWidth, kCellHeight);
+    return true;
 }
 
 std::vector<std::string> CRecorderView::AccessibleLines()

@@ -25,6 +25,9 @@ public:
     // The text keyboard, whichever view style is shown.
     std::vector<std::string> AccessibleLines() override;
     std::vector<std::string> TextLines();
+    // Printed as the instrument windows print: the drawing, or the lines.
+    bool MakePrintJob(PrintJob& job) override;
+    bool CanPrint() const override { return GetDocument() != nullptr; }
 
 private:
     // The marks of the keys held or played, as live marks by MIDI note.

@@ -51,12 +51,6 @@ int LowestSignatureStep(const ClefMethod* clef, bool sharps, int rows)
     }
 }
 
-int LetterIndex(char letter)
-{
-    std::size_t index = kLetters.find(letter);
-    return index == std::string_view::npos ? -1 : static_cast<int>(index);
-}
-
 class StaffBuilder {
 public:
     StaffBuilder(const SheetInstrument& sheet, const NoteSources& sources, const CModelState& model,

@@ -15,12 +15,6 @@ constexpr int kBassBottomLine = 27;
 // The last row of the grand staff's treble half: middle C.
 constexpr int kGrandMiddleC = 17;
 
-int LetterIndexOf(char letter)
-{
-    std::size_t index = kLetters.find(letter);
-    return index == std::string_view::npos ? -1 : static_cast<int>(index);
-}
-
 } // namespace
 
 int StaffRows::MiddleLine(int row) const
@@ -53,7 +47,7 @@ int AlterationOf(std::string_view name)
 AccidentalMemory::AccidentalMemory(const std::array<NoteCell, 8>& signature)
 {
     for (const NoteCell& note : signature) {
-        int letter = LetterIndexOf(note.bytes[0]);
+        int letter = LetterIndex(note.bytes[0]);
         if (!note.Empty() && letter >= 0)
             signature_[static_cast<std::size_t>(letter)] = AlterationOf(note.Text());
     }
@@ -61,7 +55,7 @@ AccidentalMemory::AccidentalMemory(const std::array<NoteCell, 8>& signature)
 
 std::optional<int> AccidentalMemory::Needed(int row, char letter, int alteration)
 {
-    int index = LetterIndexOf(letter);
+    int index = LetterIndex(letter);
     auto written = written_.find(row);
     int inForce = written != written_.end() ? written->second : index >= 0 ? signature_[static_cast<std::size_t>(index)] : 0;
     if (inForce == alteration)

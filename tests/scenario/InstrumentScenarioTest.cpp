@@ -86,8 +86,11 @@ TEST_F(InstrumentScenarioTest, InstrumentWindowsPrintTheirLinesOrTheirDrawing)
         "cmd 57607   # Print\n"
         "activate Model\n"
         "cmd 2443    # Grand-Staff, in the graph view\n"
-        "cmd 57609   # Print Preview\n");
+        "cmd 57609   # Print Preview\n"
+        "cmd 205     # the keyboard input window\n"
+        "cmd 57607   # Print\n");
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "print: Guitar (9 lines, Morvix LineDraw Light)\n"
-                          "preview: Grand-Staff (drawing 1016x456)\n");
+                          "preview: Grand-Staff (drawing 1016x456)\n"
+                          "print: Keyboard Input (drawing 673x152)\n");
 }

@@ -25,6 +25,7 @@ const QFont& PainterSurface::FontFor(const LogFont& font)
     if (!lastLogFont_ || !(*lastLogFont_ == font)) {
         lastLogFont_ = font;
         lastFont_ = ToQFont(font);
+        lastLetters_.reset();
     }
     return lastFont_;
 }
@@ -58,7 +59,9 @@ void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont&
     // the distance between the lines of a grid.
     int lineHeight = font.height > 0 ? font.height : metrics.height();
     int stroke = font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy" ? 2 : 1;
-    LetterCells letters = LettersFor(qfont, cell, lineHeight);
+    if (!lastLetters_)
+        lastLetters_ = LettersFor(qfont, cell, lineHeight);
+    const LetterCells& letters = *lastLetters_;
     painter_.setFont(letters.font);
     for (qsizetype i = 0; i < text.size(); ++i) {
         QRect box(x + cell * static_cast<int>(i), y, cell, lineHeight);

@@ -38,6 +38,8 @@ private:
     QRect clip_;
     std::optional<LogFont> lastLogFont_;
     QFont lastFont_;
+    // The letters of lastFont_'s cells, made at its first text.
+    std::optional<LetterCells> lastLetters_;
 };
 
 QRect ToQRect(const Rect& rect);
