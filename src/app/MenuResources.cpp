@@ -256,7 +256,10 @@ MenuPtr KeyboardInputMenu()
     playback->AppendCommand("Pause", ID_RECORDER_PAUSE);
     playback->AppendCommand("Loop", ID_RECORDER_LOOP);
     playback->AppendCommand("Parse", ID_RECORDER_PARSE);
-    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", ViewPopup(false, false)},
+    MenuPtr view = ViewPopup(false, false);
+    view->AppendSeparator();
+    view->AppendCommand("&Details...", ID_DETAILS);
+    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", view},
                 {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 

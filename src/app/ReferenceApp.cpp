@@ -23,11 +23,12 @@
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
+#include "midi/NoteInput.h"
 #include "morvix/Version.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
-CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir})
+CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir, homeDir})
 {
 }
 
@@ -45,7 +46,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir);
+            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.programDir);
             if (!startupProblem_.empty())
                 startupProblem_ = arg + ": " + startupProblem_;
             startupExitCode_ = startupProblem_.empty() ? 0 : 1;
@@ -66,6 +67,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
     midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
@@ -334,6 +336,13 @@ void CReferenceApp::OnAudioFile(bool play)
     auto* audio = dynamic_cast<CAudioDoc*>(Template(kAudioTemplate)->OpenDocumentFile(*path, true));
     if (audio && play)
         audio->Play();
+}
+
+void CReferenceApp::ShowPlayedNote(int note, bool on)
+{
+    for (CDocument* document : AllDocuments())
+        if (auto* input = dynamic_cast<INoteInput*>(document); input && !document->IsClosing())
+            input->NotePlayed(note, on);
 }
 
 void CReferenceApp::OnKeyboardInput()

@@ -23,7 +23,7 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: morvix-cli draw \"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE] "
+    "usage: morvix-cli draw \"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE] [--chord-tones n|i] "
     "[--chordset c|f|s] [--ascii] [--surface] [--set FIELD=VALUE ...]\n";
 
 // Character set a font without line-drawing glyphs measures as, and the one
@@ -148,9 +148,9 @@ int DrawKeyboard(const DrawOptions& options, CModelState& model, const std::stri
     base.ApplyFontRatios();
     const NoteMarks silent{};
     if (options.surface) {
-        NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
+        NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, silent);
         SurfaceLog surface(out, kGraphArea);
-        PrintSize(PaintKeyboardGraph(surface, keyboard, &sources, base), out);
+        PrintSize(PaintKeyboardGraph(surface, keyboard, speller, &sources, base), out);
         return 0;
     }
     DrawKeyboardText(keyboard, model, silent, speller, base);
@@ -253,8 +253,9 @@ int DrawSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
 void DrawHelp(std::ostream& out)
 {
     out << "NAME is an instrument of morvix-cli instruments.\n"
-           "--key, --scale, --chord and --notation choose the model as for report (--notation is the\n"
-           "model's; the instrument's own is --set notation=CODE). --chordset sets the instrument's\n"
+           "--key, --scale, --chord, --notation and --chord-tones choose the model as for report\n"
+           "(--notation is the model's; the instrument's own is --set notation=CODE, and its chord\n"
+           "tones --set chordTones=n|i). --chordset sets the instrument's\n"
            "chord set. --ascii draws as with a font without line-drawing glyphs; otherwise the\n"
            "line-drawing glyphs print as Unicode box drawing. --surface prints the graph view's\n"
            "drawing calls instead (keyboard and sheet music), one per line: fill, text (position,\n"
@@ -265,5 +266,6 @@ void DrawHelp(std::ostream& out)
            "  keyboard: orientation=a|d position=s|m topKey=c|t|o keyCount=0..128 viewStyle=t|g\n"
            "  octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
            "  sheet: clefCode=G|V|4|3|M|C|T|2|1|F|L|P showNotes=e|a viewStyle=t|g highlight=y|n\n"
-           "  notation=CODE chordset=c|f|s (viewStyle=g prints the staff the images lie on).\n";
+           "  notation=CODE chordset=c|f|s (viewStyle=g prints the staff the images lie on);\n"
+           "  every kind: chordTones=n|i (chord tones by name or by interval number).\n";
 }

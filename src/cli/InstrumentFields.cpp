@@ -71,7 +71,9 @@ bool SetField(const FieldTable& table, const std::string& name, const std::strin
 
 std::vector<CharField> BaseChars(InstrumBase& base)
 {
-    return {{"notation", "ecpnrhv", &base.notation}, {"chordset", "cfs", &base.chordset}};
+    return {{"notation", "ecpnrhv", &base.notation},
+            {"chordset", "cfs", &base.chordset},
+            {"chordTones", "ni", &base.chordTones}};
 }
 
 } // namespace

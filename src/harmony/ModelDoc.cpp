@@ -58,6 +58,8 @@ void CModelDoc::LoadSettings()
     }
     // A value the program does not know reads as its default.
     state_.notation = IsNotationCode(notationText[0]) ? notationText[0] : Notation::kExtended;
+    // Profiles from before the choice label chord tones by name.
+    state_.chordTones = s.GetString(section, "ChordTones", "n") == "i" ? 'i' : 'n';
     state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
     state_.scaleName = s.GetString(section, "Scale", "major");
     state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
@@ -78,6 +80,7 @@ void CModelDoc::SaveSettings()
     ISettings& s = *App().ports.settings;
     const CModelState& choice = UserChoice();
     s.WriteString(section, "Notation", std::string(1, choice.notation));
+    s.WriteString(section, "ChordTones", std::string(1, choice.chordTones));
     s.WriteString(section, "Key", choice.keyName);
     s.WriteString(section, "Scale", choice.scaleName);
     s.WriteString(section, "Chord", choice.chordName);
@@ -156,10 +159,11 @@ void CModelDoc::DropPresetChord()
         state_.chordName.clear();
 }
 
-void CModelDoc::SetNotation(char notation, char chordset)
+void CModelDoc::SetNotation(char notation, char chordset, char chordTones)
 {
     state_.notation = notation;
     state_.chordset = chordset;
+    state_.chordTones = chordTones;
     Recompute();
 }
 

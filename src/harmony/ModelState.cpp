@@ -9,6 +9,7 @@ void CModelState::SetDefaults()
 {
     chordset = 'c';
     notation = 'e';
+    chordTones = 'n';
     keyName = "C";
     accidentals = variant = tonic = 0;
     chordName.clear();
@@ -143,7 +144,7 @@ bool CModelState::ApplyKeySignature(int sf, bool minor)
 void CModelState::ComputeNotes()
 {
     SpellScale();
-    LabelNotes(notation, labels);
+    LabelNotes(notation, chordTones, labels);
 }
 
 void CModelState::Recompute(const std::vector<std::string>& instrumentTitles)

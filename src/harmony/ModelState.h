@@ -17,7 +17,8 @@ public:
     // The speller and catalogues belong to the application and outlive models.
     CModelState(const CNoteSpeller& speller, const CScaleCatalog& scales, const CChordCatalog& chords);
 
-    // Key C, scale record 0, no chord, notation 'e', chord set 'c'.
+    // Key C, scale record 0, no chord, notation 'e', chord set 'c', chord
+    // tones by name.
     void SetDefaults();
 
     // False, changing nothing, when the note table does not hold the name.
@@ -48,9 +49,11 @@ public:
 
     void SpellScale();
     // Copies scaleNotes into out, relabels for the notation and, when a
-    // chord is set, reduces out to the chord tones (which also fills span).
-    void LabelNotes(char notationCode, NoteRow& out);
-    void SpellChord(NoteRow& cells);
+    // chord is set, reduces out to the chord tones (which also fills span);
+    // chordTonesCode says how its added intervals are labelled.
+    void LabelNotes(char notationCode, char chordTonesCode, NoteRow& out);
+    // Added intervals by name are spelled as ChordNoteNames spells them.
+    void SpellChord(NoteRow& cells, char notationCode, char chordTonesCode);
     // The chord's tones as note names from the lowest up, blank-separated:
     // degrees as the scale spells them, added intervals by their number
     // above the key (the minor third of C is Eb). Empty without a chord.
@@ -92,6 +95,8 @@ public:
     NoteSpan span{};
     char notation = 'e';
     char chordset = 'c';
+    // 'n' chord tones by name, 'i' by interval number.
+    char chordTones = 'n';
     std::string patternText;
     std::string intervalText;
     std::string reportText;

@@ -33,8 +33,11 @@ private:
     std::string_view NameAt(const BoardString& string, int fret) const;
     std::string HorizontalRow(const BoardString& string) const;
     std::string FretNumbers() const;
-    std::string VerticalNoteLine(int fret) const;
-    std::string VerticalWireLine() const;
+    std::string VerticalNoteLine(int fret, std::size_t cellWidth) const;
+    std::string VerticalWireLine(std::size_t cellWidth) const;
+    // Three-character names would run into their neighbours: their cells
+    // get a fourth column, so that one blank stands between two names.
+    std::size_t VerticalCellWidth() const;
 
     const NoteSources& sources_;
     FretboardGlyphs glyphs_;
@@ -120,36 +123,45 @@ void FretboardBuilder::BuildHorizontal(InstrumBase& base) const
     base.AppendLine(FretNumbers());
 }
 
-std::string FretboardBuilder::VerticalNoteLine(int fret) const
+std::size_t FretboardBuilder::VerticalCellWidth() const
+{
+    for (int fret = 0; fret <= frets_; ++fret)
+        for (const BoardString& string : strings_)
+            if (NameAt(string, fret).size() >= kCellWidth)
+                return kCellWidth + 1;
+    return kCellWidth;
+}
+
+std::string FretboardBuilder::VerticalNoteLine(int fret, std::size_t cellWidth) const
 {
     std::string line = "  ";
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         std::string_view name = NameAt(strings_[i], fret);
         std::string cell(name);
-        if (cell.size() < kCellWidth) {
+        if (cell.size() < cellWidth) {
             bool open = fret == 0;
             if (cell.empty())
                 cell += open ? glyphs_.crossing : glyphs_.stringGlyph;
             bool lastString = i + 1 == strings_.size();
             char pad = open && !lastString ? glyphs_.segment : ' ';
-            cell.resize(kCellWidth, pad);
+            cell.resize(cellWidth, pad);
         }
         line += cell;
     }
     return line;
 }
 
-std::string FretboardBuilder::VerticalWireLine() const
+std::string FretboardBuilder::VerticalWireLine(std::size_t cellWidth) const
 {
     std::string line = "  ";
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         if (wires_)
-            line += std::string{glyphs_.crossing, glyphs_.segment, glyphs_.segment};
+            line += glyphs_.crossing + std::string(cellWidth - 1, glyphs_.segment);
         else
-            line += std::string{glyphs_.stringGlyph, ' ', ' '};
+            line += glyphs_.stringGlyph + std::string(cellWidth - 1, ' ');
     }
     if (wires_ && !strings_.empty())
-        line.replace(line.size() - 2, 2, "  ");
+        line.replace(line.size() - (cellWidth - 1), cellWidth - 1, std::string(cellWidth - 1, ' '));
     return line;
 }
 
@@ -158,12 +170,13 @@ std::string FretboardBuilder::VerticalWireLine() const
 void FretboardBuilder::BuildVertical(InstrumBase& base) const
 {
     int count = 2 * frets_ + 2;
+    std::size_t cellWidth = VerticalCellWidth();
     base.ClearLines();
     if (base.lines.size() < static_cast<std::size_t>(count))
         base.lines.resize(static_cast<std::size_t>(count));
     for (int fret = 0; fret <= frets_; ++fret) {
-        std::string noteLine = VerticalNoteLine(fret);
-        std::string wireLine = VerticalWireLine();
+        std::string noteLine = VerticalNoteLine(fret, cellWidth);
+        std::string wireLine = VerticalWireLine(cellWidth);
         (wires_ ? wireLine : noteLine) += ' ' + std::to_string(fret);
         int pair = mirrored_ ? 2 * (frets_ - fret) : 2 * fret;
         bool noteFirst = wires_ != mirrored_;

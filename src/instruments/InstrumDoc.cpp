@@ -79,7 +79,11 @@ void CInstrumDoc::ReattachEntry()
 void CInstrumDoc::UpdateNoteMarks()
 {
     bool tableExists = channel == -1 || (channel >= 1 && channel <= 16);
-    if (model_ && model_->State().liveFlag != 0 && tableExists) {
+    if (!tableExists) {
+        // Channel 0 (none) marks nothing: the marks that were showing go.
+        noteMarks = {};
+        prevNote = {};
+    } else if (model_ && model_->State().liveFlag != 0) {
         const CModelState& state = model_->State();
         const auto& table = model_->noteTables[static_cast<std::size_t>(std::max(channel, 0))];
         for (std::size_t n = 0; n < noteMarks.size(); ++n) {
@@ -134,7 +138,7 @@ void CInstrumDoc::OnCloseDocument()
 
 NoteSources CInstrumDoc::CurrentSources()
 {
-    return GatherNoteSources(model_->State(), base.notation, base.chordset, noteMarks);
+    return GatherNoteSources(model_->State(), base.notation, base.chordTones, base.chordset, noteMarks);
 }
 
 std::string CInstrumDoc::Summary()

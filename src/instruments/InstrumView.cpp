@@ -11,6 +11,7 @@
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
 #include "instruments/ClipboardText.h"
+#include "instruments/GridLines.h"
 #include "instruments/InstrumCommands.h"
 #include "instruments/InstrumDoc.h"
 
@@ -82,6 +83,34 @@ std::vector<std::string> CInstrumView::AccessibleLines()
     for (const std::string& line : doc->base.ValidLines())
         lines.push_back(GridTextToUtf8(line));
     return TrimmedGridLines(std::move(lines));
+}
+
+bool CInstrumView::CanPrint() const
+{
+    CInstrumDoc* doc = Doc();
+    return doc && doc->Model();
+}
+
+// The sheet's half-height rows are for the screen: paper gets the font's
+// whole cell, and a grid too wide for the page is shrunk, never wrapped.
+bool CInstrumView::MakePrintJob(PrintJob& job)
+{
+    if (!CanPrint())
+        return false;
+    CInstrumDoc* doc = Doc();
+    doc->BuildLines();
+    if (doc->base.viewStyle == 'g') {
+        job.title = doc->GetTitle();
+        job.drawingSize = doc->GetDrawingSize();
+        job.draw = [doc](IDrawingSurface& surface) { doc->Draw(surface); };
+        return true;
+    }
+    std::vector<std::string> lines;
+    for (const std::string& line : doc->base.ValidLines())
+        lines.push_back(GridTextToUtf8(line));
+    job = GridPrintJob(doc->GetTitle(), lines, doc->base.logFont, doc->base.fontWidthNormal,
+                       doc->base.fontHeightNormal);
+    return true;
 }
 
 MenuPtr CInstrumView::ContextMenu()

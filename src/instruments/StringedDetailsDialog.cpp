@@ -63,8 +63,13 @@ void TakeChoices(const DialogData& dialog, CStringedDoc& doc)
     s.fretStatus = SelectionOf(dialog, kShowFrets) == 1 ? 'y' : 'n';
     s.stringType = SelectionOf(dialog, kStringType) == 0 ? 's' : 'd';
     s.handedness = IsChecked(dialog, kRight) ? 'r' : 'l';
-    s.orientation = IsChecked(dialog, kHorizontal) ? 'a' : 'd';
+    char orientation = IsChecked(dialog, kHorizontal) ? 'a' : 'd';
+    bool turned = orientation != s.orientation;
+    s.orientation = orientation;
     s.perspective = IsChecked(dialog, kNormal) ? 'n' : 'r';
+    // A board turned between horizontal and vertical is refitted to its new shape.
+    if (turned)
+        doc.FitWindow(-1, -1);
 }
 
 } // namespace

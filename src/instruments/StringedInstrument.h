@@ -2,6 +2,7 @@
 // A fretted (or unfretted) stringed instrument of up to 32 strings: its
 // tuning from the catalogue, how its board is drawn, and its parts of the
 // profile and the layout state string.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -10,6 +11,8 @@
 
 class CNoteSpeller;
 class ISettings;
+
+int BoundFretCount(int fretCount);
 
 struct StringedInstrument {
     static constexpr int kMaxStrings = 32;
@@ -50,12 +53,12 @@ struct StringedInstrument {
     // know become "C"; the fret count is bounded.
     bool ParseState(std::string_view text, const CNoteSpeller& speller);
 
-    // The window's text grid by default: 60 columns, a row per string and three more.
-    int DefaultColumns() const { return 60; }
-    int DefaultRows() const { return stringCount + 3; }
+    // The window's text grid by default: a horizontal board 60 columns and
+    // a row per string and three more; a vertical one a column of cells per
+    // string with the fret numbers, and two rows per fret up to 40.
+    int DefaultColumns() const { return orientation == 'd' ? 4 * stringCount + 6 : 60; }
+    int DefaultRows() const { return orientation == 'd' ? std::min(2 * BoundFretCount(fretCount) + 2, 40) : stringCount + 3; }
 };
-
-int BoundFretCount(int fretCount);
 
 // The strings a catalogue entry's parameters count, and how many of them
 // they really list (note and octave pairs before the clef, written offset

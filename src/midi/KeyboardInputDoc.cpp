@@ -89,10 +89,24 @@ void CKeyboardInputDoc::NoteInput(int note, bool on, int velocity)
         UpdateAllViews(nullptr);
 }
 
+void CKeyboardInputDoc::NotePlayed(int note, bool on)
+{
+    int key = note - kRecorderFirstNote;
+    if (player_.HeadList() != &events_ || key < 0 || key >= kRecorderKeyCount)
+        return;
+    playedKeys[static_cast<std::size_t>(key)] = on ? 1 : 0;
+    UpdateAllViews(nullptr);
+}
+
 bool CKeyboardInputDoc::KeyHeld(int key) const
 {
     auto index = static_cast<std::size_t>(key);
     return keyState[index] != 0 || outsideKeys[index] != 0;
+}
+
+bool CKeyboardInputDoc::KeyMarked(int key) const
+{
+    return KeyHeld(key) || playedKeys[static_cast<std::size_t>(key)] != 0;
 }
 
 std::uint32_t CKeyboardInputDoc::Now() const
@@ -179,6 +193,8 @@ void CKeyboardInputDoc::OnPlay()
     player_.PlayList(DeltaUnit::Milliseconds);
     if (host)
         host->SetLive(false);
+    playedKeys = {};
+    UpdateAllViews(nullptr);
     // Record pressed during the playback keeps the output for its notes.
     if (!recording)
         player_.CloseOutput();

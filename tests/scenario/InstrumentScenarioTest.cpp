@@ -75,3 +75,22 @@ TEST_F(InstrumentScenarioTest, EntriesThatNameNoInstrumentOpenNothing)
         << result.out;
     EXPECT_TRUE(result.out.ends_with("\n1 2000 Model\n")) << result.out;
 }
+
+// Print and Print Preview are offered in instrument windows: a text view
+// hands over its lines in the instrument's font, a graph view its drawing.
+TEST_F(InstrumentScenarioTest, InstrumentWindowsPrintTheirLinesOrTheirDrawing)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 2370    # Guitar\n"
+        "cmd 57607   # Print\n"
+        "activate Model\n"
+        "cmd 2443    # Grand-Staff, in the graph view\n"
+        "cmd 57609   # Print Preview\n"
+        "cmd 205     # the keyboard input window\n"
+        "cmd 57607   # Print\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "print: Guitar (9 lines, Morvix LineDraw Light)\n"
+                          "preview: Grand-Staff (drawing 1016x456)\n"
+                          "print: Keyboard Input (drawing 673x152)\n");
+}

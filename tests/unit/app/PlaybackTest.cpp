@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../instruments/RecordingSurface.h"
 #include "../midi/SmfBuilder.h"
 #include "AppFixture.h"
 #include "app/AppCommands.h"
@@ -14,7 +15,9 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "midi/KeyboardInputDoc.h"
-#include "midi/KeyboardInputView.h"
+#include "MarkedKeys.h"
+#include "framework/View.h"
+#include "instruments/InstrumCommands.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiPlayer.h"
@@ -356,6 +359,37 @@ TEST_F(RecorderTest, PlayPlaysTheRecordingBackAndKeysSoundWithoutBeingRecorded)
     EXPECT_EQ(Model()->State().liveFlag, 0);
 }
 
+// While the window plays its recording, each sounding note shows on its
+// key; a MIDI file's notes do not, and the marks go when the playback ends.
+TEST_F(RecorderTest, ItsOwnPlaybackMarksTheSoundingKeys)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    CKeyboardInputDoc* recorder = Recorder();
+    app->RouteCommand(ID_RECORDER_RECORD);
+    View().OnKeyDown(kKeyX);
+    ports->clock.Advance(300);
+    View().OnKeyUp(kKeyX);
+    app->RouteCommand(ID_RECORDER_STOP);
+    std::vector<std::vector<int>> seen;
+    DuringPauses([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
+    app->RouteCommand(ID_RECORDER_PLAY);
+    DuringPauses({});
+    EXPECT_EQ(seen, (std::vector<std::vector<int>>{{2}})) << "X's note sounds for its 300 ms";
+    EXPECT_TRUE(MarkedKeys(*recorder).empty());
+
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    ASSERT_TRUE(midi);
+    seen.clear();
+    DuringPauses([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
+    midi->FirstFrame()->Activate();
+    app->RouteCommand(ID_MIDI_PLAY);
+    DuringPauses({});
+    ASSERT_FALSE(seen.empty());
+    for (const std::vector<int>& keys : seen)
+        EXPECT_TRUE(keys.empty()) << "a file's notes are not the window's";
+}
+
 TEST_F(RecorderTest, RecordWithoutAnOutputWarnsAndPlayOfNothingJustClosesTheOutput)
 {
     ASSERT_TRUE(Start());
@@ -375,9 +409,25 @@ TEST_F(RecorderTest, TheViewShowsHeldKeys)
     ASSERT_TRUE(Start());
     app->RouteCommand(ID_KEYBOARD_INPUT);
     View().OnKeyDown(kKeyX);
-    std::string row = CKeyboardInputView::KeyRow(*Recorder());
-    ASSERT_EQ(row.size(), 41u);
-    EXPECT_EQ(row.substr(0, 4), "-^*^");
+    EXPECT_EQ(MarkedKeys(*Recorder()), std::vector<int>{2});
+
+    // Drawn as a keyboard instrument: 41 key images from C, the held D
+    // marked "*" on its key; the text view through Details.
+    RecordingSurface graph;
+    View().OnDraw(graph);
+    ASSERT_EQ(graph.images.size(), 41u);
+    EXPECT_EQ(graph.images.front().id, 142);
+    ASSERT_EQ(graph.texts.size(), 1u);
+    EXPECT_EQ(graph.texts[0].text, "*");
+    EXPECT_EQ(graph.texts[0].x, graph.images[2].x + 14 - 4) << "on the D key";
+    Answer(IDOK, {{"1055", "1"}, {"1056", "0"}});
+    app->RouteCommand(ID_DETAILS);
+    RecordingSurface text;
+    View().OnDraw(text);
+    EXPECT_TRUE(text.images.empty());
+    std::vector<std::string> lines = View().AccessibleLines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_TRUE(lines[9].starts_with("│   │ * │   │")) << "the D, the second white key";
 }
 
 TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)

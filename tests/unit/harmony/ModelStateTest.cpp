@@ -161,8 +161,9 @@ TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
     model.SelectScale(Scale("harmonic minor"));
     model.SelectChord(Chord("seventh", "7"));
     model.notation = 'r';
+    model.chordTones = 'i';
     std::string text = "_Generic x _Model r Eb harmonic minor $ 1,3 maj,  5 per, 7 min 7 $ 4";
-    EXPECT_EQ(model.FormatModelState(4), "_Model r Eb harmonic minor $ 1,3 maj, 5 per, 7 min 7 $ 4");
+    EXPECT_EQ(model.FormatModelState(4), "_Model r Eb harmonic minor $ 1,3 maj, 5 per, 7 min 7 $ 4 _ChordTones i");
 
     CModelState copy(speller, scales, chords);
     int history = 0;
@@ -174,6 +175,9 @@ TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
     EXPECT_EQ(copy.scaleIndex, Scale("harmonic minor"));
     EXPECT_EQ(copy.chordName, "1,3 maj, 5 per, 7 min 7");
     EXPECT_EQ(history, 4);
+    EXPECT_EQ(copy.chordTones, 'n') << "a string from before the choice reads as names";
+    ASSERT_TRUE(copy.ParseModelState(model.FormatModelState(4), history));
+    EXPECT_EQ(copy.chordTones, 'i');
 }
 
 TEST_F(ModelState, StateStringWithoutChordOrWithAChordOfTheCatalogue)

@@ -100,6 +100,29 @@ TEST_F(Fretboard, OpenStringOutsideTheModelShowsABlankAndTheLastNameStaysWhole)
     EXPECT_EQ(Draw()[0], "  +--F# ");
 }
 
+// Three-character names on a vertical board would touch ("C##F##"): the
+// cells widen by a column so that a blank stands between neighbours.
+TEST_F(Fretboard, VerticalBoardKeepsABlankBetweenThreeCharacterNames)
+{
+    board.orientation = 'd';
+    Lines narrow = Draw();
+    ASSERT_FALSE(narrow.empty());
+    EXPECT_EQ(narrow[1].size(), 2u + 2 * 3 + 2) << "names of one letter keep three-column cells";
+    ShowScale("G#", "harmonic minor");
+    board.fretCount = 12;
+    Lines lines = Draw();
+    bool sawDoubleSharp = false;
+    for (const std::string& line : lines) {
+        for (std::size_t at = line.find("##"); at != std::string::npos; at = line.find("##", at + 2)) {
+            sawDoubleSharp = true;
+            ASSERT_LT(at + 2, line.size()) << line;
+            // A blank, or the nut's line on the open strings, never the next name.
+            EXPECT_TRUE(line[at + 2] == ' ' || line[at + 2] == '-') << line;
+        }
+    }
+    EXPECT_TRUE(sawDoubleSharp) << "G# harmonic minor has F##";
+}
+
 TEST_F(Fretboard, LineDrawingGlyphsForSingleAndDoubleStrings)
 {
     base.charSet = 2;
