@@ -175,7 +175,11 @@ int DrawTextOnly(const DrawOptions& options, CModelState& model, const std::stri
     }
     if (kind == kStringedInstrument) {
         StringedInstrument instrument;
-        if (!Prepare(instrument, base, text, options, SetStringedField, err))
+        auto setField = [&speller](StringedInstrument& target, InstrumBase& common, const std::string& field,
+                                   const std::string& value, std::string& problem) {
+            return SetStringedField(target, common, field, value, problem, speller);
+        };
+        if (!Prepare(instrument, base, text, options, setField, err))
             return 2;
         DrawStringed(instrument, model, NoteMarks{}, speller, base);
     } else {
@@ -248,7 +252,9 @@ void DrawHelp(std::ostream& out)
            "drawing calls instead (keyboard and sheet music), one per line: fill, text (position,\n"
            "text, colours), image (position, resource id), line, invert; then the drawing's size.\n"
            "Fields for --set: stringed: orientation=a|d handedness=r|l perspective=n|r fretStatus=y|n\n"
-           "  stringType=s|d fretCount=0..99 clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
+           "  stringType=s|d fretCount=0..99 capo=0..99 tuning=\"E-3 A-3 D-4 G-4 B-4 E-5\" (a note and an\n"
+           "  octave per string, the first string first) clef=C voice=0..127 written=N notation=CODE\n"
+           "  chordset=c|f|s;\n"
            "  recorder: octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"
            "  keyboard: orientation=a|d position=s|m topKey=c|t|o keyCount=0..128 viewStyle=t|g\n"
            "  octave=N clef=C voice=0..127 written=N notation=CODE chordset=c|f|s;\n"

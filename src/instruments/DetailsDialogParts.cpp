@@ -81,7 +81,8 @@ int SelectionOf(const DialogData& dialog, int id)
     return control ? control->value : 0;
 }
 
-int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges)
+int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges,
+                  const DialogCheck& check)
 {
     for (;;) {
         int result = prompts.RunDialog(dialog);
@@ -96,11 +97,15 @@ int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<Numbe
                 break;
             }
         }
-        if (!wrong)
+        std::optional<std::string> refusal;
+        if (wrong)
+            refusal = "Please enter an integer between " + std::to_string(wrong->minimum) + " and " +
+                      std::to_string(wrong->maximum) + ".";
+        else if (check)
+            refusal = check(dialog);
+        if (!refusal)
             return IDOK;
-        prompts.MessageBox("Please enter an integer between " + std::to_string(wrong->minimum) + " and " +
-                               std::to_string(wrong->maximum) + ".",
-                           dialog.caption, MessageIcon::Warning, MessageButtons::Ok);
+        prompts.MessageBox(*refusal, dialog.caption, MessageIcon::Warning, MessageButtons::Ok);
     }
 }
 
@@ -116,9 +121,9 @@ std::vector<NumberRange> ScaleRanges()
 }
 
 void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRange>& ranges,
-                const std::function<void(const DialogData&)>& take)
+                const std::function<void(const DialogData&)>& take, const DialogCheck& check)
 {
-    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
+    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges, check);
     if (result == kResetDetails) {
         doc.ReattachEntry();
         return;

@@ -2,6 +2,7 @@
 // What the instrument details dialogs share: the name and font rows, the
 // two scale percentages, and number fields that must lie within a range.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,14 +24,19 @@ struct NumberRange {
 void AddNameAndFontRows(DialogData& dialog, const CInstrumDoc& doc);
 DialogControl& AddNumber(DialogData& dialog, int id, const std::string& label, int value);
 DialogControl& AddRadio(DialogData& dialog, int id, const std::string& label, int group, bool checked);
-// Runs the dialog until every listed number lies in its range or the user
-// leaves it another way: a value outside is refused with the range message
-// and the dialog shown again, as the user left it.
-int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges);
+// A check of a confirmed dialog beyond its number ranges: the message that
+// refuses it, or none.
+using DialogCheck = std::function<std::optional<std::string>(const DialogData&)>;
+// Runs the dialog until every listed number lies in its range and the check
+// passes, or the user leaves it another way: a value outside is refused
+// with the range message (a failed check with its own) and the dialog shown
+// again, as the user left it.
+int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges,
+                  const DialogCheck& check = {});
 // A details dialog from start to end: Reset gives the catalogue's defaults
 // again, OK hands the dialog to take and redraws, Cancel changes nothing.
 void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRange>& ranges,
-                const std::function<void(const DialogData&)>& take);
+                const std::function<void(const DialogData&)>& take, const DialogCheck& check = {});
 // The number typed into an edit field (0 when it holds none).
 int NumberOf(const DialogData& dialog, int id);
 // A radio button's or check box's state, and a drop-down's selection.

@@ -29,6 +29,10 @@ struct StringedInstrument {
     char handedness = 'r';   // 'r' right, 'l' left
     char orientation = 'a';  // 'a' horizontal board, 'd' vertical
     char perspective = 'r';  // 'n' normal, 'r' strings from the last to the first
+    // The fret a capo clamps, 0 for none: the frets below it do not sound.
+    int capo = 0;
+
+    bool BelowCapo(int fret) const { return fret < capo; }
 
     // The catalogue parameters: fret status, string count, a name and an
     // octave per string, clef, written offset, voice; then the drawing
@@ -41,11 +45,13 @@ struct StringedInstrument {
     bool LoadSettings(ISettings& settings, const std::string& section);
     void SaveSettings(ISettings& settings, const std::string& section) const;
 
-    // The "_Stringed" part of a layout state string.
+    // The "_Stringed" part of a layout state string, followed by a "_Capo"
+    // part when a capo is set.
     std::string FormatState() const;
     // Reads the "_Stringed" part; false, changing nothing, when the tag is
     // missing or malformed or the string count does not fit. Names the
-    // speller does not know become "C"; the fret count is bounded.
+    // speller does not know become "C"; the fret count is bounded. A string
+    // without a "_Capo" part after it has no capo.
     bool ParseState(std::string_view text, const CNoteSpeller& speller);
 
     // The window's text grid by default: 60 columns, a row per string and three more.
@@ -54,3 +60,5 @@ struct StringedInstrument {
 };
 
 int BoundFretCount(int fretCount);
+// A capo lies on the board or nowhere: 0 to the most frets drawn.
+int BoundCapo(int capo);
