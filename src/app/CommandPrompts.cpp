@@ -18,6 +18,7 @@ std::string CommandPromptText(int id)
         {ID_PREVIOUS_MODEL, "Previous primary model history instance\nPrevious model"},
         {ID_NEXT_MODEL, "Next primary model history instance\nNext model"},
         {ID_NEXT_WINDOW, "Activate window under top moving top to bottom\nNext window"},
+        {ID_NEW_WINDOW, "Open another window for the active document\nNew Window"},
         {ID_PREVIOUS_WINDOW, "Activate bottom window and raise to top\nPrevious window"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},

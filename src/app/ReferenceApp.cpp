@@ -16,6 +16,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/NewWindow.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/IdentifyDoc.h"
 #include "midi/AudioDoc.h"
@@ -202,8 +203,12 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
+    On(ID_NEW_WINDOW, [this] {
+        if (CFrame* frame = ActiveFrame())
+            OpenNewWindow(*frame);
+    }, [this](int, CommandState& state) { state.enabled = OffersNewWindow(ActiveFrame()); });
     // Handled by no part of the program: choosing them does nothing.
-    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
+    for (int id : {ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         On(id, [] {});
 }
 

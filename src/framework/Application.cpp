@@ -191,7 +191,7 @@ void CApplication::FillWindowList(CMenu& popup) const
     std::vector<CFrame*> listed = ListedFrames();
     std::vector<std::string> texts;
     for (size_t i = 0; i < listed.size() && ID_WINDOW_CHILD_FIRST + static_cast<int>(i) <= ID_WINDOW_CHILD_LAST; ++i)
-        texts.push_back("&" + std::to_string(i + 1) + " " + listed[i]->Document()->GetTitle());
+        texts.push_back("&" + std::to_string(i + 1) + " " + listed[i]->Caption());
     bool unchanged = keep < popup.Count() && popup.Count() - keep - 1 == static_cast<int>(texts.size());
     for (size_t i = 0; unchanged && i < texts.size(); ++i)
         unchanged = popup.At(keep + 1 + static_cast<int>(i)).text == texts[i];

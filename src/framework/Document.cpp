@@ -10,6 +10,11 @@
 void CDocument::SetTitle(const std::string& title)
 {
     title_ = title;
+    UpdateCaptions();
+}
+
+void CDocument::UpdateCaptions()
+{
     for (CView* view : views_)
         if (view->Frame())
             view->Frame()->UpdateCaption();
@@ -62,12 +67,15 @@ void CDocument::OnCloseDocument()
     template_->RemoveDocument(this);
 }
 
+// The windows' captions number them while there are several.
 void CDocument::AddView(CView* view)
 {
     views_.push_back(view);
+    UpdateCaptions();
 }
 
 void CDocument::RemoveView(CView* view)
 {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+    UpdateCaptions();
 }

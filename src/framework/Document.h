@@ -46,6 +46,8 @@ public:
     void RemoveView(CView* view);
 
 private:
+    void UpdateCaptions();
+
     friend class CDocTemplate;
     CApplication* app_ = nullptr;
     CDocTemplate* template_ = nullptr;

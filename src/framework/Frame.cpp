@@ -1,5 +1,7 @@
 #include "framework/Frame.h"
 
+#include <algorithm>
+
 #include "framework/Application.h"
 #include "framework/Document.h"
 #include "framework/View.h"
@@ -20,10 +22,22 @@ void CFrame::SetMenu(MenuPtr menu)
         app_->UpdateMenuBar();
 }
 
+std::string CFrame::Caption() const
+{
+    CDocument* document = Document();
+    if (!document)
+        return {};
+    const std::vector<CView*>& views = document->Views();
+    auto it = std::find(views.begin(), views.end(), view_.get());
+    if (views.size() < 2 || it == views.end())
+        return document->GetTitle();
+    return document->GetTitle() + ":" + std::to_string(it - views.begin() + 1);
+}
+
 void CFrame::UpdateCaption()
 {
     if (window_ && Document())
-        window_->SetCaption(Document()->GetTitle());
+        window_->SetCaption(Caption());
 }
 
 void CFrame::Activate()

@@ -2,7 +2,10 @@
 // offsets, line endings kept, selection without scrolling.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QScrollBar>
+
+#include <memory>
 
 #include "framework/CommandIds.h"
 #include "framework/Menu.h"
@@ -101,4 +104,29 @@ TEST_F(TextEditorTest, EditCommandsAndFlags)
     editor.ShowScrollBars(true, false);
     EXPECT_EQ(editor.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(editor.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+// Window > New Window: two editors on one text, either of which may close first.
+TEST_F(TextEditorTest, EditorsSharingATextSeeEachOthersEditsAndOutliveEachOther)
+{
+    editor.SetText("one\r\ntwo\r\n");
+    auto second = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    second->ShareText(editor);
+    EXPECT_EQ(second->GetText(), "one\r\ntwo\r\n");
+    second->SetSelection(0, 3);
+    second->textCursor().insertText(QStringLiteral("uno"));
+    EXPECT_EQ(editor.GetText(), "uno\r\ntwo\r\n");
+    EXPECT_TRUE(editor.IsModified());
+    editor.EditCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(second->GetText(), "one\r\ntwo\r\n");
+
+    auto third = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    third->ShareText(*second);
+    second.reset();
+    third->SetSelection(0, -1);
+    third->textCursor().insertText(QStringLiteral("three"));
+    EXPECT_EQ(editor.GetText(), "three");
+    third.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.GetText(), "three");
 }

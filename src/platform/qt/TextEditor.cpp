@@ -129,6 +129,34 @@ void TextEditor::EditCommand(int id)
     }
 }
 
+// A second window on a document edits the same text: both editors show one
+// QTextDocument (text, undo and modified flag), each with its own cursor
+// and scrolling.
+void TextEditor::ShareText(ITextControl& other)
+{
+    auto* editor = dynamic_cast<TextEditor*>(&other);
+    if (!editor) {
+        SetText(other.GetText());
+        SetModified(other.IsModified());
+        return;
+    }
+    shared_ = editor->SharedDocument();
+    crlf_ = editor->crlf_;
+    setDocument(shared_.get());
+}
+
+// Deleted later rather than at once: the editor that drops the last share is
+// still being destroyed and reaches its document's layout on the way.
+std::shared_ptr<QTextDocument> TextEditor::SharedDocument()
+{
+    if (!shared_) {
+        QTextDocument* own = document();
+        own->setParent(nullptr);
+        shared_ = std::shared_ptr<QTextDocument>(own, [](QTextDocument* doc) { doc->deleteLater(); });
+    }
+    return shared_;
+}
+
 void TextEditor::keyPressEvent(QKeyEvent* event)
 {
     link_.KeyPressed(*event);

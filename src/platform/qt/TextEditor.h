@@ -2,6 +2,7 @@
 // The editing control of a text view.
 #include <QPlainTextEdit>
 
+#include <memory>
 #include <optional>
 
 #include "framework/TextControl.h"
@@ -26,6 +27,7 @@ public:
     bool IsModified() const override;
     void SetModified(bool modified) override;
     void EditCommand(int id) override;
+    void ShareText(ITextControl& other) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,8 +39,12 @@ protected:
 
 private:
     void ScrollToLine(int line);
+    // The document this editor shows, owned from now on by every editor
+    // that shows it, so that it outlives the one that made it.
+    std::shared_ptr<QTextDocument> SharedDocument();
 
     ViewLink link_;
     bool crlf_ = false;               // the core's text breaks lines with CR LF
     std::optional<int> pendingLine_;  // first line asked for before the layout existed
+    std::shared_ptr<QTextDocument> shared_;
 };
