@@ -77,8 +77,6 @@ void CGeneralView::FollowView(CView& original)
     mine->SetReadOnly(theirs->IsReadOnly());
     if (CGeneralDoc* doc = Doc())
         mine->SetFont(doc->font);
-    if (auto* view = dynamic_cast<CGeneralView*>(&original))
-        ShowScrollBars(view->vertical_, view->horizontal_);
 }
 
 void CGeneralView::ShowScrollBars(bool vertical, bool horizontal)

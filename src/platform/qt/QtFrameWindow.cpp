@@ -3,7 +3,6 @@
 #include <QLayout>
 #include <QMdiArea>
 #include <QShortcut>
-#include <QTextDocument>
 
 #include "framework/Frame.h"
 #include "framework/View.h"
@@ -21,9 +20,9 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
     if (kind == ViewKind::Text) {
         text_ = new TextEditor(link);
         sub_->setWidget(text_);
-        // The caption's "[*]" shows while the text has unsaved changes.
-        QObject::connect(text_->document(), &QTextDocument::modificationChanged, sub_,
-                         &QWidget::setWindowModified);
+        // The caption's "[*]" shows while the text has unsaved changes,
+        // whichever document the editor shows (New Window shares one).
+        QObject::connect(text_, &QPlainTextEdit::modificationChanged, sub_, &QWidget::setWindowModified);
     } else {
         canvas_ = new DrawingCanvas(link, context.images);
         sub_->setWidget(canvas_);

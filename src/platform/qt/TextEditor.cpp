@@ -143,6 +143,7 @@ void TextEditor::ShareText(ITextControl& other)
     shared_ = editor->SharedDocument();
     crlf_ = editor->crlf_;
     setDocument(shared_.get());
+    emit modificationChanged(document()->isModified());
 }
 
 // Deleted later rather than at once: the editor that drops the last share is
