@@ -6,6 +6,7 @@
 #include "framework/CommandIds.h"
 #include "harmony/Keys.h"
 #include "harmony/ModelCommands.h"
+#include "instruments/InstrumCommands.h"
 
 std::string CommandPromptText(int id)
 {
@@ -31,6 +32,7 @@ std::string CommandPromptText(int id)
         {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
         {ID_EXAMINE, "List the events of a Standard MIDI File"},
         {ID_NOTATION, "Choose how notes are labelled"},
+        {ID_EXPORT_IMAGE, "Write the drawing to an SVG or PNG picture file\nExport Image"},
     };
     if (const KeyCommand* key = FindKeyCommand(id))
         return std::string(key->prompt);

@@ -7,11 +7,11 @@
 #include "framework/Frame.h"
 #include "framework/View.h"
 #include "instruments/InstrumDoc.h"
+#include "instruments/InstrumentDrawing.h"
 #include "instruments/InstrumentHost.h"
 
 namespace {
 
-constexpr int kMargin = 4;
 constexpr int kSymbolCharSet = 2;
 
 // A grid's extent scaled by a font ratio, bounded so that a wild ratio from
@@ -128,18 +128,9 @@ Size CInstrumDoc::GetDrawingSize()
     return drawingSize_;
 }
 
-// Only the lines that reach into the clip box are written.
 void CInstrumDoc::DrawTextLines(IDrawingSurface& surface)
 {
-    Rect clip = surface.ClipBox();
-    surface.FillRect({0, 0, clip.right, clip.bottom}, base.backColor);
-    int height = std::max(1, base.logFont.height);
-    int first = std::max(0, (clip.top - kMargin) / height);
-    int last = std::min(base.lineCount, static_cast<int>(base.lines.size()) - 1);
-    last = std::min(last, (clip.bottom - kMargin) / height + 1);
-    for (int i = first; i <= last && i < base.lineCount; ++i)
-        surface.Text(kMargin, kMargin + i * height, base.lines[static_cast<std::size_t>(i)], base.logFont,
-                     base.foreColor, base.backColor, false);
+    PaintTextLines(surface, base);
 }
 
 void CInstrumDoc::FitWindowTo(int columns, int rows)

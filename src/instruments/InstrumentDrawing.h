@@ -5,6 +5,7 @@
 
 class CModelState;
 class CNoteSpeller;
+class IDrawingSurface;
 struct InstrumBase;
 struct StringedInstrument;
 struct WindInstrument;
@@ -13,3 +14,6 @@ void DrawStringed(const StringedInstrument& instrument, CModelState& model, cons
                   const CNoteSpeller& speller, InstrumBase& base);
 void DrawRecorder(const WindInstrument& instrument, CModelState& model, const CNoteSpeller& speller,
                   InstrumBase& base);
+// Paints the text grid in the base's font and colours over its background,
+// only the lines that reach into the surface's clip box.
+void PaintTextLines(IDrawingSurface& surface, const InstrumBase& base);
