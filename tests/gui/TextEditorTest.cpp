@@ -2,6 +2,7 @@
 // offsets, line endings kept, selection without scrolling.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QScrollBar>
 
@@ -122,11 +123,34 @@ TEST_F(TextEditorTest, EditorsSharingATextSeeEachOthersEditsAndOutliveEachOther)
 
     auto third = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
     third->ShareText(*second);
+    second->show();
+    third->show();
+    second->grab();
     second.reset();
+    third->grab();
     third->SetSelection(0, -1);
     third->textCursor().insertText(QStringLiteral("three"));
     EXPECT_EQ(editor.GetText(), "three");
+    editor.show();
     third.reset();
     QCoreApplication::processEvents();
     EXPECT_EQ(editor.GetText(), "three");
+    editor.grab();
+}
+
+// The editor a document was made in may close first: the text stays laid
+// out without its viewport.
+TEST_F(TextEditorTest, ASharedTextOutlivesTheEditorItWasMadeIn)
+{
+    auto original = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    original->SetText("C E G\n");
+    original->show();
+    editor.ShareText(*original);
+    editor.show();
+    const QPaintDevice* gone = original->viewport();
+    original.reset();
+    EXPECT_NE(editor.document()->documentLayout()->paintDevice(), gone);
+    editor.textCursor().insertText(QStringLiteral("D "));
+    editor.grab();
+    EXPECT_EQ(editor.GetText(), "D C E G\n");
 }

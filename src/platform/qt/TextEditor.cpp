@@ -1,5 +1,6 @@
 #include "platform/qt/TextEditor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -146,6 +147,16 @@ void TextEditor::ShareText(ITextControl& other)
     emit modificationChanged(document()->isModified());
 }
 
+// The editor that made a document lays it out on its viewport's metrics;
+// a shared one is laid out on the screen's, so that it never refers to the
+// viewport of an editor that has gone.
+TextEditor::~TextEditor()
+{
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    if (shared_ && layout->paintDevice() == viewport())
+        layout->setPaintDevice(nullptr);
+}
+
 // Deleted later rather than at once: the editor that drops the last share is
 // still being destroyed and reaches its document's layout on the way.
 std::shared_ptr<QTextDocument> TextEditor::SharedDocument()
@@ -153,6 +164,7 @@ std::shared_ptr<QTextDocument> TextEditor::SharedDocument()
     if (!shared_) {
         QTextDocument* own = document();
         own->setParent(nullptr);
+        own->documentLayout()->setPaintDevice(nullptr);
         shared_ = std::shared_ptr<QTextDocument>(own, [](QTextDocument* doc) { doc->deleteLater(); });
     }
     return shared_;

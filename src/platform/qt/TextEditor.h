@@ -12,6 +12,7 @@ class TextEditor : public QPlainTextEdit, public ITextControl {
     Q_OBJECT
 public:
     TextEditor(ViewLink link, QWidget* parent = nullptr);
+    ~TextEditor() override;
     ViewLink& Link() { return link_; }
 
     std::string GetText() const override;
