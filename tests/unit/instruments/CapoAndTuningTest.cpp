@@ -1,104 +1,14 @@
 #include "InstrumentFixture.h"
 
-#include "instruments/InstrumentDrawing.h"
 #include "instruments/InstrumentSummary.h"
 #include "instruments/StringTuning.h"
 #include "instruments/StringedInstrument.h"
 
 namespace {
 
-using Lines = std::vector<std::string>;
-
 constexpr const char* kGuitar = "y 6 E 3 A 3 D 4 G 4 B 4 E 5 G -12 24";
 
-// The two-string board of the fretboard tests (G and D in octave 4, three
-// frets, C major), with a capo.
-class Capo : public InstrumentFixture {
-protected:
-    void SetUp() override
-    {
-        InstrumentFixture::SetUp();
-        board.SetDefaults("y 2 G 4 D 4 G 0 24");
-        board.fretCount = 3;
-        board.perspective = 'n';
-        board.capo = 2;
-    }
-
-    Lines Draw()
-    {
-        DrawStringed(board, model, marks, speller, base);
-        return DrawnLines();
-    }
-
-    StringedInstrument board;
-};
-
 } // namespace
-
-TEST_F(Capo, FretsBelowItAreEmptyItsBarLiesBeforeItsFretAndTheNumbersStay)
-{
-    EXPECT_EQ(Draw(), (Lines{"", "|----|-A--#----| |", "|-F--|-E--#----| |", "", " 3    2    1    0   "}));
-    board.handedness = 'l';
-    EXPECT_EQ(Draw(), (Lines{"", "  | |----#--A-|----|", "  | |----#--E-|--F-|", "", "   0    1    2    3 "}));
-}
-
-TEST_F(Capo, OnTheFirstFretItsBarIsTheNutsFarSide)
-{
-    board.capo = 1;
-    EXPECT_EQ(Draw()[1], "|----|-A--|----# |");
-    board.handedness = 'l';
-    EXPECT_EQ(Draw()[1], "  | #----|--A-|----|");
-}
-
-TEST_F(Capo, AVerticalBoardDrawsItAcrossTheWireLine)
-{
-    board.orientation = 'd';
-    EXPECT_EQ(Draw(), (Lines{"  +--+  ", "  +--+   0", "  |  |  ", "  #==#   1", "  A  E  ", "  +--+   2",
-                             "  |  F  ", "  +--+   3"}));
-}
-
-TEST_F(Capo, LineDrawingBarsDoubleTheWireAcrossTheStrings)
-{
-    base.charSet = 2;
-    EXPECT_EQ(Draw()[1], "\xC5\xC4\xC4\xC4\xC4\xC5\xC4" "A\xC4\xC4\xD7\xC4\xC4\xC4\xC4\xC5 \xC5");
-    board.stringType = 'd';
-    EXPECT_EQ(Draw()[1], "\xD8\xCD\xCD\xCD\xCD\xD8\xCD" "A\xCD\xCD\xCE\xCD\xCD\xCD\xCD\xD8 \xD8");
-    board.orientation = 'd';
-    EXPECT_EQ(Draw()[3], "  \xCE\xCD\xCD\xCE   1");
-    board.stringType = 's';
-    EXPECT_EQ(Draw()[3], "  \xD8\xCD\xCD\xD8   1");
-}
-
-TEST_F(Capo, BeyondTheBoardOrWithoutWiresNothingSoundsOrNoBarIsDrawn)
-{
-    board.capo = 4;
-    EXPECT_EQ(Draw()[1], "|----|----|----| |");
-    board.capo = 2;
-    board.fretStatus = 'n';
-    EXPECT_EQ(Draw()[1], "-----A---------| |");
-}
-
-TEST_F(Capo, LiveMarksBelowItAreNotShown)
-{
-    model.liveFlag = 1;
-    marks[55].Set("G");  // the open G string
-    marks[57].Set("A");  // fret 2 of the G string
-    marks[51].Set("*");  // fret 1 of the D string
-    Lines lines = Draw();
-    EXPECT_EQ(lines[1], "|----|-A--#----| |");
-    EXPECT_EQ(lines[2], "|----|----#----| |");
-}
-
-TEST_F(Capo, TheSummarySaysWhereItIsAndNamesNoFretBelowIt)
-{
-    board.SetDefaults(kGuitar);
-    board.fretCount = 4;
-    board.capo = 2;
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
-    EXPECT_EQ(StringedMarks(board, sources, speller),
-              "capo at fret 2; string 6 frets 3; string 5 frets 2, 3; string 4 frets 2, 3; "
-              "string 3 frets 2, 4; string 2 frets 3; string 1 frets 3");
-}
 
 using CapoState = InstrumentFixture;
 
@@ -147,6 +57,18 @@ TEST_F(CapoState, TheProfileKeepsItAndTheCatalogueResetsIt)
     read.capo = 7;
     read.SetDefaults(kGuitar);
     EXPECT_EQ(read.capo, 0);
+}
+
+TEST_F(CapoState, TheSummarySaysWhereItIsAndNamesNoFretBelowIt)
+{
+    StringedInstrument board;
+    board.SetDefaults(kGuitar);
+    board.fretCount = 4;
+    board.capo = 2;
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+    EXPECT_EQ(StringedMarks(board, sources, speller),
+              "capo at fret 2; string 6 frets 3; string 5 frets 2, 3; string 4 frets 2, 3; "
+              "string 3 frets 2, 4; string 2 frets 3; string 1 frets 3");
 }
 
 using Tuning = InstrumentFixture;
