@@ -41,7 +41,8 @@ MenuPtr KeyPopup()
     return keys;
 }
 
-MenuPtr FilePopup(bool withDocumentCommands)
+// Instrument windows also export their drawing as a picture.
+MenuPtr FilePopup(bool withDocumentCommands, bool withExport = false)
 {
     auto file = CMenu::Create();
     file->AppendCommand("&New\tCtrl+N", ID_FILE_NEW);
@@ -52,6 +53,8 @@ MenuPtr FilePopup(bool withDocumentCommands)
         file->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
         file->AppendCommand("Save &As...", ID_FILE_SAVE_AS);
     }
+    if (withExport)
+        file->AppendCommand("&Export Image...", ID_EXPORT_IMAGE);
     file->AppendSeparator();
     file->AppendPopup("&Documents", DocumentsPopup());
     file->AppendCommand("Load...", ID_LOAD_AUDIO);
@@ -204,7 +207,7 @@ MenuPtr InstrumentViewPopup()
 // "&Frame" item at position 6 becomes the model's list of instruments.
 MenuPtr InstrumentMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
+    return Bar({{"&File", FilePopup(true, true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
                 {kFrameMenuText, CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
                 {"&Help", HelpPopup()}});

@@ -16,6 +16,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/NewWindow.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/IdentifyDoc.h"
 #include "instruments/InstrumentKind.h"
@@ -228,8 +229,12 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
-    // New Window, Sound Loop and the three Ticks items have no handler yet,
-    // so their menu items show greyed until one declares them.
+    On(ID_NEW_WINDOW, [this] {
+        if (CFrame* frame = ActiveFrame())
+            OpenNewWindow(*frame);
+    }, [this](int, CommandState& state) { state.enabled = OffersNewWindow(ActiveFrame()); });
+    // Sound Loop and the three Ticks items have no handler yet, so their
+    // menu items show greyed until one declares them.
 }
 
 void CReferenceApp::OnRecentFile(int index)

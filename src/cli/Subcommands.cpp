@@ -17,8 +17,9 @@ const std::vector<Subcommand>& Subcommands()
          InstrumentsSubcommand, nullptr},
         {"draw",
          "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chord-tones n|i] "
-         "[--chordset c|f|s] [--ascii] [--surface] [--set FIELD=VALUE ...]",
-         "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
+         "[--chordset c|f|s] [--ascii] [--surface] [--set FIELD=VALUE ...] [--svg FILE] [--png FILE] [--zoom PERCENT]",
+         "print the text lines of an instrument attached to a new model, or write its picture", DrawSubcommand,
+         DrawHelp},
         {"identify", "NOTE...", "name the catalogue chords and the scales that hold these notes", IdentifySubcommand,
          IdentifyHelp},
         {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,

@@ -1,5 +1,7 @@
 #include "framework/Frame.h"
 
+#include <algorithm>
+
 #include "framework/Application.h"
 #include "framework/Document.h"
 #include "framework/View.h"
@@ -20,11 +22,18 @@ void CFrame::SetMenu(MenuPtr menu)
         app_->UpdateMenuBar();
 }
 
+std::string CFrame::Caption() const
+{
+    if (app_)
+        return app_->CaptionOf(*this);
+    return Document() ? Document()->GetTitle() : std::string();
+}
+
 void CFrame::UpdateCaption()
 {
     if (!window_ || !Document())
         return;
-    std::string caption = app_->CaptionOf(*this);
+    std::string caption = Caption();
     if (caption != caption_)
         window_->SetCaption(caption_ = caption);
 }

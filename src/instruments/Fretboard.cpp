@@ -34,15 +34,21 @@ private:
     std::string HorizontalRow(const BoardString& string) const;
     std::string FretNumbers() const;
     std::string VerticalNoteLine(int fret, std::size_t cellWidth) const;
-    std::string VerticalWireLine(std::size_t cellWidth) const;
+    std::string VerticalWireLine(int fret, std::size_t cellWidth) const;
     // Three-character names would run into their neighbours: their cells
     // get a fourth column, so that one blank stands between two names.
     std::size_t VerticalCellWidth() const;
+    // Whether the capo lies on the wire after this fret (0: the nut), on the
+    // nut side of the first fret that sounds.
+    bool CapoOnWire(int fret) const { return wires_ && capo_ > 0 && capo_ <= frets_ && fret == capo_ - 1; }
+    std::string WireSegment(int fret) const;
+    std::string SegmentWire(int fret) const;
 
     const NoteSources& sources_;
     FretboardGlyphs glyphs_;
     std::vector<BoardString> strings_;  // in drawing order
     int frets_ = 0;
+    int capo_ = 0;
     bool mirrored_ = false;
     bool wires_ = true;
 };
@@ -52,6 +58,7 @@ FretboardBuilder::FretboardBuilder(const StringedInstrument& instrument, const N
     : sources_(sources),
       glyphs_(SelectFretboardGlyphs(lineDrawing, instrument.stringType == 'd', instrument.orientation == 'd')),
       frets_(BoundFretCount(instrument.fretCount)),
+      capo_(BoundCapo(instrument.capo)),
       mirrored_((instrument.perspective == 'r' && instrument.handedness == 'r') ||
                 (instrument.perspective == 'n' && instrument.handedness == 'l')),
       wires_(instrument.fretStatus == 'y')
@@ -67,9 +74,28 @@ FretboardBuilder::FretboardBuilder(const StringedInstrument& instrument, const N
         std::reverse(strings_.begin(), strings_.end());
 }
 
+// Frets behind a capo sound nothing, in the model's notes and live alike.
 std::string_view FretboardBuilder::NameAt(const BoardString& string, int fret) const
 {
+    if (fret < capo_)
+        return {};
     return sources_.Shown(string.octave, string.pitch + fret);
+}
+
+std::string FretboardBuilder::WireSegment(int fret) const
+{
+    std::string glyphs = glyphs_.wireSegment;
+    if (CapoOnWire(fret))
+        glyphs[0] = glyphs_.capoWire;
+    return glyphs;
+}
+
+std::string FretboardBuilder::SegmentWire(int fret) const
+{
+    std::string glyphs = glyphs_.segmentWire;
+    if (CapoOnWire(fret))
+        glyphs.back() = glyphs_.capoWire;
+    return glyphs;
 }
 
 // A plain board runs from the last fret on the left to the nut on the
@@ -80,6 +106,8 @@ std::string FretboardBuilder::HorizontalRow(const BoardString& string) const
     std::string nutCell = glyphs_.nut;
     nutCell += open.empty() ? std::string_view(" ") : open;
     nutCell += glyphs_.nut;
+    if (CapoOnWire(0))
+        (mirrored_ ? nutCell.back() : nutCell.front()) = glyphs_.capoWire;
     std::size_t width = wires_ ? kCellWidth : kCellWidth + 2;
     std::string row;
     row.reserve(static_cast<std::size_t>(frets_) * 5 + 8);
@@ -92,10 +120,10 @@ std::string FretboardBuilder::HorizontalRow(const BoardString& string) const
         if (mirrored_) {
             row.append(segments, glyphs_.segment).append(name);
             if (wires_)
-                row += glyphs_.segmentWire;
+                row += SegmentWire(fret);
         } else {
             if (wires_)
-                row += glyphs_.wireSegment;
+                row += WireSegment(fret);
             row.append(name).append(segments, glyphs_.segment);
         }
     }
@@ -151,12 +179,15 @@ std::string FretboardBuilder::VerticalNoteLine(int fret, std::size_t cellWidth) 
     return line;
 }
 
-std::string FretboardBuilder::VerticalWireLine(std::size_t cellWidth) const
+std::string FretboardBuilder::VerticalWireLine(int fret, std::size_t cellWidth) const
 {
     std::string line = "  ";
+    bool capo = CapoOnWire(fret);
+    char crossing = capo ? glyphs_.capoWire : glyphs_.crossing;
+    char segment = capo ? glyphs_.capoSegment : glyphs_.segment;
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         if (wires_)
-            line += glyphs_.crossing + std::string(cellWidth - 1, glyphs_.segment);
+            line += crossing + std::string(cellWidth - 1, segment);
         else
             line += glyphs_.stringGlyph + std::string(cellWidth - 1, ' ');
     }
@@ -176,7 +207,7 @@ void FretboardBuilder::BuildVertical(InstrumBase& base) const
         base.lines.resize(static_cast<std::size_t>(count));
     for (int fret = 0; fret <= frets_; ++fret) {
         std::string noteLine = VerticalNoteLine(fret, cellWidth);
-        std::string wireLine = VerticalWireLine(cellWidth);
+        std::string wireLine = VerticalWireLine(fret, cellWidth);
         (wires_ ? wireLine : noteLine) += ' ' + std::to_string(fret);
         int pair = mirrored_ ? 2 * (frets_ - fret) : 2 * fret;
         bool noteFirst = wires_ != mirrored_;

@@ -11,6 +11,7 @@
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
 #include "instruments/ClipboardText.h"
+#include "instruments/ExportImage.h"
 #include "instruments/GridLines.h"
 #include "instruments/InstrumCommands.h"
 #include "instruments/InstrumDoc.h"
@@ -132,6 +133,10 @@ void CInstrumView::DeclareInstrumentCommands()
     On(ID_VIEW_FONT, [this] { OnFont(); });
     On(ID_COLORS, [this] { OnColors(); });
     On(ID_DETAILS, withDoc(&CInstrumDoc::RunDetailsDialog));
+    On(ID_EXPORT_IMAGE, [this] {
+        if (CInstrumDoc* doc = Doc(); doc && doc->Model())
+            ExportInstrumentImage(*doc);
+    });
     On(ID_NOTATION, [this] { OnNotation(); });
     On(ID_CHANNEL, [this] { OnChannel(); });
     On(ID_FILE_SAVE, [this] { OnSave(); });

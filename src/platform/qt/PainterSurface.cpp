@@ -58,7 +58,7 @@ void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont&
     // Box-drawing strokes fill the whole line: the requested cell height is
     // the distance between the lines of a grid.
     int lineHeight = font.height > 0 ? font.height : metrics.height();
-    int stroke = font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy" ? 2 : 1;
+    int stroke = BoxStrokeWidth(font);
     if (!lastLetters_)
         lastLetters_ = LettersFor(qfont, cell, lineHeight);
     const LetterCells& letters = *lastLetters_;

@@ -24,7 +24,8 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
     if (kind == ViewKind::Text) {
         text_ = new TextEditor(link);
         sub_->setWidget(text_);
-        // The caption's "[*]" shows while the text has unsaved changes.
+        // The caption's "[*]" shows while the text has unsaved changes,
+        // whichever document the editor shows (New Window shares one).
         QObject::connect(text_, &TextEditor::ModifiedChanged, sub_, &QWidget::setWindowModified);
     } else {
         canvas_ = new DrawingCanvas(link, context.images);

@@ -22,7 +22,7 @@ QStringList ImageFolders(const std::string& homeDir)
 
 QtPorts::QtPorts(const std::string& homeDir)
     : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
-      printer_(images_, &windows_.Widget())
+      printer_(images_, &windows_.Widget()), pictures_(images_, ImageFolders(homeDir))
 {
     ports_.settings = &settings_;
     ports_.windows = &windows_;
@@ -42,6 +42,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.midiIn = &midiIn_;
     ports_.media = &media_;
     ports_.printer = &printer_;
+    ports_.pictures = &pictures_;
     // Every window without an icon of its own shows the application's.
     QIcon icon = LoadAppIcon(homeDir);
     if (!icon.isNull())

@@ -10,6 +10,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtMediaPlayer.h"
 #include "platform/qt/QtMidiIn.h"
+#include "platform/qt/QtPictureWriter.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSettings.h"
@@ -44,5 +45,6 @@ private:
     QtMidiIn midiIn_;
     QtMediaPlayerFactory media_;
     QtPrinter printer_;
+    QtPictureWriter pictures_;
     Ports ports_;
 };

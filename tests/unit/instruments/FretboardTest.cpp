@@ -207,3 +207,61 @@ TEST_F(Fretboard, ThirtyTwoStringsAndFortyEightFretsFitTheGrid)
     board.orientation = 'd';
     EXPECT_EQ(Draw().size(), 98u);
 }
+
+TEST_F(Fretboard, CapoFretsBelowItAreEmptyItsBarLiesBeforeItsFretAndTheNumbersStay)
+{
+    board.capo = 2;
+    EXPECT_EQ(Draw(), (Lines{"", "|----|-A--#----| |", "|-F--|-E--#----| |", "", " 3    2    1    0   "}));
+    board.handedness = 'l';
+    EXPECT_EQ(Draw(), (Lines{"", "  | |----#--A-|----|", "  | |----#--E-|--F-|", "", "   0    1    2    3 "}));
+}
+
+TEST_F(Fretboard, CapoOnTheFirstFretItsBarIsTheNutsFarSide)
+{
+    board.capo = 1;
+    EXPECT_EQ(Draw()[1], "|----|-A--|----# |");
+    board.handedness = 'l';
+    EXPECT_EQ(Draw()[1], "  | #----|--A-|----|");
+}
+
+TEST_F(Fretboard, CapoAVerticalBoardDrawsItAcrossTheWireLine)
+{
+    board.capo = 2;
+    board.orientation = 'd';
+    EXPECT_EQ(Draw(), (Lines{"  +--+  ", "  +--+   0", "  |  |  ", "  #==#   1", "  A  E  ", "  +--+   2",
+                             "  |  F  ", "  +--+   3"}));
+}
+
+TEST_F(Fretboard, CapoLineDrawingBarsDoubleTheWireAcrossTheStrings)
+{
+    board.capo = 2;
+    base.charSet = 2;
+    EXPECT_EQ(Draw()[1], "\xC5\xC4\xC4\xC4\xC4\xC5\xC4" "A\xC4\xC4\xD7\xC4\xC4\xC4\xC4\xC5 \xC5");
+    board.stringType = 'd';
+    EXPECT_EQ(Draw()[1], "\xD8\xCD\xCD\xCD\xCD\xD8\xCD" "A\xCD\xCD\xCE\xCD\xCD\xCD\xCD\xD8 \xD8");
+    board.orientation = 'd';
+    EXPECT_EQ(Draw()[3], "  \xCE\xCD\xCD\xCE   1");
+    board.stringType = 's';
+    EXPECT_EQ(Draw()[3], "  \xD8\xCD\xCD\xD8   1");
+}
+
+TEST_F(Fretboard, CapoBeyondTheBoardOrWithoutWiresNothingSoundsOrNoBarIsDrawn)
+{
+    board.capo = 4;
+    EXPECT_EQ(Draw()[1], "|----|----|----| |");
+    board.capo = 2;
+    board.fretStatus = 'n';
+    EXPECT_EQ(Draw()[1], "-----A---------| |");
+}
+
+TEST_F(Fretboard, CapoLiveMarksBelowItAreNotShown)
+{
+    board.capo = 2;
+    model.liveFlag = 1;
+    marks[55].Set("G");  // the open G string
+    marks[57].Set("A");  // fret 2 of the G string
+    marks[51].Set("*");  // fret 1 of the D string
+    Lines lines = Draw();
+    EXPECT_EQ(lines[1], "|----|-A--#----| |");
+    EXPECT_EQ(lines[2], "|----|----#----| |");
+}
