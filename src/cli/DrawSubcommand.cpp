@@ -227,7 +227,7 @@ int DrawKeyboard(const DrawOptions& options, CModelState& model, const std::stri
         return 0;
     }
     if (options.WantsPicture() && base.viewStyle == 'g') {
-        PixelSize size = KeyboardGraphSize(keyboard);
+        PixelSize size = KeyboardGraphSize(keyboard, model.tonic, speller);
         return WritePictures(options,
                              {{}, {size.width, size.height}, 100,
                               [&](IDrawingSurface& surface) { PaintKeyboardGraph(surface, keyboard, speller, &sources, base); }},
