@@ -41,7 +41,7 @@ protected:
 TEST_F(WindowCommandsTest, ItemsNothingHandlesAreGreyed)
 {
     ASSERT_TRUE(Start());
-    for (int id : {ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS, ID_NEW_WINDOW})
+    for (int id : {ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
         EXPECT_FALSE(app->QueryCommand(id).enabled) << id;
     app->RouteCommand(ID_KEYBOARD_INPUT);
     ASSERT_EQ(app->ActiveFrame()->Document()->kind, 8);

@@ -65,7 +65,7 @@ TEST_F(CapoState, TheSummarySaysWhereItIsAndNamesNoFretBelowIt)
     board.SetDefaults(kGuitar);
     board.fretCount = 4;
     board.capo = 2;
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
     EXPECT_EQ(StringedMarks(board, sources, speller),
               "capo at fret 2; string 6 frets 3; string 5 frets 2, 3; string 4 frets 2, 3; "
               "string 3 frets 2, 4; string 2 frets 3; string 1 frets 3");
