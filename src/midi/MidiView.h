@@ -40,5 +40,9 @@ public:
 
 private:
     void SetScrollSizes();
+    // The marked line the view keeps in sight: that of the track it shows
+    // while that track plays, else that of the track leading.
+    std::optional<std::size_t> FollowedLine() const;
+    std::optional<std::size_t> TrackInView() const;
     void KeepPlayedLineInView();
 };

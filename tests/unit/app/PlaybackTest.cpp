@@ -285,6 +285,51 @@ TEST_F(PlaybackTest, AFileEndingLeavesTheOutputOpenForTheRecorderAndAnOutsideKey
     EXPECT_FALSE(ports->midiOut.IsOpen()) << "closed once the last user let go";
 }
 
+// Each track marks its own line; the view follows the track it shows while
+// that one plays, else the one that sounded a note last when it looked.
+TEST_F(PlaybackTest, EachTrackMarksItsLineAndTheViewFollowsTheTrackItShows)
+{
+    ASSERT_TRUE(Start());
+    TrackBody conductor;
+    conductor.Meta(0, 0x51, {0x07, 0xA1, 0x20});
+    TrackBody melody, bass;
+    for (int i = 0; i < 60; ++i) {
+        melody.Event(i == 0 ? 0 : 48, {0x90, 72, 100}).Event(48, {0x80, 72, 0});
+        bass.Event(i == 0 ? 0 : 48, {0x91, 36, 100}).Event(48, {0x81, 36, 0});
+    }
+    Bytes bytes = Smf(1, 96, {conductor.End(), melody.End(), bass.End()});
+    std::string path = WriteFile("tracks.mid", std::string(bytes.begin(), bytes.end())).string();
+    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    ASSERT_TRUE(midi);
+    TakeOutput();
+    IFrameWindow* window = midi->FirstFrame()->Window();
+    window->FitClient({600, 150});
+    app->RouteCommand(ID_MIDI_PLAY);
+    ports->clock.Advance(250 * 100);
+    // Lines: path, header, three tracks, empty; the conductor's tempo and end
+    // (6, 7), an empty line, the melody's 121 records from 9, the bass's from 131.
+    EXPECT_EQ(midi->PlayedLine(0), 6u);
+    EXPECT_EQ(midi->PlayedLine(1), 9u + 100);
+    EXPECT_EQ(midi->PlayedLine(2), 131u + 100);
+    EXPECT_FALSE(midi->TrackPlaying(0)) << "the conductor track has done";
+    int x = 0, y = 0;
+    const auto inView = [&](std::size_t line) {
+        window->GetScrollPosition(x, y);
+        const int top = 4 + 15 * static_cast<int>(line);
+        return top >= y && top + 15 <= y + 150;
+    };
+    EXPECT_TRUE(inView(*midi->PlayedLine(1)))
+        << "from the top, the conductor done at once, it follows the first track to sound a note";
+    window->ScrollTo(0, 4 + 15 * 180);
+    ports->clock.Advance(250 * 5);
+    EXPECT_TRUE(inView(*midi->PlayedLine(2))) << "scrolled to the bass, it follows the bass";
+    EXPECT_FALSE(inView(*midi->PlayedLine(1)));
+    ports->clock.Advance(250 * 5);
+    ASSERT_TRUE(midi->PlayedLine(2));
+    EXPECT_TRUE(inView(*midi->PlayedLine(2)));
+    RunPlayback();
+}
+
 TEST_F(PlaybackTest, DivisionZeroRefusesToPlayWithAMessage)
 {
     ASSERT_TRUE(Start());
@@ -318,16 +363,18 @@ TEST_F(PlaybackTest, TheListingMarksTheLinePlayingAndKeepsItInView)
     window->FitClient({600, 300});
     app->RouteCommand(ID_MIDI_PLAY);
     ports->clock.RunDue();
-    EXPECT_EQ(midi->PlayedLine(), 4u) << "the track's first note on, after the path, header, track and empty lines";
+    EXPECT_EQ(midi->PlayedLine(0), 4u) << "the track's first note on, after the path, header, track and empty lines";
     ports->clock.Advance(250 * 150);  // the 151st record of the track
-    ASSERT_EQ(midi->PlayedLine(), 4u + 150);
+    ASSERT_EQ(midi->PlayedLine(0), 4u + 150);
+    EXPECT_TRUE(midi->IsPlayedLine(4 + 150));
+    EXPECT_FALSE(midi->IsPlayedLine(4 + 149));
     int x = 0, y = 0;
     window->GetScrollPosition(x, y);
     const int top = 4 + 15 * 154;
     EXPECT_LE(y, top);
     EXPECT_GE(y + 300, top + 15) << "in view";
     RunPlayback();
-    EXPECT_FALSE(midi->PlayedLine()) << "no mark once the file has played";
+    EXPECT_FALSE(midi->PlayedLine(0)) << "no mark once the file has played";
     midi->FirstView()->OnKeyDown(36);
     window->GetScrollPosition(x, y);
     EXPECT_EQ(y, 0) << "Home";
