@@ -90,19 +90,33 @@ std::optional<std::size_t> CMidiView::FollowedLine() const
     return track ? doc->PlayedLine(*track) : std::nullopt;
 }
 
+bool CMidiView::InView(std::size_t line) const
+{
+    IFrameWindow* window = Window();
+    if (!window)
+        return false;
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const int top = kMargin + kLineHeight * static_cast<int>(line);
+    return top >= y && top + kLineHeight <= y + window->ClientSize().cy;
+}
+
+// A followed line that moves out of sight is brought a quarter of the window
+// from the top, with the music to come below it. Once the reader has
+// scrolled away from it (End, to the listing's last line), the view stays
+// where they put it until they bring a marked line back into sight.
 void CMidiView::KeepPlayedLineInView()
 {
     IFrameWindow* window = Window();
     const std::optional<std::size_t> line = FollowedLine();
-    if (!window || !line)
+    const bool following = !followed_ || InView(*followed_) || (line && InView(*line));
+    followed_ = line;
+    if (!window || !line || !following || InView(*line))
         return;
     int x = 0, y = 0;
     window->GetScrollPosition(x, y);
-    const int height = window->ClientSize().cy;
     const int top = kMargin + kLineHeight * static_cast<int>(*line);
-    if (top >= y && top + kLineHeight <= y + height)
-        return;
-    window->ScrollTo(x, std::max(0, top - height / 4));
+    window->ScrollTo(x, std::max(0, top - window->ClientSize().cy / 4));
 }
 
 void CMidiView::OnKeyDown(int code)

@@ -320,13 +320,19 @@ TEST_F(PlaybackTest, EachTrackMarksItsLineAndTheViewFollowsTheTrackItShows)
     };
     EXPECT_TRUE(inView(*midi->PlayedLine(1)))
         << "from the top, the conductor done at once, it follows the first track to sound a note";
-    window->ScrollTo(0, 4 + 15 * 180);
+    window->ScrollTo(0, 4 + 15 * 225);
     ports->clock.Advance(250 * 5);
-    EXPECT_TRUE(inView(*midi->PlayedLine(2))) << "scrolled to the bass, it follows the bass";
+    EXPECT_TRUE(inView(*midi->PlayedLine(2))) << "scrolled to the bass's mark, it follows the bass";
     EXPECT_FALSE(inView(*midi->PlayedLine(1)));
     ports->clock.Advance(250 * 5);
     ASSERT_TRUE(midi->PlayedLine(2));
     EXPECT_TRUE(inView(*midi->PlayedLine(2)));
+    midi->FirstView()->OnKeyDown(35);
+    window->GetScrollPosition(x, y);
+    const int end = y;
+    ports->clock.Advance(250 * 2);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y, end) << "End to the listing's last line: the view stays there";
     RunPlayback();
 }
 
