@@ -35,11 +35,12 @@ private:
 class PlaybackTest : public AppFixture {
 protected:
     // Division 96 at 120 beats per minute: a quarter note is 500 ms.
-    CMidiDoc* OpenMidi(const TrackBody& track)
+    CMidiDoc* OpenMidi(const TrackBody& track) { return OpenMidiFile("song.mid", Smf(0, 96, {track})); }
+
+    // Writes the file and opens it in a MIDI window; its notices are forgotten.
+    CMidiDoc* OpenMidiFile(const std::string& name, const Bytes& bytes)
     {
-        std::string path = WriteFile("song.mid", "").string();
-        Bytes bytes = Smf(0, 96, {track});
-        WriteFile("song.mid", std::string(bytes.begin(), bytes.end()));
+        std::string path = WriteFile(name, std::string(bytes.begin(), bytes.end())).string();
         auto* doc = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
         TakeOutput();
         return doc;
@@ -231,10 +232,7 @@ TEST_F(PlaybackTest, ActivatingAMidiWindowMakesItTheCurrentDocument)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* first = OpenMidi(KeyChangingSong());
-    std::string second = WriteFile("other.mid", "").string();
-    Bytes bytes = Smf(0, 96, {KeyChangingSong()});
-    WriteFile("other.mid", std::string(bytes.begin(), bytes.end()));
-    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(second, true));
+    CMidiDoc* other = OpenMidiFile("other.mid", Smf(0, 96, {KeyChangingSong()}));
     ASSERT_TRUE(other);
     EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback());
     first->FirstFrame()->Activate();
@@ -248,10 +246,7 @@ TEST_F(PlaybackTest, AnotherWindowActivatedDuringPlaybackDoesNotRetimeThePlaying
     TrackBody slow;
     slow.Event(0, {0x90, 72, 100});
     slow.Event(24, {0x80, 72, 0});
-    std::string path = WriteFile("slow.mid", "").string();
-    Bytes bytes = Smf(0, 24, {slow.End()});
-    WriteFile("slow.mid", std::string(bytes.begin(), bytes.end()));
-    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    CMidiDoc* other = OpenMidiFile("slow.mid", Smf(0, 24, {slow.End()}));
     ASSERT_TRUE(other);
     app->RouteCommand(224);  // 25% in the other window
     playing->FirstFrame()->Activate();
@@ -297,11 +292,8 @@ TEST_F(PlaybackTest, EachTrackMarksItsLineAndTheViewFollowsTheTrackItShows)
         melody.Event(i == 0 ? 0 : 48, {0x90, 72, 100}).Event(48, {0x80, 72, 0});
         bass.Event(i == 0 ? 0 : 48, {0x91, 36, 100}).Event(48, {0x81, 36, 0});
     }
-    Bytes bytes = Smf(1, 96, {conductor.End(), melody.End(), bass.End()});
-    std::string path = WriteFile("tracks.mid", std::string(bytes.begin(), bytes.end())).string();
-    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    CMidiDoc* midi = OpenMidiFile("tracks.mid", Smf(1, 96, {conductor.End(), melody.End(), bass.End()}));
     ASSERT_TRUE(midi);
-    TakeOutput();
     IFrameWindow* window = midi->FirstFrame()->Window();
     window->FitClient({600, 150});
     app->RouteCommand(ID_MIDI_PLAY);
@@ -342,10 +334,7 @@ TEST_F(PlaybackTest, DivisionZeroRefusesToPlayWithAMessage)
     TrackBody track;
     track.Event(0, {0x90, 60, 100});
     track.Event(96, {0x80, 60, 0});
-    Bytes bytes = Smf(0, 0, {track.End()});
-    std::string path = WriteFile("untimed.mid", std::string(bytes.begin(), bytes.end())).string();
-    ASSERT_TRUE(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
-    TakeOutput();
+    ASSERT_TRUE(OpenMidiFile("untimed.mid", Smf(0, 0, {track.End()})));
     PlayThrough();
     EXPECT_EQ(TakeOutput(), "message: MIDI division is 0: the file cannot be played.\n");
     EXPECT_TRUE(ports->midiOut.Messages().empty());
@@ -360,11 +349,8 @@ TEST_F(PlaybackTest, TheListingMarksTheLinePlayingAndKeepsItInView)
         track.Event(i == 0 ? 0 : 48, {0x90, 60, 100});
         track.Event(48, {0x80, 60, 0});
     }
-    Bytes bytes = Smf(0, 96, {track.End()});
-    std::string path = WriteFile("long.mid", std::string(bytes.begin(), bytes.end())).string();
-    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    CMidiDoc* midi = OpenMidiFile("long.mid", Smf(0, 96, {track.End()}));
     ASSERT_TRUE(midi);
-    TakeOutput();
     IFrameWindow* window = midi->FirstFrame()->Window();
     window->FitClient({600, 300});
     app->RouteCommand(ID_MIDI_PLAY);
