@@ -1,7 +1,6 @@
 // Any bytes given to the MIDI loader must load without crashing, hanging or
 // reading out of bounds, and must give a play list that runs forward in time
 // and a listing and play list that can be written out.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -50,13 +49,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const MidiFile file = LoadMidiFile(std::span(data, size), player);
     CheckPlayList(file.playList);
     const MidiListing listing(file, player, "fuzz.mid");
-    std::size_t written = 0;
-    WriteEnds(listing.size(), [&](std::size_t line) { written += listing[line].size(); });
-    std::string line;
+    std::string text;
+    WriteEnds(listing.size(), [&](std::size_t line) { text = listing[line]; });
     WriteEnds(file.playList.size(), [&](std::size_t index) {
-        line.clear();
-        AppendPlayListLine(line, file.playList, index);
-        written += line.size();
+        text.clear();
+        AppendPlayListLine(text, file.playList, index);
     });
-    return written == 0 ? 0 : 0;
+    return 0;
 }
