@@ -49,13 +49,14 @@ MidiFile LoadTimedFile(const std::string& path)
     return LoadMidiFile(bytes, MidiPlayer());
 }
 
-std::vector<double> IdealTimes(const MidiEventList& list, unsigned division)
+std::vector<double> IdealTimes(const PlayList& list, unsigned division)
 {
     std::vector<double> times;
     double ms = 0;
     std::uint32_t tempo = kDefaultTempo;
-    for (const MidiEvent& event : list) {
-        ms += static_cast<double>(event.delta) * tempo / division / 1000.0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const MidiEvent& event = list[i];
+        ms += static_cast<double>(list.Delta(i)) * tempo / division / 1000.0;
         if (auto changed = TempoOf(event))
             tempo = *changed;
         if (IsSent(event))
@@ -76,8 +77,9 @@ bool PrintLateness(const std::string& path, const std::vector<BenchClock::time_p
     }
     auto tenth = static_cast<std::ptrdiff_t>(lateness.size() / 10);
     std::printf("%s: %zu messages over %.1f s\n", path.c_str(), lateness.size(), ideal[lateness.size() - 1] / 1000);
-    std::printf("lateness ms: median %.3f  p99 %.3f  max %.3f  min %.3f\n", Percentile(lateness, 0.5),
-                Percentile(lateness, 0.99), *std::max_element(lateness.begin(), lateness.end()),
+    const auto latest = std::max_element(lateness.begin(), lateness.end());
+    std::printf("lateness ms: median %.3f  p99 %.3f  max %.3f (at %.1f s)  min %.3f\n", Percentile(lateness, 0.5),
+                Percentile(lateness, 0.99), *latest, ideal[static_cast<std::size_t>(latest - lateness.begin())] / 1000,
                 *std::min_element(lateness.begin(), lateness.end()));
     std::printf("drift ms (mean lateness of the last tenth less the first): %.3f\n",
                 Mean(lateness.end() - tenth, lateness.end()) - Mean(lateness.begin(), lateness.begin() + tenth));

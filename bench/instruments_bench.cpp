@@ -207,7 +207,7 @@ MidiFile DensestOpenmsxFile(std::string& name)
         std::ifstream in(entry.path(), std::ios::binary);
         std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         MidiFile file = LoadMidiFile(bytes, player);
-        if (file.events.size() > densest.events.size()) {
+        if (file.playList.size() > densest.playList.size()) {
             densest = std::move(file);
             name = entry.path().filename().string();
         }
@@ -221,7 +221,7 @@ void BM_DrawLiveNotesDenseFile(benchmark::State& state)
 {
     static std::string name;
     static const MidiFile file = DensestOpenmsxFile(name);
-    if (file.events.empty()) {
+    if (file.playList.empty()) {
         state.SkipWithError("no openmsx MIDI files (package openttd-openmsx)");
         return;
     }
@@ -233,23 +233,23 @@ void BM_DrawLiveNotesDenseFile(benchmark::State& state)
     sheet.playbackActive = true;
     InstrumBase base = BaseWithFont(0.5, 'e');
     StaffLayout layout = BuildSheetLines(sheet, model.state, model.speller, base);
-    LiveStaff staff{file.events, file.division, layout.columnCount, base, -1, model.speller, 0, 0};
+    LiveStaff staff{file.playList, file.division, layout.columnCount, base, -1, model.speller, 0, 0};
     staff.layout = &layout;
     CountingSurface surface;
     long columns = 0;
     for (auto _ : state) {
         LiveSheet live;
-        live.PreparePlayback(file.events, 0, file.division);
+        live.PreparePlayback(file.playList, 0, file.division);
         live.DrawLiveNotes(surface, staff, 0, true);
         for (;;) {
             live.DrawLiveNotes(surface, staff, live.PageStart(), false);
             columns += layout.columnCount - 4 - LiveSheet::kStartColumn;
-            if (live.PageEnd() >= file.events.size())
+            if (live.PageEnd() >= file.playList.size())
                 break;
             live.DrawLiveNotes(surface, staff, live.PageEnd(), true);
         }
     }
-    state.SetLabel(name + ", " + std::to_string(file.events.size()) + " records");
+    state.SetLabel(name + ", " + std::to_string(file.playList.size()) + " records");
     state.counters["per_column"] =
         benchmark::Counter(static_cast<double>(columns), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     state.counters["calls"] = static_cast<double>(surface.calls) / static_cast<double>(state.iterations());

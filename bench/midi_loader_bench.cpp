@@ -44,8 +44,8 @@ void LoadFiles(benchmark::State& state, const std::vector<std::string>& files)
     for (auto _ : state) {
         for (const std::string& path : files) {
             const MidiExamination examination = ExamineMidiFile(path, Player());
-            events += examination.file.events.size();
-            benchmark::DoNotOptimize(examination.file.events.data());
+            events += examination.file.playList.size();
+            benchmark::DoNotOptimize(examination.file.records.data());
         }
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(events));
@@ -57,8 +57,8 @@ void LoadGenerated(benchmark::State& state)
     std::size_t events = 0;
     for (auto _ : state) {
         const MidiFile file = LoadMidiFile(bytes, Player());
-        events += file.events.size();
-        benchmark::DoNotOptimize(file.events.data());
+        events += file.playList.size();
+        benchmark::DoNotOptimize(file.records.data());
     }
     state.SetItemsProcessed(static_cast<std::int64_t>(events));
 }

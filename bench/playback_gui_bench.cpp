@@ -1,7 +1,7 @@
 // Playback timing of the whole program on the Qt ports offscreen: a MIDI
-// window plays a real file through the record backend while a keyboard, a
-// guitar, a grand staff and a recorder follow it, and the pauses run the Qt
-// pacer's nested event loop. Prints, as bench_playback_timing does, the
+// window plays a real file through the timing thread and the record backend
+// while a keyboard, a guitar, a grand staff and a recorder follow it on the
+// application's thread and the keyboard input window is open. Prints, as bench_playback_timing does, the
 // lateness of every message against its ideal time from the file's tempo
 // map (median, p99, maximum) and the drift.
 //
@@ -9,6 +9,7 @@
 // FILE defaults to a dense file of the openmsx set; --seconds presses Stop
 // after N seconds.
 #include <QApplication>
+#include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -21,9 +22,11 @@
 
 #include "BenchHome.h"
 #include "PlaybackLateness.h"
+#include "app/AppCommands.h"
 #include "app/ReferenceApp.h"
 #include "framework/DocTemplate.h"
 #include "midi/MidiCommands.h"
+#include "midi/MidiPlayer.h"
 #include "platform/qt/QtPorts.h"
 
 namespace {
@@ -31,40 +34,8 @@ namespace {
 const char* const kRecordPath = "/tmp/morvix-bench-playback-gui.txt";
 const char* const kFollowers[] = {"Piano-88", "Guitar", "Grand-Staff", "Soprano-Recorder"};
 
-// Reads milliseconds from a moment the benchmark knows, as the Qt clock
-// reads them from its own start, so the playback's start is known to the
-// microsecond; pauses are the Qt clock's nested event loop.
-class PacedSteadyClock : public IClock {
-public:
-    explicit PacedSteadyClock(IClock& pacer) : pacer_(pacer) {}
-
-    std::int64_t NowMs() override
-    {
-        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(BenchClock::now() - origin_).count();
-        if (!firstReading_)
-            firstReading_ = ms;
-        return ms;
-    }
-    void PauseFor(int ms) override { pacer_.PauseFor(ms); }
-
-    // The player reads the clock first when it starts counting: the next
-    // reading after this is the playback's start.
-    void AwaitStart() { firstReading_.reset(); }
-    std::optional<BenchClock::time_point> Start() const
-    {
-        if (!firstReading_)
-            return std::nullopt;
-        return origin_ + std::chrono::milliseconds(*firstReading_);
-    }
-
-private:
-    IClock& pacer_;
-    BenchClock::time_point origin_ = BenchClock::now();
-    std::optional<std::int64_t> firstReading_;
-};
-
-// Each follower through its Instrument menu command; false when one of them
-// did not open a window.
+// Each follower through its Instrument menu command, then the keyboard
+// input window; false when one of them did not open a window.
 bool AttachFollowers(CReferenceApp& app, QMdiArea& area)
 {
     for (const char* name : kFollowers) {
@@ -75,6 +46,11 @@ bool AttachFollowers(CReferenceApp& app, QMdiArea& area)
             std::fprintf(stderr, "the %s window did not open\n", name);
             return false;
         }
+    }
+    qsizetype windows = area.subWindowList().size();
+    if (!app.RouteCommand(ID_KEYBOARD_INPUT) || area.subWindowList().size() != windows + 1) {
+        std::fprintf(stderr, "the keyboard input window did not open\n");
+        return false;
     }
     return true;
 }
@@ -94,7 +70,7 @@ void AnswerNotices(QTimer& timer)
 
 // Opens the file in a MIDI window, shows all windows side by side, presses Play and, with a limit, Stop
 // after it. The messages sent before Stop are the ones measured.
-bool PlayInMidiWindow(CReferenceApp& app, QMdiArea& area, const TimingOptions& options, PacedSteadyClock& clock,
+bool PlayInMidiWindow(CReferenceApp& app, QMdiArea& area, const TimingOptions& options, StartWatchClock& clock,
                       TimedMidiOut& output)
 {
     QTimer notices;
@@ -107,18 +83,25 @@ bool PlayInMidiWindow(CReferenceApp& app, QMdiArea& area, const TimingOptions& o
     }
     // Every window in sight, so every follower repaints in full.
     area.tileSubWindows();
-    std::size_t sentBeforeStop = SIZE_MAX;
     QTimer stop;
     stop.setSingleShot(true);
     QObject::connect(&stop, &QTimer::timeout, [&] {
-        sentBeforeStop = output.sentAt.size();
+        output.Freeze();
         app.RouteCommand(ID_MIDI_STOP);
     });
     if (options.seconds > 0)
         stop.start(static_cast<int>(options.seconds * 1000));
-    clock.AwaitStart();
+    clock.Arm();
     app.RouteCommand(ID_MIDI_PLAY);
-    output.sentAt.resize(std::min(output.sentAt.size(), sentBeforeStop));
+    // The application's thread goes on drawing the followers until the playback is over.
+    QTimer watch;
+    QEventLoop loop;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!app.Player().Playing())
+            loop.quit();
+    });
+    watch.start(50);
+    loop.exec();
     return true;
 }
 
@@ -128,7 +111,7 @@ int main(int argc, char** argv)
 {
     TimingOptions options = ReadTimingOptions(argc, argv);
     MidiFile file = LoadTimedFile(options.path);
-    if (file.events.empty() || file.division == 0) {
+    if (file.playList.empty() || file.division == 0) {
         std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
         return 2;
     }
@@ -141,7 +124,7 @@ int main(int argc, char** argv)
     CopyResources(home);
 
     QtPorts ports(home.path().toStdString());
-    PacedSteadyClock clock(*ports.Get().clock);
+    StartWatchClock clock(ports.Clock());
     TimedMidiOut output(*ports.Get().midiOut);
     ports.Get().clock = &clock;
     ports.Get().midiOut = &output;
@@ -156,5 +139,5 @@ int main(int argc, char** argv)
     app.reset();
     if (!played || !start)
         return 2;
-    return PrintLateness(options.path, output.sentAt, *start, IdealTimes(file.events, file.division)) ? 0 : 2;
+    return PrintLateness(options.path, output.SentAt(), *start, IdealTimes(file.playList, file.division)) ? 0 : 2;
 }

@@ -11,6 +11,7 @@ MidiInputRouter::~MidiInputRouter()
 {
     if (port_)
         port_->Stop();
+    player_.Output().Release(this);
 }
 
 void MidiInputRouter::Start(IMidiIn* port)
@@ -29,13 +30,13 @@ void MidiInputRouter::Receive(std::uint32_t shortMessage)
     HandToWindows(*note);
 }
 
-// The output stays open once a note has opened it; a playback that has it
-// open already is simply joined. An output that cannot open stays silent
-// here: a message box at every key would stop the player's hands.
+// The router holds the output once a note has opened it, so that a
+// playback ending does not silence the keyboard. An output that cannot open
+// stays silent here: a message box at every key would stop the player's hands.
 void MidiInputRouter::Sound(const NoteMessage& note)
 {
-    if (player_.OpenOutput())
-        player_.Send(NoteOnFirstChannel(note));
+    if (player_.Output().Hold(this))
+        player_.Output().Send(NoteOnFirstChannel(note));
 }
 
 void MidiInputRouter::HandToWindows(const NoteMessage& note)

@@ -30,7 +30,7 @@ bool CPlaybackBridge::PlaybackRunning() const
     return model && model->State().liveFlag != 0 && !inputLive_;
 }
 
-void CPlaybackBridge::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+void CPlaybackBridge::PreparePlayback(const PlayList& list, std::size_t first, unsigned division)
 {
     CModelDoc* model = Model();
     inputLive_ = false;

@@ -20,7 +20,7 @@ public:
     CPlaybackBridge(CModelRoster& models, CModelHistory& history) : models_(models), history_(history) {}
 
     bool PlaybackRunning() const override;
-    void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division) override;
+    void PreparePlayback(const PlayList& list, std::size_t first, unsigned division) override;
     void SetLive(bool live) override;
     void ApplyKeySignature(int sf, int mi) override;
     void RecordPlayed(const PlayedRecord& played) override;

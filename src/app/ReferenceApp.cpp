@@ -69,7 +69,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
     playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
-    midiPlayer_ = std::make_unique<MidiPlayer>(MidiPlayerPorts{ports.midiOut, ports.clock, playbackBridge_.get()});
+    midiPlayer_ = std::make_unique<MidiPlayer>(
+        MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;

@@ -25,9 +25,9 @@ int ExamineSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostrea
     for (const MidiNotice& notice : examination.file.notices)
         err << "message: " << notice.text << "\n";
     if (playList)
-        WritePlayList(out, examination.file.events);
+        WritePlayList(out, examination.file.playList);
     else
-        WriteMidiListing(out, examination.file, path);
+        WriteMidiListing(out, examination.file, player, path);
     return 0;
 }
 

@@ -1,4 +1,5 @@
 #include <charconv>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -10,10 +11,13 @@
 #include "framework/DocTemplate.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiDoc.h"
+#include "midi/MidiPlayer.h"
 #include "midi/QueueDialog.h"
 #include "platform/headless/HeadlessPorts.h"
-#include "platform/headless/SteadyClock.h"
+#include "platform/midiout/CallQueue.h"
 #include "platform/midiout/MidiOutChoice.h"
+#include "platform/midiout/SenderThread.h"
+#include "platform/midiout/SteadyClock.h"
 #include "platform/midiout/SynthModule.h"
 
 namespace {
@@ -102,16 +106,23 @@ std::optional<PlayOptions> ParsePlayOptions(const SubcommandArgs& args, std::ost
 }  // namespace
 
 // Opens the file in a MIDI window of a headless application and chooses Play,
-// as a user would; the message boxes print as "message: TEXT".
+// as a user would; the message boxes print as "message: TEXT". In real time
+// the timing thread sends, and this thread follows as the desktop's would.
 int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err)
 {
     std::optional<PlayOptions> options = ParsePlayOptions(args, err);
     if (!options)
         return 2;
     HeadlessPorts ports(out, HeadlessPorts::SettingsFromEnvironment(err));
-    SteadyClock realClock;
     std::string choice = ChosenMidiOut(ports.settings.get());
     bool realTime = options->realTime || !PlaysOnVirtualTime(choice);
+    SteadyClock realClock;
+    CallQueue calls;
+    std::optional<SenderThread> realSender;
+    if (realTime) {
+        realSender.emplace(realClock, [&calls](std::function<void()> call) { calls.Post(std::move(call)); });
+        ports.Get().sender = &*realSender;
+    }
     IClock& clock = realTime ? static_cast<IClock&>(realClock) : ports.clock;
     std::string error;
     SynthModule synth;
@@ -135,15 +146,19 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         err << "morvix-cli play: " << options->path << " is not a MIDI file of format 0 or 1\n";
         return 2;
     }
-    std::size_t records = midi->File().events.size();
+    std::size_t records = midi->File().playList.size();
     if (options->queue > 0 && options->queue >= records) {
         err << "morvix-cli play: --queue " << options->queue << " is past the last record: the play list has "
             << records << " records\n";
         return 2;
     }
     midi->Playback().rate = options->rate;
-    midi->Playback().queuePosition = QueuePositionFor({midi->File().events.size(), options->queue});
+    midi->Playback().queuePosition = QueuePositionFor({midi->File().playList.size(), options->queue});
     app.RouteCommand(ID_MIDI_PLAY);
+    if (realTime)
+        calls.RunUntil([&app] { return !app.Player().Playing(); });
+    else
+        ports.clock.RunUntilIdle();
     return watch.opened ? 0 : 1;
 }
 

@@ -55,6 +55,6 @@ void PrintQueue(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 {
     RequireNoArguments(args, "queue");
     const CMidiDoc* doc = ActiveDocument<CMidiDoc>(app, "MIDI");
-    out << "Total " << doc->File().events.size() << "\nQueued " << doc->Playback().queuePosition.value_or(0)
+    out << "Total " << doc->File().playList.size() << "\nQueued " << doc->Playback().queuePosition.value_or(0)
         << "\n";
 }

@@ -1,6 +1,5 @@
 #include "cli/ScriptRunner.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <ostream>
@@ -17,7 +16,6 @@ ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std
     : lines_(std::move(lines)), name_(std::move(name)), baseDir_(std::move(baseDir)), out_(out), err_(err),
       ports_(out, HeadlessPorts::SettingsFromEnvironment(err)), pictures_(ProgramImageFolders())
 {
-    ports_.clock.SetPauseHook([this](std::int64_t deadline) { RunLines(deadline); });
     ports_.Get().pictures = &pictures_;
     // Scripts keep the messages in memory ("print midi") unless an output is
     // chosen; a chosen one still runs on the script's virtual time.
@@ -35,12 +33,18 @@ ScriptRunner::~ScriptRunner()
 {
     app_.reset();
     chosenOutput_.reset();
-    ports_.clock.SetPauseHook({});
 }
 
+// A playback still running at the end plays on to its end, as it would
+// before the program was closed.
 int ScriptRunner::Run()
 {
-    RunLines(std::nullopt);
+    while (status_ == 0 && next_ < lines_.size()) {
+        RunLine(next_++);
+        SpendWait();
+        AfterLine();
+    }
+    ports_.clock.RunUntilIdle();
     app_.reset();
     ports_.settings->Flush();
     return status_ == 0 && exitUnsaved_ ? 1 : status_;
@@ -63,8 +67,6 @@ void ScriptRunner::Start(const std::vector<std::string>& args)
 {
     if (app_)
         throw ScriptError("the application is already running");
-    if (ports_.clock.PauseDepth() > 0)
-        throw ScriptError("start cannot run while the application pauses");
     app_ = std::make_unique<CReferenceApp>(ports_.Get(), FindProgramFiles());
     if (!app_->InitInstance(args)) {
         out_ << "start ended without a main window, exit code " << app_->StartupExitCode() << "\n";
@@ -83,34 +85,10 @@ std::string ScriptRunner::ResolvePath(const std::string& path) const
     return (std::filesystem::path(baseDir_) / given).lexically_normal().string();
 }
 
-void ScriptRunner::RunLines(std::optional<std::int64_t> deadline)
+void ScriptRunner::SpendWait()
 {
-    while (status_ == 0) {
-        SpendWait(deadline);
-        if (PauseOver(deadline) || next_ >= lines_.size())
-            return;
-        RunLine(next_++);
-        if (!deadline)
-            AfterOuterLine();
-    }
-}
-
-bool ScriptRunner::PauseOver(std::optional<std::int64_t> deadline)
-{
-    if (!deadline)
-        return false;
-    // After exit the pausing code must be let go so that it can wind down.
-    bool quitting = app_ && ports_.Windows().MainWindow().QuitRequested();
-    return quitting || ports_.clock.NowMs() >= *deadline;
-}
-
-void ScriptRunner::SpendWait(std::optional<std::int64_t> deadline)
-{
-    std::int64_t step = pendingWait_;
-    if (deadline)
-        step = std::clamp<std::int64_t>(*deadline - ports_.clock.NowMs(), 0, pendingWait_);
-    ports_.clock.Advance(step);
-    pendingWait_ -= step;
+    ports_.clock.Advance(pendingWait_);
+    pendingWait_ = 0;
 }
 
 void ScriptRunner::RunLine(size_t index)
@@ -128,7 +106,7 @@ void ScriptRunner::RunLine(size_t index)
         Stop(index, *error);
 }
 
-void ScriptRunner::AfterOuterLine()
+void ScriptRunner::AfterLine()
 {
     if (!app_)
         return;

@@ -1,12 +1,11 @@
 #pragma once
 // Runs a script of user actions against the whole application on the
-// headless ports. Lines run one after the other; while the application
-// pauses (the MIDI player waiting for its next event) the following lines
-// run inside the pause, and their waits spend the pause's time.
+// headless ports. Lines run one after the other on virtual time; a playback
+// runs on meanwhile, each message sent as a line's wait passes its time, so
+// the following lines act during the playback as a user would.
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,13 +44,11 @@ public:
     size_t LineNumber() const { return current_ + 1; }
 
 private:
-    void RunLines(std::optional<std::int64_t> deadline);
     void RunLine(size_t index);
-    // Spends the pending wait, up to the deadline when there is one.
-    void SpendWait(std::optional<std::int64_t> deadline);
-    bool PauseOver(std::optional<std::int64_t> deadline);
+    // Lets the line's waits pass, and what is due now happen.
+    void SpendWait();
     // Ends the application after exit, as the process would end.
-    void AfterOuterLine();
+    void AfterLine();
     void Stop(size_t index, const std::string& message);
 
     std::vector<std::string> lines_;

@@ -19,6 +19,8 @@ struct Ports {
     IClipboard* clipboard = nullptr;
     ILauncher* launcher = nullptr;
     IClock* clock = nullptr;
+    // Sends MIDI at its time, on the clock's time.
+    ITimedSender* sender = nullptr;
     IMidiOut* midiOut = nullptr;
     // Null when the machine offers no MIDI input.
     IMidiIn* midiIn = nullptr;

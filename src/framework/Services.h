@@ -1,9 +1,10 @@
 #pragma once
-// The small ports: clipboard, launcher, clock and pacer, MIDI output and
-// input, and the media player.
+// The small ports: clipboard, launcher, clock and timed sender, MIDI output
+// and input, and the media player.
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 class IClipboard {
@@ -26,9 +27,39 @@ class IClock {
 public:
     virtual ~IClock() = default;
     virtual std::int64_t NowMs() = 0;
-    // Returns after about ms milliseconds, having handled commands and
-    // window messages meanwhile.
-    virtual void PauseFor(int ms) = 0;
+};
+
+// A message due at a moment of the clock.
+struct TimedMessage {
+    double dueMs = 0;
+    std::uint32_t message = 0;
+    // False for a moment that sends nothing (a record with no message),
+    // which its producer still hears of once it has passed.
+    bool send = true;
+};
+
+// Sends messages at their due times from a timing thread of its own (or,
+// headless, as virtual time passes them). Producers (the MIDI player) hand
+// over their messages in due order; the timing thread touches nothing but
+// those messages and the sink each producer sends through, and tells the
+// producer on the application's thread how far it got.
+class ITimedSender {
+public:
+    // Called on the timing thread with each message to send.
+    using Sink = std::function<void(std::uint32_t message)>;
+    // Called on the application's thread: how many of the producer's
+    // messages have been handled so far, counted from its first.
+    using Progress = std::function<void(std::uint64_t handled)>;
+
+    virtual ~ITimedSender() = default;
+    virtual int AddProducer(Sink sink, Progress progress) = 0;
+    // The producer's waiting messages are dropped, and it hears no more.
+    virtual void RemoveProducer(int producer) = 0;
+    // After the producer's earlier messages.
+    virtual void Schedule(int producer, std::span<const TimedMessage> messages) = 0;
+    // Drops the producer's messages not handled yet; none of them is sent
+    // once this returns. Returns how many were handled in all.
+    virtual std::uint64_t Cancel(int producer) = 0;
 };
 
 class IMidiOut {

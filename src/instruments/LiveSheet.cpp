@@ -45,7 +45,7 @@ bool OnChannel(const MidiEvent& event, int channel)
 }
 
 // The tempo in effect at record `index`, from the tempo records before it.
-std::uint32_t TempoBefore(const MidiEventList& list, std::size_t index)
+std::uint32_t TempoBefore(const PlayList& list, std::size_t index)
 {
     std::uint32_t tempo = kDefaultTempo;
     for (std::size_t i = 0; i < index && i < list.size(); ++i)
@@ -55,22 +55,22 @@ std::uint32_t TempoBefore(const MidiEventList& list, std::size_t index)
 }
 
 // The tempo after a page's first record, which may itself set one.
-std::uint32_t PageTempo(const MidiEventList& list, std::size_t first)
+std::uint32_t PageTempo(const PlayList& list, std::size_t first)
 {
     return TempoBefore(list, first + 1);
 }
 
 // Walks a page's records in time: the first record is at 0 ms, and a tempo
-// record applies to its own delta, as when the list is played.
+// record applies to its own delta.
 class PageClock {
 public:
     PageClock(std::uint32_t tempo, unsigned division) : tempo_(tempo), division_(division) {}
 
-    void Pass(const MidiEvent& event)
+    void Pass(const PlayList& list, std::size_t index)
     {
-        if (auto changed = TempoOf(event))
+        if (auto changed = TempoOf(list[index]))
             tempo_ = *changed;
-        ms_ += TicksToMs(event.delta, tempo_, division_);
+        ms_ += TicksToMs(list.Delta(index), tempo_, division_);
     }
     std::uint64_t Ms() const { return ms_; }
     std::uint64_t MsAfter(std::uint64_t ticks) const { return ms_ + TicksToMs(ticks, tempo_, division_); }
@@ -103,12 +103,12 @@ int NoteImage(std::uint64_t duration, unsigned division, bool stemUp)
 
 } // namespace
 
-int LiveColumnUnit(const MidiEventList& list, std::size_t first, unsigned division)
+int LiveColumnUnit(const PlayList& list, std::size_t first, unsigned division)
 {
     PageClock clock(TempoBefore(list, first), division);
     std::uint64_t notes = 0;
     for (std::size_t i = first; i < list.size(); ++i) {
-        clock.Pass(list[i]);
+        clock.Pass(list, i);
         notes += IsSoundingNoteOn(list[i]);
     }
     std::uint64_t average = clock.Ms() / std::max<std::uint64_t>(notes, 1);
@@ -122,7 +122,7 @@ int LiveColumnUnit(const MidiEventList& list, std::size_t first, unsigned divisi
     return static_cast<int>((average + 64) / 2);
 }
 
-void LiveSheet::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+void LiveSheet::PreparePlayback(const PlayList& list, std::size_t first, unsigned division)
 {
     pageStart_ = pageEnd_ = first;
     pageTempo_ = PageTempo(list, first);
@@ -146,7 +146,7 @@ void LiveSheet::TurnPage(const LiveStaff& staff, std::size_t from)
     for (; i < staff.list.size(); ++i) {
         if (i == from)
             continue;
-        clock.Pass(staff.list[i]);
+        clock.Pass(staff.list, i);
         if (PastPage(ColumnOf(clock.Ms()), staff))
             break;
     }
@@ -164,7 +164,7 @@ void LiveSheet::DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, 
     for (std::size_t i = from; i < staff.list.size(); ++i) {
         const MidiEvent& event = staff.list[i];
         if (i > from)
-            clock.Pass(event);
+            clock.Pass(staff.list, i);
         int column = ColumnOf(clock.Ms());
         if (i > from && PastPage(column, staff))
             break;
@@ -244,7 +244,7 @@ int LiveSheet::HighlightColumn(const LiveStaff& staff, std::uint64_t ticks) cons
     PageClock clock(pageTempo_, staff.division);
     std::uint64_t passed = staff.list[pageStart_].time;
     for (std::size_t i = pageStart_ + 1; i < staff.list.size() && staff.list[i].time <= ticks; ++i) {
-        clock.Pass(staff.list[i]);
+        clock.Pass(staff.list, i);
         passed = staff.list[i].time;
     }
     return ColumnOf(clock.MsAfter(ticks > passed ? ticks - passed : 0));

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "midi/MidiEvent.h"
+#include "midi/PlayList.h"
 
 class AccidentalMemory;
 class CNoteSpeller;
@@ -17,7 +18,7 @@ struct StaffLayout;
 // What drawing onto the staff needs from the list being played and from
 // the sheet's window.
 struct LiveStaff {
-    const MidiEventList& list;
+    const PlayList& list;
     unsigned division = 0;       // ticks per quarter note
     int columnCount = 0;         // of the built staff, closing bar included
     const InstrumBase& base;     // font cell, grid lines, colours
@@ -40,7 +41,7 @@ public:
 
     // Opens the first page at `first` and sets the column unit from the
     // list's average time per note.
-    void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division);
+    void PreparePlayback(const PlayList& list, std::size_t first, unsigned division);
 
     // With restart: turns the page to `from` (the staff already rebuilt) and
     // finds where it ends; draws nothing. Without: draws the page's notes and
@@ -88,4 +89,4 @@ private:
 
 // Milliseconds per column for a list: half of 64 and the average time per
 // sounding note, brought into 40..79 by halving or doubling.
-int LiveColumnUnit(const MidiEventList& list, std::size_t first, unsigned division);
+int LiveColumnUnit(const PlayList& list, std::size_t first, unsigned division);

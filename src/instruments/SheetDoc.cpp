@@ -136,7 +136,7 @@ LiveStaff CSheetDoc::MakeLiveStaff() const
 }
 
 // The scale's notes leave the staff; the first page starts at `first`.
-void CSheetDoc::PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+void CSheetDoc::PreparePlayback(const PlayList& list, std::size_t first, unsigned division)
 {
     playList_ = &list;
     division_ = division;

@@ -35,7 +35,7 @@ public:
 
     // Following a playback.
     bool IsSheetMusic() const override { return true; }
-    void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division) override;
+    void PreparePlayback(const PlayList& list, std::size_t first, unsigned division) override;
     bool TurnPageIfPast(const MidiEvent& event) override;
     void HighlightPosition(std::uint64_t tick) override;
     void FinishPlayback() override;
@@ -56,6 +56,6 @@ private:
     LiveSheet live_;
     std::optional<CModelState> startState_;
     std::optional<CModelState> pageState_;
-    const MidiEventList* playList_ = nullptr;
+    const PlayList* playList_ = nullptr;
     unsigned division_ = 0;
 };

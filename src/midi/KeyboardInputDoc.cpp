@@ -23,15 +23,16 @@ void CKeyboardInputDoc::RegisterCommands()
     On(ID_RECORDER_RECORD, [this] { OnRecord(); });
     On(ID_RECORDER_PLAY, [this] { OnPlay(); });
     On(ID_RECORDER_STOP, [this] {
-        CloseIfRecording();
-        // Stop during playback ends it at the next note, as in a MIDI window.
+        StopRecording();
+        // Stop during playback ends it at once, as in a MIDI window.
         EndOwnPlayback();
-        recording = playing = false;
+        playing = false;
     });
+    // Playback always starts at the recording's start marker.
     On(ID_RECORDER_REWIND, [this] {
-        CloseIfRecording();
-        recording = playing = false;
-        player_.SetHead(events_.empty() ? nullptr : &events_, 0);
+        StopRecording();
+        EndOwnPlayback();
+        playing = false;
     });
     // Pause, Loop and Parse are declared by nothing yet: greyed.
     RegisterSaveCommands();
@@ -45,12 +46,9 @@ bool CKeyboardInputDoc::OnNewDocument()
 
 void CKeyboardInputDoc::OnCloseDocument()
 {
-    if (recording || playing)
-        player_.CloseOutput();
+    StopRecording();
     // A playback of this window's list must not outlive the list.
     EndOwnPlayback();
-    if (player_.HeadList() == &events_)
-        player_.SetHead(nullptr, 0);
     CGeneralDoc::OnCloseDocument();
 }
 
@@ -92,7 +90,7 @@ void CKeyboardInputDoc::NoteInput(int note, bool on, int velocity)
 void CKeyboardInputDoc::NotePlayed(int note, bool on)
 {
     int key = note - kRecorderFirstNote;
-    if (player_.HeadList() != &events_ || key < 0 || key >= kRecorderKeyCount)
+    if (player_.PlayingList() != &playList_ || key < 0 || key >= kRecorderKeyCount)
         return;
     playedKeys[static_cast<std::size_t>(key)] = on ? 1 : 0;
     UpdateAllViews(nullptr);
@@ -124,7 +122,7 @@ void CKeyboardInputDoc::SoundChanges(const std::array<int, kRecorderKeyCount>& o
             continue;
         int kind = after ? MidiKind::NoteOn : MidiKind::NoteOff;
         int note = kRecorderFirstNote + i;
-        player_.Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
+        player_.Output().Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
         if (recording)
             Append(kind, note, kVelocity, now);
     }
@@ -137,9 +135,7 @@ void CKeyboardInputDoc::Append(int kind, int note, int velocity, std::uint32_t n
     MidiEvent event;
     event.kind = static_cast<std::uint8_t>(kind);
     event.data = MidiBytes{static_cast<std::uint8_t>(note), static_cast<std::uint8_t>(velocity & 0x7F)};
-    event.delta = now - *lastEventTime_;
-    event.time = events_.back().time + event.delta;
-    event.text = events_.Texts().Store(kind == MidiKind::NoteOn ? "NoteOn" : "NoteOff");
+    event.time = AddTicks(events_.back().time, now - *lastEventTime_);
     lastEventTime_ = now;
     events_.push_back(event);
     unsaved_ = true;
@@ -147,19 +143,21 @@ void CKeyboardInputDoc::Append(int kind, int note, int velocity, std::uint32_t n
 
 void CKeyboardInputDoc::EndOwnPlayback()
 {
-    if (player_.Playing() && player_.HeadList() == &events_)
-        player_.ClearCursor();
+    if (player_.PlayingList() == &playList_)
+        player_.Stop();
 }
 
-void CKeyboardInputDoc::CloseIfRecording()
+// The window lets go of the output it held for the notes it records; the
+// output closes unless someone else still holds it.
+void CKeyboardInputDoc::StopRecording()
 {
-    if (recording)
-        player_.CloseOutput();
+    recording = false;
+    player_.Output().Release(this);
 }
 
 void CKeyboardInputDoc::OnRecord()
 {
-    if (!player_.OpenOutput()) {
+    if (!player_.Output().Hold(this)) {
         App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
         return;
     }
@@ -170,33 +168,32 @@ void CKeyboardInputDoc::OnRecord()
     MidiEvent marker;
     marker.kind = kStartMarker;
     marker.data = MidiBytes{42};
-    marker.text = events_.Texts().Store("Meta Text Start");
     events_.push_back(marker);
     recording = true;
-    player_.SetHead(&events_, 0);
 }
 
+// The recorded deltas are milliseconds, whatever MIDI file is current.
 void CKeyboardInputDoc::OnPlay()
 {
-    IPlaybackHost* host = player_.Host();
-    if (player_.Playing() || (host && host->PlaybackRunning()))
+    if (player_.Playing())
         return;
-    CloseIfRecording();
-    if (!player_.OpenOutput()) {
-        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
-        return;
-    }
-    recording = false;
+    StopRecording();
+    playList_ = PlayList::InOrder(events_);
+    PlaybackRequest request;
+    request.list = &playList_;
+    request.ended = [this](const PlaybackEnd&) { playing = false; };
     playing = true;
-    player_.SetHead(events_.empty() ? nullptr : &events_, 0);
-    // The recorded deltas are milliseconds, whatever MIDI file is current.
-    player_.PlayList(DeltaUnit::Milliseconds);
-    if (host)
-        host->SetLive(false);
     playedKeys = {};
     UpdateAllViews(nullptr);
-    // Record pressed during the playback keeps the output for its notes.
-    if (!recording)
-        player_.CloseOutput();
+    switch (player_.Start(std::move(request))) {
+    case PlaybackStart::Started:
+        return;
+    case PlaybackStart::NoOutput:
+        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
+        break;
+    case PlaybackStart::Untimed:
+    case PlaybackStart::Busy:
+        break;
+    }
     playing = false;
 }

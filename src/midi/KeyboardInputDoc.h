@@ -13,6 +13,7 @@
 
 #include "midi/MidiEvent.h"
 #include "midi/NoteInput.h"
+#include "midi/PlayList.h"
 #include "midi/RecorderKeys.h"
 #include "text/GeneralDoc.h"
 
@@ -81,8 +82,8 @@ private:
     void SoundChanges(const std::array<int, kRecorderKeyCount>& old);
     void Append(int kind, int note, int velocity, std::uint32_t now);
     std::uint32_t Now() const;
-    void CloseIfRecording();
-    // Ends a running playback of this recorder's list at its next record.
+    void StopRecording();
+    // Ends a running playback of this recorder's list.
     void EndOwnPlayback();
     void OnRecord();
     void OnPlay();
@@ -90,6 +91,9 @@ private:
 
     MidiPlayer& player_;
     MidiEventList events_;  // the start marker first, when something was recorded
+    // The recording as it is played: made at Play, and the recording is
+    // not touched while it plays.
+    PlayList playList_;
     // Clock value of the last recorded note event; none before the first.
     std::optional<std::uint32_t> lastEventTime_;
     std::string savedPath_;  // where Save writes; empty until a name was chosen

@@ -81,20 +81,21 @@ std::optional<unsigned> ReadHeader(ChunkReader& reader, MidiFile& file)
     return BigEndian(header.subspan(10, 2));
 }
 
-void ReadTrackBody(ChunkReader& reader, std::span<const std::uint8_t> head, MidiFile& file)
+void ReadTrackBody(ChunkReader& reader, std::span<const std::uint8_t> head, MidiFile& file, TrackBodies& bodies)
 {
     MidiTrack& track = file.tracks.emplace_back();
     std::copy_n(head.begin(), 4, track.tag.begin());
     std::copy_n(head.begin() + 4, 4, track.lengthBytes.begin());
     track.length = BigEndian(head.subspan(4, 4));
     const auto body = reader.Take(track.length);
-    track.data.assign(body.begin(), body.end());
+    track.bytesRead = body.size();
+    bodies.push_back(body);
     if (body.size() < track.length)
         Warn(file, TrackCutShortText(file.tracks.size(), body.size(), track.length));
 }
 
 // Reads chunks until `declared` tracks are in; chunks of other types are skipped.
-bool ReadTracks(ChunkReader& reader, unsigned declared, MidiFile& file)
+bool ReadTracks(ChunkReader& reader, unsigned declared, MidiFile& file, TrackBodies& bodies)
 {
     while (file.tracks.size() < declared) {
         const auto head = reader.Take(kChunkHeadSize);
@@ -104,12 +105,13 @@ bool ReadTracks(ChunkReader& reader, unsigned declared, MidiFile& file)
             return true;
         }
         if (HasTag(head, "MTrk")) {
-            ReadTrackBody(reader, head, file);
+            ReadTrackBody(reader, head, file, bodies);
         } else if (IsChunkTag(head.first(4))) {
             reader.Take(BigEndian(head.subspan(4, 4)));
         } else {
             Warn(file, "Bad MIDI track - aborting...");
             file.tracks.clear();
+            bodies.clear();
             return false;
         }
     }
@@ -124,11 +126,11 @@ std::string TrackCutShortText(std::size_t number, std::uint64_t read, std::uint6
            + std::to_string(needed) + " bytes read.";
 }
 
-bool ReadMidiChunks(std::span<const std::uint8_t> bytes, MidiFile& file)
+bool ReadMidiChunks(std::span<const std::uint8_t> bytes, MidiFile& file, TrackBodies& bodies)
 {
     ChunkReader reader(bytes);
     const std::optional<unsigned> declared = ReadHeader(reader, file);
-    const bool read = declared && ReadTracks(reader, *declared, file);
+    const bool read = declared && ReadTracks(reader, *declared, file, bodies);
     file.totalBytes = reader.Position();
     return read;
 }

@@ -4,13 +4,17 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "midi/MidiFile.h"
 
-// Fills the header fields, `totalBytes` and the tracks' tags, lengths and
-// bodies, and adds a warning for each problem found. Returns false when the
-// file is rejected: then it has no tracks.
-bool ReadMidiChunks(std::span<const std::uint8_t> bytes, MidiFile& file);
+// The bodies of the file's tracks, where `bytes` holds them, in track order.
+using TrackBodies = std::vector<std::span<const std::uint8_t>>;
+
+// Fills the header fields, `totalBytes` and the tracks' tags and lengths,
+// gives the tracks' bodies, and adds a warning for each problem found.
+// Returns false when the file is rejected: then it has no tracks.
+bool ReadMidiChunks(std::span<const std::uint8_t> bytes, MidiFile& file, TrackBodies& bodies);
 
 // The warning for track `number` (1-based) when only `read` of the `needed`
 // bytes its records take are there.

@@ -175,3 +175,25 @@ void AppendMetaDescription(std::string& out, int type, std::span<const std::uint
     default: out += "Meta Miscelaneous"; break;
     }
 }
+
+void AppendRecordLine(std::string& out, const MidiEvent& event, std::uint64_t ticks, std::uint64_t delta,
+                      const NoteTable& notes, const ProgramNameTable& programs)
+{
+    const std::size_t start = out.size();
+    out.resize(start + kTickColumnsSize + kNoteDescriptionMost);
+    char* at = WriteTickColumns(out.data() + start, ticks, delta);
+    const int kind = static_cast<int>(event.kind);
+    const int channel = static_cast<int>(event.channel);
+    if ((kind == MidiKind::NoteOn || kind == MidiKind::NoteOff) && event.length() >= 2)
+        at = WriteNoteDescription(at, kind, channel, event.data[0], event.data[1], notes);
+    out.resize(static_cast<std::size_t>(at - out.data()));
+    if (kind == MidiKind::NoteOn || kind == MidiKind::NoteOff)
+        return;
+    if (kind == MidiKind::SystemExclusive)
+        out += "Sysex";
+    else if (kind & 0x80)
+        AppendChannelDescription(out, kind, channel, event.length() > 0 ? event.data[0] : 0,
+                                 event.length() > 1 ? event.data[1] : 0, notes, programs);
+    else
+        AppendMetaDescription(out, kind, std::span<const std::uint8_t>(event.data.data(), event.data.size()));
+}

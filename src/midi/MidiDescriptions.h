@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "midi/MidiEvent.h"
 #include "midi/MidiNames.h"
 
 // The most characters the tick columns take: two 20-digit numbers and two blanks.
@@ -29,3 +30,9 @@ void AppendChannelDescription(std::string& out, int kind, int channel, std::uint
 
 // Meta events by type, given the record's data bytes (for text events, the payload).
 void AppendMetaDescription(std::string& out, int type, std::span<const std::uint8_t> data);
+
+// A track record's line as the listing shows it: the tick columns ("%06d
+// %05d ", the ticks of its track so far and its own delta), then its
+// description.
+void AppendRecordLine(std::string& out, const MidiEvent& event, std::uint64_t ticks, std::uint64_t delta,
+                      const NoteTable& notes, const ProgramNameTable& programs);

@@ -1,16 +1,14 @@
 #pragma once
-// One record of a MIDI event list: a track's own events, the measure track or
-// the merged play list. A list is a vector; a record's successor is the next
-// element, so positions in a list (queue position, play cursor) are indices.
+// One record of a MIDI file or of a recording. A large file holds a million
+// of them, so a record keeps to 24 bytes: the play list refers to the file's
+// records instead of copying them, descriptions are written when a line is
+// drawn or printed, and no delta is kept: a record's delta is its time less
+// that of the record before it in whatever list it is read in.
 #include <cstddef>
 #include <cstdint>
-#include <memory>
-#include <string_view>
 #include <vector>
 
-#include "midi/MidiArena.h"
 #include "midi/MidiBytes.h"
-#include "midi/MidiRecordAllocator.h"
 
 namespace MidiKind {
 inline constexpr int NoteOff = 0x80;
@@ -38,45 +36,32 @@ inline constexpr int MeasureBar = 6;
 // Channel of meta and system-exclusive records.
 inline constexpr int kMetaChannel = 15;
 
-// Kept small (56 bytes): every record of a file exists twice, in its track and
-// in the play list.
+// Times are kept in 48 bits: some nine thousand years of ticks at 1000 a second.
+inline constexpr std::uint64_t kMaxTick = (std::uint64_t{1} << 48) - 1;
+
 struct MidiEvent {
+    std::uint64_t time : 48 = 0;        // absolute ticks
+    std::uint64_t kind : 8 = 0;         // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
+    std::uint64_t channel : 4 = 0;      // 0..15
+    std::uint64_t isMeasureBar : 1 = 0;
     MidiBytes data;
-    std::uint8_t kind = 0;       // status with the channel bits cleared, meta type, 0xF0, or a synthetic kind
-    std::uint8_t channel = 0;    // 0..15
-    bool isMeasureBar = false;
-    std::uint64_t delta = 0;     // ticks since the previous record of the same list
-    std::uint64_t time = 0;      // absolute ticks
-    std::uint64_t duration = 0;  // note on in a play list: ticks until its note off
-    std::string_view text;       // "%06d %05d %s": running ticks, delta, description
+    std::uint32_t duration = 0;  // a note on of a play list: ticks until its note off
 
     std::size_t length() const { return data.size(); }
 };
 
-static_assert(sizeof(MidiEvent) <= 56, "records are the bulk of a loaded file");
+static_assert(sizeof(MidiEvent) == 24, "records are the bulk of a loaded file");
 
-// The records of a list together with the storage of their texts. Lists of
-// one file share one arena for records and texts; copies share it too, and
-// texts stay put while any list holds it. A list made on its own gets an
-// arena for its texts when the first one is stored.
-class MidiEventList : public std::vector<MidiEvent, MidiRecordAllocator<MidiEvent>> {
-public:
-    using Records = std::vector<MidiEvent, MidiRecordAllocator<MidiEvent>>;
-    using Records::Records;
-    MidiEventList() = default;
-    explicit MidiEventList(std::shared_ptr<MidiArena> arena)
-        : Records(MidiRecordAllocator<MidiEvent>(arena)), texts_(std::move(arena))
-    {
-    }
+using MidiEventList = std::vector<MidiEvent>;
 
-    // Where new texts of this list go.
-    MidiArena& Texts()
-    {
-        if (!texts_)
-            texts_ = std::make_shared<MidiArena>();
-        return *texts_;
-    }
+// Adds ticks to a time, never past kMaxTick.
+inline std::uint64_t AddTicks(std::uint64_t time, std::uint64_t ticks)
+{
+    return ticks > kMaxTick - time ? kMaxTick : time + ticks;
+}
 
-private:
-    std::shared_ptr<MidiArena> texts_;
-};
+// The ticks since the record before it in its list (its time, for the first).
+inline std::uint64_t DeltaOf(const MidiEventList& list, std::size_t index)
+{
+    return index == 0 ? list[0].time : list[index].time - list[index - 1].time;
+}

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "midi/MidiDescriptions.h"
+#include "midi/MidiPlayer.h"
 #include "midi/MidiText.h"
 
 namespace {
@@ -72,7 +74,8 @@ std::string TrackHeadLine(const MidiTrack& track, std::size_t number)
 
 }  // namespace
 
-MidiListing::MidiListing(const MidiFile& file, const std::string& path) : file_(&file)
+MidiListing::MidiListing(const MidiFile& file, const MidiPlayer& names, const std::string& path)
+    : file_(&file), names_(&names)
 {
     head_ = {path, HeaderLine(file)};
     for (std::size_t i = 0; i < file.tracks.size(); ++i)
@@ -82,20 +85,45 @@ MidiListing::MidiListing(const MidiFile& file, const std::string& path) : file_(
         return;
     std::size_t lines = 0;
     for (std::size_t list = 0; list <= file.tracks.size(); ++list)
-        trackEnds_.push_back(lines += ListedEvents(list).size() + 1);
+        trackEnds_.push_back(lines += ListSize(list) + 1);
 }
 
-const MidiEventList& MidiListing::ListedEvents(std::size_t list) const
+std::size_t MidiListing::ListSize(std::size_t list) const
 {
-    return list < file_->tracks.size() ? file_->tracks[list].events : file_->measureTrack;
+    return list < file_->tracks.size() ? file_->tracks[list].count : file_->measureTrack.size();
 }
 
-std::string_view MidiListing::operator[](std::size_t line) const
+// Track records count their ticks as their times do; the measure track's
+// are its bar lines, as a bar's marker plays a little before its line.
+void MidiListing::AppendRecordLine(std::string& out, ListedRecord record) const
+{
+    if (record.list < file_->tracks.size()) {
+        const std::span<const MidiEvent> events = file_->TrackEvents(record.list);
+        const std::uint64_t time = events[record.index].time;
+        const std::uint64_t delta = record.index == 0 ? time : time - events[record.index - 1].time;
+        ::AppendRecordLine(out, events[record.index], time, delta, names_->noteTable, names_->programNames);
+        return;
+    }
+    const std::vector<std::uint64_t>& ticks = file_->measureTicks;
+    const std::uint64_t delta = record.index == 0 ? 0 : ticks[record.index] - ticks[record.index - 1];
+    char columns[kTickColumnsSize];
+    out.append(columns, WriteTickColumns(columns, ticks[record.index], delta));
+    if (record.index == 0) {
+        out += "Meta Measure Track";
+    } else {
+        out += "Measure Bar Marker  bar ";
+        AppendUnsigned(out, record.index + 1);
+    }
+}
+
+std::string MidiListing::operator[](std::size_t line) const
 {
     if (line < head_.size())
         return head_[line];
-    const std::optional<ListedRecord> record = RecordAt(line);
-    return record ? ListedEvents(record->list)[record->index].text : std::string_view();
+    std::string text;
+    if (const std::optional<ListedRecord> record = RecordAt(line))
+        AppendRecordLine(text, *record);
+    return text;
 }
 
 std::optional<ListedRecord> MidiListing::RecordAt(std::size_t line) const
@@ -106,29 +134,49 @@ std::optional<ListedRecord> MidiListing::RecordAt(std::size_t line) const
     const auto after = std::upper_bound(trackEnds_.begin(), trackEnds_.end(), body);
     const auto list = static_cast<std::size_t>(after - trackEnds_.begin());
     const std::size_t index = body - (list == 0 ? 0 : trackEnds_[list - 1]);
-    if (index >= ListedEvents(list).size())
+    if (index >= ListSize(list))
         return std::nullopt;
     return ListedRecord{list, index};
 }
 
-void WriteMidiListing(std::ostream& out, const MidiFile& file, const std::string& path)
+std::optional<std::size_t> MidiListing::LineOf(ListedRecord record) const
 {
-    ChunkedWriter writer(out);
-    MidiListing(file, path).ForEachLine([&writer](std::string_view line) { writer.Line(line); });
+    if (record.list >= trackEnds_.size() || record.index >= ListSize(record.list))
+        return std::nullopt;
+    return head_.size() + (record.list == 0 ? 0 : trackEnds_[record.list - 1]) + record.index;
 }
 
-std::string PlayListLine(const MidiEvent& event)
+void WriteMidiListing(std::ostream& out, const MidiFile& file, const MidiPlayer& names, const std::string& path)
+{
+    ChunkedWriter writer(out);
+    const MidiListing listing(file, names, path);
+    for (std::size_t line = 0; line < listing.HeadSize(); ++line)
+        writer.Line(listing[line]);
+    if (!file.parsed)
+        return;
+    for (std::size_t list = 0; list <= file.tracks.size(); ++list) {
+        const std::size_t count = list < file.tracks.size() ? file.tracks[list].count : file.measureTrack.size();
+        for (std::size_t index = 0; index < count; ++index) {
+            listing.AppendRecordLine(writer.Buffer(), {list, index});
+            writer.Line({});
+        }
+        writer.Line({});
+    }
+}
+
+std::string PlayListLine(const PlayList& list, std::size_t index)
 {
     std::string line;
-    AppendPlayListLine(line, event);
+    AppendPlayListLine(line, list, index);
     return line;
 }
 
-void AppendPlayListLine(std::string& line, const MidiEvent& event)
+void AppendPlayListLine(std::string& line, const PlayList& list, std::size_t index)
 {
+    const MidiEvent& event = list[index];
     AppendUnsigned(line, event.time);
     line.push_back(' ');
-    AppendUnsigned(line, event.delta);
+    AppendUnsigned(line, list.Delta(index));
     line.push_back(' ');
     AppendHexByte(line, static_cast<std::uint8_t>(event.kind));
     line.push_back(' ');
@@ -142,11 +190,11 @@ void AppendPlayListLine(std::string& line, const MidiEvent& event)
     AppendUnsigned(line, event.duration);
 }
 
-void WritePlayList(std::ostream& out, const MidiEventList& events)
+void WritePlayList(std::ostream& out, const PlayList& list)
 {
     ChunkedWriter writer(out);
-    for (const MidiEvent& event : events) {
-        AppendPlayListLine(writer.Buffer(), event);
+    for (std::size_t index = 0; index < list.size(); ++index) {
+        AppendPlayListLine(writer.Buffer(), list, index);
         writer.Line({});
     }
 }

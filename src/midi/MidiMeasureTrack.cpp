@@ -1,23 +1,35 @@
 #include "midi/MidiMeasureTrack.h"
 
-#include <string>
-
-#include "midi/MidiEventAppender.h"
+#include <algorithm>
 
 namespace {
 
-std::string MeasureBarDescription(std::size_t bar)
-{
-    return "Measure Bar Marker  bar " + std::to_string(bar);
-}
-
+// Finds the bar lines first, then makes the records at once: a few bytes
+// of file can ask for thousands of them.
 class MeasureBuilder {
 public:
-    MeasureBuilder(MeasureTrack& track, unsigned division)
-        : track_(track), appender_(track.events), lead_(division / 17)
+    MeasureBuilder(MeasureTrack& track, unsigned division) : track_(track), lead_(division / 17)
     {
-        appender_.Append(MidiKind::SyntheticHead, 0, {'T', 'i', 'm', 'e', 's'}, 0,
-                         "Meta Measure Track");
+        track_.ticks.push_back(0);
+    }
+
+    // The head, then a marker `lead_` ticks before each bar line, naming
+    // the bar that starts there: bar 1 starts at the beginning, without one.
+    void Finish()
+    {
+        track_.events.reserve(track_.ticks.size());
+        MidiEvent& head = track_.events.emplace_back();
+        head.kind = MidiKind::SyntheticHead;
+        head.data = MidiBytes{'T', 'i', 'm', 'e', 's'};
+        MidiEvent marker;
+        marker.kind = MidiKind::MeasureBar;
+        marker.data = MidiBytes{'B', 'A', 'R'};
+        marker.isMeasureBar = true;
+        for (std::size_t i = 1; i < track_.ticks.size(); ++i) {
+            const std::uint64_t line = track_.ticks[i];
+            marker.time = std::min(line > lead_ ? line - lead_ : 0, kMaxTick);
+            track_.events.push_back(marker);
+        }
     }
 
     // Bars of `length` ticks up to the first one at or past `end`.
@@ -25,9 +37,10 @@ public:
     {
         if (length == 0)
             return;
+        track_.ticks.reserve(std::min<std::uint64_t>(end / length + 2, kMaxMeasureBars + 1));
         do {
             position_ += length;
-        } while (Mark(length) && position_ < end);
+        } while (Mark() && position_ < end);
     }
 
     // Bars of `length` ticks while they fall short of `end`, or reach it when
@@ -39,33 +52,25 @@ public:
             return;
         while (position_ + length < end || (throughEnd && position_ + length == end)) {
             position_ += length;
-            if (!Mark(length))
+            if (!Mark())
                 return;
         }
     }
 
 private:
-    // Markers sit `lead_` ticks before their bar line and name the bar that
-    // starts there: bar 1 starts at the beginning, without a marker.
-    bool Mark(std::uint64_t length)
+    bool Mark()
     {
-        if (markers_ == kMaxMeasureBars) {
+        if (track_.ticks.size() > kMaxMeasureBars) {
             track_.capped = true;
             return false;
         }
-        ++markers_;
-        MidiEvent& marker = appender_.Append(MidiKind::MeasureBar, 0, {'B', 'A', 'R'}, length,
-                                             MeasureBarDescription(markers_ + 1));
-        marker.isMeasureBar = true;
-        marker.time = position_ > lead_ ? position_ - lead_ : 0;
+        track_.ticks.push_back(position_);
         return true;
     }
 
     MeasureTrack& track_;
-    MidiEventAppender appender_;
     std::uint64_t lead_;
     std::uint64_t position_ = 0;
-    std::size_t markers_ = 0;
 };
 
 }  // namespace
@@ -82,15 +87,13 @@ MeasureTrack BuildMeasureTrack(std::span<const TimeSignatureMark> marks, std::ui
 {
     MeasureTrack track;
     MeasureBuilder builder(track, division);
-    if (marks.empty()) {
-        if (trackEnd > 0)
-            builder.FillThrough(MeasureLength(4, 2, division), trackEnd);
-        return track;
-    }
+    if (marks.empty() && trackEnd > 0)
+        builder.FillThrough(MeasureLength(4, 2, division), trackEnd);
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const bool last = i + 1 == marks.size();
         builder.FillBefore(MeasureLength(marks[i].numerator, marks[i].denominatorPower, division),
                            last ? trackEnd : marks[i + 1].time, !last);
     }
+    builder.Finish();
     return track;
 }

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "midi/MidiEvent.h"
 
@@ -19,6 +20,8 @@ inline constexpr std::size_t kMaxMeasureBars = 20000;
 
 struct MeasureTrack {
     MidiEventList events;
+    // Each record's ticks as listed: 0 for the head, each marker's bar line.
+    std::vector<std::uint64_t> ticks;
     bool capped = false;  // kMaxMeasureBars was reached
 };
 

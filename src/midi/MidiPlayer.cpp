@@ -1,139 +1,104 @@
 #include "midi/MidiPlayer.h"
 
-#include <algorithm>
-#include <climits>
-#include <cmath>
-
 #include "midi/MidiTiming.h"
-#include "midi/ShortMessage.h"
+#include "midi/PlaybackRun.h"
 
 MidiPlayer::MidiPlayer(MidiPlayerPorts ports)
-    : noteTable(BuildNoteTable()), programNames(BuildProgramNames()), ports_(ports)
+    : noteTable(BuildNoteTable()), programNames(BuildProgramNames()), ports_(ports), output_(ports.output)
 {
+    // The sink runs on the timing thread and touches only the output.
+    if (ports_.sender)
+        producer_ = ports_.sender->AddProducer([this](std::uint32_t message) { output_.Send(message); },
+                                               [this](std::uint64_t handled) { Progress(handled); });
 }
 
-bool MidiPlayer::OpenOutput()
+MidiPlayer::~MidiPlayer()
 {
-    if (!ports_.output)
-        return false;
-    // A second open (Record pressed twice) reuses the device already open.
-    return ports_.output->IsOpen() || ports_.output->Open();
-}
-
-void MidiPlayer::CloseOutput()
-{
-    if (ports_.output && ports_.output->IsOpen())
-        ports_.output->Close();
-}
-
-void MidiPlayer::Send(std::uint32_t message)
-{
-    if (ports_.output && ports_.output->IsOpen())
-        ports_.output->Send(message);
-}
-
-void MidiPlayer::SetHead(const MidiEventList* list, std::size_t first)
-{
-    list_ = list;
-    head_ = first;
-}
-
-void MidiPlayer::DocumentClosed()
-{
-    cursor_.reset();
-    current_ = nullptr;
-}
-
-MidiPlayer::Timing MidiPlayer::CurrentTiming(DeltaUnit unit) const
-{
-    if (unit == DeltaUnit::Milliseconds || !current_)
-        return {};
-    return {current_, current_->tempo, current_->division, current_->rate};
-}
-
-void MidiPlayer::PlayList(DeltaUnit unit)
-{
-    if (!list_ || !ports_.clock || playing_)
-        return;
-    playing_ = true;
-    cursor_ = head_;
-    Timing timing = CurrentTiming(unit);
-    if (timing.document) {
-        timing.document->tempo = kDefaultTempo;
-        timing = CurrentTiming(unit);
+    if (ports_.sender)
+        ports_.sender->RemoveProducer(producer_);
+    if (run_) {
+        run_->Silence();
+        output_.Release(this);
     }
-    shownStep_ = std::max<std::uint64_t>(timing.document ? timing.division / 6 : 1, 1);
-    if (ports_.host)
+}
+
+PlaybackStart MidiPlayer::Start(PlaybackRequest request)
+{
+    if (run_ || !request.list || (ports_.host && ports_.host->PlaybackRunning()))
+        return PlaybackStart::Busy;
+    const MidiTimeBase base = request.document ? MidiTimeBase::FromDivision(request.document->division)
+                                               : MidiTimeBase::Milliseconds();
+    if (!base.Timed())
+        return PlaybackStart::Untimed;
+    if (!ports_.clock || !ports_.sender || !output_.Hold(this))
+        return PlaybackStart::NoOutput;
+    if (request.document)
+        current_ = request.document;
+    if (ports_.host) {
+        if (request.drivesModel)
+            ports_.host->PreparePlayback(*request.list, 0, base.TicksPerQuarter());
         ports_.host->SetLive(true);
-    elapsedTicks_ = 0;
-    lastShownTick_ = 0;
-    schedule_.Restart(Now(), timing.rate, timing.division);
-    scheduledFor_ = timing.document;
-    while (cursor_ && *cursor_ < list_->size()) {
-        std::size_t index = *cursor_;
-        if (!PlayRecord(index, CurrentTiming(unit)))
-            break;
-        if (cursor_)
-            cursor_ = index + 1;
     }
-    cursor_.reset();
-    playing_ = false;
+    const std::uint64_t handled = ports_.sender->Cancel(producer_);
+    run_ = std::make_unique<PlaybackRun>(
+        std::move(request), PlaybackRun::Ports{output_, *ports_.clock, *ports_.sender, producer_, ports_.host},
+        handled);
+    run_->Begin();
+    return PlaybackStart::Started;
 }
 
-bool MidiPlayer::FastForwarding(const MidiEvent& event, const Timing& timing) const
+void MidiPlayer::Stop()
 {
-    std::optional<std::uint64_t> queued = timing.document ? timing.document->QueuedTick() : std::nullopt;
-    return queued && event.time < *queued;
+    if (run_)
+        End(run_->Stop());
 }
 
-bool MidiPlayer::PlayRecord(std::size_t index, const Timing& timing)
+const PlayList* MidiPlayer::PlayingList() const
 {
-    const MidiEvent& event = (*list_)[index];
-    // Another document, rate or division counts on from where the last record was due.
-    if (timing.document != scheduledFor_ || timing.rate != schedule_.Rate() ||
-        timing.division != schedule_.Division()) {
-        schedule_.Rebase(timing.rate, timing.division);
-        scheduledFor_ = timing.document;
-    }
-    bool noteOn = event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0;
-    bool beyondShownStep = noteOn && elapsedTicks_ + event.delta > lastShownTick_ + shownStep_;
-    elapsedTicks_ += event.delta;
-    if (noteOn && elapsedTicks_ > lastShownTick_ + shownStep_)
-        lastShownTick_ = elapsedTicks_;
-
-    if (event.kind == MidiKind::SetTempo) {
-        // Its own delta passes at the tempo before it; no wait, nothing sent.
-        schedule_.Advance(event.delta, timing.tempo);
-        if (auto tempo = TempoOf(event); tempo && timing.document)
-            timing.document->tempo = *tempo;
-        return true;
-    }
-    if (event.kind == MidiKind::TimeSignature && timing.document && event.length() >= 4)
-        std::copy_n(event.data.begin(), 4, timing.document->timeSignature.begin());
-    if (event.kind == MidiKind::KeySignature && ports_.host && event.length() >= 2)
-        ports_.host->ApplyKeySignature(event.data[0], event.data[1]);
-
-    std::uint32_t message = PackShortMessage(event);
-    if (FastForwarding(event, timing)) {
-        if (event.kind != MidiKind::NoteOn && IsSent(event))
-            Send(message);
-        schedule_.Restart(Now(), timing.rate, timing.division);
-        return true;
-    }
-    WaitUntilDue(schedule_.Advance(event.delta, timing.tempo));
-    if (!cursor_)
-        return false;
-    if (ports_.host)
-        ports_.host->RecordPlayed({event, ports_.clock->NowMs(), beyondShownStep});
-    if (IsSent(event))
-        Send(message);
-    return true;
+    return run_ ? run_->Request().list : nullptr;
 }
 
-// The wait is the due time less the time now, so time spent drawing or
-// sending never delays the records after it.
-void MidiPlayer::WaitUntilDue(double dueMs)
+const PlaybackSettings* MidiPlayer::PlayingDocument() const
 {
-    double wait = std::round(dueMs - Now());
-    ports_.clock->PauseFor(static_cast<int>(std::clamp(wait, 0.0, static_cast<double>(INT_MAX))));
+    return run_ ? run_->Request().document : nullptr;
+}
+
+void MidiPlayer::Retime()
+{
+    if (run_)
+        run_->Retime();
+}
+
+void MidiPlayer::DocumentClosed(const PlaybackSettings* settings)
+{
+    if (run_ && run_->Request().document == settings)
+        Stop();
+    if (current_ == settings)
+        current_ = nullptr;
+}
+
+void MidiPlayer::Progress(std::uint64_t handled)
+{
+    if (!run_)
+        return;
+    run_->Follow(handled);
+    if (run_ && run_->Finished())
+        End(run_->Stop());
+}
+
+// The player is idle before anyone hears of the end, so that the end may
+// start the next playback.
+void MidiPlayer::End(const PlaybackEnd& end)
+{
+    const std::unique_ptr<PlaybackRun> run = std::move(run_);
+    run->Silence();
+    output_.Release(this);
+    if (ports_.host) {
+        if (run->Request().drivesModel)
+            ports_.host->FinishPlayback();
+        else
+            ports_.host->SetLive(false);
+    }
+    if (run->Request().ended)
+        run->Request().ended(end);
 }

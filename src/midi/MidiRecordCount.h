@@ -1,6 +1,6 @@
 #pragma once
 // A quick pass over a track body that counts its records before they are
-// read, so that a file's lists can be sized once and packed in its arena.
+// read, so that the array of a file's records is sized once and never moves.
 #include <cstddef>
 #include <cstdint>
 #include <span>

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include "midi/MidiDescriptions.h"
 #include "midi/MidiEventAppender.h"
-#include "midi/MidiPlayer.h"
 #include "midi/MidiRecordCount.h"
 
 namespace {
@@ -22,8 +20,7 @@ MidiBytes FirstBytes(const std::vector<std::uint8_t>& payload, std::size_t count
 
 class TrackReader {
 public:
-    TrackReader(std::span<const std::uint8_t> body, const MidiPlayer& player, MidiEventList& events)
-        : body_(body), player_(player), appender_(events)
+    TrackReader(std::span<const std::uint8_t> body, MidiEventList& events) : body_(body), appender_(events)
     {
     }
 
@@ -109,18 +106,7 @@ private:
         }
         const int kind = runningStatus_ & 0xF0;
         const int channel = runningStatus_ & 0x0F;
-        if (kind == MidiKind::NoteOn || kind == MidiKind::NoteOff) {
-            appender_.AppendDescribed(kind, channel, MidiBytes{first, second}, TakeDelta(),
-                                      kNoteDescriptionMost, [&](char* out) {
-                                          return WriteNoteDescription(out, kind, channel, first, second,
-                                                                      player_.noteTable);
-                                      });
-            return true;
-        }
-        description_.clear();
-        AppendChannelDescription(description_, kind, channel, first, second, player_.noteTable,
-                                 player_.programNames);
-        Add(kind, channel, count == 2 ? MidiBytes{first, second} : MidiBytes{first}, TakeDelta());
+        appender_.Append(kind, channel, count == 2 ? MidiBytes{first, second} : MidiBytes{first}, TakeDelta());
         return true;
     }
 
@@ -134,13 +120,10 @@ private:
             Drop();
             return true;
         }
-        MidiBytes data = MetaData(type);
-        description_.clear();
-        AppendMetaDescription(description_, type, data);
         std::uint64_t delta = TakeDelta();
         if (type == MidiKind::EndOfTrack)
             delta = kEndOfTrackDelta;
-        Add(type, kMetaChannel, std::move(data), delta);
+        appender_.Append(type, kMetaChannel, MetaData(type), delta);
         return true;
     }
 
@@ -168,7 +151,7 @@ private:
         std::uint64_t length = 0;
         if (!ReadQuantity(length) || !ReadPayload(length))
             return false;
-        Add(MidiKind::SystemExclusive, kMetaChannel, MidiBytes(message_), TakeDelta(), "Sysex");
+        appender_.Append(MidiKind::SystemExclusive, kMetaChannel, MidiBytes(message_), TakeDelta());
         return true;
     }
 
@@ -192,17 +175,6 @@ private:
         return delta;
     }
 
-    void Add(int kind, int channel, MidiBytes data, std::uint64_t delta)
-    {
-        Add(kind, channel, std::move(data), delta, description_);
-    }
-
-    void Add(int kind, int channel, MidiBytes data, std::uint64_t delta,
-             std::string_view description)
-    {
-        appender_.Append(kind, channel, std::move(data), delta, description);
-    }
-
     std::span<const std::uint8_t> body_;
     std::size_t position_ = 0;
     std::uint8_t runningStatus_ = 0;
@@ -210,20 +182,22 @@ private:
     std::uint64_t carriedDelta_ = 0;
     std::uint64_t overrunEnd_ = 0;
     std::vector<std::uint8_t> message_;
-    std::string description_;
-    const MidiPlayer& player_;
     MidiEventAppender appender_;
 };
 
 }  // namespace
 
-TrackReading ReadTrack(std::span<const std::uint8_t> body, const MidiPlayer& player,
-                       std::shared_ptr<MidiArena> arena)
+std::uint64_t ReadTrackInto(std::span<const std::uint8_t> body, MidiEventList& records)
 {
-    TrackReading reading{MidiEventList(std::move(arena))};
-    reading.events.reserve(CountTrackRecords(body));
-    TrackReader reader(body, player, reading.events);
+    TrackReader reader(body, records);
     reader.Run();
-    reading.overrunEnd = reader.OverrunEnd();
+    return reader.OverrunEnd();
+}
+
+TrackReading ReadTrack(std::span<const std::uint8_t> body)
+{
+    TrackReading reading;
+    reading.events.reserve(CountTrackRecords(body));
+    reading.overrunEnd = ReadTrackInto(body, reading.events);
     return reading;
 }

@@ -1,9 +1,8 @@
 #pragma once
-// From a record of a file's own lists (a track or the measure track) to its
-// place in the play list, and from there to the start of its bar.
+// Between a record of a file's own lists (a track or the measure track) and
+// its place in the play list, and from there to the start of its bar.
 #include <cstddef>
 #include <optional>
-#include <vector>
 
 #include "midi/MidiFile.h"
 
@@ -14,18 +13,21 @@ class MidiListing;
 struct ListedRecord {
     std::size_t list = 0;
     std::size_t index = 0;
-};
 
-// The lists the play list is merged from, in merge order.
-std::vector<const MidiEventList*> PlayListSources(const MidiFile& file);
+    bool operator==(const ListedRecord&) const = default;
+};
 
 // The record's index in the file's play list; none for a record the play list
 // leaves out (End of Track) or one that does not exist.
 std::optional<std::size_t> PlayListIndexOf(const MidiFile& file, ListedRecord record);
 
+// The listed record the play list's record `position` is; none for the
+// merge start record and past the end.
+std::optional<ListedRecord> ListedRecordAt(const MidiFile& file, std::size_t position);
+
 // The first record of the bar the play list's record `position` lies in: the
 // bar's marker, or 0 (the head of the list) inside the first bar.
-std::size_t BarStartOf(const MidiEventList& playList, std::size_t position);
+std::size_t BarStartOf(const PlayList& playList, std::size_t position);
 
 // Where playing from a listing line starts: the play list index of the first
 // record of the bar its record lies in (0 in the first bar); none for a line

@@ -17,7 +17,7 @@ public:
 
     // Sheet music follows every channel page by page.
     virtual bool IsSheetMusic() const { return false; }
-    virtual void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division)
+    virtual void PreparePlayback(const PlayList& list, std::size_t first, unsigned division)
     {
         (void)list;
         (void)first;

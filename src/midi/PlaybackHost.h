@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "midi/MidiEvent.h"
+#include "midi/PlayList.h"
 
 struct PlayedRecord {
     const MidiEvent& event;
@@ -22,7 +23,7 @@ public:
     // Play, before the loop: remember the model's History selection, clear its
     // note tables and let sheet music prepare for the list starting at first,
     // whose deltas count `division` ticks to the quarter note.
-    virtual void PreparePlayback(const MidiEventList& list, std::size_t first, unsigned division) = 0;
+    virtual void PreparePlayback(const PlayList& list, std::size_t first, unsigned division) = 0;
     virtual void SetLive(bool live) = 0;
     // A key signature record: sf sharps (flats when negative as a byte), mi minor.
     virtual void ApplyKeySignature(int sf, int mi) = 0;

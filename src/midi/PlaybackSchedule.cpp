@@ -1,24 +1,19 @@
 #include "midi/PlaybackSchedule.h"
 
-void PlaybackSchedule::Restart(double startMs, double rate, unsigned division)
+double PlaybackSchedule::Pass(std::uint64_t ticks, const MidiEvent& event)
 {
-    startMs_ = startMs;
-    rate_ = rate;
-    division_ = division;
-    tickMicros_ = 0;
+    clock_.Pass(ticks, event);
+    return Due();
 }
 
-double PlaybackSchedule::Advance(std::uint64_t delta, std::uint32_t tempo)
+void PlaybackSchedule::Restart(double startMs, double rate)
 {
-    tickMicros_ += static_cast<unsigned __int128>(delta) * tempo;
-    return Due();
+    segmentStart_ = clock_.Passed();
+    startMs_ = startMs;
+    rate_ = rate;
 }
 
 double PlaybackSchedule::Due() const
 {
-    if (division_ == 0)
-        return startMs_;
-    double musicalMs = static_cast<double>(tickMicros_ / division_) / 1000.0 +
-                       static_cast<double>(tickMicros_ % division_) / division_ / 1000.0;
-    return startMs_ + musicalMs * rate_;
+    return startMs_ + clock_.Ms(clock_.Passed() - segmentStart_) * rate_;
 }

@@ -97,11 +97,12 @@ Bytes RecordingToSmf(const MidiEventList& events, int program)
 
     // Notes sounding, by channel and note: a note on counts up, a note off down.
     std::array<std::array<int, 128>, 16> held{};
-    for (const MidiEvent& event : events) {
-        track.Wait(event.delta);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const MidiEvent& event = events[i];
+        track.Wait(DeltaOf(events, i));
         if (!IsNote(event))
             continue;
-        std::uint8_t channel = event.channel & 0x0F;
+        const auto channel = static_cast<std::uint8_t>(event.channel);
         std::uint8_t note = DataByte(event.data[0]);
         std::uint8_t velocity = DataByte(event.data[1]);
         track.Event({static_cast<std::uint8_t>(event.kind | channel), note, velocity});

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -19,6 +20,7 @@
 #include "app/ReferenceApp.h"
 #include "framework/DocTemplate.h"
 #include "midi/MidiDoc.h"
+#include "midi/MidiPlayer.h"
 #include "midi/MidiView.h"
 #include "platform/qt/DrawingCanvas.h"
 #include "platform/qt/QtPorts.h"
@@ -94,6 +96,12 @@ TEST(MidiDoubleClick, TheLineUnderThePointerPlaysFromItsBar)
                       Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(canvas->viewport(), &click);
     QApplication::processEvents();
+    // The timing thread plays; the application's thread follows until the end.
+    QElapsedTimer patience;
+    patience.start();
+    while (app->Player().Playing() && patience.elapsed() < 10000)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_FALSE(app->Player().Playing());
 
     // Play list: merge start, tempo, note 60, measure head, off 60, bar 2's
     // line, 61 on and off, bar 3's line, 62 on and off, bar 4's line at 11.

@@ -1,36 +1,39 @@
-// The pacer keeps the program responsive while it waits, and stops waiting
-// once the application is ending.
+// The timing thread's reports reach the application's thread through the
+// event loop, and the desktop's clipboard and launcher.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdlib>
+#include <thread>
 
+#include "platform/midiout/SenderThread.h"
+#include "platform/midiout/SteadyClock.h"
 #include "platform/qt/DesktopServices.h"
-#include "platform/qt/QtClock.h"
 #include "platform/qt/QtPorts.h"
+#include "platform/qt/QtPosting.h"
 
-TEST(QtClock, PauseWaitsWhileEventsAreHandled)
+TEST(QtPosting, TheTimingThreadsReportsArriveOnTheApplicationsThreadWhileItsEventLoopRuns)
 {
-    QtClock clock;
-    bool handled = false;
-    QTimer::singleShot(10, [&handled] { handled = true; });
-    std::int64_t start = clock.NowMs();
-    clock.PauseFor(60);
-    std::int64_t waited = clock.NowMs() - start;
-    EXPECT_TRUE(handled);
-    EXPECT_GE(waited, 55);
-    EXPECT_LT(waited, 1000);
-}
-
-TEST(QtClock, PausesReturnAtOnceOnceStopped)
-{
-    QtClock clock;
-    clock.Stop();
-    std::int64_t start = clock.NowMs();
-    clock.PauseFor(5000);
-    EXPECT_LT(clock.NowMs() - start, 100);
+    QObject receiver;
+    SteadyClock clock;
+    SenderThread sender(clock, PostTo(receiver));
+    QEventLoop loop;
+    std::thread::id reportedOn;
+    const int producer = sender.AddProducer({}, [&](std::uint64_t handled) {
+        reportedOn = std::this_thread::get_id();
+        if (handled == 2)
+            loop.quit();
+    });
+    const TimedMessage messages[] = {{static_cast<double>(clock.NowMs()), 0, false},
+                                     {static_cast<double>(clock.NowMs() + 20), 0, false}};
+    sender.Schedule(producer, messages);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(reportedOn, std::this_thread::get_id());
+    EXPECT_EQ(sender.Cancel(producer), 2u);
 }
 
 TEST(QtClipboard, PlainTextRoundTrip)

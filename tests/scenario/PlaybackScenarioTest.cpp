@@ -47,17 +47,18 @@ TEST_F(PlaybackScenarioTest, PlayRecordsEveryMessageAtItsTimeOnTheVirtualClock)
     RecordTo();
     ScriptResult result = Cli({"play", Song()});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(Recorded(), "0 000028C0\n0 00643C90\n500 00403C80\n750 00643E90\n1000 00403E80\n");
+    // The file ends with its last bar line, silencing the channel it played.
+    EXPECT_EQ(Recorded(), "0 000028C0\n0 00643C90\n500 00403C80\n750 00643E90\n1000 00403E80\n1237 00007BB0\n");
 }
 
 TEST_F(PlaybackScenarioTest, PlayTakesARateFromTheMenuAndAQueuedRecord)
 {
     RecordTo();
     ASSERT_EQ(Cli({"play", Song(), "--rate", "50"}).status, 0);
-    EXPECT_EQ(Recorded(), "0 000028C0\n0 00643C90\n1000 00403C80\n1500 00643E90\n2000 00403E80\n");
+    EXPECT_EQ(Recorded(), "0 000028C0\n0 00643C90\n1000 00403C80\n1500 00643E90\n2000 00403E80\n2474 00007BB0\n");
     // Record 6 is the second note on; the records before its tick are fast-forwarded.
     ASSERT_EQ(Cli({"play", Song(), "--queue", "6"}).status, 0);
-    EXPECT_EQ(Recorded(), "0 000028C0\n0 00403C80\n250 00643E90\n500 00403E80\n");
+    EXPECT_EQ(Recorded(), "0 000028C0\n0 00403C80\n250 00643E90\n500 00403E80\n737 00007BB0\n");
     EXPECT_EQ(Cli({"play", Song(), "--rate", "60"}).status, 2);
     EXPECT_EQ(Cli({"play", "--queue", "x", Song()}).status, 2);
     EXPECT_EQ(Cli({"play", (dir / "missing.mid").string()}).status, 2);
@@ -77,7 +78,7 @@ TEST_F(PlaybackScenarioTest, AnOutputThatCannotOpenGivesTheMessageAndStatus1)
     EXPECT_EQ(Cli({"play", Song()}).status, 2);
 }
 
-TEST_F(PlaybackScenarioTest, ScriptLinesAfterPlayRunDuringThePausesAndStopEndsIt)
+TEST_F(PlaybackScenarioTest, ScriptLinesAfterPlayRunDuringThePlaybackAndStopThenPlayAnswersAtOnce)
 {
     std::string song = Song();
     ScriptResult result = Run(
@@ -87,18 +88,18 @@ TEST_F(PlaybackScenarioTest, ScriptLinesAfterPlayRunDuringThePausesAndStopEndsIt
         "cmd 214\n"      // Rate 50%
         "cmd 183\n"
         "wait 1200\n"
-        "cmd 180\n"
-        "cmd 183\n"     // still inside the stopped pause: ignored
-        "wait 300\n"    // ends the pause, and with it the playback
+        "cmd 180\n"     // silences the note sounding
+        "cmd 183\n"     // resumes at once
+        "wait 300\n"
         "print midi\n"
-        "cmd 183\n"
+        "cmd 183\n"     // ignored: the file plays
         "wait 1000\n"
         "print midi\n");
     ASSERT_EQ(result.status, 0) << result.err;
-    const std::string stopped = "0 000028C0\n0 00643C90\n1000 00403C80\n";
     // Play again fast-forwards: the program change and the note off at once, not the note on.
-    const std::string resumed = "1500 000028C0\n1500 00403C80\n2000 00643E90\n2500 00403E80\n";
-    EXPECT_NE(result.out.find(stopped + stopped + resumed), std::string::npos) << result.out;
+    const std::string resumed = "0 000028C0\n0 00643C90\n1000 00403C80\n1200 00007BB0\n1200 000028C0\n1200 00403C80\n";
+    const std::string played = "1700 00643E90\n2200 00403E80\n";
+    EXPECT_NE(result.out.find(resumed + resumed + played), std::string::npos) << result.out;
 }
 
 TEST_F(PlaybackScenarioTest, TheRecorderTakesKeysFromTheScript)

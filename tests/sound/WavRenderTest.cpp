@@ -37,16 +37,16 @@ std::vector<double> Render(const Bytes& smf, const std::string& name)
     std::string error;
     {
         auto output = MakeMidiOut("wav:" + path.string(), clock, MakeSynthOutput, error);
-        MidiPlayer player(MidiPlayerPorts{output.get(), &clock, nullptr});
+        MidiPlayer player(MidiPlayerPorts{output.get(), &clock, &clock, nullptr});
         MidiFile file = LoadMidiFile(smf, player);
         PlaybackSettings settings;
-        settings.list = &file.events;
+        settings.list = &file.playList;
         settings.division = file.division;
-        player.SetCurrentDocument(&settings);
-        player.SetHead(&file.events, 0);
-        EXPECT_TRUE(player.OpenOutput()) << "needs the General MIDI SoundFont";
-        player.PlayList(DeltaUnit::DocumentTicks);
-        player.CloseOutput();
+        PlaybackRequest request;
+        request.list = &file.playList;
+        request.document = &settings;
+        EXPECT_EQ(player.Start(std::move(request)), PlaybackStart::Started) << "needs the General MIDI SoundFont";
+        clock.RunUntilIdle();
     }
     std::ifstream in(path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "app/MainFrame.h"
@@ -69,4 +70,14 @@ CModelDoc* AppFixture::Model() const
 std::string AppFixture::Report() const
 {
     return Model() ? Model()->State().reportText : std::string();
+}
+
+void AppFixture::RunPlayback(const std::function<void(std::int64_t due)>& during)
+{
+    VirtualClock& clock = ports->clock;
+    while (const std::optional<std::int64_t> due = clock.NextDueMs()) {
+        if (*due > clock.NowMs() && during)
+            during(*due);
+        clock.Advance(std::max<std::int64_t>(*due - clock.NowMs(), 0));
+    }
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -43,6 +44,9 @@ protected:
         return frame ? dynamic_cast<Doc*>(frame->Document()) : nullptr;
     }
     std::string Report() const;
+    // Lets a playback run to its end on the virtual clock; `during(due)`
+    // runs whenever it waits, with the millisecond it waits for.
+    void RunPlayback(const std::function<void(std::int64_t due)>& during = {});
 
     std::filesystem::path home;
     std::ostringstream out;

@@ -18,6 +18,7 @@ HeadlessPorts::HeadlessPorts(std::ostream& out, std::unique_ptr<ISettings> store
     ports_.clipboard = &clipboard;
     ports_.launcher = &launcher;
     ports_.clock = &clock;
+    ports_.sender = &clock;
     ports_.midiOut = &midiOut;
     ports_.midiIn = &midiIn;
     ports_.printer = &printer;

@@ -2,9 +2,17 @@
 
 #include <cstdio>
 
+namespace {
+
+constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+
+}  // namespace
+
 bool RecordFileMidiOut::Open()
 {
     if (!file_.is_open()) {
+        buffer_.resize(kBufferSize);
+        file_.rdbuf()->pubsetbuf(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
         file_.open(path_, std::ios::out | std::ios::trunc);
         if (!file_)
             return false;

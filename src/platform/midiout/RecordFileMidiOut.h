@@ -1,11 +1,14 @@
 #pragma once
 // An output that writes one line per message sent: the milliseconds since
 // it was first opened and the 32-bit message in hex ("1500 00403C90").
-// The file is started at the first open and written on across reopens.
+// The file is started at the first open and written on across reopens. It
+// is written in large pieces: the timing thread sends, and a write to disk
+// held up by a busy machine must not hold up the next message.
 #include <cstdint>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "framework/Services.h"
 
@@ -22,6 +25,7 @@ public:
 private:
     std::string path_;
     IClock& clock_;
+    std::vector<char> buffer_;
     std::ofstream file_;
     std::optional<std::int64_t> firstOpenMs_;
     bool open_ = false;

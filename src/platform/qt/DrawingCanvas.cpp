@@ -150,8 +150,8 @@ void DrawingCanvas::mousePressEvent(QMouseEvent* event)
     link_.Clicked(at.x() + horizontalScrollBar()->value(), at.y() + verticalScrollBar()->value());
 }
 
-// Queued as commands are: a double click may start minutes of playback,
-// which must not run inside this handler.
+// Queued as commands are: what a double click starts (a playback, a
+// message box) runs once this handler is done, not inside it.
 void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 {
     QAbstractScrollArea::mouseDoubleClickEvent(event);

@@ -6,6 +6,7 @@
 #include "app/MainFrame.h"
 #include "app/ReferenceApp.h"
 #include "platform/qt/AppIcon.h"
+#include "platform/qt/QtPosting.h"
 #include "platform/midiout/MidiOutChoice.h"
 #include "platform/midiout/UnavailableMidiOut.h"
 #include "platform/sound/SynthOutputs.h"
@@ -22,6 +23,7 @@ QStringList ImageFolders(const std::string& homeDir)
 
 QtPorts::QtPorts(const std::string& homeDir)
     : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
+      sender_(clock_, PostTo(reports_)),
       printer_(images_, &windows_.Widget()), pictures_(images_, ImageFolders(homeDir))
 {
     ports_.settings = &settings_;
@@ -31,6 +33,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clipboard = &clipboard_;
     ports_.launcher = &launcher_;
     ports_.clock = &clock_;
+    ports_.sender = &sender_;
     std::string error;
     midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, MakeSynthOutput, error);
     // Play then says what went wrong, rather than play in silence.
@@ -54,7 +57,6 @@ void QtPorts::Attach(CReferenceApp& app)
     MainWindowHooks hooks;
     hooks.close = [&app] { app.MainFrame().OnClose(); };
     hooks.historyChosen = [&app](int index) { app.MainFrame().OnHistorySelChange(index); };
-    hooks.quitting = [this](int) { clock_.Stop(); };
     hooks.fileDropped = [&app](const std::string& path) { app.OpenFileByType(path); };
     hooks.contextMenu = [&app] { return app.MainFrame().ContextMenu(); };
     windows_.Attach(app, std::move(hooks));

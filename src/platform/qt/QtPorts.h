@@ -1,12 +1,15 @@
 #pragma once
 // The desktop's ports, built together and handed to the application.
+#include <QObject>
+
 #include <memory>
 #include <string>
 
 #include "framework/Ports.h"
+#include "platform/midiout/SenderThread.h"
+#include "platform/midiout/SteadyClock.h"
 #include "platform/qt/DesktopServices.h"
 #include "platform/qt/ImageStore.h"
-#include "platform/qt/QtClock.h"
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtMediaPlayer.h"
 #include "platform/qt/QtMidiIn.h"
@@ -26,6 +29,7 @@ public:
 
     Ports& Get() { return ports_; }
     QtWindowSystem& Windows() { return windows_; }
+    SteadyClock& Clock() { return clock_; }
 
     // Connects the main window's close box and History box to the
     // application; Detach before the application goes.
@@ -40,7 +44,10 @@ private:
     QtPrompts prompts_;
     QtClipboard clipboard_;
     QtLauncher launcher_;
-    QtClock clock_;
+    SteadyClock clock_;
+    // Receives the timing thread's reports on the application's thread.
+    QObject reports_;
+    SenderThread sender_;
     std::unique_ptr<IMidiOut> midiOut_;
     QtMidiIn midiIn_;
     QtMediaPlayerFactory media_;

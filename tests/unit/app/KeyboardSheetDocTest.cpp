@@ -54,20 +54,12 @@ protected:
         return doc;
     }
 
-    // Runs check in each pause that waits, with the time it waits until.
-    void DuringPauses(std::function<void(std::int64_t deadline)> check)
-    {
-        ports->clock.SetPauseHook([this, check](std::int64_t deadline) {
-            if (deadline > ports->clock.NowMs())
-                check(deadline);
-        });
-    }
-
-    void Play(CMidiDoc& midi)
+    // Plays the file to its end; `during` runs whenever the playback waits.
+    void Play(CMidiDoc& midi, const std::function<void(std::int64_t due)>& during)
     {
         midi.FirstFrame()->Activate();
         app->RouteCommand(ID_MIDI_PLAY);
-        ports->clock.SetPauseHook({});
+        RunPlayback(during);
     }
 };
 
@@ -315,7 +307,7 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
     CMidiDoc* midi = OpenSong();
     ASSERT_TRUE(midi);
     std::vector<std::string> marks;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         std::string seen;
         for (CKeyboardDoc* doc : {all, second, none}) {
             seen += '[';
@@ -326,7 +318,6 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
         marks.push_back(seen);
         EXPECT_EQ(LabelledKeys(Lines(*none)), 0) << "live: only marks are labels";
     });
-    Play(*midi);
     // A note that stops leaves blanks until the next update of its window.
     ASSERT_GE(marks.size(), 4u);
     EXPECT_EQ(marks[0], "[C][][]");
@@ -345,7 +336,7 @@ TEST_F(KeyboardSheetDocTest, ChannelNoneRemovesTheMarksThatWereShowing)
     ASSERT_TRUE(midi);
     std::vector<int> labelled;
     bool switched = false;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         if (switched || keys->noteMarks[60].Text() != "C")
             return;
         keys->FirstFrame()->Activate();
@@ -356,7 +347,6 @@ TEST_F(KeyboardSheetDocTest, ChannelNoneRemovesTheMarksThatWereShowing)
         EXPECT_TRUE(keys->noteMarks[60].Empty());
         labelled.push_back(LabelledKeys(Lines(*keys)));
     });
-    Play(*midi);
     ASSERT_TRUE(switched);
     EXPECT_EQ(labelled, std::vector<int>{0});
 }
@@ -368,7 +358,7 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
     CMidiDoc* midi = OpenSong();
     std::vector<std::size_t> notesDrawn;
     std::vector<std::size_t> bands;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         EXPECT_TRUE(staff->sheet.playbackActive);
         RecordingSurface surface;
         staff->Draw(surface);
@@ -378,7 +368,6 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
         notesDrawn.push_back(notes);
         bands.push_back(surface.inverted.size());
     });
-    Play(*midi);
     ASSERT_GE(notesDrawn.size(), 3u);
     EXPECT_EQ(notesDrawn.back(), 4u) << "every note of the page, from the page's start";
     EXPECT_EQ(bands.back(), 1u);
@@ -409,7 +398,7 @@ TEST_F(KeyboardSheetDocTest, APagePlayedFromAQueuedPointKeepsTheKeyOfItsOwnPlace
     auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
     ASSERT_TRUE(midi);
     TakeOutput();
-    const MidiEventList& list = midi->File().events;
+    const PlayList& list = midi->File().playList;
     std::size_t queued = 0;
     while (queued < list.size() && !(list[queued].kind == MidiKind::NoteOn && list[queued].data[0] == 70))
         ++queued;
@@ -419,7 +408,7 @@ TEST_F(KeyboardSheetDocTest, APagePlayedFromAQueuedPointKeepsTheKeyOfItsOwnPlace
     // The key signature's signs stand left of the played notes (column 15 on).
     std::vector<std::pair<int, int>> signature;
     std::string modelKey;
-    DuringPauses([&](std::int64_t) {
+    Play(*midi, [&](std::int64_t) {
         RecordingSurface surface;
         staff->Draw(surface);
         int sharps = 0, flats = 0;
@@ -432,7 +421,6 @@ TEST_F(KeyboardSheetDocTest, APagePlayedFromAQueuedPointKeepsTheKeyOfItsOwnPlace
         signature.emplace_back(sharps, flats);
         modelKey = Model()->State().keyName;
     });
-    Play(*midi);
     ASSERT_FALSE(signature.empty());
     EXPECT_EQ(modelKey, "Eb") << "the model follows the file's later key";
     EXPECT_EQ(signature.front(), std::make_pair(2, 0)) << "D major's two sharps, not E flat's three flats";

@@ -128,15 +128,14 @@ TEST_F(MidiInputTest, AHeldNoteDoesNotStopAFileFromPlayingWhichThenOwnsTheLiveFl
     ASSERT_TRUE(midi);
     NoteOn(60);
     std::vector<std::tuple<int, std::string>> seen;  // live flag, mark of E
-    ports->clock.SetPauseHook([&](std::int64_t deadline) {
-        if (deadline <= ports->clock.NowMs() || !seen.empty())
+    midi->FirstFrame()->Activate();
+    app->RouteCommand(ID_MIDI_PLAY);
+    RunPlayback([&](std::int64_t) {
+        if (!seen.empty())
             return;
         NoteOff(60);  // the playback keeps the model live
         seen.emplace_back(Model()->State().liveFlag, Mark(*keys, 64));
     });
-    midi->FirstFrame()->Activate();
-    app->RouteCommand(ID_MIDI_PLAY);
-    ports->clock.SetPauseHook({});
     ASSERT_EQ(seen.size(), 1u) << "the file played";
     EXPECT_EQ(seen[0], std::make_tuple(1, std::string("E")));
     EXPECT_EQ(Model()->State().liveFlag, 0);
@@ -162,7 +161,7 @@ TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndVelocitiesA
     const MidiEventList& events = recorder->Events();
     std::vector<std::tuple<int, int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
-        notes.emplace_back(events[i].kind, events[i].data[0], events[i].data[1], events[i].delta);
+        notes.emplace_back(events[i].kind, events[i].data[0], events[i].data[1], DeltaOf(events, i));
     EXPECT_EQ(notes, (std::vector<std::tuple<int, int, int, std::uint64_t>>{
                          {0x90, 48, 90, 0}, {0x90, 100, 37, 150}, {0x80, 48, 64, 100}, {0x80, 100, 0, 0}}));
 }
@@ -195,14 +194,13 @@ TEST_F(MidiInputTest, TheRecordersPlaybackTakesTheLiveFlagOverFromAHeldNote)
     NoteOn(60);
     std::vector<int> live;
     int pauses = 0;
+    app->RouteCommand(ID_RECORDER_PLAY);
     // The second wait: between the recording's two notes nothing of it sounds.
-    ports->clock.SetPauseHook([&](std::int64_t deadline) {
-        if (deadline <= ports->clock.NowMs() || ++pauses != 2)
+    RunPlayback([&](std::int64_t) {
+        if (++pauses != 2)
             return;
         NoteOff(60);
         live.push_back(Model()->State().liveFlag);
     });
-    app->RouteCommand(ID_RECORDER_PLAY);
-    ports->clock.SetPauseHook({});
     EXPECT_EQ(live, std::vector<int>{1}) << "releasing the held note does not end the playback's live flag";
 }

@@ -49,27 +49,22 @@ private:
 class PlaybackTest : public AppFixture {
 protected:
     // Division 96 at 120 beats per minute: a quarter note is 500 ms.
-    CMidiDoc* OpenMidi(const TrackBody& track)
+    CMidiDoc* OpenMidi(const TrackBody& track) { return OpenMidiFile("song.mid", Smf(0, 96, {track})); }
+
+    // Writes the file and opens it in a MIDI window; its notices are forgotten.
+    CMidiDoc* OpenMidiFile(const std::string& name, const Bytes& bytes)
     {
-        std::string path = WriteFile("song.mid", "").string();
-        Bytes bytes = Smf(0, 96, {track});
-        WriteFile("song.mid", std::string(bytes.begin(), bytes.end()));
+        std::string path = WriteFile(name, std::string(bytes.begin(), bytes.end())).string();
         auto* doc = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
         TakeOutput();
         return doc;
     }
 
-    // Runs check in each pause that waits, with the time it waits until.
-    void DuringPauses(std::function<void(std::int64_t deadline)> check)
+    // Plays the active MIDI window's file to its end.
+    void PlayThrough(const std::function<void(std::int64_t due)>& during = {})
     {
-        if (!check) {
-            ports->clock.SetPauseHook({});
-            return;
-        }
-        ports->clock.SetPauseHook([this, check](std::int64_t deadline) {
-            if (deadline > ports->clock.NowMs())
-                check(deadline);
-        });
+        app->RouteCommand(ID_MIDI_PLAY);
+        RunPlayback(during);
     }
 
     std::vector<std::uint32_t> SentMessages() const
@@ -102,11 +97,10 @@ TEST_F(PlaybackTest, KeySignaturesMoveThePrimaryModelAndPlaybackPutsItBack)
     CModelDoc* model = Model();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
     std::vector<std::string> keys;
-    DuringPauses([&](std::int64_t) {
+    PlayThrough([&](std::int64_t) {
         keys.push_back(model->State().keyName + " " + model->State().scaleName);
         EXPECT_EQ(model->State().liveFlag, 1);
     });
-    ASSERT_TRUE(app->RouteCommand(ID_MIDI_PLAY));
     ASSERT_EQ(keys.size(), 6u);  // the play list's measure bars are waited for too
     EXPECT_EQ(keys[0], "D major");
     EXPECT_EQ(keys[2], "C natural minor");
@@ -123,17 +117,16 @@ TEST_F(PlaybackTest, ExitDuringPlaybackStoresTheUsersModelAndPlaybackAddsNoHisto
     app->RouteCommand(32778);  // Key > F
     const std::vector<std::string> before = app->History().List().Items();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough();
     EXPECT_EQ(app->History().List().Items(), before) << "a whole playback";
 
     int pauses = 0;
-    DuringPauses([&](std::int64_t) {
+    PlayThrough([&](std::int64_t) {
         if (++pauses == 3) {
             ASSERT_EQ(Model()->State().keyName + " " + Model()->State().scaleName, "C natural minor");
             app->RouteCommand(ID_APP_EXIT);
         }
     });
-    app->RouteCommand(ID_MIDI_PLAY);
     ASSERT_TRUE(ports->Windows().MainWindow().QuitRequested());
     std::ifstream layout(home / "LAYOUT.USE"), history(home / "HISTORY.USE");
     std::stringstream layoutText, historyText;
@@ -152,8 +145,7 @@ TEST_F(PlaybackTest, NoteTablesHoldTheSoundingNotesPerChannel)
     CModelDoc* model = Model();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
     std::vector<std::pair<int, int>> tables;  // all channels, channel 2's entry for 64
-    DuringPauses([&](std::int64_t) { tables.emplace_back(model->noteTables[0][60], model->noteTables[2][64]); });
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough([&](std::int64_t) { tables.emplace_back(model->noteTables[0][60], model->noteTables[2][64]); });
     ASSERT_EQ(tables.size(), 6u);
     EXPECT_EQ(tables[1], std::make_pair(500, 0)) << "note 60 sounding since 500 ms";
     EXPECT_EQ(tables[2], std::make_pair(0, 0));
@@ -168,7 +160,7 @@ TEST_F(PlaybackTest, InstrumentsOnChannelMinusOneZeroAndCMarkTheirNotes)
     for (FollowerDoc* follower : {&all, &none, &second})
         ASSERT_TRUE(Model()->AttachInstrument(follower));
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough();
     EXPECT_EQ(all.updates, 4);
     EXPECT_EQ(none.updates, 0);
     EXPECT_EQ(second.updates, 2) << "MIDI channel 1's note on and off";
@@ -190,29 +182,50 @@ TEST_F(PlaybackTest, AnOutputThatCannotOpenSaysSoOnceAndChangesNothing)
     EXPECT_EQ(ports->clock.NowMs(), 0);
     EXPECT_FALSE(midi->Playback().queuePosition);
     ports->midiOut.SetAvailable(true);
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(SentMessages().size(), 4u);
+    PlayThrough();
+    EXPECT_EQ(SentMessages().size(), 6u) << "four notes and All Notes Off on the two channels used";
 }
 
-TEST_F(PlaybackTest, StopThenPlayResumesAtTheStoppedRecordAndASecondPlayIsIgnored)
+TEST_F(PlaybackTest, StopThenPlayResumesAtOnceAtTheStoppedRecordAndASecondPlayIsIgnored)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    DuringPauses([&](std::int64_t deadline) {
+    std::int64_t resumed = -1;
+    PlayThrough([&](std::int64_t due) {
         app->RouteCommand(ID_MIDI_PLAY);  // ignored while playing
-        if (deadline == 1500)
+        if (due == 1500) {
+            app->RouteCommand(ID_MIDI_STOP);
+            EXPECT_FALSE(app->Player().Playing());
+            app->RouteCommand(ID_MIDI_PLAY);  // answers at once
+            resumed = ports->clock.NowMs();
+            EXPECT_TRUE(app->Player().Playing());
+        }
+    });
+    EXPECT_EQ(ports->midiOut.OpenCount(), 2);
+    ASSERT_EQ(resumed, 1000);
+    // Stopped after the note off at 1000; resumed at once: the note off again,
+    // then the stopped note on after its delta.
+    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80, 0x7BB0, 0x403C80, 0x5A4091, 0x4081,
+                                                          0x7BB1}));
+    EXPECT_FALSE(midi->Playback().queuePosition) << "a run to the end forgets where Stop left it";
+}
+
+TEST_F(PlaybackTest, PlayAfterAFinishedRunStartsAtTheBeginningOrAtTheQueuedRecord)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    PlayThrough([&](std::int64_t due) {
+        if (due == 1500)
             app->RouteCommand(ID_MIDI_STOP);
     });
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(ports->midiOut.OpenCount(), 1);
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80}));
     ASSERT_TRUE(midi->Playback().queuePosition);
-
-    DuringPauses({});
-    app->RouteCommand(ID_MIDI_PLAY);
-    // The note off comes again at once; the stopped note on plays after its delta.
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x403C80, 0x403C80, 0x5A4091, 0x4081}));
-    EXPECT_TRUE(midi->Playback().queuePosition) << "the queue position survives playback";
+    PlayThrough();
+    std::size_t before = SentMessages().size();
+    PlayThrough();
+    EXPECT_EQ(SentMessages().size() - before, 6u) << "the whole file again";
+    midi->Playback().queuePosition = 3;
+    PlayThrough();
+    EXPECT_EQ(midi->Playback().queuePosition, 3u) << "a record chosen to start at stays chosen";
     app->RouteCommand(ID_MIDI_REWIND);
     EXPECT_FALSE(midi->Playback().queuePosition);
 }
@@ -221,12 +234,11 @@ TEST_F(PlaybackTest, ClosingTheMidiWindowEndsThePlayback)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    DuringPauses([&](std::int64_t deadline) {
-        if (deadline == 1000)
+    PlayThrough([&](std::int64_t due) {
+        if (due == 1000)
             midi->FirstFrame()->OnClose();
     });
-    app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90}));
+    EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643C90, 0x7BB0}));
     EXPECT_EQ(Model()->State().liveFlag, 0);
     EXPECT_EQ(app->Player().CurrentDocument(), nullptr);
 }
@@ -248,7 +260,7 @@ TEST_F(PlaybackTest, TheQueueDialogQueuesTheRecordAtTheSlider)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
-    std::size_t total = midi->File().events.size();
+    std::size_t total = midi->File().playList.size();
     Answer(IDOK, {{"1062", "50"}});
     app->RouteCommand(ID_MIDI_QUEUE);
     ASSERT_TRUE(midi->Playback().queuePosition);
@@ -262,14 +274,147 @@ TEST_F(PlaybackTest, ActivatingAMidiWindowMakesItTheCurrentDocument)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* first = OpenMidi(KeyChangingSong());
-    std::string second = WriteFile("other.mid", "").string();
-    Bytes bytes = Smf(0, 96, {KeyChangingSong()});
-    WriteFile("other.mid", std::string(bytes.begin(), bytes.end()));
-    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(second, true));
+    CMidiDoc* other = OpenMidiFile("other.mid", Smf(0, 96, {KeyChangingSong()}));
     ASSERT_TRUE(other);
     EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback());
     first->FirstFrame()->Activate();
     EXPECT_EQ(app->Player().CurrentDocument(), &first->Playback());
+}
+
+TEST_F(PlaybackTest, AnotherWindowActivatedDuringPlaybackDoesNotRetimeThePlayingFile)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* playing = OpenMidi(KeyChangingSong());
+    TrackBody slow;
+    slow.Event(0, {0x90, 72, 100});
+    slow.Event(24, {0x80, 72, 0});
+    CMidiDoc* other = OpenMidiFile("slow.mid", Smf(0, 24, {slow.End()}));
+    ASSERT_TRUE(other);
+    app->RouteCommand(224);  // 25% in the other window
+    playing->FirstFrame()->Activate();
+    PlayThrough([&](std::int64_t due) {
+        if (due == 500)
+            other->FirstFrame()->Activate();
+    });
+    EXPECT_EQ(ports->midiOut.Messages().back().timeMs, 3974) << "the playing file ends on its own time";
+    EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback()) << "Play there plays the other file next";
+}
+
+TEST_F(PlaybackTest, AFileEndingLeavesTheOutputOpenForTheRecorderAndAnOutsideKeyboard)
+{
+    ASSERT_TRUE(Start());
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    app->RouteCommand(ID_RECORDER_RECORD);
+    midi->FirstFrame()->Activate();
+    PlayThrough();
+    ASSERT_TRUE(ports->midiOut.IsOpen()) << "the recorder still holds it";
+    CFrame* recorder = nullptr;
+    for (CFrame* frame : app->Frames())
+        if (frame->Document()->kind == 8)
+            recorder = frame;
+    ASSERT_TRUE(recorder);
+    recorder->Activate();
+    std::size_t before = ports->midiOut.Messages().size();
+    recorder->View()->OnKeyDown('Z');
+    EXPECT_EQ(ports->midiOut.Messages().size(), before + 1) << "the next key sounds";
+    app->RouteCommand(ID_RECORDER_STOP);
+    EXPECT_FALSE(ports->midiOut.IsOpen()) << "closed once the last user let go";
+}
+
+// Each track marks its own line; the view follows the track it shows while
+// that one plays, else the one that sounded a note last when it looked.
+TEST_F(PlaybackTest, EachTrackMarksItsLineAndTheViewFollowsTheTrackItShows)
+{
+    ASSERT_TRUE(Start());
+    TrackBody conductor;
+    conductor.Meta(0, 0x51, {0x07, 0xA1, 0x20});
+    TrackBody melody, bass;
+    for (int i = 0; i < 60; ++i) {
+        melody.Event(i == 0 ? 0 : 48, {0x90, 72, 100}).Event(48, {0x80, 72, 0});
+        bass.Event(i == 0 ? 0 : 48, {0x91, 36, 100}).Event(48, {0x81, 36, 0});
+    }
+    CMidiDoc* midi = OpenMidiFile("tracks.mid", Smf(1, 96, {conductor.End(), melody.End(), bass.End()}));
+    ASSERT_TRUE(midi);
+    IFrameWindow* window = midi->FirstFrame()->Window();
+    window->FitClient({600, 150});
+    app->RouteCommand(ID_MIDI_PLAY);
+    ports->clock.Advance(250 * 100);
+    // Lines: path, header, three tracks, empty; the conductor's tempo and end
+    // (6, 7), an empty line, the melody's 121 records from 9, the bass's from 131.
+    EXPECT_EQ(midi->PlayedLine(0), 6u);
+    EXPECT_EQ(midi->PlayedLine(1), 9u + 100);
+    EXPECT_EQ(midi->PlayedLine(2), 131u + 100);
+    EXPECT_FALSE(midi->TrackPlaying(0)) << "the conductor track has done";
+    int x = 0, y = 0;
+    const auto inView = [&](std::size_t line) {
+        window->GetScrollPosition(x, y);
+        const int top = 4 + 15 * static_cast<int>(line);
+        return top >= y && top + 15 <= y + 150;
+    };
+    EXPECT_TRUE(inView(*midi->PlayedLine(1)))
+        << "from the top, the conductor done at once, it follows the first track to sound a note";
+    window->ScrollTo(0, 4 + 15 * 225);
+    ports->clock.Advance(250 * 5);
+    EXPECT_TRUE(inView(*midi->PlayedLine(2))) << "scrolled to the bass's mark, it follows the bass";
+    EXPECT_FALSE(inView(*midi->PlayedLine(1)));
+    ports->clock.Advance(250 * 5);
+    ASSERT_TRUE(midi->PlayedLine(2));
+    EXPECT_TRUE(inView(*midi->PlayedLine(2)));
+    midi->FirstView()->OnKeyDown(35);
+    window->GetScrollPosition(x, y);
+    const int end = y;
+    ports->clock.Advance(250 * 2);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y, end) << "End to the listing's last line: the view stays there";
+    RunPlayback();
+}
+
+TEST_F(PlaybackTest, DivisionZeroRefusesToPlayWithAMessage)
+{
+    ASSERT_TRUE(Start());
+    TrackBody track;
+    track.Event(0, {0x90, 60, 100});
+    track.Event(96, {0x80, 60, 0});
+    ASSERT_TRUE(OpenMidiFile("untimed.mid", Smf(0, 0, {track.End()})));
+    PlayThrough();
+    EXPECT_EQ(TakeOutput(), "message: MIDI division is 0: the file cannot be played.\n");
+    EXPECT_TRUE(ports->midiOut.Messages().empty());
+    EXPECT_EQ(ports->midiOut.OpenCount(), 0);
+}
+
+TEST_F(PlaybackTest, TheListingMarksTheLinePlayingAndKeepsItInView)
+{
+    ASSERT_TRUE(Start());
+    TrackBody track;
+    for (int i = 0; i < 100; ++i) {
+        track.Event(i == 0 ? 0 : 48, {0x90, 60, 100});
+        track.Event(48, {0x80, 60, 0});
+    }
+    CMidiDoc* midi = OpenMidiFile("long.mid", Smf(0, 96, {track.End()}));
+    ASSERT_TRUE(midi);
+    IFrameWindow* window = midi->FirstFrame()->Window();
+    window->FitClient({600, 300});
+    app->RouteCommand(ID_MIDI_PLAY);
+    ports->clock.RunDue();
+    EXPECT_EQ(midi->PlayedLine(0), 4u) << "the track's first note on, after the path, header, track and empty lines";
+    ports->clock.Advance(250 * 150);  // the 151st record of the track
+    ASSERT_EQ(midi->PlayedLine(0), 4u + 150);
+    EXPECT_TRUE(midi->IsPlayedLine(4 + 150));
+    EXPECT_FALSE(midi->IsPlayedLine(4 + 149));
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const int top = 4 + 15 * 154;
+    EXPECT_LE(y, top);
+    EXPECT_GE(y + 300, top + 15) << "in view";
+    RunPlayback();
+    EXPECT_FALSE(midi->PlayedLine(0)) << "no mark once the file has played";
+    midi->FirstView()->OnKeyDown(36);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y, 0) << "Home";
+    midi->FirstView()->OnKeyDown(35);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y + 300, 4 + 15 * static_cast<int>(midi->Listing().size()) + 4) << "End shows the last line, no more";
 }
 
 namespace {
@@ -323,11 +468,11 @@ TEST_F(RecorderTest, RecordsNoteOnsAndOffsWithTheMillisecondsBetweenThem)
     View().OnKeyDown('A');  // no key of the recorder
     const MidiEventList& events = recorder->Events();
     ASSERT_EQ(events.size(), 5u);
-    EXPECT_EQ(events[0].kind, 255);
-    EXPECT_EQ(events[0].text, "Meta Text Start");
+    EXPECT_EQ(events[0].kind, 255u);
+    EXPECT_EQ(events[0].data, (MidiBytes{42}));
     std::vector<std::tuple<int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
-        notes.emplace_back(events[i].kind, events[i].data[0], events[i].delta);
+        notes.emplace_back(events[i].kind, events[i].data[0], DeltaOf(events, i));
     EXPECT_EQ(notes, (std::vector<std::tuple<int, int, std::uint64_t>>{
                          {0x90, 48, 0}, {0x90, 50, 120}, {0x80, 50, 200}, {0x80, 48, 50}}));
     EXPECT_EQ(SentMessages(), (std::vector<std::uint32_t>{0x643090, 0x643290, 0x643280, 0x643080}));
@@ -350,8 +495,9 @@ TEST_F(RecorderTest, PlayPlaysTheRecordingBackAndKeysSoundWithoutBeingRecorded)
 
     std::int64_t start = ports->clock.NowMs();
     app->RouteCommand(ID_RECORDER_PLAY);
+    RunPlayback();
     const auto& messages = ports->midiOut.Messages();
-    ASSERT_EQ(messages.size(), 5u);
+    ASSERT_EQ(messages.size(), 6u);
     EXPECT_EQ(messages[2].message, 0x2AFFu);
     EXPECT_EQ(messages[3].timeMs - start, 0);
     EXPECT_EQ(messages[4].timeMs - start, 300);
@@ -372,19 +518,17 @@ TEST_F(RecorderTest, ItsOwnPlaybackMarksTheSoundingKeys)
     View().OnKeyUp(kKeyX);
     app->RouteCommand(ID_RECORDER_STOP);
     std::vector<std::vector<int>> seen;
-    DuringPauses([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
     app->RouteCommand(ID_RECORDER_PLAY);
-    DuringPauses({});
+    RunPlayback([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
     EXPECT_EQ(seen, (std::vector<std::vector<int>>{{2}})) << "X's note sounds for its 300 ms";
     EXPECT_TRUE(MarkedKeys(*recorder).empty());
 
     CMidiDoc* midi = OpenMidi(KeyChangingSong());
     ASSERT_TRUE(midi);
     seen.clear();
-    DuringPauses([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
     midi->FirstFrame()->Activate();
     app->RouteCommand(ID_MIDI_PLAY);
-    DuringPauses({});
+    RunPlayback([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
     ASSERT_FALSE(seen.empty());
     for (const std::vector<int>& keys : seen)
         EXPECT_TRUE(keys.empty()) << "a file's notes are not the window's";
@@ -400,6 +544,9 @@ TEST_F(RecorderTest, RecordWithoutAnOutputWarnsAndPlayOfNothingJustClosesTheOutp
     EXPECT_FALSE(Recorder()->recording);
     ports->midiOut.SetAvailable(true);
     app->RouteCommand(ID_RECORDER_PLAY);
+    EXPECT_TRUE(Recorder()->playing);
+    RunPlayback();
+    EXPECT_FALSE(Recorder()->playing);
     EXPECT_TRUE(ports->midiOut.Messages().empty());
     EXPECT_FALSE(ports->midiOut.IsOpen());
 }
@@ -441,14 +588,19 @@ TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)
     ports->clock.Advance(300);
     View().OnKeyDown(kKeyX);
     View().OnKeyUp(kKeyX);
-    DuringPauses([&](std::int64_t) {
+    std::size_t before = ports->midiOut.Messages().size();
+    app->RouteCommand(ID_RECORDER_PLAY);
+    bool recorded = false;
+    RunPlayback([&](std::int64_t) {
+        if (recorded)
+            return;
+        recorded = true;
         app->RouteCommand(ID_RECORDER_RECORD);
         View().OnKeyDown('C');
     });
-    std::size_t before = ports->midiOut.Messages().size();
-    app->RouteCommand(ID_RECORDER_PLAY);
-    // Marker and first note on, then Record: the new note sounds and is recorded; nothing more plays.
-    EXPECT_EQ(ports->midiOut.Messages().size(), before + 3);
+    // Marker and first note on, then Record: the playback ends, silencing what
+    // it sounded; the new note sounds and is recorded; nothing more plays.
+    EXPECT_EQ(ports->midiOut.Messages().size(), before + 4);
     EXPECT_EQ(Recorder()->Events().size(), 2u);
     EXPECT_TRUE(Recorder()->recording);
     EXPECT_TRUE(ports->midiOut.IsOpen()) << "the new recording keeps sounding";

@@ -74,19 +74,44 @@ TEST(FixedFontsTest, CharacterSetsFollowTheFace)
     EXPECT_EQ(fonts.Measure(fonts.SystemFont()).charSet, 0);
 }
 
-TEST(VirtualClockTest, APauseEndsAtItsDeadlineWhateverTheHookDid)
+TEST(VirtualClockTest, MessagesGoOnTheirMillisecondAsTimePassesAndTheirProducerHearsAtOnce)
 {
     VirtualClock clock;
-    clock.PauseFor(250);
-    EXPECT_EQ(clock.NowMs(), 250);
-    std::vector<std::int64_t> deadlines;
-    clock.SetPauseHook([&](std::int64_t deadline) {
-        deadlines.push_back(deadline);
-        EXPECT_EQ(clock.PauseDepth(), 1);
-        clock.Advance(40);
+    std::vector<std::pair<std::int64_t, std::uint32_t>> sent;
+    std::vector<std::pair<std::int64_t, std::uint64_t>> heard;
+    int producer = 0;
+    producer = clock.AddProducer([&](std::uint32_t message) { sent.emplace_back(clock.NowMs(), message); },
+                                 [&](std::uint64_t handled) {
+                                     heard.emplace_back(clock.NowMs(), handled);
+                                     if (handled == 1) {
+                                         const TimedMessage more[] = {{100.4, 3}};
+                                         clock.Schedule(producer, more);
+                                     }
+                                 });
+    const TimedMessage messages[] = {{0, 1}, {49.5, 2}};
+    clock.Schedule(producer, messages);
+    EXPECT_TRUE(sent.empty()) << "nothing goes until time is let pass";
+    clock.RunDue();
+    EXPECT_EQ(sent.size(), 1u);
+    clock.Advance(40);
+    EXPECT_EQ(clock.NextDueMs(), 50);
+    clock.Advance(100);
+    EXPECT_EQ(clock.NowMs(), 140);
+    EXPECT_EQ(sent, (std::vector<std::pair<std::int64_t, std::uint32_t>>{{0, 1}, {50, 2}, {100, 3}}));
+    EXPECT_EQ(heard, (std::vector<std::pair<std::int64_t, std::uint64_t>>{{0, 1}, {50, 2}, {100, 3}}));
+    EXPECT_TRUE(clock.Idle());
+}
+
+TEST(VirtualClockTest, RunningUntilIdleStopsAtALimit)
+{
+    VirtualClock clock;
+    int producer = 0;
+    producer = clock.AddProducer({}, [&](std::uint64_t) {
+        const TimedMessage next[] = {{static_cast<double>(clock.NowMs() + 1000), 0, false}};
+        clock.Schedule(producer, next);
     });
-    clock.PauseFor(100);
-    EXPECT_EQ(deadlines, std::vector<std::int64_t>{350});
-    EXPECT_EQ(clock.NowMs(), 350);
-    EXPECT_EQ(clock.PauseDepth(), 0);
+    const TimedMessage first[] = {{0, 0, false}};
+    clock.Schedule(producer, first);
+    EXPECT_FALSE(clock.RunUntilIdle(10000)) << "a producer that never ends";
+    EXPECT_EQ(clock.NowMs(), 10000);
 }

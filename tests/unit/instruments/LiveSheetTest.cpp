@@ -34,6 +34,8 @@ MidiFile Melody(int division, const std::vector<PlayedNote>& notes)
 
 // A play list made by hand: records with the given deltas.
 struct ListBuilder {
+    ListBuilder() = default;
+    ListBuilder(ListBuilder&&) = default;
     ListBuilder& Note(std::uint64_t delta, std::uint8_t note = 60, std::uint64_t duration = 96,
                       std::uint8_t velocity = 100)
     {
@@ -51,14 +53,15 @@ struct ListBuilder {
         MidiEvent event;
         event.kind = static_cast<std::uint8_t>(kind);
         event.data = std::move(data);
-        event.delta = delta;
         time += delta;
         event.time = time;
-        event.duration = duration;
+        event.duration = static_cast<std::uint32_t>(duration);
         list.push_back(std::move(event));
+        played = PlayList::InOrder(list);
         return *this;
     }
     MidiEventList list;
+    PlayList played;  // the list, in its order
     std::uint64_t time = 0;
 };
 
@@ -99,8 +102,8 @@ protected:
         layout = BuildSheetLines(sheet, model, speller, base);
     }
 
-    LiveStaff Staff(const MidiFile& file, int channel = -1) const { return Staff(file.events, file.division, channel); }
-    LiveStaff Staff(const MidiEventList& list, unsigned division, int channel = -1) const
+    LiveStaff Staff(const MidiFile& file, int channel = -1) const { return Staff(file.playList, file.division, channel); }
+    LiveStaff Staff(const PlayList& list, unsigned division, int channel = -1) const
     {
         return {list, division, layout.columnCount, base, channel, speller, 0, 0, 0, 0, true};
     }
@@ -118,27 +121,28 @@ protected:
 TEST(LiveColumnUnit, AverageTimePerNoteBroughtIntoRange)
 {
     // Quarters at 500 ms: halved to 62, unit (62 + 64) / 2.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(8).list, 0, 96), 63);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(8).played, 0, 96), 63);
     // 18 ticks at 120 per quarter: 75 ms, already in range.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 18).list, 0, 120), (75 + 64) / 2);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 18).played, 0, 120), (75 + 64) / 2);
     // 2 ms notes are doubled up to 64.
-    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 1).list, 0, 250), 64);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(10, 1).played, 0, 250), 64);
     // Silent note-ons do not count as notes.
     ListBuilder withSilent = QuarterList(8);
     for (int i = 0; i < 8; ++i)
         withSilent.Note(0, 60, 0, 0);
-    EXPECT_EQ(LiveColumnUnit(withSilent.list, 0, 96), 63);
+    EXPECT_EQ(LiveColumnUnit(withSilent.played, 0, 96), 63);
 }
 
 TEST(LiveColumnUnit, ListWithoutTimeGetsTheLowestUnit)
 {
-    EXPECT_EQ(LiveColumnUnit(QuarterList(4, 0).list, 0, 96), 52);
-    EXPECT_EQ(LiveColumnUnit(MidiEventList(), 0, 96), 52);
+    EXPECT_EQ(LiveColumnUnit(QuarterList(4, 0).played, 0, 96), 52);
+    EXPECT_EQ(LiveColumnUnit(PlayList(), 0, 96), 52);
 }
 
 TEST_F(LiveSheetTest, PagesTurnWhenTheNotesReachTheStaffsEnd)
 {
-    MidiEventList list = QuarterList(40).list;
+    const ListBuilder quarters = QuarterList(40);
+    const PlayList& list = quarters.played;
     live.PreparePlayback(list, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
     LiveStaff staff = Staff(list, 96);
@@ -162,11 +166,11 @@ TEST_F(LiveSheetTest, PageEndsFourColumnsShortOfTheStaffsEnd)
     builder.Tempo(0, 96000);
     for (int i = 0; i < 150; ++i)
         builder.Note(63);
-    live.PreparePlayback(builder.list, 0, 96);
+    live.PreparePlayback(builder.played, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, true);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, true);
     EXPECT_EQ(live.PageEnd(), static_cast<std::size_t>(layout.columnCount - 4 - 15));
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, false);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
     std::vector<DrawnImage> notes = surface.ImagesWithId(kQuarterUpImage);
     ASSERT_EQ(notes.size(), 106u);
     EXPECT_EQ(notes.back().x, 4 + 121 * W + W / 2 - 6);
@@ -174,7 +178,8 @@ TEST_F(LiveSheetTest, PageEndsFourColumnsShortOfTheStaffsEnd)
 
 TEST_F(LiveSheetTest, PagesMoveOnOverAStaffWithoutNoteColumns)
 {
-    MidiEventList list = QuarterList(5).list;
+    const ListBuilder quarters = QuarterList(5);
+    const PlayList& list = quarters.played;
     live.PreparePlayback(list, 0, 96);
     LiveStaff staff = Staff(list, 96);
     staff.columnCount = 7;  // a model without labels: bars and a fill column only
@@ -191,9 +196,9 @@ TEST_F(LiveSheetTest, TempoRecordsSpeedTheColumnsUp)
     slow.Tempo(0, 1000000);
     for (int i = 0; i < 20; ++i)
         slow.Note(96);
-    live.PreparePlayback(slow.list, 0, 96);
+    live.PreparePlayback(slow.played, 0, 96);
     ASSERT_EQ(live.ColumnUnit(), 63);
-    live.DrawLiveNotes(surface, Staff(slow.list, 96), 0, true);
+    live.DrawLiveNotes(surface, Staff(slow.played, 96), 0, true);
     // A second per quarter: the note 7000 ms on is the seventh.
     EXPECT_EQ(live.PageEnd(), 7u);
 }
@@ -201,7 +206,7 @@ TEST_F(LiveSheetTest, TempoRecordsSpeedTheColumnsUp)
 TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
 {
     MidiFile file = Melody(96, Quarters(40, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     LiveStaff staff = Staff(file);
     std::size_t drawn = 0;
     int pages = 0;
@@ -211,7 +216,7 @@ TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
         live.DrawLiveNotes(surface, staff, live.PageStart(), false);
         drawn += surface.ImagesWithId(kQuarterUpImage).size();
         ++pages;
-        if (live.PageEnd() >= file.events.size())
+        if (live.PageEnd() >= file.playList.size())
             break;
         std::size_t before = live.PageStart();
         live.DrawLiveNotes(surface, staff, live.PageEnd(), true);
@@ -224,7 +229,7 @@ TEST_F(LiveSheetTest, EveryNoteOfAGeneratedFileIsDrawnOnExactlyOnePage)
 TEST_F(LiveSheetTest, NotesStandAtTheirColumnsAndLetters)
 {
     MidiFile file = Melody(96, {{60, 96}, {62, 96}, {73, 96}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     std::vector<DrawnImage> notes = surface.ImagesWithId(kQuarterUpImage);
     ASSERT_EQ(notes.size(), 2u);
@@ -251,8 +256,8 @@ TEST_F(LiveSheetTest, PlayedNotesAreEngravedAsInPrint)
     // B4, the middle line: stem down; A4 just below it: stem up.
     ListBuilder stems;
     stems.Note(0, 71).Note(96, 69);
-    live.PreparePlayback(stems.list, 0, 96);
-    live.DrawLiveNotes(surface, Staff(stems.list, 96), 0, false);
+    live.PreparePlayback(stems.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(stems.played, 96), 0, false);
     ASSERT_EQ(surface.images.size(), 2u);
     EXPECT_EQ(surface.images[0].id, kQuarterDownImage);
     EXPECT_EQ(surface.images[1].id, kQuarterUpImage);
@@ -262,8 +267,8 @@ TEST_F(LiveSheetTest, PlayedNotesAreEngravedAsInPrint)
     surface = RecordingSurface();
     ListBuilder low;
     low.Note(0, 60).Note(96, 57);
-    live.PreparePlayback(low.list, 0, 96);
-    live.DrawLiveNotes(surface, Staff(low.list, 96), 0, false);
+    live.PreparePlayback(low.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(low.played, 96), 0, false);
     ASSERT_EQ(surface.lines.size(), 3u);
     EXPECT_EQ(surface.lines[0].y1, GridLineCentre(39, H));
     EXPECT_EQ(surface.lines[0].y1, surface.lines[0].y2);
@@ -275,8 +280,8 @@ TEST_F(LiveSheetTest, PlayedNotesAreEngravedAsInPrint)
     surface = RecordingSurface();
     ListBuilder builder;
     builder.Note(0, 73).Note(96, 72).Note(96, 73).Bar(96).Note(0, 73);
-    live.PreparePlayback(builder.list, 0, 96);
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, false);
+    live.PreparePlayback(builder.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
     EXPECT_EQ(surface.ImagesWithId(kNaturalImage).size(), 1u);
     EXPECT_EQ(surface.ImagesWithId(kSharpImage).size(), 3u);
 }
@@ -289,8 +294,8 @@ TEST_F(LiveSheetTest, TheKeySignatureGivesItsAccidentals)
     layout = BuildSheetLines(sheet, model, speller, base);
     ListBuilder builder;
     builder.Note(0, 66).Note(96, 73).Note(96, 65);
-    live.PreparePlayback(builder.list, 0, 96);
-    LiveStaff staff = Staff(builder.list, 96);
+    live.PreparePlayback(builder.played, 0, 96);
+    LiveStaff staff = Staff(builder.played, 96);
     staff.layout = &layout;
     live.DrawLiveNotes(surface, staff, 0, false);
     EXPECT_TRUE(surface.ImagesWithId(kSharpImage).empty());
@@ -300,7 +305,7 @@ TEST_F(LiveSheetTest, TheKeySignatureGivesItsAccidentals)
 TEST_F(LiveSheetTest, NoteImagesByLengthAndHeight)
 {
     MidiFile file = Melody(96, {{60, 384}, {60, 192}, {60, 48}, {84, 96}, {84, 192}, {84, 40}, {60, 85}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     std::vector<int> ids;
     for (const DrawnImage& image : surface.images)
@@ -312,7 +317,7 @@ TEST_F(LiveSheetTest, NoteImagesByLengthAndHeight)
 TEST_F(LiveSheetTest, OnlyTheChosenChannelsNotes)
 {
     MidiFile file = Melody(96, {{60, 96, 0}, {62, 96, 1}, {64, 96, 1}});
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file, 2), 0, false);
     EXPECT_EQ(surface.images.size(), 2u);
     surface = RecordingSurface();
@@ -324,8 +329,8 @@ TEST_F(LiveSheetTest, MeasureLinesDownTheStaff)
 {
     ListBuilder builder = QuarterList(4);
     builder.Bar(0).Note(96);
-    live.PreparePlayback(builder.list, 0, 96);
-    live.DrawLiveNotes(surface, Staff(builder.list, 96), 0, false);
+    live.PreparePlayback(builder.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
     std::vector<DrawnLine> bars = VerticalLines(surface);
     ASSERT_EQ(bars.size(), 1u);
     int column = 15 + 1500 / live.ColumnUnit();
@@ -336,7 +341,7 @@ TEST_F(LiveSheetTest, MeasureLinesDownTheStaff)
 TEST_F(LiveSheetTest, GeneratedFilesMeasureMarkersDrawLines)
 {
     MidiFile file = Melody(96, Quarters(12, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     EXPECT_EQ(VerticalLines(surface).size(), 2u);
 }
@@ -346,7 +351,7 @@ TEST_F(LiveSheetTest, GrandStaffMeasureLinesCrossBothStaves)
     sheet.clefCode = 'P';
     layout = BuildSheetLines(sheet, model, speller, base);
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     live.DrawBarLine(surface, Staff(file), 40);
     ASSERT_EQ(surface.lines.size(), 2u);
     EXPECT_EQ(surface.lines[0].y1, GridLineCentre(29, H));
@@ -356,7 +361,7 @@ TEST_F(LiveSheetTest, GrandStaffMeasureLinesCrossBothStaves)
 TEST_F(LiveSheetTest, HighlightShowsExactlyOneBand)
 {
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     LiveStaff staff = Staff(file);
     live.HighlightPosition(surface, staff, 0);
     ASSERT_EQ(surface.inverted.size(), 1u);
@@ -377,7 +382,7 @@ TEST_F(LiveSheetTest, HighlightShowsExactlyOneBand)
 TEST_F(LiveSheetTest, HighlightBandIsClippedToTheWindow)
 {
     MidiFile file = Melody(96, Quarters(8, 96));
-    live.PreparePlayback(file.events, 0, file.division);
+    live.PreparePlayback(file.playList, 0, file.division);
     surface.clip = {0, 100, 2000, 200};
     live.HighlightPosition(surface, Staff(file), 0);
     ASSERT_EQ(surface.inverted.size(), 1u);

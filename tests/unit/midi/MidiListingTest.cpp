@@ -48,9 +48,9 @@ TEST(MidiListing, FormatZeroFileListsHeadThenRecords)
         "001920 01920 Measure Bar Marker  bar 2",
         "",
     };
-    EXPECT_EQ(Lines(MidiListing(file, "/music/one.mid")), expected);
+    EXPECT_EQ(Lines(MidiListing(file, Player(), "/music/one.mid")), expected);
     std::ostringstream out;
-    WriteMidiListing(out, file, "/music/one.mid");
+    WriteMidiListing(out, file, Player(), "/music/one.mid");
     std::string joined;
     for (const std::string& line : expected)
         joined += line + "\n";
@@ -63,7 +63,7 @@ TEST(MidiListing, EveryTrackEndsWithAnEmptyLineEvenWithoutRecords)
     const Bytes bytes = Smf(1, 96, {TrackBody().Text(0, "one").End(), empty,
                                     TrackBody().Event(1, {0xC0, 0}).End(), TrackBody().End()});
     const MidiFile file = LoadMidiFile(bytes, Player());
-    const std::vector<std::string> lines = Lines(MidiListing(file, "t.mid"));
+    const std::vector<std::string> lines = Lines(MidiListing(file, Player(), "t.mid"));
     const std::vector<std::string> body(lines.begin() + 7, lines.end());
     EXPECT_EQ(body, (std::vector<std::string>{
                         "000000 00000 Meta Text: one",
@@ -86,10 +86,10 @@ TEST(MidiListing, EveryTrackEndsWithAnEmptyLineEvenWithoutRecords)
 TEST(MidiListing, RejectedFileListsPathAndHeaderLineOnly)
 {
     const MidiFile file = LoadMidiFile(Chunk("RI\nF", {1, 2}), Player());
-    EXPECT_EQ(Lines(MidiListing(file, "x.mid")),
+    EXPECT_EQ(Lines(MidiListing(file, Player(), "x.mid")),
               (std::vector<std::string>{"x.mid", "RI.F :  format 0,  tracks 0,  divisions 0, total bytes 10", ""}));
     const MidiFile format2 = LoadMidiFile(Smf(2, 96, {TrackBody().End()}), Player());
-    EXPECT_EQ(Lines(MidiListing(format2, "y.mid"))[1], "MThd :  format 2,  tracks 0,  divisions 96, total bytes 14");
+    EXPECT_EQ(Lines(MidiListing(format2, Player(), "y.mid"))[1], "MThd :  format 2,  tracks 0,  divisions 96, total bytes 14");
 }
 
 TEST(MidiListing, PlayListLinesGiveTimesKindChannelBytesAndDuration)
@@ -97,7 +97,7 @@ TEST(MidiListing, PlayListLinesGiveTimesKindChannelBytesAndDuration)
     const Bytes bytes = Smf(0, 96, {TrackBody().Event(0, {0x93, 60, 100}).Event(96, {0x83, 60, 0}).End()});
     const MidiFile file = LoadMidiFile(bytes, Player());
     std::ostringstream out;
-    WritePlayList(out, file.events);
+    WritePlayList(out, file.playList);
     EXPECT_EQ(out.str(),
               "0 0 01 0 4D65726765 0\n"
               "0 0 90 3 3C64 96\n"

@@ -26,16 +26,23 @@ MidiEvent Off(std::uint64_t time, std::uint8_t note, int channel = 0)
     return Record(MidiKind::NoteOff, time, {note, 0}, channel);
 }
 
-MidiEventList Merge(const std::vector<MidiEventList>& lists)
+// A file whose tracks are `lists`, merged.
+MidiFile Merge(const std::vector<MidiEventList>& lists)
 {
-    std::vector<const MidiEventList*> pointers;
-    for (const MidiEventList& list : lists)
-        pointers.push_back(&list);
-    return MergeTracks(pointers);
+    MidiFile file;
+    file.records.push_back(MergeStartRecord());
+    for (const MidiEventList& list : lists) {
+        MidiTrack& track = file.tracks.emplace_back();
+        track.first = file.records.size();
+        track.count = list.size();
+        file.records.insert(file.records.end(), list.begin(), list.end());
+    }
+    file.playList = MergeTracks(file);
+    return file;
 }
 
 // The play list as (time, first data byte) pairs, merge start left out.
-std::vector<std::pair<std::uint64_t, int>> Order(const MidiEventList& playList)
+std::vector<std::pair<std::uint64_t, int>> Order(const PlayList& playList)
 {
     std::vector<std::pair<std::uint64_t, int>> order;
     for (std::size_t i = 1; i < playList.size(); ++i)
@@ -45,30 +52,26 @@ std::vector<std::pair<std::uint64_t, int>> Order(const MidiEventList& playList)
 
 TEST(MidiMerge, StartsWithTheMergeStartRecord)
 {
-    const MidiEventList playList = Merge({});
+    const MidiFile file = Merge({});
+    const PlayList& playList = file.playList;
     ASSERT_EQ(playList.size(), 1u);
-    EXPECT_EQ(playList[0].kind, 1);
+    EXPECT_EQ(playList[0].kind, 1u);
     EXPECT_EQ(playList[0].data, (MidiBytes{'M', 'e', 'r', 'g', 'e'}));
-    EXPECT_EQ(playList[0].text, "000000 00000 Meta Merge Start");
 }
 
 TEST(MidiMerge, OrdersByTimeThenByList)
 {
-    const MidiEventList playList = Merge({
+    const MidiFile file = Merge({
         {On(0, 1), On(10, 2), On(10, 3), On(30, 4)},
         {On(0, 5), On(5, 6), On(10, 7), On(31, 8)},
         {On(10, 9), On(29, 10)},
     });
+    const PlayList& playList = file.playList;
     EXPECT_EQ(Order(playList), (std::vector<std::pair<std::uint64_t, int>>{
                                    {0, 1}, {0, 5}, {5, 6}, {10, 2}, {10, 3}, {10, 7}, {10, 9},
                                    {29, 10}, {30, 4}, {31, 8}}));
-    std::uint64_t now = 0;
-    for (const MidiEvent& event : playList) {
-        EXPECT_EQ(event.delta, event.time - now);
-        now = event.time;
-    }
-    EXPECT_EQ(playList[3].text, "000005 00005 Event Copy");
-    EXPECT_EQ(playList[10].text, "000031 00001 Event Copy");
+    EXPECT_EQ(playList.Delta(3), 5u);
+    EXPECT_EQ(playList.Delta(10), 1u) << "a record's delta in the play list is from the record before it there";
 }
 
 TEST(MidiMerge, ManyListsMergeAsAStableSortByTime)
@@ -89,43 +92,49 @@ TEST(MidiMerge, ManyListsMergeAsAStableSortByTime)
     }
     std::stable_sort(expected.begin(), expected.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
-    EXPECT_EQ(Order(Merge(lists)), expected);
+    EXPECT_EQ(Order(Merge(lists).playList), expected);
 }
 
 TEST(MidiMerge, LeavesOutEndOfTrackRecordsWherefeverTheyAre)
 {
-    const MidiEventList playList = Merge({
+    const MidiFile file = Merge({
         {Record(MidiKind::EndOfTrack, 0, {0}), On(0, 1), Record(MidiKind::EndOfTrack, 10, {0})},
         {On(5, 2), Record(MidiKind::EndOfTrack, 15, {0})},
     });
-    EXPECT_EQ(Order(playList), (std::vector<std::pair<std::uint64_t, int>>{{0, 1}, {5, 2}}));
+    EXPECT_EQ(Order(file.playList), (std::vector<std::pair<std::uint64_t, int>>{{0, 1}, {5, 2}}));
 }
 
-TEST(MidiMerge, CopiesRecordsWholeButTheirText)
+TEST(MidiMerge, RefersToTheRecordsThemselves)
 {
     MidiEvent bar = Record(MidiKind::MeasureBar, 7, {'B', 'A', 'R'});
     bar.isMeasureBar = true;
-    const MidiEventList playList = Merge({{Record(MidiKind::Controller, 3, {7, 100}, 9)}, {bar}});
+    MidiFile file = Merge({{Record(MidiKind::Controller, 3, {7, 100}, 9)}});
+    file.measureTrack = {bar};
+    file.playList = MergeTracks(file);
+    const PlayList& playList = file.playList;
     ASSERT_EQ(playList.size(), 3u);
-    EXPECT_EQ(playList[1].channel, 9);
+    EXPECT_EQ(&playList[1], &file.records[1]) << "not a copy";
+    EXPECT_EQ(playList[1].channel, 9u);
     EXPECT_EQ(playList[1].data, (MidiBytes{7, 100}));
+    EXPECT_EQ(&playList[2], &file.measureTrack[0]);
     EXPECT_TRUE(playList[2].isMeasureBar);
-    EXPECT_EQ(playList[2].delta, 4u);
+    EXPECT_EQ(playList.Delta(2), 4u);
 }
 
 TEST(MidiMerge, NoteDurationsRunToTheMatchingNoteOff)
 {
-    const MidiEventList playList = Merge({
+    const MidiFile file = Merge({
         {On(0, 60), On(10, 64, 100, 1), Off(100, 60), On(100, 60, 0, 1), On(120, 60),
          On(200, 60, 0), On(300, 62), Off(350, 62), Off(400, 62)},
         {Off(50, 64, 1), On(50, 64, 100, 2)},
     });
+    const PlayList& playList = file.playList;
     const auto duration = [&](std::uint64_t time, int note, int channel) {
         for (const MidiEvent& event : playList)
             if (event.kind == MidiKind::NoteOn && event.time == time && event.data[0] == note
-                && event.channel == channel)
+                && event.channel == static_cast<unsigned>(channel))
                 return event.duration;
-        return std::uint64_t{12345};
+        return std::uint32_t{12345};
     };
     EXPECT_EQ(duration(0, 60, 0), 100u);
     EXPECT_EQ(duration(10, 64, 1), 40u) << "ends at a note off on its own channel only";

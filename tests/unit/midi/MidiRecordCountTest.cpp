@@ -1,21 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "SmfBuilder.h"
-#include "midi/MidiPlayer.h"
 #include "midi/MidiRecordCount.h"
 #include "midi/MidiTrackReader.h"
 
 namespace {
 
-const MidiPlayer& Player()
-{
-    static const MidiPlayer player;
-    return player;
-}
-
 std::size_t Records(const Bytes& body)
 {
-    return ReadTrack(body, Player()).events.size();
+    return ReadTrack(body).events.size();
 }
 
 TEST(MidiRecordCount, CountsWellFormedBodiesExactly)

@@ -1,27 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "ListedRecords.h"
 #include "SmfBuilder.h"
-#include "midi/MidiPlayer.h"
 #include "midi/MidiTrackReader.h"
 
 namespace {
 
-const MidiPlayer& Player()
+std::vector<ListedLine> Read(const TrackBody& body)
 {
-    static const MidiPlayer player;
-    return player;
+    return Listed(ReadTrack(body.bytes()).events);
 }
 
-MidiEventList Read(const TrackBody& body)
-{
-    return ReadTrack(body.bytes(), Player()).events;
-}
-
-std::vector<std::string> Texts(const MidiEventList& events)
+std::vector<std::string> Texts(const std::vector<ListedLine>& events)
 {
     std::vector<std::string> texts;
-    for (const MidiEvent& event : events)
-        texts.emplace_back(event.text);
+    for (const ListedLine& event : events)
+        texts.push_back(event.text);
     return texts;
 }
 
@@ -236,7 +230,7 @@ TEST(MidiTrackReader, EventsCutByTheEndOfTheBodyMakeNoRecord)
 {
     const auto whole = TrackBody().Event(1, {0x90, 60, 100}).Text(2, "hello").bytes();
     for (std::size_t size = 0; size < whole.size(); ++size) {
-        const auto events = ReadTrack(std::span(whole.data(), size), Player()).events;
+        const auto events = ReadTrack(std::span(whole.data(), size)).events;
         EXPECT_EQ(events.size(), size >= 4 ? 1u : 0u) << "cut at " << size;
     }
     EXPECT_TRUE(Read(TrackBody().Raw({0x81, 0x82})).empty()) << "unterminated quantity";
@@ -246,21 +240,21 @@ TEST(MidiTrackReader, LengthsPastTheEndOfTheBodyEndTheTrackAndTellWhereTheyWould
 {
     TrackBody meta;
     meta.Event(0, {0x90, 60, 1}).Raw({0, 0xFF, 0x01, 0x8F, 0xFF, 0xFF, 0x7F, 0x00, 0x90, 61, 1});
-    const TrackReading metaReading = ReadTrack(meta.bytes(), Player());
+    const TrackReading metaReading = ReadTrack(meta.bytes());
     EXPECT_EQ(metaReading.events.size(), 1u);
     EXPECT_EQ(metaReading.overrunEnd, 11u + 0x1FFFFFF);
     TrackBody sysex;
     sysex.Raw({0, 0xF0, 0x06, 0x01, 0x00, 0x90, 61, 1});
-    const TrackReading sysexReading = ReadTrack(sysex.bytes(), Player());
+    const TrackReading sysexReading = ReadTrack(sysex.bytes());
     EXPECT_TRUE(sysexReading.events.empty());
     EXPECT_EQ(sysexReading.overrunEnd, 9u);
     TrackBody escape;
     escape.Raw({0, 0xF7, 0x09, 0x01, 0x00, 0x90, 61, 1});
     EXPECT_TRUE(Read(escape).empty());
-    EXPECT_EQ(ReadTrack(escape.bytes(), Player()).overrunEnd, 12u);
+    EXPECT_EQ(ReadTrack(escape.bytes()).overrunEnd, 12u);
     TrackBody exact;
     exact.Text(0, "ab").Raw({0, 0xFF, 0x01, 0x01, 'c'});
-    EXPECT_EQ(ReadTrack(exact.bytes(), Player()).overrunEnd, 0u) << "a payload ending with the body fits";
+    EXPECT_EQ(ReadTrack(exact.bytes()).overrunEnd, 0u) << "a payload ending with the body fits";
 }
 
 TEST(MidiTrackReader, SystemCommonStatusBytesAreSkipped)

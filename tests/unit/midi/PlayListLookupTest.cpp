@@ -36,7 +36,7 @@ Bytes ChangingMeter()
 constexpr std::size_t kFirstRecordLine = 4;
 
 // The bar a play list index starts: 1 plus the markers up to it.
-int BarAt(const MidiEventList& playList, std::size_t index)
+int BarAt(const PlayList& playList, std::size_t index)
 {
     int bar = 1;
     for (std::size_t i = 0; i <= index; ++i)
@@ -47,8 +47,8 @@ int BarAt(const MidiEventList& playList, std::size_t index)
 TEST(PlayListLookup, MarkerLinesNumberTheBarsAcrossATimeSignatureChange)
 {
     const MidiFile file = LoadMidiFile(ChangingMeter(), Player());
-    const MidiListing listing(file, "m.mid");
-    const std::size_t measureHead = kFirstRecordLine + file.tracks[0].events.size() + 1;
+    const MidiListing listing(file, Player(), "m.mid");
+    const std::size_t measureHead = kFirstRecordLine + file.tracks[0].count + 1;
     EXPECT_EQ(listing[measureHead], "000000 00000 Meta Measure Track");
     EXPECT_EQ(listing[measureHead + 1], "000384 00384 Measure Bar Marker  bar 2");
     EXPECT_EQ(listing[measureHead + 2], "000768 00384 Measure Bar Marker  bar 3");
@@ -61,10 +61,10 @@ TEST(PlayListLookup, MarkerLinesNumberTheBarsAcrossATimeSignatureChange)
 TEST(PlayListLookup, RecordLinesPlayFromTheStartOfTheirBar)
 {
     const MidiFile file = LoadMidiFile(ChangingMeter(), Player());
-    const MidiListing listing(file, "m.mid");
+    const MidiListing listing(file, Player(), "m.mid");
     const auto barOfLine = [&](std::size_t line) {
         const std::optional<std::size_t> start = PlayStartForLine(file, listing, line);
-        return start ? BarAt(file.events, *start) : 0;
+        return start ? BarAt(file.playList, *start) : 0;
     };
     EXPECT_EQ(barOfLine(kFirstRecordLine + 1), 1);
     EXPECT_EQ(PlayStartForLine(file, listing, kFirstRecordLine + 1), 0u) << "the first bar starts the list";
@@ -74,20 +74,20 @@ TEST(PlayListLookup, RecordLinesPlayFromTheStartOfTheirBar)
     EXPECT_EQ(barOfLine(kFirstRecordLine + 5), 4);
     EXPECT_EQ(barOfLine(kFirstRecordLine + 6), 5);
 
-    const std::size_t measureHead = kFirstRecordLine + file.tracks[0].events.size() + 1;
+    const std::size_t measureHead = kFirstRecordLine + file.tracks[0].count + 1;
     EXPECT_EQ(PlayStartForLine(file, listing, measureHead), 0u);
     for (std::size_t bar = 2; bar <= 5; ++bar) {
         const std::optional<std::size_t> start = PlayStartForLine(file, listing, measureHead + bar - 1);
         ASSERT_TRUE(start) << "bar " << bar;
-        EXPECT_TRUE(file.events[*start].isMeasureBar);
-        EXPECT_EQ(BarAt(file.events, *start), static_cast<int>(bar));
+        EXPECT_TRUE(file.playList[*start].isMeasureBar);
+        EXPECT_EQ(BarAt(file.playList, *start), static_cast<int>(bar));
     }
 }
 
 TEST(PlayListLookup, LinesWithoutAPlayedRecordStartNothing)
 {
     const MidiFile file = LoadMidiFile(ChangingMeter(), Player());
-    const MidiListing listing(file, "m.mid");
+    const MidiListing listing(file, Player(), "m.mid");
     for (std::size_t line = 0; line < kFirstRecordLine; ++line)
         EXPECT_FALSE(PlayStartForLine(file, listing, line)) << "head line " << line;
     EXPECT_FALSE(PlayStartForLine(file, listing, kFirstRecordLine + 7)) << "End of Track";
@@ -96,42 +96,42 @@ TEST(PlayListLookup, LinesWithoutAPlayedRecordStartNothing)
     EXPECT_FALSE(PlayStartForLine(file, listing, listing.size()));
 
     const MidiFile rejected = LoadMidiFile(Chunk("RIFF", {1, 2}), Player());
-    const MidiListing rejectedListing(rejected, "r.mid");
+    const MidiListing rejectedListing(rejected, Player(), "r.mid");
     for (std::size_t line = 0; line <= rejectedListing.size(); ++line)
         EXPECT_FALSE(PlayStartForLine(rejected, rejectedListing, line));
 }
 
-// Every listed record but End of Track is found where the merge put its copy.
-TEST(PlayListLookup, EachRecordMapsToItsOwnCopyInTheMergedList)
+// Every listed record but End of Track is found where the merge put it, and back.
+TEST(PlayListLookup, EachRecordMapsToItsPlaceInTheMergedListAndBack)
 {
     const Bytes bytes = Smf(1, 96, {TrackBody().Event(0, {0x90, 60, 1}).Event(96, {0x90, 61, 2}).End(50),
                                     TrackBody().Event(0, {0x90, 70, 3}).Event(96, {0x90, 71, 4})
                                         .Event(200, {0x90, 72, 5}).End(),
                                     TrackBody().Event(96, {0xC0, 7}).End()});
     const MidiFile file = LoadMidiFile(bytes, Player());
-    std::vector<bool> taken(file.events.size());
-    const std::vector<const MidiEventList*> sources = PlayListSources(file);
+    std::vector<bool> taken(file.playList.size());
+    const std::vector<std::span<const MidiEvent>> sources = PlayListSources(file);
     for (std::size_t list = 0; list < sources.size(); ++list) {
-        for (std::size_t index = 0; index < sources[list]->size(); ++index) {
-            const MidiEvent& source = (*sources[list])[index];
+        for (std::size_t index = 0; index < sources[list].size(); ++index) {
+            const MidiEvent& source = sources[list][index];
             const std::optional<std::size_t> position = PlayListIndexOf(file, {list, index});
             if (source.kind == MidiKind::EndOfTrack) {
                 EXPECT_FALSE(position);
                 continue;
             }
             ASSERT_TRUE(position) << list << "/" << index;
-            const MidiEvent& copy = file.events[*position];
-            EXPECT_EQ(copy.time, source.time);
-            EXPECT_EQ(copy.kind, source.kind);
-            EXPECT_EQ(copy.data, source.data);
-            EXPECT_FALSE(taken[*position]) << "two records on one copy";
+            EXPECT_EQ(&file.playList[*position], &source) << "the play list refers to the record itself";
+            EXPECT_EQ(ListedRecordAt(file, *position), (ListedRecord{list, index}));
+            EXPECT_FALSE(taken[*position]) << "two records at one place";
             taken[*position] = true;
         }
     }
     EXPECT_FALSE(taken[0]) << "the merge start comes from no list";
-    EXPECT_EQ(std::count(taken.begin(), taken.end(), true), static_cast<long>(file.events.size() - 1));
+    EXPECT_EQ(std::count(taken.begin(), taken.end(), true), static_cast<long>(file.playList.size() - 1));
     EXPECT_FALSE(PlayListIndexOf(file, {sources.size(), 0}));
     EXPECT_FALSE(PlayListIndexOf(file, {0, 99}));
+    EXPECT_FALSE(ListedRecordAt(file, 0)) << "the merge start is listed nowhere";
+    EXPECT_FALSE(ListedRecordAt(file, file.playList.size()));
 }
 
 }  // namespace

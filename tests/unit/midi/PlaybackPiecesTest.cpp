@@ -75,16 +75,19 @@ TEST(QueueDialogTest, TheSliderStartsAtTheQueuedRecordAndQueuedFollowsItAsItMove
     EXPECT_EQ(SliderAtQueued(2000, 1001), 100);
 }
 
-TEST(PlaybackScheduleTest, DueTimesAreExactSumsFromTheSegmentStart)
+TEST(PlaybackScheduleTest, DueTimesAreExactSumsFromTheSegmentStartStretchedByTheRate)
 {
-    PlaybackSchedule schedule;
-    schedule.Restart(100, 1.0, 3);
-    EXPECT_DOUBLE_EQ(schedule.Advance(1, 1000), 100 + 1.0 / 3);
-    EXPECT_DOUBLE_EQ(schedule.Advance(2, 1000), 101);
-    schedule.Rebase(2.0, 3);
-    EXPECT_DOUBLE_EQ(schedule.Advance(3, 1000), 103);
-    schedule.Restart(0, 1.0, 0);
-    EXPECT_EQ(schedule.Advance(1000, 500000), 0) << "division 0 must not divide by zero";
+    // Division 3 at a tempo of 1000 µs: a tick is a third of a millisecond.
+    PlaybackSchedule schedule(MidiTimeBase::FromDivision(3), 1000);
+    const MidiEvent note;
+    schedule.Restart(100, 1.0);
+    EXPECT_DOUBLE_EQ(schedule.Pass(1, note), 100 + 1.0 / 3);
+    EXPECT_DOUBLE_EQ(schedule.Pass(2, note), 101);
+    schedule.Restart(schedule.Due(), 2.0);
+    EXPECT_DOUBLE_EQ(schedule.Pass(3, note), 103);
+    PlaybackSchedule copy = schedule;
+    EXPECT_DOUBLE_EQ(copy.Pass(3, note), 105) << "a copy counts on from where the schedule stood";
+    EXPECT_DOUBLE_EQ(schedule.Due(), 103);
 }
 
 TEST(RecorderKeysTest, TheTableMapsLettersInEitherCaseDigitsAndPunctuation)

@@ -23,7 +23,7 @@ public:
         MidiEvent event;
         event.kind = static_cast<std::uint8_t>(kind);
         event.data = MidiBytes{note, velocity};
-        event.delta = delta;
+        event.time = events.back().time + delta;
         events.push_back(event);
         return *this;
     }
@@ -73,10 +73,11 @@ std::vector<Note> ReadBack(const Bytes& file, std::string* programs = nullptr)
         *programs = loaded.programSummary;
     std::vector<Note> notes;
     MidiEventList upTo;
-    for (const MidiEvent& event : loaded.events) {
+    for (const MidiEvent& event : loaded.playList) {
         upTo.push_back(event);
         if (event.kind == MidiKind::NoteOn || event.kind == MidiKind::NoteOff)
-            notes.push_back({RunningTimeMs(upTo, loaded.division), event.kind, event.data[0]});
+            notes.push_back({RunningTimeMs(PlayList::InOrder(upTo), loaded.division), static_cast<int>(event.kind),
+                             event.data[0]});
     }
     return notes;
 }
@@ -163,7 +164,7 @@ TEST(SmfWriter, AGapLongerThanOneQuantityKeepsItsLength)
 TEST(SmfWriter, TheStartMarkersDelayIsKept)
 {
     Recording recording;
-    recording.events.front().delta = 40;
+    recording.events.front().time = 40;
     recording.Note(5, 0x90, 60);
     const Bytes track = Track(RecordingToSmf(recording.events, 0));
     EXPECT_EQ(track, Chunk("MTrk", Opening().Event(45, {0x90, 60, 100}).Event(0, {0x80, 60, 64}).End().bytes()));
