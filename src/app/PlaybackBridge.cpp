@@ -208,9 +208,14 @@ void CPlaybackBridge::PlayNote(int note, bool on, std::int64_t nowMs)
     FollowOnModel({event, nowMs, false});
 }
 
-// The note tables and the instruments follow what was played.
+// The note tables, the instruments and the windows that show notes follow
+// what was played.
 void CPlaybackBridge::FollowOnModel(const PlayedRecord& played)
 {
+    const MidiEvent& event = played.event;
+    bool note = event.kind == MidiKind::NoteOn || event.kind == MidiKind::NoteOff;
+    if (note && event.length() >= 2 && playedNote_)
+        playedNote_(event.data[0] & 0x7F, event.kind == MidiKind::NoteOn && event.data[1] != 0);
     CModelDoc* model = Model();
     if (!model)
         return;

@@ -45,6 +45,9 @@ public:
     // A note on or off from an outside keyboard: the note tables and the
     // instruments follow it as they follow a played record on channel 1.
     void InputNote(int note, bool on, std::int64_t nowMs);
+    // Where every played note on and off goes besides the model: the
+    // windows that show notes (the keyboard input window its own playback's).
+    void SetPlayedNoteHandler(std::function<void(int note, bool on)> handler) { playedNote_ = std::move(handler); }
 
     // A MIDI file is playing: its notes sounding on the pitched channels.
     bool FilePlaying() const { return filePlaying_; }
@@ -73,4 +76,5 @@ private:
     bool filePlaying_ = false;
     SoundingNotes fileNotes_;
     bool fileNotesChanged_ = false;
+    std::function<void(int note, bool on)> playedNote_;
 };

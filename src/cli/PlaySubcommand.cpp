@@ -30,6 +30,7 @@ public:
     void Send(std::uint32_t message) override { output_.Send(message); }
     void Close() override { output_.Close(); }
     bool IsOpen() const override { return output_.IsOpen(); }
+    std::string Tried() const override { return output_.Tried(); }
     bool opened = false;
 
 private:

@@ -12,6 +12,7 @@
 #include "app/ReferenceApp.h"
 #include "platform/headless/HeadlessPorts.h"
 #include "platform/midiout/SynthModule.h"
+#include "platform/picture/ModulePictureWriter.h"
 
 class ScriptRunner {
 public:
@@ -57,6 +58,7 @@ private:
     std::ostream& err_;
     HeadlessPorts ports_;
     SynthModule synth_;
+    ModulePictureWriter pictures_;
     std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;
     size_t next_ = 0;

@@ -2,11 +2,13 @@
 // A modal dialog as data: controls addressed by id. Each dialog of the
 // program is a typed struct that fills and reads one of these, so that the
 // Qt side can render any dialog and scripts can answer any dialog.
+#include <functional>
 #include <string>
 #include <vector>
 
 struct DialogControl {
-    enum class Kind { Label, Edit, DropList, List, Check, Radio, Slider, Button };
+    // A Swatch shows the colour in value (red in the lowest byte).
+    enum class Kind { Label, Edit, DropList, List, Check, Radio, Slider, Button, Swatch };
     int id = 0;
     Kind kind = Kind::Edit;
     std::string label;
@@ -15,6 +17,7 @@ struct DialogControl {
     int value = 0;                     // selection, check state, slider position
     int minimum = 0, maximum = 100;    // Slider range
     int group = 0;                     // Radio buttons of one group share it
+    bool sameRow = false;              // shown beside the control before it
 };
 
 struct DialogData {
@@ -23,6 +26,10 @@ struct DialogData {
     std::vector<DialogControl> controls;
     std::vector<int> extraButtons;  // closing buttons besides OK and Cancel, e.g. Reset
     bool hasCancel = true;          // false for a box that only informs
+    // Called while the user moves a slider, with the slider's new value
+    // already in the data, so that labels can follow it; the dialog then
+    // shows its labels' texts again.
+    std::function<void(DialogData& dialog, int controlId)> onChange;
 
     DialogControl* Find(int id);
     const DialogControl* Find(int id) const;

@@ -3,6 +3,7 @@
 // executables fill it with real or headless implementations.
 #include "framework/Drawing.h"
 #include "framework/Font.h"
+#include "framework/Picture.h"
 #include "framework/Printing.h"
 #include "framework/Prompts.h"
 #include "framework/Services.h"
@@ -25,4 +26,6 @@ struct Ports {
     IMidiIn* midiIn = nullptr;
     IMediaPlayerFactory* media = nullptr;
     IPrinter* printer = nullptr;
+    // Null where no picture can be written.
+    IPictureWriter* pictures = nullptr;
 };

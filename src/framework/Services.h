@@ -69,6 +69,9 @@ public:
     virtual void Send(std::uint32_t shortMessage) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // What a failed Open tried and why it failed, for the user ("alsa:20:0:
+    // the ALSA sequencer port 20:0 could not be reached"); empty when unknown.
+    virtual std::string Tried() const { return {}; }
 };
 
 // Notes played on an outside keyboard. The port hands every note on and off

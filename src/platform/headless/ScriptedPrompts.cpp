@@ -122,7 +122,8 @@ std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& 
     return answer->fields.front().second;
 }
 
-bool ScriptedPrompts::ChooseFont(LogFont& font)
+// A script names the font it chooses; the list it was chosen from is the user's.
+bool ScriptedPrompts::ChooseFont(LogFont& font, FontFilter)
 {
     auto answer = Next("Font");
     if (!answer || answer->reply == IDCANCEL)

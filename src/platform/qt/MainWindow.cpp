@@ -123,7 +123,7 @@ void MainWindow::ShowTick(int beat, int beatsPerBar)
 
 void MainWindow::Cascade()
 {
-    area_->cascadeSubWindows();
+    CascadeSubWindows(*area_);
 }
 
 void MainWindow::Tile(bool horizontal)

@@ -17,11 +17,13 @@ public:
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return seq_ != nullptr; }
+    std::string Tried() const override { return tried_; }
 
 private:
     bool Connect();
 
     std::string address_;
+    std::string tried_;
     snd_seq_t* seq_ = nullptr;
     snd_midi_event_t* encoder_ = nullptr;
     int port_ = -1;

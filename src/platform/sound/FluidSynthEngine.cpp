@@ -14,6 +14,15 @@ std::string FluidSynthEngine::SoundFontPath()
     return {};
 }
 
+std::string FluidSynthEngine::Problem()
+{
+    std::string soundFont = SoundFontPath();
+    if (soundFont.empty())
+        return "no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one, "
+               "MORVIX_SOUNDFONT names another)";
+    return "FluidSynth could not load the SoundFont " + soundFont;
+}
+
 std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Create()
 {
     std::string soundFont = SoundFontPath();

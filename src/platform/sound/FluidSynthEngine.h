@@ -28,6 +28,8 @@ public:
 
     // The SoundFont used: MORVIX_SOUNDFONT, else Debian's default GM font.
     static std::string SoundFontPath();
+    // Why Create gave nothing, in words for the user.
+    static std::string Problem();
 
 private:
     FluidSynthEngine() = default;

@@ -38,8 +38,10 @@ bool FluidSynthMidiOut::Open()
         return true;
     if (!engine_)
         engine_ = FluidSynthEngine::Create();
-    if (!engine_)
+    if (!engine_) {
+        tried_ = "fluidsynth: " + FluidSynthEngine::Problem();
         return false;
+    }
     QuietDrivers quiet;
     for (const char* name : {"pulseaudio", "alsa"}) {
         fluid_settings_setstr(engine_->Settings(), "audio.driver", name);
@@ -47,6 +49,7 @@ bool FluidSynthMidiOut::Open()
         if (driver_)
             return true;
     }
+    tried_ = "fluidsynth: FluidSynth found no sound device through PulseAudio or ALSA";
     return false;
 }
 

@@ -16,8 +16,10 @@ public:
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return driver_ != nullptr; }
+    std::string Tried() const override { return tried_; }
 
 private:
     std::unique_ptr<FluidSynthEngine> engine_;
+    std::string tried_;
     fluid_audio_driver_t* driver_ = nullptr;
 };

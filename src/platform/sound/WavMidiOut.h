@@ -21,11 +21,13 @@ public:
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
+    std::string Tried() const override { return tried_; }
 
 private:
     void RenderUntilNow();
 
     std::string path_;
+    std::string tried_;
     IClock& clock_;
     std::unique_ptr<FluidSynthEngine> engine_;
     WavWriter wav_;
