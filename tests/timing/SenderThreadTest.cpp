@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "midi/Metronome.h"
 #include "midi/MidiPlayer.h"
 #include "platform/headless/RecordingMidiOut.h"
 #include "platform/midiout/CallQueue.h"
@@ -119,4 +120,38 @@ TEST_F(SenderThreadTest, APlayerPlaysThroughTheThreadAndStopsFromTheApplications
     calls.RunFor([] { return false; }, std::chrono::milliseconds(100));
     EXPECT_EQ(device.Messages().size(), afterStop) << "nothing after Stop";
     EXPECT_FALSE(device.IsOpen());
+}
+
+// The ticks compose on the application's thread and click from the timing
+// thread; their flashes come back to the application's thread in order.
+TEST_F(SenderThreadTest, TheTicksClickThroughTheThreadAndStopFromTheApplicationsThread)
+{
+    RecordingMidiOut device(clock);
+    MidiOutput output(&device);
+    std::vector<int> shown;
+    bool shownHere = true;
+    {
+        Metronome ticks({output, clock, sender});
+        ticks.OnTick([&](int beat, int) {
+            shown.push_back(beat);
+            shownHere = shownHere && std::this_thread::get_id() == applicationThread;
+        });
+        ASSERT_TRUE(ticks.Start(BeatGrid::StartingAt(static_cast<double>(clock.NowMs()), 240), 0, 3));
+        ASSERT_TRUE(calls.RunFor([&] { return shown.size() >= 7; }, kPatience));
+        ticks.Stop();
+        EXPECT_FALSE(device.IsOpen());
+        const std::size_t afterStop = device.Messages().size();
+        calls.RunFor([] { return false; }, std::chrono::milliseconds(300));
+        EXPECT_EQ(device.Messages().size(), afterStop) << "nothing after Stop";
+    }
+    ASSERT_GE(shown.size(), 7u);
+    EXPECT_EQ(std::vector<int>(shown.begin(), shown.begin() + 7), (std::vector<int>{1, 0, 2, 0, 3, 0, 1}));
+    EXPECT_EQ(shown.back(), 0) << "the flash ends with the ticks";
+    EXPECT_TRUE(shownHere);
+    const auto& sent = device.Messages();
+    ASSERT_GE(sent.size(), 7u);
+    const std::uint32_t expected[] = {0x7F4C99, 0x4C89, 0x5A4D99, 0x4D89, 0x5A4D99, 0x4D89, 0x7F4C99};
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(sent[i].message, expected[i]) << i;
+    EXPECT_EQ(sent.back().message & 0xF0u, 0x80u) << "the last click is ended";
 }
