@@ -76,6 +76,10 @@ void CPlaybackBridge::ApplyKeySignature(int sf, int mi)
 
 void CPlaybackBridge::RecordPlayed(const PlayedRecord& played)
 {
+    const MidiEvent& event = played.event;
+    bool note = event.kind == MidiKind::NoteOn || event.kind == MidiKind::NoteOff;
+    if (note && event.length() >= 2 && playedNote_)
+        playedNote_(event.data[0] & 0x7F, event.kind == MidiKind::NoteOn && event.data[1] != 0);
     FollowOnModel(played);
     if (!filePlaying_)
         return;
@@ -193,6 +197,8 @@ void CPlaybackBridge::InputNote(int note, bool on, std::int64_t nowMs)
         model->SetLive(true);
         liveBy_ = LiveBy::Input;
     }
+    if (playedNote_)
+        playedNote_(note, on);
     PlayNote(note, on, nowMs);
     const auto& sounding = model->noteTables[0];
     if (liveBy_ == LiveBy::Input && std::all_of(sounding.begin(), sounding.end(), [](int time) { return time == 0; }))
@@ -208,14 +214,9 @@ void CPlaybackBridge::PlayNote(int note, bool on, std::int64_t nowMs)
     FollowOnModel({event, nowMs, false});
 }
 
-// The note tables, the instruments and the windows that show notes follow
-// what was played.
+// The note tables and the instruments follow what was played.
 void CPlaybackBridge::FollowOnModel(const PlayedRecord& played)
 {
-    const MidiEvent& event = played.event;
-    bool note = event.kind == MidiKind::NoteOn || event.kind == MidiKind::NoteOff;
-    if (note && event.length() >= 2 && playedNote_)
-        playedNote_(event.data[0] & 0x7F, event.kind == MidiKind::NoteOn && event.data[1] != 0);
     CModelDoc* model = Model();
     if (!model)
         return;
