@@ -8,26 +8,22 @@
 // usage: bench_playback_gui [FILE] [--seconds N]
 // FILE defaults to a dense file of the openmsx set; --seconds presses Stop
 // after N seconds.
-#include <QApplication>
 #include <QEventLoop>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <optional>
 
-#include "BenchHome.h"
+#include "OffscreenProgram.h"
 #include "PlaybackLateness.h"
 #include "app/AppCommands.h"
 #include "app/ReferenceApp.h"
 #include "framework/DocTemplate.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiPlayer.h"
-#include "platform/qt/QtPorts.h"
 
 namespace {
 
@@ -115,28 +111,13 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot play %s\n", options.path.c_str());
         return 2;
     }
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("MORVIX_MIDI_OUT", QByteArray("record:") + kRecordPath);
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication qt(argc, argv);
-    QTemporaryDir home;
-    CopyResources(home);
-
-    QtPorts ports(home.path().toStdString());
-    StartWatchClock clock(ports.Clock());
-    TimedMidiOut output(*ports.Get().midiOut);
-    ports.Get().clock = &clock;
-    ports.Get().midiOut = &output;
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    app->InitInstance({});
-    QMdiArea& area = ports.Windows().Widget().Area();
-    ports.Windows().Widget().resize(1600, 1000);
-    bool played = AttachFollowers(*app, area) && PlayInMidiWindow(*app, area, options, clock, output);
+    OffscreenProgram program(argc, argv, kRecordPath);
+    CReferenceApp& app = program.Start();
+    StartWatchClock& clock = program.Clock();
+    TimedMidiOut& output = program.Output();
+    bool played = AttachFollowers(app, program.Area()) && PlayInMidiWindow(app, program.Area(), options, clock, output);
     std::optional<BenchClock::time_point> start = clock.Start();
-    ports.Detach();
-    app.reset();
+    program.End();
     if (!played || !start)
         return 2;
     return PrintLateness(options.path, output.SentAt(), *start, IdealTimes(file.playList, file.division)) ? 0 : 2;

@@ -9,26 +9,22 @@
 // usage: bench_practice_gui [--seconds N] [--busy N]
 // --seconds: how long to play (20); --busy: threads spinning meanwhile
 // (as many as the machine has cores).
-#include <QApplication>
 #include <QEventLoop>
 #include <QMdiArea>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "BenchHome.h"
+#include "OffscreenProgram.h"
 #include "PlaybackLateness.h"
 #include "app/PracticeSounds.h"
 #include "app/ReferenceApp.h"
 #include "midi/PracticeSettings.h"
-#include "platform/qt/QtPorts.h"
 
 namespace {
 
@@ -139,31 +135,17 @@ std::vector<double> IdealOnTheBeat(const std::vector<BenchClock::time_point>& se
 int main(int argc, char** argv)
 {
     const PracticeOptions options = ReadOptions(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("MORVIX_MIDI_OUT", QByteArray("record:") + kRecordPath);
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication qt(argc, argv);
-    QTemporaryDir home;
-    CopyResources(home);
-
-    QtPorts ports(home.path().toStdString());
-    StartWatchClock clock(ports.Clock());
-    TimedMidiOut output(*ports.Get().midiOut);
-    ports.Get().clock = &clock;
-    ports.Get().midiOut = &output;
+    OffscreenProgram program(argc, argv, kRecordPath);
     const PracticeSettings settings = Fastest();
-    settings.Save(*ports.Get().settings);
-    auto app = std::make_unique<CReferenceApp>(ports.Get(), home.path().toStdString());
-    ports.Attach(*app);
-    app->InitInstance({});
-    ports.Windows().Widget().resize(1600, 1000);
-    const bool attached = AttachFollowers(*app, ports.Windows().Widget().Area());
+    settings.Save(program.Settings());
+    CReferenceApp& app = program.Start();
+    StartWatchClock& clock = program.Clock();
+    TimedMidiOut& output = program.Output();
+    const bool attached = AttachFollowers(app, program.Area());
     if (attached)
-        Play(*app, options, clock, output);
+        Play(app, options, clock, output);
     const std::optional<BenchClock::time_point> start = clock.Start();
-    ports.Detach();
-    app.reset();
+    program.End();
     if (!attached || !start)
         return 2;
     std::printf("sound loop at %d beats per minute, %d notes a beat, with the ticks; %u busy threads\n",
