@@ -8,7 +8,10 @@
 
 class BeatKeeper {
 public:
-    BeatKeeper(BeatVoice::Ports ports, ISoundLoopHost& host) : clock_(ports.clock), loop_(ports, host), ticks_(ports) {}
+    BeatKeeper(BeatVoice::Ports ports, ISoundLoopHost& host)
+        : output_(ports.output), clock_(ports.clock), loop_(ports, host), ticks_(ports)
+    {
+    }
 
     SoundLoop::Outcome StartLoop(const PracticeSettings& settings);
     // False when the output cannot be opened.
@@ -31,6 +34,7 @@ private:
     // moved to the tempo from there.
     Entry JoinAt(BeatVoice& other, int tempo);
 
+    MidiOutput& output_;
     IClock& clock_;
     SoundLoop loop_;
     Metronome ticks_;

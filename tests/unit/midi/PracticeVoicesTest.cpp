@@ -158,3 +158,32 @@ TEST_F(PracticeVoicesTest, NothingStartsWithoutAnOutput)
     EXPECT_TRUE(clock.Idle());
     EXPECT_TRUE(host.log.empty());
 }
+
+// A synthesizer that takes 300 ms to open.
+class SlowToOpen : public RecordingMidiOut {
+public:
+    explicit SlowToOpen(VirtualClock& clock) : RecordingMidiOut(clock), clock_(clock) {}
+    bool Open() override
+    {
+        clock_.Advance(300);
+        return RecordingMidiOut::Open();
+    }
+
+private:
+    VirtualClock& clock_;
+};
+
+// The first beat is timed once the output is open, not before, so the
+// first notes are not sent together late.
+TEST_F(PracticeVoicesTest, TheFirstBeatFallsAfterTheOutputHasOpened)
+{
+    SlowToOpen slow(clock);
+    MidiOutput slowOutput(&slow);
+    BeatKeeper slowKeeper({slowOutput, clock, clock}, host);
+    ASSERT_EQ(slowKeeper.StartLoop(At(120)), SoundLoop::Outcome::Started);
+    clock.Advance(600);
+    slowKeeper.StopAll();
+    ASSERT_GE(slow.Messages().size(), 4u);
+    EXPECT_EQ(slow.Messages()[1].timeMs, 300) << "C on the first beat";
+    EXPECT_EQ(slow.Messages()[3].timeMs, 800) << "D on the second";
+}
