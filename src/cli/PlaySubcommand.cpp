@@ -145,7 +145,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         err << "morvix-cli play: " << options->path << " is not a MIDI file of format 0 or 1\n";
         return 2;
     }
-    std::size_t records = midi->File().events.size();
+    std::size_t records = midi->File().playList.size();
     if (options->queue > 0 && options->queue >= records) {
         err << "morvix-cli play: --queue " << options->queue << " is past the last record: the play list has "
             << records << " records\n";

@@ -106,17 +106,16 @@ TEST_F(PlaybackTest, ExitDuringPlaybackStoresTheUsersModelAndPlaybackAddsNoHisto
     app->RouteCommand(32778);  // Key > F
     const std::vector<std::string> before = app->History().List().Items();
     ASSERT_TRUE(OpenMidi(KeyChangingSong()));
-    app->RouteCommand(ID_MIDI_PLAY);
+    PlayThrough();
     EXPECT_EQ(app->History().List().Items(), before) << "a whole playback";
 
     int pauses = 0;
-    DuringPauses([&](std::int64_t) {
+    PlayThrough([&](std::int64_t) {
         if (++pauses == 3) {
             ASSERT_EQ(Model()->State().keyName + " " + Model()->State().scaleName, "C natural minor");
             app->RouteCommand(ID_APP_EXIT);
         }
     });
-    app->RouteCommand(ID_MIDI_PLAY);
     ASSERT_TRUE(ports->Windows().MainWindow().QuitRequested());
     std::ifstream layout(home / "LAYOUT.USE"), history(home / "HISTORY.USE");
     std::stringstream layoutText, historyText;
