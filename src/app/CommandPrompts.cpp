@@ -30,6 +30,7 @@ std::string CommandPromptText(int id)
         {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
         {ID_EXAMINE, "List the events of a Standard MIDI File"},
         {ID_NOTATION, "Choose how notes are labelled"},
+        {ID_SOUND_SETTINGS, "Choose the MIDI output, the SoundFont and the volume\nSound settings"},
     };
     if (const KeyCommand* key = FindKeyCommand(id))
         return std::string(key->prompt);

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ReferenceApp.h"
 #include "platform/headless/HeadlessPorts.h"
+#include "platform/midiout/MidiDevices.h"
 #include "platform/midiout/SynthModule.h"
 
 class ScriptRunner {
@@ -57,6 +59,7 @@ private:
     std::ostream& err_;
     HeadlessPorts ports_;
     SynthModule synth_;
+    std::optional<MidiDevices> devices_;
     std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;
     size_t next_ = 0;

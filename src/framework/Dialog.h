@@ -2,6 +2,7 @@
 // A modal dialog as data: controls addressed by id. Each dialog of the
 // program is a typed struct that fills and reads one of these, so that the
 // Qt side can render any dialog and scripts can answer any dialog.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ struct DialogData {
     std::vector<DialogControl> controls;
     std::vector<int> extraButtons;  // closing buttons besides OK and Cancel, e.g. Reset
     bool hasCancel = true;          // false for a box that only informs
+    // Called while the dialog runs, as the user moves a slider: for a
+    // setting heard at once (a volume). Cancel leaves undoing it to the caller.
+    std::function<void(int id, int value)> onSlide;
 
     DialogControl* Find(int id);
     const DialogControl* Find(int id) const;

@@ -36,7 +36,7 @@ std::vector<double> Render(const Bytes& smf, const std::string& name)
     VirtualClock clock;
     std::string error;
     {
-        auto output = MakeMidiOut("wav:" + path.string(), clock, MakeSynthOutput, error);
+        auto output = MakeMidiOut("wav:" + path.string(), clock, SynthFactory(), error);
         MidiPlayer player(MidiPlayerPorts{output.get(), &clock, &clock, nullptr});
         MidiFile file = LoadMidiFile(smf, player);
         PlaybackSettings settings;
@@ -87,7 +87,7 @@ double Correlation(const std::vector<double>& a, const std::vector<double>& b, d
 
 TEST(WavRenderTest, ANoteSoundsWhileHeldAndIsSilentAfterItsRelease)
 {
-    if (FluidSynthEngine::SoundFontPath().empty())
+    if (FluidSynthEngine::DefaultSoundFont().empty())
         GTEST_SKIP() << "no General MIDI SoundFont installed";
     std::vector<double> piano = Render(OneNote(0), "piano");
     ASSERT_GE(piano.size(), static_cast<std::size_t>(3 * kRate)) << "the file lasts as long as the song";
@@ -97,7 +97,7 @@ TEST(WavRenderTest, ANoteSoundsWhileHeldAndIsSilentAfterItsRelease)
 
 TEST(WavRenderTest, AnotherProgramSoundsDifferent)
 {
-    if (FluidSynthEngine::SoundFontPath().empty())
+    if (FluidSynthEngine::DefaultSoundFont().empty())
         GTEST_SKIP() << "no General MIDI SoundFont installed";
     std::vector<double> piano = Render(OneNote(0), "piano2");
     std::vector<double> flute = Render(OneNote(73), "flute");

@@ -42,6 +42,18 @@ std::string FileProblem(const FileDialogRequest& request, const PromptAnswer& an
     return {};
 }
 
+// A slider the answer moved is heard moving, as on the screen.
+void SlideAsAUserWould(const DialogData& shown, const DialogData& filled)
+{
+    if (!filled.onSlide)
+        return;
+    for (const DialogControl& control : filled.controls) {
+        const DialogControl* before = shown.Find(control.id);
+        if (control.kind == DialogControl::Kind::Slider && before && before->value != control.value)
+            filled.onSlide(control.id, control.value);
+    }
+}
+
 }  // namespace
 
 std::optional<std::string> ScriptedPrompts::TakeError()
@@ -104,6 +116,7 @@ int ScriptedPrompts::RunDialog(DialogData& dialog)
         Fail(*answer, dialog.caption, problem);
         return IDCANCEL;
     }
+    SlideAsAUserWould(dialog, filled);
     dialog = std::move(filled);
     return answer->reply;
 }

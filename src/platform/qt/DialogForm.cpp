@@ -119,6 +119,10 @@ QWidget* DialogForm::MakeSlider(const DialogControl& control)
     slider->setValue(control.value);
     auto* value = new QLabel(QString::number(slider->value()));
     connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+    if (data_.onSlide) {
+        int id = control.id;
+        connect(slider, &QSlider::valueChanged, this, [this, id](int v) { data_.onSlide(id, v); });
+    }
     row->addWidget(slider);
     row->addWidget(value);
     return box;

@@ -11,7 +11,7 @@ WavMidiOut::~WavMidiOut()
 bool WavMidiOut::Open()
 {
     if (!engine_) {
-        engine_ = FluidSynthEngine::Create();
+        engine_ = FluidSynthEngine::Create(soundFont_);
         if (!engine_ || !wav_.Open(path_, FluidSynthEngine::kSampleRate)) {
             engine_.reset();
             return false;
@@ -39,6 +39,19 @@ void WavMidiOut::Close()
     engine_->AllNotesOff();
     wav_.Finish();
     open_ = false;
+}
+
+void WavMidiOut::SetVolume(int percent)
+{
+    if (!open_)
+        return;
+    RenderUntilNow();
+    engine_->SetVolume(percent);
+}
+
+std::string WavMidiOut::TakeOpenNotice()
+{
+    return engine_ ? engine_->TakeNotice() : std::string();
 }
 
 void WavMidiOut::RenderUntilNow()
