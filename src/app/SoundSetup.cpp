@@ -121,8 +121,10 @@ std::string SoundSetup::CheckedSoundFont(const std::string& path)
     const std::string problem = devices_->SoundFontProblem(path);
     if (problem.empty())
         return path;
-    app_.MessageBox("The SoundFont \"" + path + "\" cannot be loaded (" + problem + "): the default SoundFont \"" +
-                        devices_->DefaultSoundFont() + "\" plays instead.",
+    const std::string fallback = devices_->DefaultSoundFont();
+    const std::string instead = fallback.empty() ? ", and no General MIDI SoundFont is installed to play instead."
+                                                 : ": the default SoundFont \"" + fallback + "\" plays instead.";
+    app_.MessageBox("The SoundFont \"" + path + "\" cannot be loaded (" + problem + ")" + instead,
                     MessageIcon::Warning);
     return {};
 }

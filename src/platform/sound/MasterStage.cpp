@@ -25,9 +25,27 @@ void MasterStage::SetVolume(int percent)
     target_.store(VolumeGain(percent), std::memory_order_relaxed);
 }
 
+namespace {
+
+bool Silent(const float* left, const float* right, int frames)
+{
+    for (int i = 0; i < frames; ++i)
+        if (left[i] != 0 || right[i] != 0)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+// The gain glides only where it can be heard: the first block and a silent
+// one take the volume at once, so a note that starts the output already
+// sounds at the volume set before it.
 void MasterStage::Process(float* left, float* right, int frames)
 {
     const double target = target_.load(std::memory_order_relaxed);
+    if (!started_ || Silent(left, right, frames))
+        gain_ = target;
+    started_ = true;
     for (int i = 0; i < frames; ++i) {
         gain_ += (target - gain_) * glide_;
         float l = static_cast<float>(left[i] * gain_);

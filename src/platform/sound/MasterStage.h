@@ -24,7 +24,8 @@ public:
 
     explicit MasterStage(int sampleRate);
 
-    // 0 to 100 percent; the gain glides there within a few milliseconds.
+    // 0 to 100 percent; the gain glides there within a few milliseconds
+    // while something sounds.
     void SetVolume(int percent);
     // The gain for a volume: the level, scaled by VolumeScale.
     static double VolumeGain(int percent);
@@ -34,6 +35,7 @@ public:
 private:
     std::atomic<double> target_;
     double gain_;
+    bool started_ = false;
     double glide_;
     Compressor compressor_;
     PeakLimiter limiter_;

@@ -44,3 +44,48 @@ TEST(MidiOutputTest, AnOutputThatCannotOpenIsHeldByNobody)
     EXPECT_TRUE(output.HeldBy(&player));
     EXPECT_FALSE(MidiOutput().Hold(&player)) << "without a device";
 }
+
+namespace {
+
+// Records what the output tells it of the volume besides the messages.
+class VolumeDevice : public RecordingMidiOut {
+public:
+    using RecordingMidiOut::RecordingMidiOut;
+    void SetVolume(int percent) override { volumes.push_back(percent); }
+    std::vector<int> volumes;
+};
+
+}  // namespace
+
+TEST(MidiOutputTest, AnotherDeviceTakesOverTheVolumeAndOpensOnlyWhenHeld)
+{
+    VirtualClock clock;
+    VolumeDevice first(clock), second(clock), third(clock);
+    MidiOutput output(&first);
+    output.SetVolume(140);
+    EXPECT_EQ(output.Volume(), 100) << "clamped";
+    output.SetVolume(40);
+    EXPECT_TRUE(first.volumes.empty()) << "a closed device hears it when it opens";
+    ASSERT_TRUE(output.Hold(&player));
+    EXPECT_EQ(first.volumes, (std::vector<int>{40}));
+    output.Send(0x0005C0);
+
+    std::string notice;
+    EXPECT_TRUE(output.SwitchDevice(&second, notice));
+    EXPECT_FALSE(first.IsOpen());
+    ASSERT_TRUE(second.IsOpen());
+    EXPECT_EQ(second.volumes, (std::vector<int>{40}));
+    ASSERT_EQ(second.Messages().size(), 1u);
+    EXPECT_EQ(second.Messages()[0].message, 0x0005C0u) << "the program is sent again";
+
+    output.Release(&player);
+    EXPECT_TRUE(output.SwitchDevice(&third, notice)) << "nobody holds it: nothing to open";
+    EXPECT_FALSE(third.IsOpen());
+    third.SetAvailable(false);
+    ASSERT_FALSE(output.Hold(&player));
+    EXPECT_TRUE(output.SwitchDevice(&first, notice));
+    ASSERT_TRUE(output.Hold(&player));
+    EXPECT_EQ(first.Messages().back().message, 0x0005C0u) << "a device that missed the switch still hears it";
+    third.SetAvailable(false);
+    EXPECT_FALSE(output.SwitchDevice(&third, notice)) << "held, and the new device cannot open";
+}
