@@ -1,6 +1,9 @@
 // Dialogs rendered from data write the user's answers back, except on Cancel.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -102,4 +105,14 @@ TEST(DialogForm, ControlsShowTheDataTheyWereGiven)
     QSlider* slider = form.ControlWidget(8)->findChild<QSlider*>();
     EXPECT_EQ(slider->minimum(), 10);
     EXPECT_EQ(slider->maximum(), 200);
+}
+
+TEST(DialogForm, ASliderIsHeardWhileItMovesEvenIfTheDialogIsCancelled)
+{
+    DialogData data = Sample();
+    std::vector<std::pair<int, int>> heard;
+    data.onSlide = [&heard](int id, int value) { heard.emplace_back(id, value); };
+    EXPECT_EQ(Answer(data, IDCANCEL), IDCANCEL);
+    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{8, 120}}));
+    EXPECT_EQ(data.Find(8)->value, 50) << "the data itself keeps what it had";
 }

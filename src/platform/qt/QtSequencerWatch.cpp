@@ -7,11 +7,7 @@ bool QtSequencerWatch::Start(std::function<void()> changed)
     changed_ = std::move(changed);
     if (!notifiers_.empty() || !watch_.Open())
         return !notifiers_.empty();
-    for (int fd : watch_.PollDescriptors()) {
-        auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { ReadPending(); });
-        notifiers_.push_back(std::move(notifier));
-    }
+    notifiers_ = MakeReadNotifiers(watch_.PollDescriptors(), [this] { ReadPending(); });
     return true;
 }
 

@@ -2,11 +2,8 @@
 // News of ALSA sequencer ports coming and going, read by socket notifiers
 // of the event loop, so it arrives on the thread that runs the application.
 #include <functional>
-#include <memory>
-#include <vector>
 
-#include <QSocketNotifier>
-
+#include "platform/qt/ReadNotifiers.h"
 #include "platform/sound/AlsaSequencerPorts.h"
 
 class QtSequencerWatch {
@@ -19,5 +16,5 @@ private:
 
     AlsaSequencerWatch watch_;
     std::function<void()> changed_;
-    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
+    ReadNotifiers notifiers_;
 };
