@@ -32,9 +32,14 @@ MidiFile LoadTimedFile(const std::string& path);
 // until told to stop noting (before a Stop, whose own messages do not count).
 class TimedMidiOut : public IMidiOut {
 public:
-    // Room for every message of a long file: the timing thread sends, and
-    // should not wait on the allocator to note it.
-    explicit TimedMidiOut(IMidiOut& inner) : inner_(inner) { sentAt_.reserve(1 << 18); }
+    // Room for every message of a long file, written once so that its pages
+    // are there: the timing thread sends, and should wait neither on the
+    // allocator nor on a page fault to note it.
+    explicit TimedMidiOut(IMidiOut& inner) : inner_(inner)
+    {
+        sentAt_.resize(1 << 18);
+        sentAt_.clear();
+    }
     bool Open() override { return inner_.Open(); }
     void Send(std::uint32_t message) override
     {

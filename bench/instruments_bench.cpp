@@ -152,8 +152,8 @@ void BM_Keyboard88Graph(benchmark::State& state)
     int step = 0;
     for (auto _ : state) {
         ChangeModel(model, step++);
-        NoteSources sources = GatherNoteSources(model.state, base.notation, base.chordset, marks);
-        benchmark::DoNotOptimize(PaintKeyboardGraph(surface, piano, &sources, base));
+        NoteSources sources = GatherNoteSources(model.state, base.notation, base.chordTones, base.chordset, marks);
+        benchmark::DoNotOptimize(PaintKeyboardGraph(surface, piano, model.speller, &sources, base));
     }
     state.counters["calls"] = static_cast<double>(surface.calls) / static_cast<double>(state.iterations());
 }
@@ -234,6 +234,7 @@ void BM_DrawLiveNotesDenseFile(benchmark::State& state)
     InstrumBase base = BaseWithFont(0.5, 'e');
     StaffLayout layout = BuildSheetLines(sheet, model.state, model.speller, base);
     LiveStaff staff{file.playList, file.division, layout.columnCount, base, -1, model.speller, 0, 0};
+    staff.layout = &layout;
     CountingSurface surface;
     long columns = 0;
     for (auto _ : state) {

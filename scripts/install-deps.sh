@@ -10,7 +10,7 @@ packages=(
   libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libasound2-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth imagemagick fonts-symbola
+  xvfb xauth imagemagick fonts-symbola librsvg2-bin
   python3-mido midicsv abcmidi openttd-openmsx
   lintian desktop-file-utils appstream man-db
 )

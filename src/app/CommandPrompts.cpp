@@ -6,6 +6,7 @@
 #include "framework/CommandIds.h"
 #include "harmony/Keys.h"
 #include "harmony/ModelCommands.h"
+#include "instruments/InstrumCommands.h"
 
 std::string CommandPromptText(int id)
 {
@@ -18,6 +19,7 @@ std::string CommandPromptText(int id)
         {ID_PREVIOUS_MODEL, "Previous primary model history instance\nPrevious model"},
         {ID_NEXT_MODEL, "Next primary model history instance\nNext model"},
         {ID_NEXT_WINDOW, "Activate window under top moving top to bottom\nNext window"},
+        {ID_NEW_WINDOW, "Open another window for the active document\nNew Window"},
         {ID_PREVIOUS_WINDOW, "Activate bottom window and raise to top\nPrevious window"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
@@ -31,6 +33,7 @@ std::string CommandPromptText(int id)
         {ID_EXAMINE, "List the events of a Standard MIDI File"},
         {ID_NOTATION, "Choose how notes are labelled"},
         {ID_SOUND_SETTINGS, "Choose the MIDI output, the SoundFont and the volume\nSound settings"},
+        {ID_EXPORT_IMAGE, "Write the drawing to an SVG or PNG picture file\nExport Image"},
     };
     if (const KeyCommand* key = FindKeyCommand(id))
         return std::string(key->prompt);

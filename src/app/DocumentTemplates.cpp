@@ -10,13 +10,13 @@
 #include "instruments/InstrumFrame.h"
 #include "instruments/InstrumView.h"
 #include "instruments/KeyboardDoc.h"
+#include "instruments/RecorderView.h"
 #include "instruments/SheetDoc.h"
 #include "instruments/StringedDoc.h"
 #include "instruments/WindDoc.h"
 #include "midi/AudioDoc.h"
 #include "midi/AudioView.h"
 #include "midi/KeyboardInputDoc.h"
-#include "midi/KeyboardInputView.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiView.h"
 #include "text/GeneralDoc.h"
@@ -73,7 +73,7 @@ std::vector<std::unique_ptr<CDocTemplate>> MakeDocumentTemplates(CReferenceApp& 
     templates.push_back(MakeTemplate<CGeneralFrame, CAudioView>(app, IDR_AUDIO, kAudioStrings, audio));
     templates.push_back(MakeTemplate<CGeneralFrame, CMidiView>(app, IDR_MIDI, kMidiStrings, midi));
     templates.push_back(
-        MakeTemplate<CGeneralFrame, CKeyboardInputView>(app, IDR_KEYBOARD_INPUT, "", keyboardInput));
+        MakeTemplate<CGeneralFrame, CRecorderView>(app, IDR_KEYBOARD_INPUT, "", keyboardInput));
     DocumentFactory identify = [&app] { return std::make_unique<CIdentifyDoc>(app); };
     templates.push_back(MakeTemplate<CGeneralFrame, CIdentifyView>(app, IDR_IDENTIFY, "", identify));
     return templates;

@@ -29,7 +29,24 @@ std::string UserDataDir(const char* xdgDataHome, const char* home)
     return (fs::path(IsSet(home) ? home : ".") / ".local/share/morvix").string();
 }
 
+// The executable's folder in the build tree, share/morvix when installed.
+std::string ProgramDir(const std::string& executableDir)
+{
+    std::error_code error;
+    if (fs::exists(fs::path(executableDir) / kMarkerFile, error))
+        return executableDir;
+    fs::path installed = fs::path(executableDir).parent_path() / "share/morvix";
+    if (fs::exists(installed / kMarkerFile, error))
+        return installed.string();
+    return executableDir;
+}
+
 } // namespace
+
+std::string ProgramFiles::Program(const std::string& name) const
+{
+    return (fs::path(programDir) / name).string();
+}
 
 std::string ProgramFiles::Find(const std::string& name) const
 {
@@ -50,15 +67,12 @@ std::string ProgramFiles::Writable(const std::string& name) const
 ProgramFiles FindProgramFiles(const std::string& executableDir, const char* morvixHome, const char* xdgDataHome,
                               const char* home)
 {
+    std::string programDir = ProgramDir(executableDir);
     if (IsSet(morvixHome))
-        return {morvixHome, morvixHome};
-    std::error_code error;
-    if (fs::exists(fs::path(executableDir) / kMarkerFile, error))
-        return {executableDir, executableDir};
-    fs::path installed = fs::path(executableDir).parent_path() / "share/morvix";
-    if (fs::exists(installed / kMarkerFile, error))
-        return {installed.string(), UserDataDir(xdgDataHome, home)};
-    return {executableDir, executableDir};
+        return {morvixHome, morvixHome, programDir};
+    if (programDir == executableDir)
+        return {executableDir, executableDir, programDir};
+    return {programDir, UserDataDir(xdgDataHome, home), programDir};
 }
 
 ProgramFiles FindProgramFiles()

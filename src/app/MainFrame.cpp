@@ -143,7 +143,7 @@ void CMainFrame::OnHistorySelChange(int index)
 
 void CMainFrame::OpenUserGuide()
 {
-    std::string guide = app_.HomeFile(kUserGuide);
+    std::string guide = app_.ProgramFile(kUserGuide);
     std::error_code error;
     // A browser handed a missing file would show its own error page, or
     // nothing at all; the user hears from the program instead.

@@ -41,17 +41,20 @@ MenuPtr KeyPopup()
     return keys;
 }
 
-MenuPtr FilePopup(bool withDocumentCommands)
+// Instrument windows also export their drawing as a picture.
+MenuPtr FilePopup(bool withDocumentCommands, bool withExport = false)
 {
     auto file = CMenu::Create();
     file->AppendCommand("&New\tCtrl+N", ID_FILE_NEW);
     file->AppendCommand("New &Model", ID_NEW_MODEL);
     file->AppendCommand("&Open...\tCtrl+O", ID_FILE_OPEN);
     if (withDocumentCommands) {
-        file->AppendCommand("&Close", ID_FILE_CLOSE);
+        file->AppendCommand("&Close\tCtrl+F4", ID_FILE_CLOSE);
         file->AppendCommand("&Save\tCtrl+S", ID_FILE_SAVE);
         file->AppendCommand("Save &As...", ID_FILE_SAVE_AS);
     }
+    if (withExport)
+        file->AppendCommand("&Export Image...", ID_EXPORT_IMAGE);
     file->AppendSeparator();
     file->AppendPopup("&Documents", DocumentsPopup());
     file->AppendCommand("Load...", ID_LOAD_AUDIO);
@@ -97,6 +100,8 @@ MenuPtr WindowPopup()
     window->AppendSeparator();
     window->AppendCommand("&Next Window\tCtrl+Tab", ID_NEXT_WINDOW);
     window->AppendCommand("&Previous Window\tCtrl+Shft+Tab", ID_PREVIOUS_WINDOW);
+    window->AppendCommand("Next &Open Window\tCtrl+F6", ID_WINDOW_NEXT_CHILD);
+    window->AppendCommand("Previous Op&en Window\tCtrl+Shift+F6", ID_WINDOW_PREVIOUS_CHILD);
     return window;
 }
 
@@ -128,7 +133,7 @@ MenuPtr ViewPopup(bool withFont, bool withNotation)
         view->AppendCommand("Font...", ID_VIEW_FONT);
         if (withNotation)
             view->AppendCommand("&Notation...", ID_NOTATION);
-        view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+        view->AppendPopup("Sc&roll Bars", ScrollBarsPopup());
     }
     return view;
 }
@@ -136,7 +141,7 @@ MenuPtr ViewPopup(bool withFont, bool withNotation)
 MenuPtr HelpPopup()
 {
     auto help = CMenu::Create();
-    help->AppendCommand("&Index", ID_HELP_INDEX);
+    help->AppendCommand("&Index\tF1", ID_HELP_INDEX);
     help->AppendCommand("&Finder", ID_HELP_FINDER);
     help->AppendCommand("&Context\tShft+F1", ID_CONTEXT_HELP);
     help->AppendSeparator();
@@ -174,7 +179,7 @@ MenuPtr ModelMenu()
 {
     return Bar({{"&File", FilePopup(true)}, {"&Edit", EditPopup(false)}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
-                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
+                {kFrameMenuText, CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", ViewPopup(true, true)},
                 {"&Help", HelpPopup()}});
 }
 
@@ -195,7 +200,7 @@ MenuPtr InstrumentViewPopup()
     view->AppendCommand("&Details...", ID_DETAILS);
     view->AppendCommand("&Notation...", ID_NOTATION);
     view->AppendCommand("Channel...", ID_CHANNEL);
-    view->AppendPopup("S&croll Bars", ScrollBarsPopup());
+    view->AppendPopup("Sc&roll Bars", ScrollBarsPopup());
     return view;
 }
 
@@ -203,9 +208,9 @@ MenuPtr InstrumentViewPopup()
 // "&Frame" item at position 6 becomes the model's list of instruments.
 MenuPtr InstrumentMenu()
 {
-    return Bar({{"&File", FilePopup(true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
+    return Bar({{"&File", FilePopup(true, true)}, {"&Edit", InstrumentEditPopup()}, {"&Key", KeyPopup()},
                 {"&Scale", CMenu::Create()}, {"&Chord", CMenu::Create()}, {"&Instrument", CMenu::Create()},
-                {"&Frame", CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
+                {kFrameMenuText, CMenu::Create()}, {"&Window", WindowPopup()}, {"&View", InstrumentViewPopup()},
                 {"&Help", HelpPopup()}});
 }
 
@@ -255,7 +260,10 @@ MenuPtr KeyboardInputMenu()
     playback->AppendCommand("Pause", ID_RECORDER_PAUSE);
     playback->AppendCommand("Loop", ID_RECORDER_LOOP);
     playback->AppendCommand("Parse", ID_RECORDER_PARSE);
-    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", ViewPopup(false, false)},
+    MenuPtr view = ViewPopup(false, false);
+    view->AppendSeparator();
+    view->AppendCommand("&Details...", ID_DETAILS);
+    return Bar({{"&File", FilePopup(true)}, {"&Playback", playback}, {"&View", view},
                 {"&Window", WindowPopup()}, {"&Help", HelpPopup()}});
 }
 
@@ -298,7 +306,7 @@ MenuPtr GeneralContextMenu()
     m->AppendCommand("&Find...\tCtrl+F", ID_EDIT_FIND);
     m->AppendCommand("&Replace...\tCtrl+R", ID_EDIT_REPLACE);
     m->AppendSeparator();
-    m->AppendCommand("&Font...", ID_VIEW_FONT);
+    m->AppendCommand("Fo&nt...", ID_VIEW_FONT);  // F is Find's
     m->AppendSeparator();
     AppendDocumentItems(*m);
     return Popup(m);
@@ -341,7 +349,7 @@ MenuPtr InstrumentContextMenu()
     m->AppendCommand("&Vignette\tCtrl+W", ID_VIGNETTE);
     m->AppendSeparator();
     m->AppendCommand("&Font...", ID_VIEW_FONT);
-    m->AppendCommand("&Colors...", ID_COLORS);
+    m->AppendCommand("Co&lors...", ID_COLORS);  // C is Copy All's
     m->AppendCommand("&Details...", ID_DETAILS);
     m->AppendCommand("&Notation...", ID_NOTATION);
     m->AppendCommand("Channel...", ID_CHANNEL);

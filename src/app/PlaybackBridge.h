@@ -5,6 +5,7 @@
 // Notes from an outside keyboard reach the model the same way: while one
 // sounds and no playback runs, the model is live for them alone.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -28,6 +29,9 @@ public:
     // A note on or off from an outside keyboard: the note tables and the
     // instruments follow it as they follow a played record on channel 1.
     void InputNote(int note, bool on, std::int64_t nowMs);
+    // Where every played note on and off goes besides the model: the
+    // windows that show notes (the keyboard input window its own playback's).
+    void SetPlayedNoteHandler(std::function<void(int note, bool on)> handler) { playedNote_ = std::move(handler); }
 
 private:
     CModelDoc* Model() const;
@@ -42,4 +46,5 @@ private:
     // The live flag was set by outside notes, not by a playback, which may
     // start meanwhile and then takes the flag over.
     bool inputLive_ = false;
+    std::function<void(int note, bool on)> playedNote_;
 };

@@ -17,6 +17,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
+#include "framework/NewWindow.h"
 #include "harmony/ModelDoc.h"
 #include "instruments/IdentifyDoc.h"
 #include "instruments/InstrumentKind.h"
@@ -24,11 +25,12 @@
 #include "midi/AudioDoc.h"
 #include "midi/KeyboardInputDoc.h"
 #include "midi/MidiPlayer.h"
+#include "midi/NoteInput.h"
 #include "morvix/Version.h"
 #include "text/GeneralDoc.h"
 #include "text/TextFile.h"
 
-CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir})
+CReferenceApp::CReferenceApp(Ports& ports, std::string homeDir) : CReferenceApp(ports, ProgramFiles{homeDir, homeDir, homeDir})
 {
 }
 
@@ -46,7 +48,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
         if (arg == "--automation" || arg == "--embedding")
             return false;
         if (arg == "--register" || arg == "--unregister") {
-            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.dataDir);
+            startupProblem_ = UpdateDesktopRegistration(arg == "--register", files_.programDir);
             if (!startupProblem_.empty())
                 startupProblem_ = arg + ": " + startupProblem_;
             startupExitCode_ = startupProblem_.empty() ? 0 : 1;
@@ -67,6 +69,7 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     ports.windows->MainWindow().SetCaption(AppTitle());
     mainFrame_->ShowWithPlacement(SW_SHOWNORMAL);
     playbackBridge_ = std::make_unique<CPlaybackBridge>(models_, history_);
+    playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
     midiPlayer_ = std::make_unique<MidiPlayer>(
         MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
     soundSetup_ = std::make_unique<SoundSetup>(*this, midiPlayer_->Output());
@@ -234,9 +237,12 @@ void CReferenceApp::RegisterCommands()
         if (soundSetup_)
             soundSetup_->OnSoundSettings();
     });
-    // Handled by no part of the program: choosing them does nothing.
-    for (int id : {ID_NEW_WINDOW, ID_SOUND_LOOP, ID_START_TICKS, ID_SHOW_TICK, ID_STOP_TICKS})
-        On(id, [] {});
+    On(ID_NEW_WINDOW, [this] {
+        if (CFrame* frame = ActiveFrame())
+            OpenNewWindow(*frame);
+    }, [this](int, CommandState& state) { state.enabled = OffersNewWindow(ActiveFrame()); });
+    // Sound Loop and the three Ticks items have no handler yet, so their
+    // menu items show greyed until one declares them.
 }
 
 void CReferenceApp::OnRecentFile(int index)
@@ -345,6 +351,13 @@ void CReferenceApp::OnAudioFile(bool play)
         audio->Play();
 }
 
+void CReferenceApp::ShowPlayedNote(int note, bool on)
+{
+    for (CDocument* document : AllDocuments())
+        if (auto* input = dynamic_cast<INoteInput*>(document); input && !document->IsClosing())
+            input->NotePlayed(note, on);
+}
+
 void CReferenceApp::OnKeyboardInput()
 {
     for (CFrame* frame : Frames())
@@ -400,7 +413,11 @@ CDocument* CReferenceApp::OpenFileByType(const std::string& given)
     if (CDocument* open = ActivateOpenDocument(path))
         return open;
     std::string extension = LowerExtension(path);
-    if (extension == "mid" || extension == "wav" || extension == "mp3" || extension == "wma")
+    // A MIDI file opens as its listing, as Examine shows it: that is what
+    // the recent-file list, a dropped file or the command line means by it.
+    if (extension == "mid")
+        return Template(kMidiTemplate)->OpenDocumentFile(path, true);
+    if (extension == "wav" || extension == "mp3" || extension == "wma")
         return Template(kAudioTemplate)->OpenDocumentFile(path, true);
     if (std::filesystem::file_size(path, error) > kLargestEditedFile)
         return OpenLargeFile(path);

@@ -61,6 +61,8 @@ public:
     const std::string& HomeDir() const { return files_.dataDir; }
     // A shipped file, or the user's own copy of it.
     std::string HomeFile(const std::string& name) const { return files_.Find(name); }
+    // A file that is part of the program (images, icons, help).
+    std::string ProgramFile(const std::string& name) const { return files_.Program(name); }
     // Where the program writes one of its own files.
     std::string WritableFile(const std::string& name) const { return files_.Writable(name); }
     CMainFrame& MainFrame() { return *mainFrame_; }
@@ -116,6 +118,8 @@ private:
     void OnAbout();
     void OnExamine();
     void OnAudioFile(bool play);
+    // A note the player sends, for the windows that show played notes.
+    void ShowPlayedNote(int note, bool on);
     void OnKeyboardInput();
     void OnIdentify();
     CDocument* OpenLargeFile(const std::string& path);

@@ -14,6 +14,11 @@ std::string Trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+std::string VolumeText(int percent)
+{
+    return std::to_string(percent) + "%";
+}
+
 }  // namespace
 
 DialogData MakeSoundSettingsDialog(const SoundSettings& shown, const std::vector<MidiOutputEntry>& outputs,
@@ -35,8 +40,16 @@ DialogData MakeSoundSettingsDialog(const SoundSettings& shown, const std::vector
                defaultSoundFont.empty() ? "No General MIDI SoundFont is installed."
                                         : "The built-in synthesizer plays the SoundFont; its default is " +
                                               defaultSoundFont + ".");
-    DialogControl& volume = dialog.Add(IDC_SOUND_VOLUME, DialogControl::Kind::Slider, "&Volume:");
+    // The slider's row: its label, the slider and the volume it stands at.
+    dialog.Add(IDC_SOUND_VOLUME_LABEL, DialogControl::Kind::Label, "Volume:");
+    DialogControl& volume = dialog.Add(IDC_SOUND_VOLUME, DialogControl::Kind::Slider, "Volume");
+    volume.sameRow = true;
     volume.value = std::clamp(shown.volume, 0, 100);
+    dialog.Add(IDC_SOUND_VOLUME_TEXT, DialogControl::Kind::Label, VolumeText(volume.value)).sameRow = true;
+    dialog.onChange = [](DialogData& changed, int id) {
+        if (id == IDC_SOUND_VOLUME)
+            changed.Find(IDC_SOUND_VOLUME_TEXT)->label = VolumeText(changed.Find(id)->value);
+    };
     dialog.extraButtons = {IDC_SOUND_BROWSE};
     return dialog;
 }

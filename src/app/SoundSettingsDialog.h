@@ -19,6 +19,8 @@ enum SoundSettingsControl {
     IDC_SOUND_BROWSE = 1122,
     IDC_SOUND_DEFAULT_FONT = 1123,
     IDC_SOUND_VOLUME = 1124,
+    IDC_SOUND_VOLUME_TEXT = 1125,
+    IDC_SOUND_VOLUME_LABEL = 1126,
 };
 
 // outputs: what the Output list offers, the one in use among them. The

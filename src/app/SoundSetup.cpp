@@ -66,9 +66,10 @@ void SoundSetup::OnSoundSettings()
     const std::string defaultFont = devices_ ? devices_->DefaultSoundFont() : std::string();
     const int volumeBefore = shared_.Volume();
     DialogData dialog = MakeSoundSettingsDialog({output_.choice, soundFont_, volumeBefore}, outputs, defaultFont);
-    dialog.onSlide = [this](int id, int value) {
+    dialog.onChange = [this, follow = dialog.onChange](DialogData& shown, int id) {
+        follow(shown, id);
         if (id == IDC_SOUND_VOLUME)
-            shared_.SetVolume(value);
+            shared_.SetVolume(shown.Find(id)->value);
     };
     for (;;) {
         const int result = app_.ports.prompts->RunDialog(dialog);

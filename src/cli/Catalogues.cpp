@@ -27,6 +27,11 @@ bool Catalogues::Load(std::ostream& err)
     return scalesRead && chordsRead;
 }
 
+std::vector<std::string> ProgramImageFolders()
+{
+    return {FindProgramFiles().dataDir + "/images"};
+}
+
 bool Catalogues::LoadInstruments(std::ostream& err)
 {
     return LoadCatalogue(instruments, CInstrumentCatalog::kFileName, err);

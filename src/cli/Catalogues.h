@@ -2,6 +2,8 @@
 // The note table and the catalogues as the program loads them from its
 // home directory, for the subcommands that need no application.
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 #include "harmony/ChordCatalog.h"
 #include "harmony/NoteSpeller.h"
@@ -19,3 +21,6 @@ struct Catalogues {
     // The instrument catalogue; false, after a message, when it cannot be read.
     bool LoadInstruments(std::ostream& err);
 };
+
+// Where the instruments' images are read from: the program's own images.
+std::vector<std::string> ProgramImageFolders();

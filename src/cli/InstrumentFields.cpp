@@ -7,6 +7,7 @@
 #include "instruments/InstrumBase.h"
 #include "instruments/KeyboardInstrument.h"
 #include "instruments/SheetInstrument.h"
+#include "instruments/StringTuning.h"
 #include "instruments/StringedInstrument.h"
 #include "instruments/WindInstrument.h"
 
@@ -71,16 +72,21 @@ bool SetField(const FieldTable& table, const std::string& name, const std::strin
 
 std::vector<CharField> BaseChars(InstrumBase& base)
 {
-    return {{"notation", "ecpnrhv", &base.notation}, {"chordset", "cfs", &base.chordset}};
+    return {{"notation", "ecpnrhv", &base.notation},
+            {"chordset", "cfs", &base.chordset},
+            {"chordTones", "ni", &base.chordTones}};
 }
 
 } // namespace
 
 bool SetStringedField(StringedInstrument& instrument, InstrumBase& base, const std::string& field,
-                      const std::string& value, std::string& problem)
+                      const std::string& value, std::string& problem, const CNoteSpeller& speller)
 {
+    if (field == "tuning")
+        return ReadTuning(value, speller, instrument, problem);
     FieldTable table{BaseChars(base),
                      {{"fretCount", 0, StringedInstrument::kMaxFrets, &instrument.fretCount},
+                      {"capo", 0, StringedInstrument::kMaxFrets, &instrument.capo},
                       {"voice", 0, 127, &instrument.voice},
                       {"written", -127, 127, &instrument.written}}};
     table.chars.insert(table.chars.end(), {{"orientation", "ad", &instrument.orientation},
@@ -89,7 +95,11 @@ bool SetStringedField(StringedInstrument& instrument, InstrumBase& base, const s
                                            {"fretStatus", "yn", &instrument.fretStatus},
                                            {"stringType", "sd", &instrument.stringType},
                                            {"clef", "", &instrument.clef}});
-    return SetField(table, field, value, problem);
+    if (SetField(table, field, value, problem))
+        return true;
+    if (problem.starts_with("no field named"))
+        problem += " tuning";
+    return false;
 }
 
 bool SetWindField(WindInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,

@@ -3,6 +3,7 @@
 // instruments give them.
 #include <string>
 
+class CNoteSpeller;
 struct InstrumBase;
 struct KeyboardInstrument;
 struct SheetInstrument;
@@ -10,9 +11,10 @@ struct StringedInstrument;
 struct WindInstrument;
 
 // Each sets one field from its text; false, with the reason in problem, for
-// an unknown field or a value outside what the field takes.
+// an unknown field or a value outside what the field takes. A stringed
+// instrument's tuning names notes the speller knows.
 bool SetStringedField(StringedInstrument& instrument, InstrumBase& base, const std::string& field,
-                      const std::string& value, std::string& problem);
+                      const std::string& value, std::string& problem, const CNoteSpeller& speller);
 bool SetWindField(WindInstrument& instrument, InstrumBase& base, const std::string& field, const std::string& value,
                   std::string& problem);
 bool SetKeyboardField(KeyboardInstrument& instrument, InstrumBase& base, const std::string& field,

@@ -76,6 +76,7 @@ bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i, std::string&
                                          : word == "--chord"    ? &chord
                                          : word == "--chord-name" ? &chordName
                                          : word == "--notation" ? &notation
+                                         : word == "--chord-tones" ? &chordTones
                                                                 : nullptr;
     if (!target)
         return false;
@@ -127,6 +128,13 @@ bool ModelOptions::Apply(const Catalogues& catalogues, CModelState& model, const
             return false;
         }
         model.notation = (*notation)[0];
+    }
+    if (chordTones) {
+        if (*chordTones != "n" && *chordTones != "i") {
+            err << "morvix-cli " << command << ": chord tones are n (names) or i (interval numbers)\n";
+            return false;
+        }
+        model.chordTones = (*chordTones)[0];
     }
     return true;
 }

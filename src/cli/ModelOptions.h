@@ -1,6 +1,7 @@
 #pragma once
 // The model choices that "report" and "draw" share: key, scale, chord and
-// the model's notation, applied to a new model as the menus would.
+// the model's notation and chord tones, applied to a new model as the menus
+// would.
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@ class CModelState;
 struct Catalogues;
 
 struct ModelOptions {
-    std::optional<std::string> key, scale, chord, chordName, notation;
+    std::optional<std::string> key, scale, chord, chordName, notation, chordTones;
 
     // Takes args[i] and its value when args[i] is one of the model options;
     // advances i past both. False for any other word, and for a missing

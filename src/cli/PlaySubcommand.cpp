@@ -33,6 +33,7 @@ public:
     bool IsOpen() const override { return output_.IsOpen(); }
     void SetVolume(int percent) override { output_.SetVolume(percent); }
     std::string TakeOpenNotice() override { return output_.TakeOpenNotice(); }
+    std::string Tried() const override { return output_.Tried(); }
     bool opened = false;
 
 private:

@@ -6,19 +6,20 @@
 #include "framework/Frame.h"
 #include "instruments/ClipboardText.h"
 #include "instruments/InstrumDoc.h"
-#include "midi/KeyboardInputDoc.h"
-#include "midi/KeyboardInputView.h"
+#include "instruments/RecorderView.h"
 
 // The active instrument's text grid rebuilt from its model, one line each,
 // with line-drawing bytes as box-drawing characters, as "draw" prints it;
-// in the keyboard input window, its row of keys.
+// in the keyboard input window, its keyboard's text lines with the held keys
+// marked.
 void PrintLines(CReferenceApp& app, const ScriptWords& args, std::ostream& out)
 {
     if (!args.empty())
         throw ScriptError("usage: print lines");
     CFrame* frame = app.ActiveFrame();
-    if (auto* recorder = frame ? dynamic_cast<CKeyboardInputDoc*>(frame->Document()) : nullptr) {
-        out << CKeyboardInputView::KeyRow(*recorder) << "\n";
+    if (auto* recorder = frame ? dynamic_cast<CRecorderView*>(frame->View()) : nullptr) {
+        for (const std::string& line : recorder->TextLines())
+            out << line << "\n";
         return;
     }
     auto* doc = frame ? dynamic_cast<CInstrumDoc*>(frame->Document()) : nullptr;

@@ -16,7 +16,7 @@ void PrintWindows(CReferenceApp& app, const ScriptWords& args, std::ostream& out
         CDocument* document = frame->Document();
         if (!document)
             continue;
-        out << document->kind << " " << document->serial << " " << document->GetTitle();
+        out << document->kind << " " << document->serial << " " << frame->Caption();
         // Windows restored from a layout stay hidden until it shows them.
         out << (frame->IsVisible() ? "" : " (hidden)") << "\n";
     }

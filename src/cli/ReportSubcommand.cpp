@@ -14,7 +14,7 @@ bool ParseOptions(const SubcommandArgs& args, ModelOptions& options, std::ostrea
         if (!options.Take(args, i, problem)) {
             err << "morvix-cli report: " << (problem.empty() ? UnknownArgument(args[i]) : problem) << "\n"
                 << "usage: morvix-cli report [--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] "
-                   "[--notation CODE]\n";
+                   "[--notation CODE] [--chord-tones n|i]\n";
             return false;
         }
     }

@@ -46,7 +46,7 @@ void ScriptCmd(ScriptRunner& runner, const ScriptWords& args)
 void ScriptActivate(ScriptRunner& runner, const ScriptWords& args)
 {
     for (CFrame* frame : runner.App().Frames()) {
-        if (frame->Document() && frame->Document()->GetTitle() == args[0]) {
+        if (frame->Document() && (frame->Caption() == args[0] || frame->Document()->GetTitle() == args[0])) {
             frame->Activate();
             return;
         }

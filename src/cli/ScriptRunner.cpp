@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/HomeDir.h"
+#include "cli/Catalogues.h"
 #include "cli/ScriptCommands.h"
 #include "cli/ScriptError.h"
 #include "cli/ScriptLine.h"
@@ -13,8 +14,9 @@
 ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std::string baseDir,
                            std::ostream& out, std::ostream& err)
     : lines_(std::move(lines)), name_(std::move(name)), baseDir_(std::move(baseDir)), out_(out), err_(err),
-      ports_(out, HeadlessPorts::SettingsFromEnvironment(err))
+      ports_(out, HeadlessPorts::SettingsFromEnvironment(err)), pictures_(ProgramImageFolders())
 {
+    ports_.Get().pictures = &pictures_;
     // Scripts keep the messages in memory ("print midi") unless an output is
     // chosen; a chosen one still runs on the script's virtual time.
     const char* chosen = std::getenv("MORVIX_MIDI_OUT");

@@ -14,6 +14,7 @@
 #include "platform/headless/HeadlessPorts.h"
 #include "platform/midiout/MidiDevices.h"
 #include "platform/midiout/SynthModule.h"
+#include "platform/picture/ModulePictureWriter.h"
 
 class ScriptRunner {
 public:
@@ -60,6 +61,7 @@ private:
     HeadlessPorts ports_;
     SynthModule synth_;
     std::optional<MidiDevices> devices_;
+    ModulePictureWriter pictures_;
     std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;
     size_t next_ = 0;

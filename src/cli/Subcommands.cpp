@@ -8,7 +8,7 @@ const std::vector<Subcommand>& Subcommands()
         {"run", "SCRIPT", "drive the whole application from a script of user actions", RunScriptSubcommand,
          ScriptLanguageHelp},
         {"report",
-         "[--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE]",
+         "[--key K] [--scale \"FULL NAME\"] [--chord #N|N|SHORTNAME | --chord-name SHORTNAME] [--notation CODE] [--chord-tones n|i]",
          "print the report of a new model with these choices applied", ReportSubcommand, nullptr},
         {"scales", "", "one line per scale record: index, depth, child count, full name, steps",
          ScalesSubcommand, nullptr},
@@ -16,9 +16,10 @@ const std::vector<Subcommand>& Subcommands()
         {"instruments", "", "one line per instrument catalogue entry: index, kind, name, parameter text",
          InstrumentsSubcommand, nullptr},
         {"draw",
-         "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chordset c|f|s] "
-         "[--ascii] [--surface] [--set FIELD=VALUE ...]",
-         "print the text lines of an instrument attached to a new model", DrawSubcommand, DrawHelp},
+         "\"NAME\" [--key K] [--scale \"FULL NAME\"] [--chord N|SHORTNAME] [--notation CODE] [--chord-tones n|i] "
+         "[--chordset c|f|s] [--ascii] [--surface] [--set FIELD=VALUE ...] [--svg FILE] [--png FILE] [--zoom PERCENT]",
+         "print the text lines of an instrument attached to a new model, or write its picture", DrawSubcommand,
+         DrawHelp},
         {"identify", "NOTE...", "name the catalogue chords and the scales that hold these notes", IdentifySubcommand,
          IdentifyHelp},
         {"examine", "[--play-list] FILE", "list a Standard MIDI File as the MIDI window shows it", ExamineSubcommand,

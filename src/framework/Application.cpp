@@ -9,7 +9,22 @@
 #include "framework/Frame.h"
 #include "framework/View.h"
 
+namespace {
+
+constexpr int kListedWindows = ID_WINDOW_CHILD_LAST - ID_WINDOW_CHILD_FIRST + 1;
+constexpr int kWindowListControl = 100;
+
+}  // namespace
+
 CApplication::CApplication(Ports& ports) : ports(ports), recentFiles_(*ports.settings)
+{
+    RegisterWindowCommands();
+    RegisterPrintCommands();
+}
+
+// The numbered windows of the Window popup, the list of all of them, and
+// stepping through all of them.
+void CApplication::RegisterWindowCommands()
 {
     OnRange(ID_WINDOW_CHILD_FIRST, ID_WINDOW_CHILD_LAST, [this](int id) {
         std::vector<CFrame*> listed = ListedFrames();
@@ -22,7 +37,10 @@ CApplication::CApplication(Ports& ports) : ports(ports), recentFiles_(*ports.set
         state.enabled = index < listed.size();
         state.checked = state.enabled && listed[index] == ActiveFrame();
     });
-    RegisterPrintCommands();
+    auto anyListed = [this](int, CommandState& state) { state.enabled = !ListedFrames().empty(); };
+    On(ID_WINDOW_MORE, [this] { ChooseWindow(); }, anyListed);
+    On(ID_WINDOW_NEXT_CHILD, [this] { CycleListedWindows(1); }, anyListed);
+    On(ID_WINDOW_PREVIOUS_CHILD, [this] { CycleListedWindows(-1); }, anyListed);
 }
 
 // Print and Print Preview print what the active view hands over.
@@ -179,30 +197,91 @@ std::vector<CFrame*> CApplication::ListedFrames() const
 }
 
 // The popup's own items end at its last separator before the list, if any.
+// The first nine windows are listed; "More Windows..." reaches the rest.
 void CApplication::FillWindowList(CMenu& popup) const
 {
+    auto listItem = [](const MenuItem& item) {
+        return item.kind == MenuItem::Kind::Command &&
+               ((item.id >= ID_WINDOW_CHILD_FIRST && item.id <= ID_WINDOW_CHILD_LAST) || item.id == ID_WINDOW_MORE);
+    };
     int keep = popup.Count();
     for (int i = popup.Count() - 1; i >= 0; --i)
-        if (popup.At(i).kind == MenuItem::Kind::Command && popup.At(i).id >= ID_WINDOW_CHILD_FIRST &&
-            popup.At(i).id <= ID_WINDOW_CHILD_LAST)
+        if (listItem(popup.At(i)))
             keep = i;
     if (keep < popup.Count() && keep > 0 && popup.At(keep - 1).kind == MenuItem::Kind::Separator)
         --keep;
     std::vector<CFrame*> listed = ListedFrames();
-    std::vector<std::string> texts;
-    for (size_t i = 0; i < listed.size() && ID_WINDOW_CHILD_FIRST + static_cast<int>(i) <= ID_WINDOW_CHILD_LAST; ++i)
-        texts.push_back("&" + std::to_string(i + 1) + " " + listed[i]->Document()->GetTitle());
-    bool unchanged = keep < popup.Count() && popup.Count() - keep - 1 == static_cast<int>(texts.size());
-    for (size_t i = 0; unchanged && i < texts.size(); ++i)
-        unchanged = popup.At(keep + 1 + static_cast<int>(i)).text == texts[i];
+    std::vector<std::pair<std::string, int>> items;
+    for (size_t i = 0; i < listed.size() && static_cast<int>(i) < kListedWindows; ++i)
+        items.emplace_back("&" + std::to_string(i + 1) + " " + CaptionOf(*listed[i]),
+                           ID_WINDOW_CHILD_FIRST + static_cast<int>(i));
+    if (static_cast<int>(listed.size()) > kListedWindows)
+        items.emplace_back("&More Windows...", ID_WINDOW_MORE);
+    bool unchanged = keep < popup.Count() && popup.Count() - keep - 1 == static_cast<int>(items.size());
+    for (size_t i = 0; unchanged && i < items.size(); ++i)
+        unchanged = popup.At(keep + 1 + static_cast<int>(i)).text == items[i].first;
     if (unchanged)
         return;
     popup.Truncate(keep);
-    if (texts.empty())
+    if (items.empty())
         return;
     popup.AppendSeparator();
-    for (size_t i = 0; i < texts.size(); ++i)
-        popup.AppendCommand(texts[i], ID_WINDOW_CHILD_FIRST + static_cast<int>(i));
+    for (const auto& [text, id] : items)
+        popup.AppendCommand(text, id);
+}
+
+void CApplication::ChooseWindow()
+{
+    std::vector<CFrame*> listed = ListedFrames();
+    DialogData dialog;
+    dialog.caption = "Select Window";
+    DialogControl& list = dialog.Add(kWindowListControl, DialogControl::Kind::List, "&Select Window:");
+    for (size_t i = 0; i < listed.size(); ++i) {
+        list.choices.push_back(CaptionOf(*listed[i]));
+        if (listed[i] == ActiveFrame())
+            list.value = static_cast<int>(i);
+    }
+    if (ports.prompts->RunDialog(dialog) != IDOK)
+        return;
+    int chosen = dialog.Find(kWindowListControl)->value;
+    if (chosen >= 0 && chosen < static_cast<int>(listed.size()) && !listed[static_cast<size_t>(chosen)]->IsDestroyed())
+        listed[static_cast<size_t>(chosen)]->Activate();
+}
+
+void CApplication::CycleListedWindows(int step)
+{
+    std::vector<CFrame*> listed = ListedFrames();
+    if (listed.empty())
+        return;
+    int count = static_cast<int>(listed.size());
+    auto active = std::find(listed.begin(), listed.end(), ActiveFrame());
+    int next = active == listed.end() ? (step > 0 ? 0 : count - 1)
+                                      : ((static_cast<int>(active - listed.begin()) + step) % count + count) % count;
+    listed[static_cast<size_t>(next)]->Activate();
+}
+
+std::string CApplication::CaptionOf(const CFrame& frame) const
+{
+    CDocument* document = frame.Document();
+    if (!document)
+        return {};
+    const std::string& title = document->GetTitle();
+    int number = 0, sharing = 0;
+    for (const auto& other : ownedFrames_) {
+        if (other->IsDestroyed() || !other->Document() || other->Document()->GetTitle() != title)
+            continue;
+        ++sharing;
+        if (other.get() == &frame)
+            number = sharing;
+    }
+    return sharing > 1 ? title + ":" + std::to_string(number) : title;
+}
+
+void CApplication::UpdateCaptions()
+{
+    for (const auto& frame : ownedFrames_)
+        if (!frame->IsDestroyed())
+            frame->UpdateCaption();
 }
 
 int CApplication::MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons)
@@ -251,6 +330,7 @@ void CApplication::FrameDestroyed(CFrame* frame)
         deadFrames_.push_back(std::move(*it));
         ownedFrames_.erase(it);
     }
+    UpdateCaptions();
     if (wasActive && ActiveFrame())
         ActiveFrame()->Activate();
     else

@@ -54,6 +54,12 @@ public:
     // The same for the popup and every popup inside it.
     void PreparePopupTree(CMenu& popup);
 
+    // The caption of a frame's window: its document's title, numbered
+    // ("Guitar:1", "Guitar:2") while other windows show the same title.
+    std::string CaptionOf(const CFrame& frame) const;
+    // Every window's caption anew, after a title came or went.
+    void UpdateCaptions();
+
     CRecentFileList& RecentFiles() { return recentFiles_; }
 
     int MessageBox(const std::string& text, MessageIcon icon, MessageButtons buttons = MessageButtons::Ok);
@@ -73,9 +79,14 @@ public:
 private:
     std::vector<CCommandTarget*> Route() const;
     void RegisterPrintCommands();
+    void RegisterWindowCommands();
     // Visible frames in the order they were made, as the Window popup lists them.
     std::vector<CFrame*> ListedFrames() const;
     void FillWindowList(CMenu& popup) const;
+    // The "Select Window" list of every listed window.
+    void ChooseWindow();
+    // Activates the listed window `step` places after the active one.
+    void CycleListedWindows(int step);
 
     int nextSerial_ = 2000;
     int routeDepth_ = 0;  // commands may nest while a pause handles messages

@@ -25,6 +25,9 @@ enum StandardCommand {
     ID_WINDOW_CASCADE = 57650,
     ID_WINDOW_TILE_HORZ = 57651,
     ID_WINDOW_TILE_VERT = 57652,
+    // Every open window in turn (Ctrl+F6, Ctrl+Shift+F6).
+    ID_WINDOW_NEXT_CHILD = 57654,
+    ID_WINDOW_PREVIOUS_CHILD = 57655,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_HELP_INDEX = 57666,
@@ -38,6 +41,8 @@ enum StandardCommand {
     // The open windows listed at the end of the Window popup.
     ID_WINDOW_CHILD_FIRST = 65280,
     ID_WINDOW_CHILD_LAST = 65288,
+    // Ends the list when more windows are open than it shows.
+    ID_WINDOW_MORE = 65289,
 };
 
 // The font and scroll-bar commands every text or drawn view takes.

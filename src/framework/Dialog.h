@@ -7,7 +7,8 @@
 #include <vector>
 
 struct DialogControl {
-    enum class Kind { Label, Edit, DropList, List, Check, Radio, Slider, Button };
+    // A Swatch shows the colour in value (red in the lowest byte).
+    enum class Kind { Label, Edit, DropList, List, Check, Radio, Slider, Button, Swatch };
     int id = 0;
     Kind kind = Kind::Edit;
     std::string label;
@@ -16,6 +17,7 @@ struct DialogControl {
     int value = 0;                     // selection, check state, slider position
     int minimum = 0, maximum = 100;    // Slider range
     int group = 0;                     // Radio buttons of one group share it
+    bool sameRow = false;              // shown beside the control before it
 };
 
 struct DialogData {
@@ -24,9 +26,10 @@ struct DialogData {
     std::vector<DialogControl> controls;
     std::vector<int> extraButtons;  // closing buttons besides OK and Cancel, e.g. Reset
     bool hasCancel = true;          // false for a box that only informs
-    // Called while the dialog runs, as the user moves a slider: for a
-    // setting heard at once (a volume). Cancel leaves undoing it to the caller.
-    std::function<void(int id, int value)> onSlide;
+    // Called while the user moves a slider, with the slider's new value
+    // already in the data, so that labels can follow it; the dialog then
+    // shows its labels' texts again.
+    std::function<void(DialogData& dialog, int controlId)> onChange;
 
     DialogControl* Find(int id);
     const DialogControl* Find(int id) const;

@@ -10,6 +10,17 @@
 void CDocument::SetTitle(const std::string& title)
 {
     title_ = title;
+    UpdateCaptions();
+}
+
+// Windows sharing a title number their captions, so another window's
+// caption may depend on this title and on this document's windows.
+void CDocument::UpdateCaptions()
+{
+    if (app_) {
+        app_->UpdateCaptions();
+        return;
+    }
     for (CView* view : views_)
         if (view->Frame())
             view->Frame()->UpdateCaption();
@@ -70,12 +81,15 @@ void CDocument::OnCloseDocument()
     template_->RemoveDocument(this);
 }
 
+// The windows' captions number them while there are several.
 void CDocument::AddView(CView* view)
 {
     views_.push_back(view);
+    UpdateCaptions();
 }
 
 void CDocument::RemoveView(CView* view)
 {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
+    UpdateCaptions();
 }

@@ -54,6 +54,8 @@ public:
     void RemoveView(CView* view);
 
 private:
+    void UpdateCaptions();
+
     friend class CDocTemplate;
     CApplication* app_ = nullptr;
     CDocTemplate* template_ = nullptr;

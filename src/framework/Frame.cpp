@@ -1,5 +1,7 @@
 #include "framework/Frame.h"
 
+#include <algorithm>
+
 #include "framework/Application.h"
 #include "framework/Document.h"
 #include "framework/View.h"
@@ -20,10 +22,20 @@ void CFrame::SetMenu(MenuPtr menu)
         app_->UpdateMenuBar();
 }
 
+std::string CFrame::Caption() const
+{
+    if (app_)
+        return app_->CaptionOf(*this);
+    return Document() ? Document()->GetTitle() : std::string();
+}
+
 void CFrame::UpdateCaption()
 {
-    if (window_ && Document())
-        window_->SetCaption(Document()->GetTitle());
+    if (!window_ || !Document())
+        return;
+    std::string caption = Caption();
+    if (caption != caption_)
+        window_->SetCaption(caption_ = caption);
 }
 
 void CFrame::Activate()

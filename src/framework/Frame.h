@@ -22,6 +22,9 @@ public:
 
     MenuPtr GetMenu() const { return menu_; }
     void SetMenu(MenuPtr menu);
+    // The document's title; with several windows on the document, followed
+    // by ":" and the number of this one ("Model:2").
+    std::string Caption() const;
     void UpdateCaption();
     void Activate();
     void Show(int showCmd);
@@ -44,5 +47,6 @@ private:
     std::unique_ptr<CView> view_;
     std::unique_ptr<IFrameWindow> window_;
     MenuPtr menu_;
+    std::string caption_;  // as the window shows it
     bool destroyed_ = false;
 };

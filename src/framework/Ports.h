@@ -4,6 +4,7 @@
 #include "framework/Drawing.h"
 #include "framework/Font.h"
 #include "framework/MidiDevices.h"
+#include "framework/Picture.h"
 #include "framework/Printing.h"
 #include "framework/Prompts.h"
 #include "framework/Services.h"
@@ -28,4 +29,6 @@ struct Ports {
     IMidiIn* midiIn = nullptr;
     IMediaPlayerFactory* media = nullptr;
     IPrinter* printer = nullptr;
+    // Null where no picture can be written.
+    IPictureWriter* pictures = nullptr;
 };

@@ -12,6 +12,9 @@ struct PrintJob {
     // A text view prints its text in its font...
     std::string text;
     LogFont font;
+    // ...its lines kept whole when they are a grid: never wrapped, the font
+    // made smaller until the longest fits the page width.
+    bool grid = false;
     // ...a drawn view its drawing, scaled to the page width.
     Size drawingSize{};
     std::function<void(IDrawingSurface&)> draw;

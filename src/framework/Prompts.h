@@ -13,6 +13,9 @@ enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 // Button results carry the classic command ids so dialogs and boxes agree.
 enum DialogResult { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
+// Which fonts a font chooser lists: instruments draw on a grid of cells.
+enum class FontFilter { Any, FixedPitch };
+
 struct FileDialogRequest {
     bool open = true;  // false: a save dialog
     std::string caption;
@@ -30,6 +33,6 @@ public:
     // The result is IDOK, IDCANCEL or the id of another closing button.
     virtual int RunDialog(DialogData& dialog) = 0;
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
-    virtual bool ChooseFont(LogFont& font) = 0;
+    virtual bool ChooseFont(LogFont& font, FontFilter filter) = 0;
     virtual std::optional<unsigned> ChooseColor(unsigned initial) = 0;
 };

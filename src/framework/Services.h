@@ -75,6 +75,9 @@ public:
     // What the user should hear about the last Open (say, a SoundFont that
     // could not be loaded and was replaced), once; empty when nothing.
     virtual std::string TakeOpenNotice() { return {}; }
+    // What a failed Open tried and why it failed, for the user ("alsa:20:0:
+    // the ALSA sequencer port 20:0 could not be reached"); empty when unknown.
+    virtual std::string Tried() const { return {}; }
 };
 
 // Notes played on an outside keyboard. The port hands every note on and off

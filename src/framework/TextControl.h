@@ -22,4 +22,8 @@ public:
     virtual void SetModified(bool modified) = 0;
     // The standard edit commands: undo, cut, copy, paste, clear, select all.
     virtual void EditCommand(int id) = 0;
+    // From now on shows and edits the same text as other, with the same
+    // modified flag, as a second window on one document does; selection
+    // and scrolling stay each control's own.
+    virtual void ShareText(ITextControl& other) = 0;
 };

@@ -49,6 +49,11 @@ public:
     // Whether MakePrintJob would hand something over, without building it:
     // asked each time the File menu opens.
     virtual bool CanPrint() const { return false; }
+    // Window > New Window: whether another view may show this view's
+    // document beside it, and what a new view takes over from the view it
+    // was opened from before its first update.
+    virtual bool OffersNewWindow() const { return false; }
+    virtual void FollowView(CView& original) { (void)original; }
 
     // For assistive technology: text views are text, drawn views pictures
     // unless they say otherwise.

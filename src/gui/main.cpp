@@ -21,7 +21,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);  // the core decides when to end
     QGuiApplication::setDesktopFileName(QStringLiteral("morvix"));  // the entry --register writes
     ProgramFiles files = FindProgramFiles();
-    QtPorts ports(files.dataDir);
+    QtPorts ports(files.programDir);
     CReferenceApp app(ports.Get(), files);
     ports.Attach(app);
     args.assign(argv + 1, argv + argc);  // without the arguments Qt took for itself

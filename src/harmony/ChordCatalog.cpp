@@ -113,6 +113,29 @@ bool CChordCatalog::IsChord(int index) const
     return !key.empty() && key != "group" && !key.starts_with('@');
 }
 
+std::string CChordCatalog::ShownName(int index) const
+{
+    if (GetGroup(index) == "interval")
+        return GetText(index);
+    return GetText(index) + " " + GetKey(index);
+}
+
+int CChordCatalog::FindShown(std::string_view shown) const
+{
+    bool interval = false;
+    for (int i = 1; i < kCapacity; ++i) {
+        const ChordRecord& record = records_[i];
+        if (record.key == "group")
+            interval = record.text == "interval";
+        if (!IsChord(i) || !shown.starts_with(record.text))
+            continue;
+        std::string_view rest = shown.substr(record.text.size());
+        if (interval ? rest.empty() : rest.size() == record.key.size() + 1 && rest[0] == ' ' && rest.ends_with(record.key))
+            return i;
+    }
+    return 0;
+}
+
 std::string CChordCatalog::GetGroup(int index) const
 {
     if (!Valid(index))

@@ -34,6 +34,11 @@ public:
     bool IsChord(int index) const;
     // "none" for record 0 and for a record with no group line before it.
     std::string GetGroup(int index) const;
+    // A chord as the model shows it: its description, then a blank and its
+    // short name, except for an interval, which shows its description only.
+    std::string ShownName(int index) const;
+    // The chord line a model shows as shown; 0 (no chord) when none does.
+    int FindShown(std::string_view shown) const;
     // Records taken by the last read, the terminator included.
     int Count() const { return count_; }
 

@@ -129,7 +129,7 @@ void CChordIdentifier::AddChord(int record)
     for (std::size_t s = 0; s < scaleCount; ++s) {
         const ScaleShape& scale = scales_[s];
         ChordInScale in;
-        in.order = ChordTones(description, ScaleCells(scale.tones));
+        in.order = ChordPitchesLowestFirst(description, ScaleCells(scale.tones));
         in.tones = TonePitches(in.order);
         if (chord.ofTheKey) {
             in.root = description.intervals.front().semitones % 12;

@@ -17,7 +17,7 @@ int Modulo(int value, int divisor)
 
 } // namespace
 
-std::vector<int> ChordTones(const ChordDescription& description, const NoteRow& scaleCells)
+std::vector<int> ChordPitchesLowestFirst(const ChordDescription& description, const NoteRow& scaleCells)
 {
     std::array<int, 24> atSpanCell;
     atSpanCell.fill(-1);

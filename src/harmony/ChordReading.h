@@ -14,7 +14,7 @@ class CModelState;
 
 // The chord's pitch classes above a tonic of C, each once, lowest first over
 // the two octaves it spans.
-std::vector<int> ChordTones(const ChordDescription& description, const NoteRow& scaleCells);
+std::vector<int> ChordPitchesLowestFirst(const ChordDescription& description, const NoteRow& scaleCells);
 
 // The degree a chord stands on: its first, unless it is an inversion, whose
 // root is a degree of 8 or more with the others thirds, fifths or sevenths

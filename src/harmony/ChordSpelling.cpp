@@ -1,7 +1,9 @@
 #include "harmony/ChordDescription.h"
+#include "harmony/IntervalSpelling.h"
+#include "harmony/Notation.h"
 #include "harmony/ModelState.h"
 
-void CModelState::SpellChord(NoteRow& cells)
+void CModelState::SpellChord(NoteRow& cells, char notationCode, char chordTonesCode)
 {
     if (chordName.empty() || chordName.front() == '.')
         return;
@@ -18,8 +20,12 @@ void CModelState::SpellChord(NoteRow& cells)
         }
     }
     for (const AddedInterval& interval : description.intervals) {
-        chord[static_cast<std::size_t>(interval.semitones % 12)].Set(interval.label);
-        chordSpan[static_cast<std::size_t>(interval.spanCell)].Set(interval.label);
+        std::string label = interval.label;
+        if (chordTonesCode != ChordTones::kIntervals)
+            label = LabelChordTone(notationCode, SpellInterval(keyName, interval.number, interval.semitones),
+                                   interval.label, speller_);
+        chord[static_cast<std::size_t>(interval.semitones % 12)].Set(label);
+        chordSpan[static_cast<std::size_t>(interval.spanCell)].Set(label);
     }
     cells = chord;
     span = chordSpan;

@@ -17,5 +17,9 @@ enum ModelCommand {
     ID_NOTATION = 32859,
 };
 
+// The menu-bar item of the model's instrument list; its mnemonic is R
+// because File has F.
+inline constexpr const char* kFrameMenuText = "F&rame";
+
 // The Key popup, from the table of the seventeen keys.
 MenuPtr BuildKeyMenu();

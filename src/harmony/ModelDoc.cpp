@@ -58,6 +58,8 @@ void CModelDoc::LoadSettings()
     }
     // A value the program does not know reads as its default.
     state_.notation = IsNotationCode(notationText[0]) ? notationText[0] : Notation::kExtended;
+    // Profiles from before the choice label chord tones by name.
+    state_.chordTones = s.GetString(section, "ChordTones", "n") == "i" ? 'i' : 'n';
     state_.AdoptKeyOrC(s.GetString(section, "Key", "C"));
     state_.scaleName = s.GetString(section, "Scale", "major");
     state_.scaleIndex = host_.Scales().FindByFullName(state_.scaleName);
@@ -78,6 +80,7 @@ void CModelDoc::SaveSettings()
     ISettings& s = *App().ports.settings;
     const CModelState& choice = UserChoice();
     s.WriteString(section, "Notation", std::string(1, choice.notation));
+    s.WriteString(section, "ChordTones", std::string(1, choice.chordTones));
     s.WriteString(section, "Key", choice.keyName);
     s.WriteString(section, "Scale", choice.scaleName);
     s.WriteString(section, "Chord", choice.chordName);
@@ -156,10 +159,11 @@ void CModelDoc::DropPresetChord()
         state_.chordName.clear();
 }
 
-void CModelDoc::SetNotation(char notation, char chordset)
+void CModelDoc::SetNotation(char notation, char chordset, char chordTones)
 {
     state_.notation = notation;
     state_.chordset = chordset;
+    state_.chordTones = chordTones;
     Recompute();
 }
 
@@ -223,17 +227,21 @@ std::vector<std::string> CModelDoc::InstrumentTitles() const
 void CModelDoc::ShowFramePopup()
 {
     framePopup_ = CMenu::Create();
-    for (int i = 0; i < static_cast<int>(instruments_.size()); ++i)
-        framePopup_->AppendCommand(instruments_[i]->GetTitle(), ID_FRAME_FIRST + i);
+    for (int i = 0; i < static_cast<int>(instruments_.size()); ++i) {
+        // Two windows of one instrument are told apart by their captions.
+        CFrame* instrumentFrame = instruments_[i]->FirstFrame();
+        std::string text = instrumentFrame ? App().CaptionOf(*instrumentFrame) : instruments_[i]->GetTitle();
+        framePopup_->AppendCommand(text, ID_FRAME_FIRST + i);
+    }
     CFrame* frame = FirstFrame();
     if (!frame || !frame->GetMenu())
         return;
-    int position = frame->GetMenu()->FindByText("&Frame");
+    int position = frame->GetMenu()->FindByText(kFrameMenuText);
     if (position >= 0)
-        frame->GetMenu()->ReplaceWithPopup(position, "&Frame", framePopup_);
+        frame->GetMenu()->ReplaceWithPopup(position, kFrameMenuText, framePopup_);
     for (CDocument* instrument : instruments_)
         if (CFrame* instrumentFrame = instrument->FirstFrame(); instrumentFrame && instrumentFrame->GetMenu())
-            instrumentFrame->GetMenu()->ReplaceWithPopup(6, "&Frame", framePopup_);
+            instrumentFrame->GetMenu()->ReplaceWithPopup(6, kFrameMenuText, framePopup_);
     App().UpdateMenuBar();
 }
 

@@ -41,7 +41,7 @@ public:
     void ShowChoice(const std::string& key, int scale, int chord);
     // A preset chord fixes its own scale: choosing another scale drops it.
     void DropPresetChord();
-    void SetNotation(char notation, char chordset);
+    void SetNotation(char notation, char chordset, char chordTones);
     // A key signature played while live: shown, but not the user's choice,
     // so it enters neither the History box, the profile nor the layout.
     void ApplyKeySignature(int sf, bool minor);

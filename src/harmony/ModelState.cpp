@@ -9,6 +9,7 @@ void CModelState::SetDefaults()
 {
     chordset = 'c';
     notation = 'e';
+    chordTones = 'n';
     keyName = "C";
     accidentals = variant = tonic = 0;
     chordName.clear();
@@ -55,26 +56,10 @@ void CModelState::SelectScale(int index)
     TakeScaleRecord(index);
 }
 
-namespace {
-
-// The chord as a model names it: the description, then the short name
-// except for an interval, whose description says it all.
-std::string ModelChordName(const CChordCatalog& chords, int index)
-{
-    std::string name = chords.GetText(index);
-    if (chords.GetGroup(index) != "interval")
-        name += " " + chords.GetKey(index);
-    return name;
-}
-
-} // namespace
-
 int CModelState::FindChord(std::string_view name) const
 {
-    for (int index = 0; index < CChordCatalog::kCapacity; ++index)
-        if (chords_.IsChord(index) && chords_.GetText(index) != "." && ModelChordName(chords_, index) == name)
-            return index;
-    return -1;
+    int index = chords_.FindShown(name);
+    return index > 0 ? index : -1;
 }
 
 void CModelState::SelectChord(int index)
@@ -99,7 +84,16 @@ void CModelState::SelectChord(int index)
                 TakeScaleRecord(found);
         }
     }
-    chordName = ModelChordName(chords_, index);
+    chordName = chords_.ShownName(index);
+}
+
+// History entries, layouts and profiles carry the chord by name only.
+void CModelState::MatchChordIndex()
+{
+    if (!HasChord())
+        chordIndex = 0;
+    else if (!chords_.IsChord(chordIndex) || chords_.ShownName(chordIndex) != chordName)
+        chordIndex = chords_.FindShown(chordName);
 }
 
 namespace {
@@ -150,11 +144,12 @@ bool CModelState::ApplyKeySignature(int sf, bool minor)
 void CModelState::ComputeNotes()
 {
     SpellScale();
-    LabelNotes(notation, labels);
+    LabelNotes(notation, chordTones, labels);
 }
 
 void CModelState::Recompute(const std::vector<std::string>& instrumentTitles)
 {
+    MatchChordIndex();
     ComputeNotes();
     BuildReport(instrumentTitles);
 }

@@ -17,7 +17,8 @@ public:
     // The speller and catalogues belong to the application and outlive models.
     CModelState(const CNoteSpeller& speller, const CScaleCatalog& scales, const CChordCatalog& chords);
 
-    // Key C, scale record 0, no chord, notation 'e', chord set 'c'.
+    // Key C, scale record 0, no chord, notation 'e', chord set 'c', chord
+    // tones by name.
     void SetDefaults();
 
     // False, changing nothing, when the note table does not hold the name.
@@ -40,14 +41,19 @@ public:
     void ComputeNotes();
     // Pattern, interval and report texts; instrumentTitles in attachment order.
     void BuildReport(const std::vector<std::string>& instrumentTitles);
-    // ComputeNotes and BuildReport together: the computing part of a recompute.
+    // Points chordIndex at the catalogue's record of chordName (0 when it
+    // names none), so the Chord menu checks what the model shows.
+    void MatchChordIndex();
+    // MatchChordIndex, ComputeNotes and BuildReport: the computing part of a recompute.
     void Recompute(const std::vector<std::string>& instrumentTitles);
 
     void SpellScale();
     // Copies scaleNotes into out, relabels for the notation and, when a
-    // chord is set, reduces out to the chord tones (which also fills span).
-    void LabelNotes(char notationCode, NoteRow& out);
-    void SpellChord(NoteRow& cells);
+    // chord is set, reduces out to the chord tones (which also fills span);
+    // chordTonesCode says how its added intervals are labelled.
+    void LabelNotes(char notationCode, char chordTonesCode, NoteRow& out);
+    // Added intervals by name are spelled as ChordNoteNames spells them.
+    void SpellChord(NoteRow& cells, char notationCode, char chordTonesCode);
     // The chord's tones as note names from the lowest up, blank-separated:
     // degrees as the scale spells them, added intervals by their number
     // above the key (the minor third of C is Eb). Empty without a chord.
@@ -89,6 +95,8 @@ public:
     NoteSpan span{};
     char notation = 'e';
     char chordset = 'c';
+    // 'n' chord tones by name, 'i' by interval number.
+    char chordTones = 'n';
     std::string patternText;
     std::string intervalText;
     std::string reportText;

@@ -25,7 +25,7 @@ std::string CModelState::FormatModelState(int historySelection) const
 {
     std::string chord = chordName.empty() ? "none" : chordName;
     return "_Model " + std::string(1, notation) + " " + keyName + " " + scaleName + " $ " + chord + " $ " +
-           std::to_string(historySelection);
+           std::to_string(historySelection) + " " + FormatChordTones(chordTones);
 }
 
 bool CModelState::ParseModelState(std::string_view text, int& historySelection)
@@ -52,5 +52,6 @@ bool CModelState::ParseModelState(std::string_view text, int& historySelection)
         return false;
     chordIndex = chord;
     historySelection = ReadInt(text, cursor);
+    chordTones = ParseChordTones(text);
     return true;
 }

@@ -105,8 +105,9 @@ void CModelView::OnNotation()
     if (!model)
         return;
     char chordset = model->State().chordset;
-    char notation = ChooseNotation(*model->App().ports.prompts, model->State().notation, chordset);
-    model->SetNotation(notation, chordset);
+    char chordTones = model->State().chordTones;
+    char notation = ChooseNotation(*model->App().ports.prompts, model->State().notation, chordset, chordTones);
+    model->SetNotation(notation, chordset, chordTones);
 }
 
 void CModelView::OnSave()

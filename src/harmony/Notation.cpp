@@ -40,16 +40,24 @@ void Romanize(NoteRow& out)
     }
 }
 
+// A double flat or sharp in two characters: "EB", "F%".
+std::string Condensed(const std::string& name)
+{
+    if (name.size() != 3)
+        return name;
+    if (name[1] == 'b')
+        return std::string{name[0], 'B'};
+    if (name[1] == '#')
+        return std::string{name[0], '%'};
+    return name;
+}
+
 void Condense(NoteRow& out)
 {
     for (int i = 1; i < 12; ++i) {
         NoteCell& cell = out[static_cast<std::size_t>(i)];
-        if (cell.Text().size() != 3)
-            continue;
-        if (cell.bytes[1] == 'b')
-            cell.Set(std::string{cell.bytes[0], 'B'});
-        else if (cell.bytes[1] == '#')
-            cell.Set(std::string{cell.bytes[0], '%'});
+        if (!cell.Empty())
+            cell.Set(Condensed(std::string(cell.Text())));
     }
 }
 
@@ -121,4 +129,40 @@ void ApplyNotation(char notation, const NoteRow& notes, int noteCount, const CNo
     default:
         break;
     }
+}
+
+std::string LabelChordTone(char notation, const std::string& name, const std::string& number,
+                           const CNoteSpeller& speller)
+{
+    switch (notation) {
+    case Notation::kCondensed:
+        return Condensed(name);
+    case Notation::kPositions:
+        return "*";
+    case Notation::kVoiced: {
+        NotePosition position;
+        return speller.FindName(name, position) ? std::string(Syllable(position)) : name;
+    }
+    case Notation::kEnumerated:
+    case Notation::kChromatic:
+    case Notation::kRoman:
+        return number;
+    default:
+        return name;
+    }
+}
+
+std::string FormatChordTones(char chordTones)
+{
+    return std::string("_ChordTones ") + (chordTones == ChordTones::kIntervals ? 'i' : 'n');
+}
+
+char ParseChordTones(std::string_view text)
+{
+    std::size_t tag = text.find("_ChordTones");
+    if (tag == std::string_view::npos)
+        return ChordTones::kNames;
+    std::size_t code = text.find_first_not_of(' ', tag + 11);
+    return code != std::string_view::npos && text[code] == ChordTones::kIntervals ? ChordTones::kIntervals
+                                                                                   : ChordTones::kNames;
 }

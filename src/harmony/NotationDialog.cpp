@@ -8,8 +8,10 @@ namespace {
 
 constexpr std::string_view kNotationCodes = "ecpnrv";
 constexpr std::string_view kChordSetCodes = "cfs";
+constexpr std::string_view kChordToneCodes = "ni";
 constexpr int kNotationList = 1048;
 constexpr int kChordList = 1049;
+constexpr int kChordToneList = 1050;
 
 int PositionOf(std::string_view codes, char code)
 {
@@ -26,7 +28,7 @@ char CodeAt(std::string_view codes, int position, char fallback)
 
 } // namespace
 
-char ChooseNotation(IPrompts& prompts, char notation, char& chordset)
+char ChooseNotation(IPrompts& prompts, char notation, char& chordset, char& chordTones)
 {
     DialogData dialog;
     dialog.resourceId = 117;
@@ -37,8 +39,12 @@ char ChooseNotation(IPrompts& prompts, char notation, char& chordset)
     auto& chords = dialog.Add(kChordList, DialogControl::Kind::DropList, "Chords:");
     chords.choices = {"Condensed", "First", "Second"};
     chords.value = PositionOf(kChordSetCodes, chordset);
+    auto& tones = dialog.Add(kChordToneList, DialogControl::Kind::DropList, "Chord tones:");
+    tones.choices = {"Names", "Interval numbers"};
+    tones.value = PositionOf(kChordToneCodes, chordTones);
     if (prompts.RunDialog(dialog) != IDOK)
         return notation;
     chordset = CodeAt(kChordSetCodes, dialog.Find(kChordList)->value, chordset);
+    chordTones = CodeAt(kChordToneCodes, dialog.Find(kChordToneList)->value, chordTones);
     return CodeAt(kNotationCodes, dialog.Find(kNotationList)->value, notation);
 }

@@ -150,9 +150,9 @@ void CModelState::Respell()
     }
 }
 
-void CModelState::LabelNotes(char notationCode, NoteRow& out)
+void CModelState::LabelNotes(char notationCode, char chordTonesCode, NoteRow& out)
 {
     ApplyNotation(notationCode, scaleNotes, noteCount, speller_, out);
     if (HasChord())
-        SpellChord(out);
+        SpellChord(out, notationCode, chordTonesCode);
 }

@@ -49,6 +49,8 @@ void InstrumBase::LoadBaseSettings(ISettings& settings, const std::string& secti
 {
     notation = ReadCode(settings, section, "Notation", 'e', IsNotationCode);
     chordset = ReadCode(settings, section, "Chordset", 'c', IsChordSetCode);
+    // Profiles from before the choice label chord tones by name.
+    chordTones = settings.GetString(section, "ChordTones", "n") == "i" ? 'i' : 'n';
     viewStyle = ReadCode(settings, section, "ViewStyle", 't', IsViewStyle);
     foreColor = static_cast<Color>(settings.GetInt(section, "ForeColor", 0));
     backColor = static_cast<Color>(settings.GetInt(section, "BackColor", 16777215));
@@ -87,6 +89,7 @@ void InstrumBase::SaveBaseSettings(ISettings& settings, const std::string& secti
 {
     settings.WriteString(section, "Notation", std::string(1, notation));
     settings.WriteString(section, "Chordset", std::string(1, chordset));
+    settings.WriteString(section, "ChordTones", std::string(1, chordTones));
     settings.WriteString(section, "ViewStyle", std::string(1, viewStyle));
     settings.WriteInt(section, "ForeColor", static_cast<int>(foreColor));
     settings.WriteInt(section, "BackColor", static_cast<int>(backColor));

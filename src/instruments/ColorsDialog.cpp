@@ -13,7 +13,18 @@ enum Control {
     kReset = 1014,
 };
 
-DialogData BuildDialog()
+// One row: what the colour is for, the button that changes it and a
+// swatch of the colour it is now.
+void AddColorRow(DialogData& dialog, int labelId, const char* label, int button, const char* buttonText, Color color)
+{
+    dialog.Add(labelId, DialogControl::Kind::Label, label);
+    dialog.Add(button, DialogControl::Kind::Button, buttonText).sameRow = true;
+    DialogControl& swatch = dialog.Add(button + 100, DialogControl::Kind::Swatch, "");
+    swatch.value = static_cast<int>(color);
+    swatch.sameRow = true;
+}
+
+DialogData BuildDialog(const ViewColors& colors)
 {
     DialogData dialog;
     dialog.resourceId = 136;
@@ -21,14 +32,10 @@ DialogData BuildDialog()
     dialog.Add(1, DialogControl::Kind::Label,
                "Select colors for this document view and press OK to accept or Cancel to abort changes; use "
                "Reset for current standard settings.");
-    dialog.Add(2, DialogControl::Kind::Label, "Text color:");
-    dialog.Add(kTextColor, DialogControl::Kind::Button, "Foreground");
-    dialog.Add(3, DialogControl::Kind::Label, "Window color:");
-    dialog.Add(kWindowColor, DialogControl::Kind::Button, "Background");
-    dialog.Add(4, DialogControl::Kind::Label, "Highlight:");
-    dialog.Add(kHighlightText, DialogControl::Kind::Button, "Foreground");
-    dialog.Add(5, DialogControl::Kind::Label, "Highlight:");
-    dialog.Add(kHighlightWindow, DialogControl::Kind::Button, "Background");
+    AddColorRow(dialog, 2, "Text color:", kTextColor, "Foreground", colors.fore);
+    AddColorRow(dialog, 3, "Window color:", kWindowColor, "Background", colors.back);
+    AddColorRow(dialog, 4, "Highlight:", kHighlightText, "Foreground", colors.highlightFore);
+    AddColorRow(dialog, 5, "Highlight:", kHighlightWindow, "Background", colors.highlightBack);
     dialog.extraButtons = {kTextColor, kWindowColor, kHighlightText, kHighlightWindow, kReset};
     return dialog;
 }
@@ -48,7 +55,7 @@ std::optional<ViewColors> RunColorsDialog(IPrompts& prompts, const ViewColors& s
 {
     ViewColors colors = start;
     for (;;) {
-        DialogData dialog = BuildDialog();
+        DialogData dialog = BuildDialog(colors);
         switch (prompts.RunDialog(dialog)) {
         case IDOK: return colors;
         case kReset: return ViewColors{};

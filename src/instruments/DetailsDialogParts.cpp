@@ -75,32 +75,60 @@ bool IsChecked(const DialogData& dialog, int id)
     return control && control->value != 0;
 }
 
+char ChosenCode(const DialogData& dialog, std::initializer_list<std::pair<int, char>> buttons, char kept)
+{
+    for (auto [id, code] : buttons)
+        if (IsChecked(dialog, id))
+            return code;
+    return kept;
+}
+
 int SelectionOf(const DialogData& dialog, int id)
 {
     const DialogControl* control = dialog.Find(id);
     return control ? control->value : 0;
 }
 
-int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges)
+namespace {
+
+std::string RangeProblem(const DialogData& dialog, const std::vector<NumberRange>& ranges)
+{
+    for (const NumberRange& range : ranges) {
+        int value = 0;
+        const DialogControl* control = dialog.Find(range.id);
+        if (!control || !ParseNumber(control->text, value) || value < range.minimum || value > range.maximum)
+            return "Please enter an integer between " + std::to_string(range.minimum) + " and " +
+                   std::to_string(range.maximum) + ".";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string TextOf(const DialogData& dialog, int id)
+{
+    const DialogControl* control = dialog.Find(id);
+    if (!control)
+        return {};
+    std::size_t start = control->text.find_first_not_of(' ');
+    if (start == std::string::npos)
+        return {};
+    return control->text.substr(start, control->text.find_last_not_of(' ') + 1 - start);
+}
+
+int RunWithRanges(IPrompts& prompts, DialogData& dialog, const std::vector<NumberRange>& ranges,
+                  const DialogCheck& check)
 {
     for (;;) {
         int result = prompts.RunDialog(dialog);
         if (result != IDOK)
             return result;
-        const NumberRange* wrong = nullptr;
-        for (const NumberRange& range : ranges) {
-            int value = 0;
-            const DialogControl* control = dialog.Find(range.id);
-            if (!control || !ParseNumber(control->text, value) || value < range.minimum || value > range.maximum) {
-                wrong = &range;
-                break;
-            }
-        }
-        if (!wrong)
+        std::string problem = RangeProblem(dialog, ranges);
+        if (problem.empty() && check)
+            problem = check(dialog);
+        if (problem.empty())
             return IDOK;
-        prompts.MessageBox("Please enter an integer between " + std::to_string(wrong->minimum) + " and " +
-                               std::to_string(wrong->maximum) + ".",
-                           dialog.caption, MessageIcon::Warning, MessageButtons::Ok);
+        prompts.MessageBox(problem, dialog.caption, MessageIcon::Warning, MessageButtons::Ok);
     }
 }
 
@@ -116,9 +144,9 @@ std::vector<NumberRange> ScaleRanges()
 }
 
 void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRange>& ranges,
-                const std::function<void(const DialogData&)>& take)
+                const std::function<void(const DialogData&)>& take, const DialogCheck& check)
 {
-    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges);
+    int result = RunWithRanges(*doc.App().ports.prompts, dialog, ranges, check);
     if (result == kResetDetails) {
         doc.ReattachEntry();
         return;
@@ -126,5 +154,5 @@ void RunDetails(CInstrumDoc& doc, DialogData& dialog, const std::vector<NumberRa
     if (result != IDOK)
         return;
     take(dialog);
-    doc.UpdateAllViews();
+    doc.UpdateNoteMarks();
 }

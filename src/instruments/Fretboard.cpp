@@ -33,13 +33,22 @@ private:
     std::string_view NameAt(const BoardString& string, int fret) const;
     std::string HorizontalRow(const BoardString& string) const;
     std::string FretNumbers() const;
-    std::string VerticalNoteLine(int fret) const;
-    std::string VerticalWireLine() const;
+    std::string VerticalNoteLine(int fret, std::size_t cellWidth) const;
+    std::string VerticalWireLine(int fret, std::size_t cellWidth) const;
+    // Three-character names would run into their neighbours: their cells
+    // get a fourth column, so that one blank stands between two names.
+    std::size_t VerticalCellWidth() const;
+    // Whether the capo lies on the wire after this fret (0: the nut), on the
+    // nut side of the first fret that sounds.
+    bool CapoOnWire(int fret) const { return wires_ && capo_ > 0 && capo_ <= frets_ && fret == capo_ - 1; }
+    std::string WireSegment(int fret) const;
+    std::string SegmentWire(int fret) const;
 
     const NoteSources& sources_;
     FretboardGlyphs glyphs_;
     std::vector<BoardString> strings_;  // in drawing order
     int frets_ = 0;
+    int capo_ = 0;
     bool mirrored_ = false;
     bool wires_ = true;
 };
@@ -49,6 +58,7 @@ FretboardBuilder::FretboardBuilder(const StringedInstrument& instrument, const N
     : sources_(sources),
       glyphs_(SelectFretboardGlyphs(lineDrawing, instrument.stringType == 'd', instrument.orientation == 'd')),
       frets_(BoundFretCount(instrument.fretCount)),
+      capo_(BoundCapo(instrument.capo)),
       mirrored_((instrument.perspective == 'r' && instrument.handedness == 'r') ||
                 (instrument.perspective == 'n' && instrument.handedness == 'l')),
       wires_(instrument.fretStatus == 'y')
@@ -64,9 +74,28 @@ FretboardBuilder::FretboardBuilder(const StringedInstrument& instrument, const N
         std::reverse(strings_.begin(), strings_.end());
 }
 
+// Frets behind a capo sound nothing, in the model's notes and live alike.
 std::string_view FretboardBuilder::NameAt(const BoardString& string, int fret) const
 {
+    if (fret < capo_)
+        return {};
     return sources_.Shown(string.octave, string.pitch + fret);
+}
+
+std::string FretboardBuilder::WireSegment(int fret) const
+{
+    std::string glyphs = glyphs_.wireSegment;
+    if (CapoOnWire(fret))
+        glyphs[0] = glyphs_.capoWire;
+    return glyphs;
+}
+
+std::string FretboardBuilder::SegmentWire(int fret) const
+{
+    std::string glyphs = glyphs_.segmentWire;
+    if (CapoOnWire(fret))
+        glyphs.back() = glyphs_.capoWire;
+    return glyphs;
 }
 
 // A plain board runs from the last fret on the left to the nut on the
@@ -77,6 +106,8 @@ std::string FretboardBuilder::HorizontalRow(const BoardString& string) const
     std::string nutCell = glyphs_.nut;
     nutCell += open.empty() ? std::string_view(" ") : open;
     nutCell += glyphs_.nut;
+    if (CapoOnWire(0))
+        (mirrored_ ? nutCell.back() : nutCell.front()) = glyphs_.capoWire;
     std::size_t width = wires_ ? kCellWidth : kCellWidth + 2;
     std::string row;
     row.reserve(static_cast<std::size_t>(frets_) * 5 + 8);
@@ -89,10 +120,10 @@ std::string FretboardBuilder::HorizontalRow(const BoardString& string) const
         if (mirrored_) {
             row.append(segments, glyphs_.segment).append(name);
             if (wires_)
-                row += glyphs_.segmentWire;
+                row += SegmentWire(fret);
         } else {
             if (wires_)
-                row += glyphs_.wireSegment;
+                row += WireSegment(fret);
             row.append(name).append(segments, glyphs_.segment);
         }
     }
@@ -120,36 +151,48 @@ void FretboardBuilder::BuildHorizontal(InstrumBase& base) const
     base.AppendLine(FretNumbers());
 }
 
-std::string FretboardBuilder::VerticalNoteLine(int fret) const
+std::size_t FretboardBuilder::VerticalCellWidth() const
+{
+    for (int fret = 0; fret <= frets_; ++fret)
+        for (const BoardString& string : strings_)
+            if (NameAt(string, fret).size() >= kCellWidth)
+                return kCellWidth + 1;
+    return kCellWidth;
+}
+
+std::string FretboardBuilder::VerticalNoteLine(int fret, std::size_t cellWidth) const
 {
     std::string line = "  ";
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         std::string_view name = NameAt(strings_[i], fret);
         std::string cell(name);
-        if (cell.size() < kCellWidth) {
+        if (cell.size() < cellWidth) {
             bool open = fret == 0;
             if (cell.empty())
                 cell += open ? glyphs_.crossing : glyphs_.stringGlyph;
             bool lastString = i + 1 == strings_.size();
             char pad = open && !lastString ? glyphs_.segment : ' ';
-            cell.resize(kCellWidth, pad);
+            cell.resize(cellWidth, pad);
         }
         line += cell;
     }
     return line;
 }
 
-std::string FretboardBuilder::VerticalWireLine() const
+std::string FretboardBuilder::VerticalWireLine(int fret, std::size_t cellWidth) const
 {
     std::string line = "  ";
+    bool capo = CapoOnWire(fret);
+    char crossing = capo ? glyphs_.capoWire : glyphs_.crossing;
+    char segment = capo ? glyphs_.capoSegment : glyphs_.segment;
     for (std::size_t i = 0; i < strings_.size(); ++i) {
         if (wires_)
-            line += std::string{glyphs_.crossing, glyphs_.segment, glyphs_.segment};
+            line += crossing + std::string(cellWidth - 1, segment);
         else
-            line += std::string{glyphs_.stringGlyph, ' ', ' '};
+            line += glyphs_.stringGlyph + std::string(cellWidth - 1, ' ');
     }
     if (wires_ && !strings_.empty())
-        line.replace(line.size() - 2, 2, "  ");
+        line.replace(line.size() - (cellWidth - 1), cellWidth - 1, std::string(cellWidth - 1, ' '));
     return line;
 }
 
@@ -158,12 +201,13 @@ std::string FretboardBuilder::VerticalWireLine() const
 void FretboardBuilder::BuildVertical(InstrumBase& base) const
 {
     int count = 2 * frets_ + 2;
+    std::size_t cellWidth = VerticalCellWidth();
     base.ClearLines();
     if (base.lines.size() < static_cast<std::size_t>(count))
         base.lines.resize(static_cast<std::size_t>(count));
     for (int fret = 0; fret <= frets_; ++fret) {
-        std::string noteLine = VerticalNoteLine(fret);
-        std::string wireLine = VerticalWireLine();
+        std::string noteLine = VerticalNoteLine(fret, cellWidth);
+        std::string wireLine = VerticalWireLine(fret, cellWidth);
         (wires_ ? wireLine : noteLine) += ' ' + std::to_string(fret);
         int pair = mirrored_ ? 2 * (frets_ - fret) : 2 * fret;
         bool noteFirst = wires_ != mirrored_;

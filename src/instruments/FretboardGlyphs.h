@@ -10,6 +10,10 @@ struct FretboardGlyphs {
     std::string segmentWire;     // string then fret wire, nut on the left
     char stringGlyph = '|';      // a vertical string where no note is
     char crossing = '+';         // nut and wire lines across a vertical string
+    // A capo drawn on the wire before its fret: a heavier line where it
+    // crosses a string, and between the strings of a vertical board.
+    char capoWire = '#';
+    char capoSegment = '=';
 };
 
 FretboardGlyphs SelectFretboardGlyphs(bool lineDrawing, bool doubleStrings, bool vertical);

@@ -9,6 +9,7 @@ void InstrumBase::SetBaseDefaults()
 {
     fontHeightRatio = fontWidthRatio = 1.0;
     notation = 'e';
+    chordTones = 'n';
     viewStyle = 't';
     foreColor = 0;
     backColor = 16777215;

@@ -18,6 +18,7 @@ inline constexpr const char* kLineDrawLightFace = "Morvix LineDraw Light";
 struct InstrumBase {
     char notation = 'e';
     char chordset = 'c';
+    char chordTones = 'n';  // chord tones by name, or 'i' by interval number
     char viewStyle = 't';
     Color foreColor = 0;
     Color backColor = 16777215;
@@ -41,7 +42,8 @@ struct InstrumBase {
 
     static constexpr int kLineSlots = 256;
 
-    // Notation, view style and colours to their defaults; chordset stays.
+    // Notation, chord tones, view style and colours to their defaults;
+    // chordset stays.
     void SetBaseDefaults();
     // 256 empty lines, none valid.
     void ClearLines();
@@ -58,7 +60,8 @@ struct InstrumBase {
     // placement that shows.
     bool InRange() const;
 
-    // The "_Vanilla" part of a layout state string, ending with "$ ".
+    // The "_Vanilla" part of a layout state string: its fields up to "$ ",
+    // then "_ChordTones n " (a string without it reads as names).
     std::string FormatVanillaState() const;
     // Reads the "_Vanilla" part; false, changing nothing, when the tag is
     // missing or malformed or a value is out of range. The font face starts from oemFont's description.

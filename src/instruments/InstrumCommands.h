@@ -6,6 +6,8 @@ enum InstrumCommand {
     ID_DETAILS = 32852,
     ID_VIGNETTE = 32895,
     ID_COLORS = 32898,
+    // File > Export Image...
+    ID_EXPORT_IMAGE = 32920,
     // No menu item: Ctrl+Shift+C in the instrument windows.
     ID_CYCLE_CHORDSET = 32900,
 };

@@ -5,6 +5,7 @@
 
 #include "framework/Frame.h"
 #include "framework/View.h"
+#include "harmony/ModelCommands.h"
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelHost.h"
 #include "instruments/InstrumCommands.h"
@@ -54,7 +55,7 @@ void CInstrumDoc::AttachEntry(CModelDoc& model, int index)
     if (CFrame* frame = FirstFrame()) {
         MenuPtr menu = host_.InstrumentMenu(kind);
         if (menu && model.FramePopup())
-            menu->ReplaceWithPopup(kFramePosition, "&Frame", model.FramePopup());
+            menu->ReplaceWithPopup(kFramePosition, kFrameMenuText, model.FramePopup());
         frame->SetMenu(menu);
     }
     if (!host_.LoadingLayout()) {
@@ -78,7 +79,11 @@ void CInstrumDoc::ReattachEntry()
 void CInstrumDoc::UpdateNoteMarks()
 {
     bool tableExists = channel == -1 || (channel >= 1 && channel <= 16);
-    if (model_ && model_->State().liveFlag != 0 && tableExists) {
+    if (!tableExists) {
+        // Channel 0 (none) marks nothing: the marks that were showing go.
+        noteMarks = {};
+        prevNote = {};
+    } else if (model_ && model_->State().liveFlag != 0) {
         const CModelState& state = model_->State();
         const auto& table = model_->noteTables[static_cast<std::size_t>(std::max(channel, 0))];
         for (std::size_t n = 0; n < noteMarks.size(); ++n) {
@@ -123,14 +128,17 @@ void CInstrumDoc::OnCloseDocument()
     if (!settingsSaved && entryIndex >= 0)
         SaveSettings();
     settingsSaved = true;
-    if (CModelDoc* model = std::exchange(model_, nullptr))
-        model->DetachInstrument(this);
+    // The window goes first, so the model's list of the windows left
+    // numbers their captions without this one.
+    CModelDoc* model = std::exchange(model_, nullptr);
     CDocument::OnCloseDocument();
+    if (model)
+        model->DetachInstrument(this);
 }
 
 NoteSources CInstrumDoc::CurrentSources()
 {
-    return GatherNoteSources(model_->State(), base.notation, base.chordset, noteMarks);
+    return GatherNoteSources(model_->State(), base.notation, base.chordTones, base.chordset, noteMarks);
 }
 
 std::string CInstrumDoc::Summary()

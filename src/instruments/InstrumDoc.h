@@ -95,6 +95,8 @@ private:
     // Gives placement and scroll state to the frame and view.
     void ApplyWindowState();
     void MeasureFont();
+    LogFont DefaultFont() const;
+    void RepairHalvedSheetCell();
     void SetScrollSizes(Size total);
 
     IInstrumentHost& host_;

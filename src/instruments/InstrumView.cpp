@@ -11,6 +11,8 @@
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelView.h"
 #include "instruments/ClipboardText.h"
+#include "instruments/ExportImage.h"
+#include "instruments/GridLines.h"
 #include "instruments/InstrumCommands.h"
 #include "instruments/InstrumDoc.h"
 
@@ -84,6 +86,34 @@ std::vector<std::string> CInstrumView::AccessibleLines()
     return TrimmedGridLines(std::move(lines));
 }
 
+bool CInstrumView::CanPrint() const
+{
+    CInstrumDoc* doc = Doc();
+    return doc && doc->Model();
+}
+
+// The sheet's half-height rows are for the screen: paper gets the font's
+// whole cell, and a grid too wide for the page is shrunk, never wrapped.
+bool CInstrumView::MakePrintJob(PrintJob& job)
+{
+    if (!CanPrint())
+        return false;
+    CInstrumDoc* doc = Doc();
+    doc->BuildLines();
+    if (doc->base.viewStyle == 'g') {
+        job.title = doc->GetTitle();
+        job.drawingSize = doc->GetDrawingSize();
+        job.draw = [doc](IDrawingSurface& surface) { doc->Draw(surface); };
+        return true;
+    }
+    std::vector<std::string> lines;
+    for (const std::string& line : doc->base.ValidLines())
+        lines.push_back(GridTextToUtf8(line));
+    job = GridPrintJob(doc->GetTitle(), lines, doc->base.logFont, doc->base.fontWidthNormal,
+                       doc->base.fontHeightNormal);
+    return true;
+}
+
 MenuPtr CInstrumView::ContextMenu()
 {
     MenuPtr menu = GetDocument()->Template().ContextMenu();
@@ -103,6 +133,10 @@ void CInstrumView::DeclareInstrumentCommands()
     On(ID_VIEW_FONT, [this] { OnFont(); });
     On(ID_COLORS, [this] { OnColors(); });
     On(ID_DETAILS, withDoc(&CInstrumDoc::RunDetailsDialog));
+    On(ID_EXPORT_IMAGE, [this] {
+        if (CInstrumDoc* doc = Doc(); doc && doc->Model())
+            ExportInstrumentImage(*doc);
+    });
     On(ID_NOTATION, [this] { OnNotation(); });
     On(ID_CHANNEL, [this] { OnChannel(); });
     On(ID_FILE_SAVE, [this] { OnSave(); });

@@ -24,6 +24,10 @@ public:
     void OnUpdate(CView* sender, int hint) override;
     void OnDraw(IDrawingSurface& surface) override;
     MenuPtr ContextMenu() override;
+    // A text view prints its lines in the instrument's font at its full
+    // cell, a graph view its drawing scaled to the page width.
+    bool MakePrintJob(PrintJob& job) override;
+    bool CanPrint() const override;
     // Its text form as lines and a summary of what it marks.
     std::string AccessibleSummary() override;
     std::vector<std::string> AccessibleLines() override;

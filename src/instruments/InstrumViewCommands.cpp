@@ -66,8 +66,12 @@ void CInstrumView::OnFont()
     CInstrumDoc* doc = Doc();
     if (!doc)
         return;
+    // The chooser shows the font at the size the user chose it; the
+    // window's height and width ratios apply to whatever comes back.
     LogFont font = doc->base.logFont;
-    if (doc->App().ports.prompts->ChooseFont(font))
+    font.height = doc->base.fontHeightNormal;
+    font.width = doc->base.fontWidthNormal;
+    if (doc->App().ports.prompts->ChooseFont(font, FontFilter::FixedPitch))
         doc->ApplyChosenFont(font);
 }
 
@@ -93,11 +97,12 @@ void CInstrumView::OnNotation()
     CInstrumDoc* doc = Doc();
     if (!doc)
         return;
-    doc->base.notation = ChooseNotation(*doc->App().ports.prompts, doc->base.notation, doc->base.chordset);
+    doc->base.notation =
+        ChooseNotation(*doc->App().ports.prompts, doc->base.notation, doc->base.chordset, doc->base.chordTones);
     doc->UpdateAllViews();
 }
 
-// The marks follow the new channel at their next update.
+// The marks follow the new channel at once: channel 0 takes them away.
 void CInstrumView::OnChannel()
 {
     CInstrumDoc* doc = Doc();
@@ -105,8 +110,10 @@ void CInstrumView::OnChannel()
         return;
     std::optional<int> chosen =
         RunChannelDialog(*doc->App().ports.prompts, doc->channel, doc->Host().CurrentProgramSummary());
-    if (chosen)
-        doc->channel = *chosen;
+    if (!chosen)
+        return;
+    doc->channel = *chosen;
+    doc->UpdateNoteMarks();
 }
 
 void CInstrumView::OnSave()

@@ -6,13 +6,17 @@
 #include "framework/Drawing.h"
 #include "framework/Frame.h"
 #include "framework/View.h"
+#include "instruments/GridLines.h"
 #include "instruments/InstrumDoc.h"
 #include "instruments/InstrumentHost.h"
+#include "instruments/InstrumentKind.h"
 
 namespace {
 
-constexpr int kMargin = 4;
 constexpr int kSymbolCharSet = 2;
+// The default font's cell before any ratio.
+constexpr int kDefaultCellHeight = 12;
+constexpr int kDefaultCellWidth = 8;
 
 // A grid's extent scaled by a font ratio, bounded so that a wild ratio from
 // a profile cannot overflow the window rectangle.
@@ -33,27 +37,53 @@ void CInstrumDoc::MeasureFont()
     base.fontWidthNormal = metrics.maxCharWidth;
 }
 
-void CInstrumDoc::ResetFont()
+// The line-drawing font at the unscaled cell height: it is measured as it
+// is, and the sheet's half-height ratio is applied once, to the measurement.
+LogFont CInstrumDoc::DefaultFont() const
 {
-    base.logFont = App().ports.fonts->FixedOemFont();
-    base.fontHeightRatio = kind == 4 ? 0.5 : 1.0;
-    base.fontWidthRatio = 1.0;
-    base.descent = 2;
-    base.fontHeightNormal = 12;
-    base.fontWidthNormal = 8;
-    LogFont& font = base.logFont;
+    LogFont font = App().ports.fonts->FixedOemFont();
     font.weight = 400;
     font.italic = 0;
     font.charSet = kSymbolCharSet;
     font.quality = 1;
     font.pitchAndFamily = 1;
-    font.width = 8;
-    font.height = ScaledFontSize(12, base.fontHeightRatio);
+    font.width = kDefaultCellWidth;
+    font.height = kDefaultCellHeight;
     font.faceName = kLineDrawLightFace;
+    return font;
+}
+
+void CInstrumDoc::ResetFont()
+{
+    base.fontHeightRatio = kind == kSheetInstrument ? 0.5 : 1.0;
+    base.fontWidthRatio = 1.0;
+    base.descent = 2;
+    base.fontHeightNormal = kDefaultCellHeight;
+    base.fontWidthNormal = kDefaultCellWidth;
+    base.logFont = DefaultFont();
     MeasureFont();
     base.ApplyFontRatios();
     if (CView* view = FirstView())
         view->Invalidate();
+}
+
+// Earlier versions measured a sheet's default font at half height and then
+// halved it again, and saved that cell: a sheet whose normal cell is what
+// the default font measures at half height gets the full measurement back.
+void CInstrumDoc::RepairHalvedSheetCell()
+{
+    if (kind != kSheetInstrument || base.logFont.faceName != kLineDrawLightFace)
+        return;
+    LogFont font = DefaultFont();
+    font.height = ScaledFontSize(kDefaultCellHeight, 0.5);
+    FontMetrics halved = App().ports.fonts->Measure(font);
+    if (base.fontHeightNormal != halved.height || base.fontWidthNormal != halved.maxCharWidth)
+        return;
+    FontMetrics full = App().ports.fonts->Measure(DefaultFont());
+    base.fontHeightNormal = full.height;
+    base.fontWidthNormal = full.maxCharWidth;
+    base.descent = full.descent;
+    base.ApplyFontRatios();
 }
 
 void CInstrumDoc::ApplyChosenFont(const LogFont& chosen)
@@ -67,6 +97,7 @@ void CInstrumDoc::ApplyChosenFont(const LogFont& chosen)
 void CInstrumDoc::LoadBaseSettings()
 {
     base.LoadBaseSettings(*App().ports.settings, name, kind, App().ports.fonts->FixedOemFont());
+    RepairHalvedSheetCell();
     ApplyWindowState();
     if (CView* view = FirstView())
         view->Invalidate();
@@ -128,18 +159,9 @@ Size CInstrumDoc::GetDrawingSize()
     return drawingSize_;
 }
 
-// Only the lines that reach into the clip box are written.
 void CInstrumDoc::DrawTextLines(IDrawingSurface& surface)
 {
-    Rect clip = surface.ClipBox();
-    surface.FillRect({0, 0, clip.right, clip.bottom}, base.backColor);
-    int height = std::max(1, base.logFont.height);
-    int first = std::max(0, (clip.top - kMargin) / height);
-    int last = std::min(base.lineCount, static_cast<int>(base.lines.size()) - 1);
-    last = std::min(last, (clip.bottom - kMargin) / height + 1);
-    for (int i = first; i <= last && i < base.lineCount; ++i)
-        surface.Text(kMargin, kMargin + i * height, base.lines[static_cast<std::size_t>(i)], base.logFont,
-                     base.foreColor, base.backColor, false);
+    PaintGridLines(surface, base);
 }
 
 void CInstrumDoc::FitWindowTo(int columns, int rows)
@@ -178,6 +200,7 @@ bool CInstrumDoc::ParseStateString(const std::string& text)
     ReadWindowState();
     if (!base.ParseVanillaState(text, App().ports.fonts->FixedOemFont()))
         return false;
+    RepairHalvedSheetCell();
     ApplyWindowState();
     SetTitle(name);
     UpdateNoteMarks();

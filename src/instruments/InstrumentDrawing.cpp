@@ -7,7 +7,7 @@
 void DrawStringed(const StringedInstrument& instrument, CModelState& model, const NoteMarks& marks,
                   const CNoteSpeller& speller, InstrumBase& base)
 {
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
     BuildFretboard(instrument, sources, speller, base);
 }
 
@@ -15,6 +15,6 @@ void DrawRecorder(const WindInstrument& instrument, CModelState& model, const CN
                   InstrumBase& base)
 {
     const NoteMarks silent{};
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, silent);
     BuildFingeringCharts(instrument, sources, speller, base);
 }

@@ -78,12 +78,13 @@ std::string StringedMarks(const StringedInstrument& instrument, const NoteSource
         int pitch = PitchClassOf(speller, instrument.tunings[index].Text());
         std::vector<std::string> marked;
         for (int fret = 0; fret <= frets; ++fret)
-            if (!sources.Shown(instrument.octaves[index], pitch + fret).empty())
+            if (!instrument.BelowCapo(fret) && !sources.Shown(instrument.octaves[index], pitch + fret).empty())
                 marked.push_back(std::to_string(fret));
         std::string number = "string " + std::to_string(count - i);
         strings.push_back(marked.empty() ? number + " no frets" : number + " frets " + Joined(marked, ", "));
     }
-    return Joined(strings, "; ");
+    std::string marks = Joined(strings, "; ");
+    return instrument.capo > 0 ? "capo at fret " + std::to_string(instrument.capo) + "; " + marks : marks;
 }
 
 std::string KeyboardMarks(const KeyboardInstrument& keyboard, const NoteSources& sources, const CNoteSpeller& speller,

@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "framework/Prompts.h"
+#include "harmony/NoteSpeller.h"
 #include "instruments/DetailsDialogParts.h"
 #include "instruments/InstrumentHost.h"
 #include "instruments/KeyboardDoc.h"
@@ -37,7 +38,7 @@ DialogData BuildDialog(const CKeyboardDoc& doc)
     dialog.caption = " Keyboard Instrument Details";
     AddNameAndFontRows(dialog, doc);
     AddNumber(dialog, kKeyCount, "Key count:", k.keyCount);
-    // Shown as the catalogue has them; the drawing does not depend on them.
+    // The first key's note and octave, and the program the keyboard names.
     dialog.Add(kMiddleC, DialogControl::Kind::Edit, "Middle C:").text = std::string(k.tuning.Text());
     AddNumber(dialog, kOctave, "Octave:", k.octave);
     AddNumber(dialog, kVoiceId, "Voice ID:", k.voice);
@@ -58,39 +59,54 @@ DialogData BuildDialog(const CKeyboardDoc& doc)
     return dialog;
 }
 
-// A choice none of whose buttons is checked keeps the document's value.
-char Chosen(const DialogData& dialog, std::initializer_list<std::pair<int, char>> buttons, char kept)
+// The first key must be a note the speller knows, as the keyboard is laid
+// out from it.
+std::string TuningProblem(const DialogData& dialog, const CNoteSpeller& speller)
 {
-    for (auto [id, code] : buttons)
-        if (IsChecked(dialog, id))
-            return code;
-    return kept;
+    std::string name = TextOf(dialog, kMiddleC);
+    NotePosition position;
+    if (name.size() <= 3 && speller.FindName(name, position))
+        return {};
+    return "Please enter a note name such as C, F# or Bb.";
 }
 
+// A keyboard turned between horizontal and vertical is refitted to its new
+// shape.
 void TakeChoices(const DialogData& dialog, CKeyboardDoc& doc)
 {
     KeyboardInstrument& k = doc.keyboard;
     TakeScaleRatios(dialog, doc);
     k.keyCount = NumberOf(dialog, kKeyCount);
+    k.tuning.Set(TextOf(dialog, kMiddleC));
+    k.octave = NumberOf(dialog, kOctave);
+    k.voice = NumberOf(dialog, kVoiceId);
     doc.channel = NumberOf(dialog, kChannel);
-    char orientation = Chosen(dialog, {{kHorizontal, 'a'}, {kVertical, 'd'}}, k.orientation);
-    if (orientation != k.orientation)
+    char orientation = ChosenCode(dialog, {{kHorizontal, 'a'}, {kVertical, 'd'}}, k.orientation);
+    bool turned = orientation != k.orientation;
+    if (turned)
         doc.base.ClearLines();
     k.orientation = orientation;
-    k.position = Chosen(dialog, {{kMove, 'm'}, {kStay, 's'}}, k.position);
-    k.topKey = Chosen(dialog, {{kClear, 'c'}, {kTranslucent, 't'}, {kOpaque, 'o'}}, k.topKey);
-    doc.base.viewStyle = Chosen(dialog, {{kText, 't'}, {kGraph, 'g'}}, doc.base.viewStyle);
+    k.position = ChosenCode(dialog, {{kMove, 'm'}, {kStay, 's'}}, k.position);
+    k.topKey = ChosenCode(dialog, {{kClear, 'c'}, {kTranslucent, 't'}, {kOpaque, 'o'}}, k.topKey);
+    doc.base.viewStyle = ChosenCode(dialog, {{kText, 't'}, {kGraph, 'g'}}, doc.base.viewStyle);
+    if (turned)
+        doc.FitWindow(-1, -1);
 }
 
 } // namespace
 
 // The new scale ratios take effect when the font is next made; the
-// keyboard's choices at once.
+// keyboard's choices at once. Octave and voice are kept within MIDI's range.
 void RunKeyboardDetails(CKeyboardDoc& doc)
 {
     DialogData dialog = BuildDialog(doc);
     std::vector<NumberRange> ranges = ScaleRanges();
     ranges.push_back({kKeyCount, 0, KeyboardInstrument::kMaxKeys});
+    ranges.push_back({kOctave, 0, 10});
+    ranges.push_back({kVoiceId, 0, 127});
     ranges.push_back({kChannel, -1, 16});
-    RunDetails(doc, dialog, ranges, [&doc](const DialogData& chosen) { TakeChoices(chosen, doc); });
+    const CNoteSpeller& speller = doc.Speller();
+    RunDetails(
+        doc, dialog, ranges, [&doc](const DialogData& chosen) { TakeChoices(chosen, doc); },
+        [&speller](const DialogData& chosen) { return TuningProblem(chosen, speller); });
 }

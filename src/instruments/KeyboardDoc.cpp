@@ -52,7 +52,7 @@ void CKeyboardDoc::BuildLines()
         return;
     DrawKeyboardText(keyboard, model->State(), noteMarks, Speller(), base);
     if (base.viewStyle == 'g') {
-        PixelSize size = KeyboardGraphSize(keyboard);
+        PixelSize size = KeyboardGraphSize(keyboard, model->State().tonic, Speller());
         graphSize = {size.width, size.height};
     }
 }
@@ -63,8 +63,8 @@ void CKeyboardDoc::Draw(IDrawingSurface& surface)
     if (!model)
         return;
     if (base.viewStyle == 'g') {
-        NoteSources sources = GatherNoteSources(model->State(), base.notation, base.chordset, noteMarks);
-        PixelSize size = PaintKeyboardGraph(surface, keyboard, &sources, base);
+        NoteSources sources = GatherNoteSources(model->State(), base.notation, base.chordTones, base.chordset, noteMarks);
+        PixelSize size = PaintKeyboardGraph(surface, keyboard, Speller(), &sources, base);
         graphSize = {size.width, size.height};
     } else if (base.viewStyle == 't') {
         BuildLines();

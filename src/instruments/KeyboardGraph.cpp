@@ -24,16 +24,20 @@ bool IsWhite(const KeyImage& image)
     return image.along >= 100;
 }
 
-std::vector<PlacedKey> PlaceKeys(int keyCount, int& edge)
+// The first key stands at the left (or top) edge whatever its overlap; a
+// keyboard from C draws its C at 0, as before.
+std::vector<PlacedKey> PlaceKeys(int firstRow, int keyCount, int& edge)
 {
     std::vector<PlacedKey> keys;
     keys.reserve(static_cast<std::size_t>(keyCount));
-    edge = 1;
+    edge = kKeyImages[static_cast<std::size_t>(firstRow)].overlap;
     for (int i = 0; i < keyCount; ++i) {
-        const KeyImage& image = kKeyImages[static_cast<std::size_t>(i % 12)];
+        const KeyImage& image = kKeyImages[static_cast<std::size_t>((firstRow + i) % 12)];
         keys.push_back({&image, edge - image.overlap});
         edge += image.width - image.overlap;
     }
+    if (keyCount == 0)
+        edge = 1;
     return keys;
 }
 
@@ -78,15 +82,16 @@ private:
         Text(key.start + key.image->across - width / 2, key.image->along - H() / 2, label, fore, back);
     }
 
-    // One character above the other, the first lowest, as the text view
-    // writes them.
+    // One character above the other, read from the top down as the text
+    // view writes them; the lowest stands where it always did.
     void PaintStacked(const PlacedKey& key, std::string_view label, Color fore, Color back) const
     {
+        int count = static_cast<int>(label.size());
         int x = key.start + key.image->across - W() / 2;
-        int y = key.image->along + static_cast<int>(label.size()) * H() / 2;
+        int y = key.image->along + count * H() / 2 - (count - 1) * H();
         for (char c : label) {
             Text(x, y, std::string_view(&c, 1), fore, back);
-            y -= H();
+            y += H();
         }
     }
 
@@ -106,19 +111,20 @@ private:
 
 } // namespace
 
-PixelSize KeyboardGraphSize(const KeyboardInstrument& keyboard)
+PixelSize KeyboardGraphSize(const KeyboardInstrument& keyboard, int tonic, const CNoteSpeller& speller)
 {
     int edge = 1;
-    PlaceKeys(BoundKeyCount(keyboard.keyCount), edge);
+    PlaceKeys(FindKeyboardStart(keyboard, tonic, speller).layoutRow, BoundKeyCount(keyboard.keyCount), edge);
     return keyboard.orientation == 'd' ? PixelSize{kKeyImageLength, edge} : PixelSize{edge, kKeyImageLength};
 }
 
-PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument& keyboard, const NoteSources* sources,
-                             const InstrumBase& base)
+PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument& keyboard, const CNoteSpeller& speller,
+                             const NoteSources* sources, const InstrumBase& base)
 {
     bool vertical = keyboard.orientation == 'd';
+    KeyboardStart start = FindKeyboardStart(keyboard, sources ? sources->tonic : 0, speller);
     int edge = 1;
-    std::vector<PlacedKey> keys = PlaceKeys(BoundKeyCount(keyboard.keyCount), edge);
+    std::vector<PlacedKey> keys = PlaceKeys(start.layoutRow, BoundKeyCount(keyboard.keyCount), edge);
     PixelSize size = vertical ? PixelSize{kKeyImageLength, edge} : PixelSize{edge, kKeyImageLength};
     surface.FillRect(surface.ClipBox(), base.backColor);
     for (const PlacedKey& key : keys) {
@@ -129,7 +135,7 @@ PixelSize PaintKeyboardGraph(IDrawingSurface& surface, const KeyboardInstrument&
     }
     if (!sources)
         return size;
-    KeyboardLabels labels(*sources, FloorMod(-sources->tonic, 12), keyboard.octave);
+    KeyboardLabels labels(*sources, start.labelOffset, keyboard.octave);
     LabelPainter painter(surface, keyboard, base);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         std::string_view label = labels.LabelOf(static_cast<int>(i));

@@ -2,6 +2,7 @@
 // A piano keyboard: its catalogue parameters (key count, first key, octave,
 // clef, written offset, voice), how it is drawn, and its parts of the profile
 // and the layout state string.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -9,6 +10,8 @@
 
 class CNoteSpeller;
 class ISettings;
+
+int BoundKeyCount(int keyCount);
 
 struct KeyboardInstrument {
     // Keys drawn at most: every MIDI note once. A wilder count from a profile
@@ -42,8 +45,8 @@ struct KeyboardInstrument {
     // becomes "C".
     bool ParseState(std::string_view text, const CNoteSpeller& speller);
 
-    int DefaultColumns() const { return 60; }
-    int DefaultRows() const { return 13; }
+    // A horizontal keyboard's window is 60 columns by 13 rows; a vertical
+    // one as wide as a key and as high as its keys need, up to 40 rows.
+    int DefaultColumns() const { return orientation == 'd' ? 42 : 60; }
+    int DefaultRows() const { return orientation == 'd' ? std::min(BoundKeyCount(keyCount) * 7 / 3 + 2, 40) : 13; }
 };
-
-int BoundKeyCount(int keyCount);

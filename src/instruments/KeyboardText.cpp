@@ -53,17 +53,20 @@ void AppendColumn(InstrumBase& base, const std::string& column)
         base.lines[static_cast<std::size_t>(j)] += column[static_cast<std::size_t>(j)];
 }
 
-// Black-key labels stand higher than white-key ones; a label reads upwards,
-// its first character lowest.
+// Black-key labels stand higher than white-key ones; a label reads from
+// the top down ("G" above "#", "I" above "V"), its last character on the
+// key's label line.
 void AppendHorizontalKey(InstrumBase& base, const KeyTemplates& templates, const KeyLayoutRow& row,
                                      std::string_view label)
 {
     for (int c = 0; c < row.cellCount; ++c) {
         std::string column = templates[static_cast<std::size_t>(row.cells[static_cast<std::size_t>(c)])];
         if (c == row.labelCell) {
-            int startLine = IsBlackKeyRow(row) ? kBlackLabelLine : kWhiteLabelLine;
-            for (std::size_t m = 0; m < label.size() && static_cast<int>(m) <= startLine; ++m)
-                column[static_cast<std::size_t>(startLine) - m] = label[m];
+            int lastLine = IsBlackKeyRow(row) ? kBlackLabelLine : kWhiteLabelLine;
+            std::size_t shown = std::min(label.size(), static_cast<std::size_t>(lastLine) + 1);
+            std::size_t top = static_cast<std::size_t>(lastLine) + 1 - shown;
+            for (std::size_t m = 0; m < shown; ++m)
+                column[top + m] = label[m];
         }
         AppendColumn(base, column);
     }
@@ -118,6 +121,6 @@ void BuildKeyboardLines(const KeyboardInstrument& keyboard, const NoteSources* s
 void DrawKeyboardText(const KeyboardInstrument& keyboard, CModelState& model, const NoteMarks& marks,
                       const CNoteSpeller& speller, InstrumBase& base)
 {
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, marks);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
     BuildKeyboardLines(keyboard, &sources, speller, base);
 }

@@ -10,6 +10,7 @@
 #include "instruments/SheetGraph.h"
 #include "instruments/SheetImages.h"
 #include "instruments/SheetStaff.h"
+#include "instruments/StaffEngraving.h"
 #include "midi/MidiTiming.h"
 
 namespace {
@@ -20,8 +21,6 @@ constexpr int kPageMargin = 4;
 // least this many grid lines further down.
 constexpr int kBarLineRows = 8;
 constexpr int kBarLineSkip = 10;
-// Notes above this MIDI note have their stems down.
-constexpr int kHighestStemUp = 80;
 // The highlight band: its width, and how far into its column its centre is.
 constexpr int kBandWidth = 32;
 constexpr double kBandCentre = 0.8;
@@ -161,6 +160,7 @@ void LiveSheet::DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, 
         return;
     }
     PageClock clock(from == pageStart_ ? pageTempo_ : PageTempo(staff.list, from), staff.division);
+    AccidentalMemory accidentals(staff.layout ? staff.layout->keySignature : std::array<NoteCell, 8>{});
     for (std::size_t i = from; i < staff.list.size(); ++i) {
         const MidiEvent& event = staff.list[i];
         if (i > from)
@@ -168,16 +168,21 @@ void LiveSheet::DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, 
         int column = ColumnOf(clock.Ms());
         if (i > from && PastPage(column, staff))
             break;
-        if (IsMeasureBar(event))
+        if (IsMeasureBar(event)) {
             DrawBarLine(surface, staff, column);
-        else if (IsSoundingNoteOn(event) && OnChannel(event, staff.channel))
-            DrawNote(surface, staff, event, column);
+            accidentals.NewMeasure();
+        } else if (IsSoundingNoteOn(event) && OnChannel(event, staff.channel)) {
+            DrawNote(surface, staff, event, column, accidentals);
+        }
     }
 }
 
-// Written at its letter's step from middle C, with its sharp or flat to the
-// left; the note's length chooses the image.
-void LiveSheet::DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const MidiEvent& event, int column) const
+// Written at its letter's step from middle C, engraved as the staff's
+// notes are: stem by the middle line, ledger lines out to it, and its
+// accidental when the key signature and the measure so far do not give it.
+// The note's length chooses the image.
+void LiveSheet::DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const MidiEvent& event, int column,
+                         AccidentalMemory& accidentals) const
 {
     int note = event.data[0] & 0x7F;
     std::string name = staff.speller.GetName(staff.accidentals, staff.variant, note % 12);
@@ -185,15 +190,21 @@ void LiveSheet::DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const
     if (letter == std::string_view::npos)
         return;
     int line = kMiddleCLine + 7 * (kMiddleCOctave - note / 12) - static_cast<int>(letter);
+    int firstLine = staff.layout ? staff.layout->firstLine : kPlainFirstLine;
+    StaffRows rows{staff.layout && staff.layout->grand};
+    int row = line - firstLine;
     int W = staff.base.logFont.width;
-    int y = GridLineCentre(line, staff.base.logFont.height) - staff.scrollY;
+    int H = staff.base.logFont.height;
+    int y = GridLineCentre(line, H) - staff.scrollY;
     int head = GridColumnLeft(column, W) + W / 2 - staff.scrollX;
-    int image = NoteImage(event.duration, staff.division, note <= kHighestStemUp);
+    std::vector<int> ledgers;
+    for (int ledger : rows.LedgerRows(row))
+        ledgers.push_back(GridLineCentre(firstLine + ledger, H) - staff.scrollY);
+    DrawLedgerLines(surface, ledgers, head, W, staff.base.foreColor);
+    int image = NoteImage(event.duration, staff.division, !rows.StemDown(row));
     surface.Image(head - SheetImageAnchor(image).x, y - SheetImageAnchor(image).y, image);
-    if (name.size() > 1 && (name[1] == '#' || name[1] == 'b')) {
-        int sign = name[1] == '#' ? kSharpImage : kFlatImage;
-        surface.Image(GridColumnLeft(column - 1, W) - staff.scrollX, y - SheetImageAnchor(sign).y, sign);
-    }
+    if (std::optional<int> sign = accidentals.Needed(row, name[0], AlterationOf(name)))
+        DrawAccidental(surface, *sign, GridColumnLeft(column - 1, W) - staff.scrollX, y, W);
 }
 
 // A line down each staff of the grid: its top line to its bottom line.

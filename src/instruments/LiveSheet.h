@@ -9,9 +9,11 @@
 #include "midi/MidiEvent.h"
 #include "midi/PlayList.h"
 
+class AccidentalMemory;
 class CNoteSpeller;
 class IDrawingSurface;
 struct InstrumBase;
+struct StaffLayout;
 
 // What drawing onto the staff needs from the list being played and from
 // the sheet's window.
@@ -22,11 +24,14 @@ struct LiveStaff {
     const InstrumBase& base;     // font cell, grid lines, colours
     int channel = -1;            // -1 every channel, 0 none, 1..16 that channel
     const CNoteSpeller& speller;
-    int accidentals = 0;         // the model's spelling of the played notes
+    int accidentals = 0;         // the page's spelling of the played notes
     int variant = 0;
     int scrollX = 0;             // subtracted from every position drawn
     int scrollY = 0;
     bool highlight = false;      // the sheet shows the playback position
+    // The staff built for the page: where its lines are and its key
+    // signature; none draws as on the treble staff without a signature.
+    const StaffLayout* layout = nullptr;
 };
 
 class LiveSheet {
@@ -40,7 +45,8 @@ public:
 
     // With restart: turns the page to `from` (the staff already rebuilt) and
     // finds where it ends; draws nothing. Without: draws the page's notes and
-    // measure lines from `from`.
+    // measure lines from `from`, each note engraved against the page's key
+    // signature and the accidentals of its measure so far.
     void DrawLiveNotes(IDrawingSurface& surface, const LiveStaff& staff, std::size_t from, bool restart);
 
     // Moves the inverted band to the column of `ticks` since the page's
@@ -66,7 +72,8 @@ public:
 
 private:
     int HighlightColumn(const LiveStaff& staff, std::uint64_t ticks) const;
-    void DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const MidiEvent& event, int column) const;
+    void DrawNote(IDrawingSurface& surface, const LiveStaff& staff, const MidiEvent& event, int column,
+                  AccidentalMemory& accidentals) const;
     void InvertBand(IDrawingSurface& surface, const LiveStaff& staff, int column) const;
     int ColumnOf(std::uint64_t ms) const;
 

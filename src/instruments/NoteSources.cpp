@@ -20,10 +20,11 @@ int FloorMod(long long a, int m)
     return static_cast<int>(r < 0 ? r + m : r);
 }
 
-NoteSources GatherNoteSources(CModelState& model, char notation, char chordset, const NoteMarks& marks)
+NoteSources GatherNoteSources(CModelState& model, char notation, char chordTones, char chordset,
+                              const NoteMarks& marks)
 {
     NoteSources sources;
-    model.LabelNotes(notation, sources.labels);
+    model.LabelNotes(notation, chordTones, sources.labels);
     sources.span = model.span;
     sources.tonic = model.tonic;
     sources.chordset = chordset;

@@ -36,9 +36,11 @@ struct NoteSources {
     }
 };
 
-// Labels the model's notes with notation and collects what drawing needs.
-// The model relabels into its span, so it is taken as writable.
-NoteSources GatherNoteSources(CModelState& model, char notation, char chordset, const NoteMarks& marks);
+// Labels the model's notes with notation (chord tones by name or interval
+// number as chordTones says) and collects what drawing needs. The model
+// relabels into its span, so it is taken as writable.
+NoteSources GatherNoteSources(CModelState& model, char notation, char chordTones, char chordset,
+                              const NoteMarks& marks);
 
 // a mod m in 0..m-1 for any sign of a.
 int FloorMod(long long a, int m);

@@ -16,6 +16,13 @@ struct ClefMethod {
 
 inline constexpr std::string_view kLetters = "CDEFGAB";
 
+// The index of a note letter in kLetters; -1 for any other character.
+inline int LetterIndex(char letter)
+{
+    std::size_t index = kLetters.find(letter);
+    return index == std::string_view::npos ? -1 : static_cast<int>(index);
+}
+
 // The clef of a code; none for a code outside the table.
 const ClefMethod* FindClef(char code);
 

@@ -48,10 +48,9 @@ void CSheetDoc::FitWindow(int columns, int rows)
 // drawing is as large as their text.
 void CSheetDoc::BuildLines()
 {
-    CModelDoc* model = Model();
-    if (!model)
+    if (!Model())
         return;
-    layout_ = BuildSheetLines(sheet, model->State(), Speller(), base);
+    layout_ = BuildSheetLines(sheet, StaffState(), Speller(), base);
     if (base.viewStyle == 'g') {
         PixelSize size = TextGridSize(base);
         graphSize = {size.width, size.height};
@@ -60,11 +59,10 @@ void CSheetDoc::BuildLines()
 
 void CSheetDoc::Draw(IDrawingSurface& surface)
 {
-    CModelDoc* model = Model();
-    if (!model)
+    if (!Model())
         return;
     if (base.viewStyle == 'g') {
-        PixelSize size = DrawSheetGraph(surface, sheet, model->State(), Speller(), base, &layout_);
+        PixelSize size = DrawSheetGraph(surface, sheet, StaffState(), Speller(), base, &layout_);
         graphSize = {size.width, size.height};
     } else {
         BuildLines();
@@ -101,11 +99,40 @@ bool CSheetDoc::ParseSheetState(const std::string& text)
     return ParseStateString(text);
 }
 
+CModelState& CSheetDoc::StaffState()
+{
+    return Following() && pageState_ ? *pageState_ : Model()->State();
+}
+
+// A page played from a queued point is spelled in the key of its own place
+// in the file, not in the later key the model was moved to meanwhile.
+void CSheetDoc::SpellPageFrom(std::size_t first)
+{
+    if (!startState_)
+        return;
+    pageState_.emplace(*startState_);
+    // In force at the page's first record: the last signature up to its
+    // time, those at the same tick after it in the list included.
+    const MidiEvent* signature = nullptr;
+    std::uint64_t start = first < playList_->size() ? (*playList_)[first].time : 0;
+    for (const MidiEvent& event : *playList_) {
+        if (event.time > start)
+            break;
+        if (event.kind == MidiKind::KeySignature && event.length() >= 2)
+            signature = &event;
+    }
+    if (!signature)
+        return;
+    pageState_->liveFlag = 1;
+    pageState_->ApplyKeySignature(signature->data[0], signature->data[1] != 0);
+    pageState_->ComputeNotes();
+}
+
 LiveStaff CSheetDoc::MakeLiveStaff() const
 {
-    const CModelState& state = Model()->State();
+    const CModelState& state = Following() && pageState_ ? *pageState_ : Model()->State();
     return LiveStaff{*playList_, division_, layout_.columnCount, base, channel, Speller(),
-                     state.accidentals, state.variant, 0, 0, sheet.highlight == 'y'};
+                     state.accidentals, state.variant, 0, 0, sheet.highlight == 'y', &layout_};
 }
 
 // The scale's notes leave the staff; the first page starts at `first`.
@@ -114,6 +141,9 @@ void CSheetDoc::PreparePlayback(const PlayList& list, std::size_t first, unsigne
     playList_ = &list;
     division_ = division;
     sheet.playbackActive = true;
+    if (Model())
+        startState_.emplace(Model()->State());
+    SpellPageFrom(first);
     live_.PreparePlayback(list, first, division);
     UpdateAllViews();
 }
@@ -127,6 +157,7 @@ bool CSheetDoc::TurnPageIfPast(const MidiEvent& event)
     std::size_t end = live_.PageEnd();
     if (end >= playList_->size() || event.time <= (*playList_)[end].time)
         return false;
+    SpellPageFrom(end);
     BuildLines();
     live_.TurnPage(MakeLiveStaff(), end);
     return true;
@@ -145,5 +176,7 @@ void CSheetDoc::FinishPlayback()
 {
     sheet.playbackActive = false;
     playList_ = nullptr;
+    startState_.reset();
+    pageState_.reset();
     UpdateNoteMarks();
 }

@@ -4,6 +4,9 @@
 // a MIDI file plays into the model, the file's notes page by page instead.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
+
+#include "harmony/ModelState.h"
 
 #include "instruments/InstrumDoc.h"
 #include "instruments/LiveSheet.h"
@@ -43,9 +46,16 @@ private:
     // What the live drawing needs of the staff last built.
     LiveStaff MakeLiveStaff() const;
     bool Following() const { return sheet.playbackActive && playList_; }
+    // The model the staff is written from: while a file plays, the model as
+    // playback found it, in the key signature in force at the page's first
+    // record.
+    CModelState& StaffState();
+    void SpellPageFrom(std::size_t first);
 
     StaffLayout layout_;
     LiveSheet live_;
+    std::optional<CModelState> startState_;
+    std::optional<CModelState> pageState_;
     const PlayList* playList_ = nullptr;
     unsigned division_ = 0;
 };

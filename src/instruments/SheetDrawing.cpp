@@ -22,7 +22,7 @@ StaffLayout BuildSheetLines(const SheetInstrument& sheet, CModelState& model, co
                             InstrumBase& base)
 {
     const NoteMarks silent{};
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, silent);
     return BuildStaff(sheet, sources, model, speller, base);
 }
 
@@ -31,7 +31,7 @@ PixelSize DrawSheetGraph(IDrawingSurface& surface, const SheetInstrument& sheet,
 {
     PlainNames plain = GatherPlainNames(model);
     const NoteMarks silent{};
-    NoteSources sources = GatherNoteSources(model, base.notation, base.chordset, silent);
+    NoteSources sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, silent);
     StaffLayout built = BuildInStyle('g', sheet, sources, model, speller, base);
     PixelSize size = PaintSheetGraph(surface, built, sources, plain, base);
     if (layout)

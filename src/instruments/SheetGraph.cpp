@@ -5,9 +5,11 @@
 
 #include "framework/Drawing.h"
 #include "harmony/ModelState.h"
+#include "harmony/Notation.h"
 #include "instruments/InstrumBase.h"
 #include "instruments/SheetClefs.h"
 #include "instruments/SheetImages.h"
+#include "instruments/StaffEngraving.h"
 
 namespace {
 
@@ -15,16 +17,17 @@ namespace {
 constexpr int kGridMargin = 4;
 // The grand staff's bass staff stands this many rows below the treble staff.
 constexpr int kGrandStaffDistance = 14;
-// Key signature accidentals stand in the text columns that hold them in the
-// text view: from the fifth on, one column apart.
+// Key signature accidentals start in the fifth text column; each stands
+// two pixels more than a column from the one before, so that neighbouring
+// sharps and flats keep clear of each other. The two fill columns after
+// the signature take up the difference.
 constexpr int kFirstSignatureColumn = 5;
-// Notes standing above this row have their stems down.
-constexpr int kStemDownBelowRow = 5;
+constexpr int kSignatureGap = 2;
 
 class GlyphPainter {
 public:
     GlyphPainter(IDrawingSurface& surface, const StaffLayout& layout, const InstrumBase& base)
-        : surface_(surface), layout_(layout), base_(base)
+        : surface_(surface), layout_(layout), base_(base), rows_{layout.grand}
     {
     }
 
@@ -37,11 +40,12 @@ private:
     int ColumnLeft(int column) const { return GridColumnLeft(column, W()); }
     int RowCentre(int row) const { return GridLineCentre(layout_.firstLine + row, base_.logFont.height); }
     void Place(int id, int x, int row) const { surface_.Image(x, RowCentre(row) - SheetImageAnchor(id).y, id); }
-    void PaintNote(int column, int row, std::string_view plainName, bool natural) const;
+    void PaintNote(int column, int row, std::string_view plainName, AccidentalMemory& accidentals) const;
 
     IDrawingSurface& surface_;
     const StaffLayout& layout_;
     const InstrumBase& base_;
+    StaffRows rows_;
 };
 
 void GlyphPainter::PaintClefs() const
@@ -55,73 +59,59 @@ void GlyphPainter::PaintClefs() const
 
 void GlyphPainter::PaintSignature() const
 {
-    int column = kFirstSignatureColumn;
+    int x = ColumnLeft(kFirstSignatureColumn);
     for (const SignatureSign& sign : layout_.signature) {
         int id = sign.sign == '#' ? kSharpImage : kFlatImage;
-        int x = ColumnLeft(column++) - SheetImageAnchor(id).x;
-        Place(id, x, sign.row);
+        Place(id, x - SheetImageAnchor(id).x, sign.row);
         if (layout_.grand)
-            Place(id, x, sign.row + kGrandStaffDistance);
+            Place(id, x - SheetImageAnchor(id).x, sign.row + kGrandStaffDistance);
+        x += W() + kSignatureGap;
     }
 }
 
-int AccidentalImage(char sign)
+// The head sits on its "*" with its stem by the middle line, ledger lines
+// out to it, and the accidental the key signature and the notes before it
+// leave it needing in the cells to its left.
+void GlyphPainter::PaintNote(int column, int row, std::string_view plainName, AccidentalMemory& accidentals) const
 {
-    return sign == '#' ? kSharpImage : kFlatImage;
-}
-
-// The head sits on its "*"; accidentals stand to its left, a double one
-// with its two signs a column apart.
-void GlyphPainter::PaintNote(int column, int row, std::string_view plainName, bool natural) const
-{
-    int head = row < kStemDownBelowRow ? kQuarterDownImage : kQuarterUpImage;
+    int head = rows_.StemDown(row) ? kQuarterDownImage : kQuarterUpImage;
     int centre = ColumnLeft(column) + W() / 2;
+    std::vector<int> ledgers;
+    for (int ledger : rows_.LedgerRows(row))
+        ledgers.push_back(RowCentre(ledger));
+    DrawLedgerLines(surface_, ledgers, centre, W(), base_.foreColor);
     Place(head, centre - SheetImageAnchor(head).x, row);
-    int beforeHead = ColumnLeft(column - 1);
-    if (plainName.size() == 2 && (plainName[1] == '#' || plainName[1] == 'b')) {
-        Place(AccidentalImage(plainName[1]), beforeHead, row);
-    } else if (plainName.size() == 3) {
-        int id = AccidentalImage(plainName[2]);
-        Place(id, beforeHead - W(), row);
-        Place(id, beforeHead, row);
-    } else if (natural) {
-        Place(kNaturalImage, beforeHead, row);
-    }
+    if (plainName.empty())
+        return;
+    if (std::optional<int> sign = accidentals.Needed(row, plainName[0], AlterationOf(plainName)))
+        DrawAccidental(surface_, *sign, ColumnLeft(column - 1), RowCentre(row), W());
 }
 
-// A note whose letter repeats the previous note's, which carried an
-// accidental, gets a natural sign.
+// The staff without bar lines reads as one measure: an accidental holds
+// on its row for the notes after it.
 void GlyphPainter::PaintNotes(const NoteSources& sources, const PlainNames& plain) const
 {
-    char previousLetter = '\0';
-    bool previousAltered = false;
+    AccidentalMemory accidentals(layout_.keySignature);
     for (const NoteColumn& note : layout_.notes) {
         int column = note.start + 1;
         std::string_view name = sources.twoOctave ? plain.span[static_cast<std::size_t>(note.spanIndex)].Text()
                                                   : plain.labels[static_cast<std::size_t>(note.offset)].Text();
-        bool marked = false;
-        bool natural = name.size() == 1 && name[0] == previousLetter && previousAltered;
         for (int row = 0; row < layout_.rows; ++row) {
             const std::string& line = base_.lines[static_cast<std::size_t>(layout_.firstLine + row)];
-            if (static_cast<std::size_t>(column) < line.size() && line[static_cast<std::size_t>(column)] == '*') {
-                PaintNote(column, row, name, natural);
-                marked = true;
-            }
-        }
-        if (marked && !name.empty()) {
-            previousLetter = name[0];
-            previousAltered = name.size() > 1;
+            if (static_cast<std::size_t>(column) < line.size() && line[static_cast<std::size_t>(column)] == '*')
+                PaintNote(column, row, name, accidentals);
         }
     }
 }
 
 } // namespace
 
-PlainNames GatherPlainNames(CModelState& model)
+PlainNames GatherPlainNames(const CModelState& model)
 {
+    CModelState named = model;
     PlainNames plain;
-    model.LabelNotes('e', plain.labels);
-    plain.span = model.span;
+    named.LabelNotes(Notation::kExtended, ChordTones::kNames, plain.labels);
+    plain.span = named.span;
     return plain;
 }
 

@@ -12,13 +12,13 @@ class IDrawingSurface;
 struct InstrumBase;
 struct SheetInstrument;
 
-// The notes' plain letter names, from which the note images take their
-// accidentals.
+// The notes' plain letter names, chord tones by name, from which the note
+// images take their accidentals and the staff its letters.
 struct PlainNames {
     NoteRow labels{};
     NoteSpan span{};
 };
-PlainNames GatherPlainNames(CModelState& model);
+PlainNames GatherPlainNames(const CModelState& model);
 
 // The y of the middle of grid line `line`, where staff images are anchored,
 // and the x where a grid column starts: images line up with the text grid.

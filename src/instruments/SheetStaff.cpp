@@ -6,6 +6,7 @@
 #include "harmony/NoteSpeller.h"
 #include "instruments/InstrumBase.h"
 #include "instruments/SheetClefs.h"
+#include "instruments/SheetGraph.h"
 #include "instruments/SheetImages.h"
 #include "instruments/SheetInstrument.h"
 
@@ -50,12 +51,6 @@ int LowestSignatureStep(const ClefMethod* clef, bool sharps, int rows)
     }
 }
 
-int LetterIndex(char letter)
-{
-    std::size_t index = kLetters.find(letter);
-    return index == std::string_view::npos ? -1 : static_cast<int>(index);
-}
-
 class StaffBuilder {
 public:
     StaffBuilder(const SheetInstrument& sheet, const NoteSources& sources, const CModelState& model,
@@ -87,6 +82,9 @@ private:
     int rows_;
     std::vector<std::string> block_;
     NotePosition spelling_;
+    // The notes by name, chord tones as the chord spells them: a tone the
+    // scale lacks is written on its own letter's row.
+    NoteRow plainNames_;
     int hideRow_ = 0;
     int hideParity_ = 0;
 };
@@ -106,6 +104,7 @@ StaffBuilder::StaffBuilder(const SheetInstrument& sheet, const NoteSources& sour
     layout_.firstLine = layout_.clef ? layout_.clef->firstLine : kPlainFirstLine;
     spelling_.accidentals = model.accidentals;
     spelling_.variant = model.variant;
+    plainNames_ = GatherPlainNames(model).labels;
     hideRow_ = rows_;
 }
 
@@ -222,7 +221,11 @@ char SpelledLetter(const CNoteSpeller& speller, const NoteRow& scaleNotes, int o
 
 char StaffBuilder::NoteLetter(int offset)
 {
-    return SpelledLetter(speller_, model_.scaleNotes, offset, sources_.tonic, spelling_);
+    char letter = SpelledLetter(speller_, model_.scaleNotes, offset, sources_.tonic, spelling_);
+    std::string_view named = plainNames_[static_cast<std::size_t>(offset)].Text();
+    if (model_.scaleNotes[static_cast<std::size_t>(offset)].Empty() && !named.empty() && LetterIndex(named[0]) >= 0)
+        return named[0];
+    return letter;
 }
 
 // Offsets 0..11 again and again until the staff is full; a whole round

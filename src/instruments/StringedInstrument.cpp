@@ -47,6 +47,11 @@ CountedStrings CountCatalogueStrings(std::string_view entryText)
     return strings;
 }
 
+int BoundCapo(int capo)
+{
+    return std::clamp(capo, 0, StringedInstrument::kMaxFrets);
+}
+
 void StringedInstrument::SetDefaults(std::string_view entryText)
 {
     std::size_t cursor = 0;
@@ -74,6 +79,7 @@ void StringedInstrument::SetDefaults(std::string_view entryText)
     fretCount = 22;
     stringType = 's';
     orientation = 'a';
+    capo = 0;
 }
 
 bool StringedInstrument::LoadSettings(ISettings& settings, const std::string& section)
@@ -98,6 +104,7 @@ bool StringedInstrument::LoadSettings(ISettings& settings, const std::string& se
     handedness = FirstCharOr(settings.GetString(section, "Handedness", "r"), 'r');
     orientation = FirstCharOr(settings.GetString(section, "Orientation", "a"), 'a');
     perspective = FirstCharOr(settings.GetString(section, "Perspective", "n"), 'n');
+    capo = BoundCapo(settings.GetInt(section, "Capo", 0));
     return true;
 }
 
@@ -118,6 +125,7 @@ void StringedInstrument::SaveSettings(ISettings& settings, const std::string& se
     settings.WriteString(section, "Handedness", std::string(1, handedness));
     settings.WriteString(section, "Orientation", std::string(1, orientation));
     settings.WriteString(section, "Perspective", std::string(1, perspective));
+    settings.WriteInt(section, "Capo", capo);
 }
 
 std::string StringedInstrument::FormatState() const
@@ -135,6 +143,8 @@ std::string StringedInstrument::FormatState() const
         text += ' ';
         text += option;
     }
+    if (capo != 0)
+        text += " _Capo " + std::to_string(capo);
     return text;
 }
 
@@ -162,6 +172,12 @@ bool StringedInstrument::ParseState(std::string_view text, const CNoteSpeller& s
     read.fretCount = BoundFretCount(ReadInt(text, cursor));
     for (char* option : {&read.stringType, &read.fretStatus, &read.handedness, &read.orientation, &read.perspective})
         *option = FirstCharOr(ReadToken(text, cursor), *option);
+    read.capo = 0;
+    if (std::size_t capoAt = text.find("_Capo", cursor); capoAt != std::string_view::npos) {
+        cursor = capoAt;
+        if (ReadToken(text, cursor).size() == 5)
+            read.capo = BoundCapo(ReadInt(text, cursor));
+    }
     *this = read;
     return true;
 }

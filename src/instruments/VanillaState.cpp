@@ -1,8 +1,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "text/ReadTokens.h"
+#include "harmony/Notation.h"
 #include "instruments/InstrumBase.h"
+#include "text/ReadTokens.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ std::string InstrumBase::FormatVanillaState() const
                   fontHeightRatio, fontWidthRatio, fontHeightNormal, fontWidthNormal, descent, logFont.height,
                   logFont.width, logFont.weight, logFont.italic, logFont.charSet, logFont.quality,
                   logFont.pitchAndFamily);
-    return numbers + logFont.faceName + " $ ";
+    return numbers + logFont.faceName + " $ " + FormatChordTones(chordTones) + " ";
 }
 
 bool InstrumBase::ParseVanillaState(std::string_view text, const LogFont& oemFont)
@@ -65,6 +66,7 @@ bool InstrumBase::ParseVanillaState(std::string_view text, const LogFont& oemFon
         *value = ReadInt(text, cursor);
     read.charSet = font.charSet;
     font.faceName = ReadFaceName(text, cursor);
+    read.chordTones = ParseChordTones(text.substr(cursor));
     if (!read.InRange())
         return false;
     read.ApplyFontRatios();

@@ -10,6 +10,8 @@ public:
     CAudioView();
     void OnInitialUpdate() override;
     std::string WhatsThis() const override;
+    // The player belongs to the one window.
+    bool OffersNewWindow() const override { return false; }
 
 private:
     CAudioDoc* Audio() const;

@@ -1,7 +1,7 @@
 #include "midi/KeyboardInputDoc.h"
 
 #include "framework/Application.h"
-#include "midi/MidiDoc.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/ShortMessage.h"
 
@@ -34,9 +34,7 @@ void CKeyboardInputDoc::RegisterCommands()
         EndOwnPlayback();
         playing = false;
     });
-    // Items of the playback popup that do nothing in this window.
-    for (int id : {ID_RECORDER_PAUSE, ID_RECORDER_LOOP, ID_RECORDER_PARSE})
-        On(id, [] {});
+    // Pause, Loop and Parse are declared by nothing yet: greyed.
     RegisterSaveCommands();
 }
 
@@ -89,10 +87,24 @@ void CKeyboardInputDoc::NoteInput(int note, bool on, int velocity)
         UpdateAllViews(nullptr);
 }
 
+void CKeyboardInputDoc::NotePlayed(int note, bool on)
+{
+    int key = note - kRecorderFirstNote;
+    if (player_.PlayingList() != &playList_ || key < 0 || key >= kRecorderKeyCount)
+        return;
+    playedKeys[static_cast<std::size_t>(key)] = on ? 1 : 0;
+    UpdateAllViews(nullptr);
+}
+
 bool CKeyboardInputDoc::KeyHeld(int key) const
 {
     auto index = static_cast<std::size_t>(key);
     return keyState[index] != 0 || outsideKeys[index] != 0;
+}
+
+bool CKeyboardInputDoc::KeyMarked(int key) const
+{
+    return KeyHeld(key) || playedKeys[static_cast<std::size_t>(key)] != 0;
 }
 
 std::uint32_t CKeyboardInputDoc::Now() const
@@ -146,7 +158,7 @@ void CKeyboardInputDoc::StopRecording()
 void CKeyboardInputDoc::OnRecord()
 {
     if (!player_.Output().Hold(this)) {
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         return;
     }
     // The list is replaced: a playback of it ends before its records go.
@@ -171,11 +183,13 @@ void CKeyboardInputDoc::OnPlay()
     request.list = &playList_;
     request.ended = [this](const PlaybackEnd&) { playing = false; };
     playing = true;
+    playedKeys = {};
+    UpdateAllViews(nullptr);
     switch (player_.Start(std::move(request))) {
     case PlaybackStart::Started:
         return;
     case PlaybackStart::NoOutput:
-        App().MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         break;
     case PlaybackStart::Untimed:
     case PlaybackStart::Busy:

@@ -47,12 +47,18 @@ public:
     bool KeyUp(int keyCode);
     // A note from an outside keyboard, which has sounded it already.
     void NoteInput(int note, bool on, int velocity) override;
+    // A note of this window's own playback: its key shows while it sounds.
+    void NotePlayed(int note, bool on) override;
     // Whether the key shows held, by the computer or an outside keyboard.
     bool KeyHeld(int key) const;
+    // Whether the key is marked: held, or sounding in the window's own playback.
+    bool KeyMarked(int key) const;
 
     std::array<int, kRecorderKeyCount> keyState{};
     // 1 while an outside keyboard holds the key's note.
     std::array<int, kRecorderKeyCount> outsideKeys{};
+    // 1 while the window's own playback sounds the key's note.
+    std::array<int, kRecorderKeyCount> playedKeys{};
     bool recording = false;
     bool playing = false;
     const MidiEventList& Events() const { return events_; }

@@ -20,6 +20,13 @@ std::optional<MergeSource> MergeOrder::Take()
     return next;
 }
 
+std::optional<std::size_t> MergeOrder::LastList() const
+{
+    if (heap_.size() != 1)
+        return std::nullopt;
+    return heap_.front().list;
+}
+
 std::optional<MergeSource> MergeOrder::Next(std::size_t list, std::size_t index) const
 {
     const std::span<const MidiEvent> events = lists_[list];

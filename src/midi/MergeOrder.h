@@ -31,6 +31,8 @@ public:
 
     // The next source record, or none when every list is done.
     std::optional<MergeSource> Take();
+    // The list left when all the others are done; none while two or more remain.
+    std::optional<std::size_t> LastList() const;
 
 private:
     // The list's first record at or after `index` that is not an End of Track.

@@ -3,6 +3,7 @@
 #include "framework/Application.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiExamine.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/QueueDialog.h"
 
@@ -103,7 +104,7 @@ bool CMidiDoc::StartPlayback()
         App().MessageBox(kUntimedError, MessageIcon::Warning);
         return false;
     case PlaybackStart::NoOutput:
-        App().MessageBox(kOutputError, MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         return false;
     case PlaybackStart::Busy:
         return false;
@@ -116,7 +117,7 @@ bool CMidiDoc::StartPlayback()
 // resumes there.
 void CMidiDoc::OnPlaybackEnded(const PlaybackEnd& end)
 {
-    ShowPlayedLine(std::nullopt);
+    ClearPlayedLines();
     if (restartRequested_) {
         restartRequested_ = false;
         StartPlayback();
@@ -129,21 +130,58 @@ void CMidiDoc::OnPlaybackEnded(const PlaybackEnd& end)
     }
 }
 
-// The mark follows the file's own records; the bar lines of the measure
-// track, listed after them, would pull it away at every bar.
+// The measure track is left out: its bar lines would be a second mark
+// jumping at every bar.
 void CMidiDoc::OnRecordPlayed(std::size_t index)
 {
     const std::optional<ListedRecord> record = ListedRecordAt(file_, index);
-    if (record && record->list < file_.trackCount())
-        ShowPlayedLine(listing_.LineOf(*record));
+    if (!record || record->list >= file_.trackCount())
+        return;
+    playedRecords_.resize(file_.trackCount());
+    playedRecords_[record->list] = record->index;
+    if (!firstPlayedTrack_)
+        firstPlayedTrack_ = record->list;
+    const MidiEvent& event = file_.playList[index];
+    if (event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0)
+        lastNoteTrack_ = record->list;
+    UpdateAllViews(nullptr, kHintPlayedLine);
 }
 
-void CMidiDoc::ShowPlayedLine(std::optional<std::size_t> line)
+void CMidiDoc::ClearPlayedLines()
 {
-    if (line == playedLine_)
+    if (!firstPlayedTrack_)
         return;
-    playedLine_ = line;
+    playedRecords_.clear();
+    firstPlayedTrack_.reset();
+    lastNoteTrack_.reset();
     UpdateAllViews(nullptr, kHintPlayedLine);
+}
+
+std::optional<std::size_t> CMidiDoc::PlayedLine(std::size_t track) const
+{
+    if (track >= playedRecords_.size() || !playedRecords_[track])
+        return std::nullopt;
+    return listing_.LineOf({track, *playedRecords_[track]});
+}
+
+bool CMidiDoc::IsPlayedLine(std::size_t line) const
+{
+    const std::optional<ListedRecord> record = listing_.RecordAt(line);
+    return record && record->list < playedRecords_.size() && playedRecords_[record->list] == record->index;
+}
+
+bool CMidiDoc::TrackPlaying(std::size_t track) const
+{
+    if (track >= playedRecords_.size() || !playedRecords_[track])
+        return false;
+    const std::span<const MidiEvent> events = file_.TrackEvents(track);
+    const std::size_t next = *playedRecords_[track] + 1;
+    return next < events.size() && events[next].kind != MidiKind::EndOfTrack;
+}
+
+std::optional<std::size_t> CMidiDoc::LeadingTrack() const
+{
+    return lastNoteTrack_ ? lastNoteTrack_ : firstPlayedTrack_;
 }
 
 void CMidiDoc::PlayFromLine(std::size_t line)

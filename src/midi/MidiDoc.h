@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "midi/MidiFile.h"
 #include "midi/MidiListing.h"
@@ -37,8 +38,17 @@ public:
     const MidiListing& Listing() const { return listing_; }
     PlaybackSettings& Playback() { return playback_; }
     const PlaybackSettings& Playback() const { return playback_; }
-    // The listing line of the record playing now; none while the file is not playing.
-    std::optional<std::size_t> PlayedLine() const { return playedLine_; }
+    // While the file plays, each track's listing marks the line of its
+    // record played last. The line marked in `track`; none before its first
+    // record played, and when the file is not playing.
+    std::optional<std::size_t> PlayedLine(std::size_t track) const;
+    // Whether the listing marks `line`.
+    bool IsPlayedLine(std::size_t line) const;
+    // Whether a track has records to play after its marked line.
+    bool TrackPlaying(std::size_t track) const;
+    // The track a view follows when the track it shows has done playing:
+    // the one that sounded a note last (the first that played, before).
+    std::optional<std::size_t> LeadingTrack() const;
     // The window became active: Play there plays this file next.
     void BecomeCurrent();
     // Queues the play list at the start of the bar of the record on the
@@ -54,7 +64,7 @@ private:
     bool StartPlayback();
     void OnPlaybackEnded(const PlaybackEnd& end);
     void OnRecordPlayed(std::size_t index);
-    void ShowPlayedLine(std::optional<std::size_t> line);
+    void ClearPlayedLines();
     void OnStop();
     void OnQueue();
     void SetRate(double rate);
@@ -64,7 +74,10 @@ private:
     MidiFile file_;
     MidiListing listing_;
     PlaybackSettings playback_;
-    std::optional<std::size_t> playedLine_;
+    // By track: the index of the record played last.
+    std::vector<std::optional<std::size_t>> playedRecords_;
+    std::optional<std::size_t> firstPlayedTrack_;
+    std::optional<std::size_t> lastNoteTrack_;
     // A double click asked the running playback to start again at the queue position.
     bool restartRequested_ = false;
 };

@@ -4,14 +4,32 @@
 
 namespace {
 
+// Finds the bar lines first, then makes the records at once: a few bytes
+// of file can ask for thousands of them.
 class MeasureBuilder {
 public:
     MeasureBuilder(MeasureTrack& track, unsigned division) : track_(track), lead_(division / 17)
     {
+        track_.ticks.push_back(0);
+    }
+
+    // The head, then a marker `lead_` ticks before each bar line, naming
+    // the bar that starts there: bar 1 starts at the beginning, without one.
+    void Finish()
+    {
+        track_.events.reserve(track_.ticks.size());
         MidiEvent& head = track_.events.emplace_back();
         head.kind = MidiKind::SyntheticHead;
         head.data = MidiBytes{'T', 'i', 'm', 'e', 's'};
-        track_.ticks.push_back(0);
+        MidiEvent marker;
+        marker.kind = MidiKind::MeasureBar;
+        marker.data = MidiBytes{'B', 'A', 'R'};
+        marker.isMeasureBar = true;
+        for (std::size_t i = 1; i < track_.ticks.size(); ++i) {
+            const std::uint64_t line = track_.ticks[i];
+            marker.time = std::min(line > lead_ ? line - lead_ : 0, kMaxTick);
+            track_.events.push_back(marker);
+        }
     }
 
     // Bars of `length` ticks up to the first one at or past `end`.
@@ -19,6 +37,7 @@ public:
     {
         if (length == 0)
             return;
+        track_.ticks.reserve(std::min<std::uint64_t>(end / length + 2, kMaxMeasureBars + 1));
         do {
             position_ += length;
         } while (Mark() && position_ < end);
@@ -39,20 +58,12 @@ public:
     }
 
 private:
-    // Markers sit `lead_` ticks before their bar line and name the bar that
-    // starts there: bar 1 starts at the beginning, without a marker.
     bool Mark()
     {
-        if (markers_ == kMaxMeasureBars) {
+        if (track_.ticks.size() > kMaxMeasureBars) {
             track_.capped = true;
             return false;
         }
-        ++markers_;
-        MidiEvent& marker = track_.events.emplace_back();
-        marker.kind = MidiKind::MeasureBar;
-        marker.data = MidiBytes{'B', 'A', 'R'};
-        marker.isMeasureBar = true;
-        marker.time = std::min(position_ > lead_ ? position_ - lead_ : 0, kMaxTick);
         track_.ticks.push_back(position_);
         return true;
     }
@@ -60,7 +71,6 @@ private:
     MeasureTrack& track_;
     std::uint64_t lead_;
     std::uint64_t position_ = 0;
-    std::size_t markers_ = 0;
 };
 
 }  // namespace
@@ -77,15 +87,13 @@ MeasureTrack BuildMeasureTrack(std::span<const TimeSignatureMark> marks, std::ui
 {
     MeasureTrack track;
     MeasureBuilder builder(track, division);
-    if (marks.empty()) {
-        if (trackEnd > 0)
-            builder.FillThrough(MeasureLength(4, 2, division), trackEnd);
-        return track;
-    }
+    if (marks.empty() && trackEnd > 0)
+        builder.FillThrough(MeasureLength(4, 2, division), trackEnd);
     for (std::size_t i = 0; i < marks.size(); ++i) {
         const bool last = i + 1 == marks.size();
         builder.FillBefore(MeasureLength(marks[i].numerator, marks[i].denominatorPower, division),
                            last ? trackEnd : marks[i + 1].time, !last);
     }
+    builder.Finish();
     return track;
 }

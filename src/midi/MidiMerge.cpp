@@ -59,14 +59,26 @@ PlayList MergeTracks(MidiFile& file)
     order.reserve(file.records.size() + file.measureTrack.size());
     order.push_back(0);
     NoteDurations durations;
-    MergeOrder merge(lists);
-    while (const auto next = merge.Take()) {
-        const bool measure = next->list == file.tracks.size();
-        const std::size_t source =
-            measure ? file.records.size() + next->index : file.tracks[next->list].first + next->index;
+    const std::size_t measureList = file.tracks.size();
+    const auto take = [&](std::size_t list, std::size_t index) {
+        const bool measure = list == measureList;
+        const std::size_t source = measure ? file.records.size() + index : file.tracks[list].first + index;
         order.push_back(static_cast<std::uint32_t>(source));
         if (!measure)
             durations.Note(file.records[source], source, file.records);
+    };
+    MergeOrder merge(lists);
+    while (const auto next = merge.Take()) {
+        take(next->list, next->index);
+        // Once one list is left its records follow in their own order: the
+        // bar lines after the last track ends, thousands after a long silence.
+        if (const std::optional<std::size_t> last = merge.LastList()) {
+            const std::span<const MidiEvent> rest = lists[*last];
+            for (std::size_t index = merge.Take()->index; index < rest.size(); ++index)
+                if (rest[index].kind != MidiKind::EndOfTrack)
+                    take(*last, index);
+            break;
+        }
     }
     return PlayList(file.records, file.measureTrack, std::move(order));
 }

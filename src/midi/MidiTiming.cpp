@@ -88,10 +88,19 @@ double TickClock::Ms(Weight weight) const
            static_cast<double>(weight % denominator) / static_cast<double>(denominator) / 1000.0;
 }
 
+// The ticks between two tempo records pass at one tempo, so they are
+// counted in one step.
 std::uint64_t RunningTimeMs(const PlayList& list, unsigned division)
 {
     TickClock clock(MidiTimeBase::FromDivision(division));
-    for (std::size_t i = 0; i < list.size(); ++i)
-        clock.Pass(list.Delta(i), list[i]);
+    std::uint64_t since = 0;  // the time of the last tempo record
+    for (const MidiEvent& event : list) {
+        if (event.kind != MidiKind::SetTempo)
+            continue;
+        clock.Pass(event.time - since, event);
+        since = event.time;
+    }
+    if (!list.empty())
+        clock.PassTicks(list[list.size() - 1].time - since);
     return static_cast<std::uint64_t>(std::llround(clock.Ms()));
 }

@@ -62,19 +62,61 @@ void CMidiView::SetScrollSizes()
 
 // A played line out of sight is brought a quarter of the window from the
 // top, with the music to come below it.
-void CMidiView::KeepPlayedLineInView()
+// The track of the first record line in sight.
+std::optional<std::size_t> CMidiView::TrackInView() const
 {
     CMidiDoc* doc = Doc();
     IFrameWindow* window = Window();
-    if (!doc || !window || !doc->PlayedLine())
+    if (!doc || !window)
+        return std::nullopt;
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const std::size_t first = LineAt(y + kMargin).value_or(0);
+    const std::size_t count = static_cast<std::size_t>(window->ClientSize().cy / kLineHeight) + 1;
+    for (std::size_t line = first; line < first + count && line < doc->Listing().size(); ++line)
+        if (const std::optional<ListedRecord> record = doc->Listing().RecordAt(line))
+            return record->list;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> CMidiView::FollowedLine() const
+{
+    CMidiDoc* doc = Doc();
+    if (!doc)
+        return std::nullopt;
+    std::optional<std::size_t> track = TrackInView();
+    if (!track || !doc->TrackPlaying(*track))
+        track = doc->LeadingTrack();
+    return track ? doc->PlayedLine(*track) : std::nullopt;
+}
+
+bool CMidiView::InView(std::size_t line) const
+{
+    IFrameWindow* window = Window();
+    if (!window)
+        return false;
+    int x = 0, y = 0;
+    window->GetScrollPosition(x, y);
+    const int top = kMargin + kLineHeight * static_cast<int>(line);
+    return top >= y && top + kLineHeight <= y + window->ClientSize().cy;
+}
+
+// A followed line that moves out of sight is brought a quarter of the window
+// from the top, with the music to come below it. Once the reader has
+// scrolled away from it (End, to the listing's last line), the view stays
+// where they put it until they bring a marked line back into sight.
+void CMidiView::KeepPlayedLineInView()
+{
+    IFrameWindow* window = Window();
+    const std::optional<std::size_t> line = FollowedLine();
+    const bool following = !followed_ || InView(*followed_) || (line && InView(*line));
+    followed_ = line;
+    if (!window || !line || !following || InView(*line))
         return;
     int x = 0, y = 0;
     window->GetScrollPosition(x, y);
-    const int height = window->ClientSize().cy;
-    const int top = kMargin + kLineHeight * static_cast<int>(*doc->PlayedLine());
-    if (top >= y && top + kLineHeight <= y + height)
-        return;
-    window->ScrollTo(x, std::max(0, top - height / 4));
+    const int top = kMargin + kLineHeight * static_cast<int>(*line);
+    window->ScrollTo(x, std::max(0, top - window->ClientSize().cy / 4));
 }
 
 void CMidiView::OnKeyDown(int code)
@@ -97,10 +139,9 @@ void CMidiView::OnDraw(IDrawingSurface& surface)
     Rect clip = surface.ClipBox();
     int first = std::max(0, (clip.top - kMargin) / kLineHeight);
     int last = std::min(static_cast<int>(lines.size()) - 1, (clip.bottom - kMargin) / kLineHeight + 1);
-    const std::optional<std::size_t> played = doc->PlayedLine();
     for (int i = first; i <= last; ++i) {
         const int top = kMargin + kLineHeight * i;
-        const bool marked = played && *played == static_cast<std::size_t>(i);
+        const bool marked = doc->IsPlayedLine(static_cast<std::size_t>(i));
         if (marked)
             surface.FillRect({0, top, std::max(kListingWidth, clip.right), top + kLineHeight}, kPlayedBand);
         surface.Text(kMargin, top, std::string(lines[static_cast<std::size_t>(i)]), font,
@@ -143,8 +184,8 @@ std::string CMidiView::AccessibleSummary()
     CMidiDoc* doc = Doc();
     std::size_t count = doc ? doc->Listing().size() : 0;
     std::string summary = std::to_string(count) + (count == 1 ? " line" : " lines");
-    if (doc && doc->PlayedLine())
-        summary += ", line " + std::to_string(*doc->PlayedLine() + 1) + " playing";
+    if (const std::optional<std::size_t> played = FollowedLine())
+        summary += ", line " + std::to_string(*played + 1) + " playing";
     return summary;
 }
 

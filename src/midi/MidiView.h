@@ -40,5 +40,13 @@ public:
 
 private:
     void SetScrollSizes();
+    // The marked line the view keeps in sight: that of the track it shows
+    // while that track plays, else that of the track leading.
+    std::optional<std::size_t> FollowedLine() const;
+    std::optional<std::size_t> TrackInView() const;
+    bool InView(std::size_t line) const;
     void KeepPlayedLineInView();
+
+    // The marked line followed at the last update.
+    std::optional<std::size_t> followed_;
 };

@@ -5,6 +5,13 @@ class INoteInput {
 public:
     // velocity as played: a note on's loudness, a note off's release.
     virtual void NoteInput(int note, bool on, int velocity) = 0;
+    // A note on or off the MIDI player sends from the list it plays: a
+    // window may show it; it is never recorded.
+    virtual void NotePlayed(int note, bool on)
+    {
+        (void)note;
+        (void)on;
+    }
 
 protected:
     ~INoteInput() = default;

@@ -134,14 +134,14 @@ void PlaybackRun::Play(const Handed& handed)
 {
     const MidiEvent& event = List()[handed.index];
     ApplySettings(event);
+    if (request_.played)
+        request_.played(handed.index);
     if (event.kind == MidiKind::SetTempo)
         return;
     if (ports_.host)
         ports_.host->RecordPlayed({event, std::llround(handed.dueMs), handed.beyondShownStep});
     if (SoundingNoteOn(event))
         channelsPlayed_ |= static_cast<std::uint16_t>(1u << (event.channel & 0x0F));
-    if (request_.played)
-        request_.played(handed.index);
 }
 
 // What a record tells the playing document and the model, when it is played

@@ -16,17 +16,40 @@ std::optional<std::size_t> QueuePositionFor(const QueueChoice& choice)
     return std::min(choice.queued, choice.total - 1);
 }
 
+int SliderAtQueued(std::size_t queued, std::size_t total)
+{
+    if (total == 0)
+        return 0;
+    std::size_t nearest = (std::min(queued, total) * 100 + total / 2) / total;
+    return static_cast<int>(nearest);
+}
+
+namespace {
+
+std::string TotalText(std::size_t total)
+{
+    return "Total " + std::to_string(total) + " events";
+}
+
+std::string QueuedText(std::size_t queued)
+{
+    return "Queued " + std::to_string(queued);
+}
+
+}  // namespace
+
 DialogData MakeQueueDialog(const QueueChoice& choice)
 {
     DialogData dialog;
     dialog.resourceId = 227;
     dialog.caption = "Queue";
-    dialog.Add(IDC_QUEUE_SLIDER, DialogControl::Kind::Slider, "");
-    dialog.Add(1065, DialogControl::Kind::Label, "Total");
-    dialog.Add(IDC_QUEUE_TOTAL, DialogControl::Kind::Label, std::to_string(choice.total));
-    dialog.Add(1066, DialogControl::Kind::Label, "Queued");
-    dialog.Add(IDC_QUEUE_QUEUED, DialogControl::Kind::Label, std::to_string(choice.queued));
-    dialog.Add(1067, DialogControl::Kind::Label, "events");
+    dialog.Add(IDC_QUEUE_SLIDER, DialogControl::Kind::Slider, "").value = SliderAtQueued(choice.queued, choice.total);
+    dialog.Add(IDC_QUEUE_TOTAL, DialogControl::Kind::Label, TotalText(choice.total));
+    dialog.Add(IDC_QUEUE_QUEUED, DialogControl::Kind::Label, QueuedText(choice.queued));
+    dialog.onChange = [choice](DialogData& shown, int id) {
+        if (id == IDC_QUEUE_SLIDER)
+            shown.Find(IDC_QUEUE_QUEUED)->label = QueuedText(ReadQueueDialog(shown, choice).queued);
+    };
     return dialog;
 }
 
@@ -34,8 +57,8 @@ QueueChoice ReadQueueDialog(const DialogData& dialog, const QueueChoice& shown)
 {
     QueueChoice result = shown;
     const DialogControl* slider = dialog.Find(IDC_QUEUE_SLIDER);
-    // An untouched slider (still at 0) leaves Queued as it was shown.
-    if (slider && slider->value != 0)
+    // A slider left where it started leaves Queued as it was shown.
+    if (slider && slider->value != SliderAtQueued(shown.queued, shown.total))
         result.queued = QueuedAtSlider(slider->value, shown.total);
     return result;
 }

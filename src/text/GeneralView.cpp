@@ -58,12 +58,25 @@ void CGeneralView::OnFont()
     if (!doc)
         return;
     LogFont chosen = doc->font.faceName.empty() ? doc->App().ports.fonts->SystemFont() : doc->font;
-    if (!doc->App().ports.prompts->ChooseFont(chosen))
+    if (!doc->App().ports.prompts->ChooseFont(chosen, FontFilter::Any))
         return;
     doc->font = chosen;
-    if (ITextControl* text = TextControl())
-        text->SetFont(chosen);
+    for (CView* view : doc->Views())
+        if (ITextControl* text = view->TextControl())
+            text->SetFont(chosen);
     doc->UpdateAllViews(this);
+}
+
+void CGeneralView::FollowView(CView& original)
+{
+    ITextControl* mine = TextControl();
+    ITextControl* theirs = original.TextControl();
+    if (!mine || !theirs)
+        return;
+    mine->ShareText(*theirs);
+    mine->SetReadOnly(theirs->IsReadOnly());
+    if (CGeneralDoc* doc = Doc())
+        mine->SetFont(doc->font);
 }
 
 void CGeneralView::ShowScrollBars(bool vertical, bool horizontal)

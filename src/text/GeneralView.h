@@ -14,6 +14,9 @@ public:
     MenuPtr ContextMenu() override;
     bool MakePrintJob(PrintJob& job) override;
     bool CanPrint() const override { return TextControl() && Doc(); }
+    bool OffersNewWindow() const override { return true; }
+    // A new window edits the same text as the original, in the same font.
+    void FollowView(CView& original) override;
     std::string WhatsThis() const override;
     CGeneralDoc* Doc() const;
 

@@ -59,7 +59,7 @@ TEST(AppMenuBar, ChoosingChordsFillsNoMenuAgain)
     QMenu* chord = BarMenu(bar, QStringLiteral("&Chord"));
     ASSERT_NE(chord, nullptr);
     emit chord->aboutToShow();
-    QMenu* frame = BarMenu(bar, QStringLiteral("&Frame"));
+    QMenu* frame = BarMenu(bar, QStringLiteral("F&rame"));
     if (frame)
         emit frame->aboutToShow();
     EXPECT_EQ(renderer.FillCount(), fills);

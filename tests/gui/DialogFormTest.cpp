@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include "framework/Prompts.h"
+#include "midi/QueueDialog.h"
 #include "platform/qt/DialogForm.h"
 
 namespace {
@@ -107,12 +109,57 @@ TEST(DialogForm, ControlsShowTheDataTheyWereGiven)
     EXPECT_EQ(slider->maximum(), 200);
 }
 
-TEST(DialogForm, ASliderIsHeardWhileItMovesEvenIfTheDialogIsCancelled)
+// The Queue dialog while its slider is dragged: "Queued" follows at once,
+// on lines of its own; Cancel leaves the dialog's data as it was.
+TEST(DialogForm, AFollowedSliderUpdatesTheLabelsWhileItMoves)
 {
-    DialogData data = Sample();
-    std::vector<std::pair<int, int>> heard;
-    data.onSlide = [&heard](int id, int value) { heard.emplace_back(id, value); };
-    EXPECT_EQ(Answer(data, IDCANCEL), IDCANCEL);
-    EXPECT_EQ(heard, (std::vector<std::pair<int, int>>{{8, 120}}));
-    EXPECT_EQ(data.Find(8)->value, 50) << "the data itself keeps what it had";
+    DialogData data = MakeQueueDialog({1001, 0});
+    DialogForm form(data);
+    auto* queued = qobject_cast<QLabel*>(form.ControlWidget(IDC_QUEUE_QUEUED));
+    auto* total = qobject_cast<QLabel*>(form.ControlWidget(IDC_QUEUE_TOTAL));
+    ASSERT_TRUE(queued && total);
+    EXPECT_EQ(total->text(), QStringLiteral("Total 1001 events"));
+    EXPECT_EQ(queued->text(), QStringLiteral("Queued 0"));
+    EXPECT_EQ(form.ControlWidget(IDC_QUEUE_SLIDER)->findChildren<QLabel*>().size(), 0)
+        << "no bare slider position beside a slider the dialog follows";
+
+    QSlider* slider = form.ControlWidget(IDC_QUEUE_SLIDER)->findChild<QSlider*>();
+    int result = 0;
+    QTimer::singleShot(0, &form, [&] {
+        slider->setSliderDown(true);
+        slider->setValue(50);
+        EXPECT_EQ(queued->text(), QStringLiteral("Queued 500"));
+        slider->setValue(51);
+        EXPECT_EQ(queued->text(), QStringLiteral("Queued 510"));
+        form.Finish(IDCANCEL);
+    });
+    result = form.Run();
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(data.Find(IDC_QUEUE_SLIDER)->value, 0);
+    EXPECT_EQ(data.Find(IDC_QUEUE_QUEUED)->label, "Queued 0");
+}
+
+// The Colors dialog's rows: what the colour is for, its button and a
+// swatch of the colour, side by side; a sentence wraps instead of
+// stretching the dialog.
+TEST(DialogForm, ControlsMarkedForTheSameRowStandBesideTheFirst)
+{
+    DialogData data;
+    data.caption = "Colors";
+    data.Add(Control(1, Kind::Label,
+                     "Select colors for this document view and press OK to accept or Cancel to abort changes; use "
+                     "Reset for current standard settings."));
+    data.Add(Control(2, Kind::Label, "Text color:"));
+    data.Add(Control(1052, Kind::Button, "Foreground")).sameRow = true;
+    data.Add(Control(1152, Kind::Swatch, "", 0x0000FF)).sameRow = true;  // red in the lowest byte
+    DialogForm form(data);
+
+    QWidget* button = form.ControlWidget(1052);
+    QWidget* swatch = form.ControlWidget(1152);
+    ASSERT_TRUE(button && swatch);
+    EXPECT_EQ(button->parentWidget(), swatch->parentWidget());
+    EXPECT_EQ(swatch->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_TRUE(static_cast<QLabel*>(form.ControlWidget(1))->wordWrap());
+    EXPECT_FALSE(static_cast<QLabel*>(form.ControlWidget(2))->wordWrap());
+    EXPECT_LT(form.sizeHint().width(), 520);
 }

@@ -2,16 +2,20 @@
 // with whole-pixel cells, and their box-drawing glyphs join cell to cell.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QImage>
+#include <QListView>
 #include <QPainter>
+#include <QTimer>
 
 #include "platform/qt/FontConversion.h"
 #include "platform/qt/ImageStore.h"
 #include "platform/qt/PainterSurface.h"
 #include "platform/qt/QtFonts.h"
+#include "platform/qt/QtPrompts.h"
 
 namespace {
 
@@ -145,4 +149,39 @@ TEST(QtFonts, WhatTheUserChangesInTheChooserIsTaken)
     EXPECT_EQ(back.faceName, "DejaVu Serif");
     EXPECT_EQ(back.height, font.height);
     EXPECT_EQ(back.italic, 0);
+}
+
+// Instruments draw on a grid of cells: their chooser lists fixed-pitch
+// fonts only; text windows may take any font.
+TEST(QtFonts, TheChooserListsOnlyFixedPitchFontsWhenAsked)
+{
+    QtPrompts prompts(nullptr);
+    for (FontFilter filter : {FontFilter::FixedPitch, FontFilter::Any}) {
+        QStringList listed;
+        QString current;
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, &listed, &current] {
+            if (auto* dialog = qobject_cast<QFontDialog*>(QApplication::activeModalWidget())) {
+                // The first list of the chooser is its families.
+                if (auto* families = dialog->findChild<QListView*>())
+                    for (int row = 0; row < families->model()->rowCount(); ++row)
+                        listed.append(families->model()->index(row, 0).data().toString());
+                current = dialog->currentFont().family();
+                poll->deleteLater();
+                dialog->reject();
+            }
+        });
+        poll->start(5);
+        LogFont font = LineDraw(kLineDrawLight);
+        EXPECT_FALSE(prompts.ChooseFont(font, filter));
+        ASSERT_FALSE(listed.isEmpty());
+        EXPECT_EQ(current, QString::fromLatin1(kLineDrawFamily));
+        int proportional = 0;
+        for (const QString& family : listed)
+            proportional += QFontDatabase::isFixedPitch(family) ? 0 : 1;
+        if (filter == FontFilter::FixedPitch)
+            EXPECT_EQ(proportional, 0) << listed.join(QLatin1Char(',')).toStdString();
+        else
+            EXPECT_GT(proportional, 0);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The whole application on the Qt ports, over a home folder holding copies
-// of the program's resource files: what a GUI test drives.
+// of the catalogues and the program's own images and icons from res/: what
+// a GUI test drives.
 #include <QTemporaryDir>
 
 #include <memory>
@@ -17,7 +18,8 @@ public:
     // Files a test needs in the home folder are written before the start.
     bool Start()
     {
-        ports = std::make_unique<QtPorts>(home.path().toStdString());
+        // Images and icons are the program's: the shipped resources.
+        ports = std::make_unique<QtPorts>(MORVIX_SOURCE_DIR "/res");
         app = std::make_unique<CReferenceApp>(ports->Get(), home.path().toStdString());
         ports->Attach(*app);
         return app->InitInstance({});

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include <algorithm>
+
 #include "platform/qt/ImageStore.h"
 #include "platform/qt/PainterSurface.h"
 
@@ -117,4 +119,26 @@ TEST_F(PainterSurfaceTest, BoxDrawingStrokesAreSolidAndReachTheCellEdges)
     ASSERT_GE(column, 0);
     for (int y = 24; y < 36; ++y)
         EXPECT_EQ(picture.pixelColor(column, y), QColor(Qt::black)) << y;
+}
+
+// The sheet's half-height cells (8 x 6) would squash a letter into a dash:
+// letters stand taller than their row, centred on it, and the row after
+// still starts 6 pixels lower.
+TEST_F(PainterSurfaceTest, LettersInHalfHeightCellsAreTallerThanTheirRow)
+{
+    LogFont font;
+    font.height = 6;
+    font.width = 8;
+    font.faceName = "Morvix LineDraw Light";
+    Paint([&font](PainterSurface& s) { s.Text(0, 12, "E", font, 0, 16777215, false); });
+    int top = picture.height(), bottom = -1;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < 8; ++x)
+            if (qGray(picture.pixel(x, y)) < 128) {
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(bottom, 0) << "the letter was drawn";
+    EXPECT_GE(bottom - top + 1, 6) << "a letter, not a dash";
+    EXPECT_NEAR((top + bottom) / 2.0, 12 + 3, 1.5) << "centred on its row";
 }

@@ -33,6 +33,28 @@ TEST(PlacementMapping, ChildWindowsCascadeAndStartAgainBeforeLeavingTheArea)
     EXPECT_EQ(DefaultChildPosition(3, QSize(400, 300), QSize(400, 300)), QPoint(0, 0));
 }
 
+TEST(PlacementMapping, AWindowOpensInsideTheAreaAndScrollsInsideItself)
+{
+    QSize area(800, 500);
+    EXPECT_EQ(InsideArea(QRect(32, 48, 1400, 300), area), QRect(0, 48, 800, 300));
+    EXPECT_EQ(InsideArea(QRect(700, 450, 300, 200), area), QRect(500, 300, 300, 200));
+    EXPECT_EQ(InsideArea(QRect(-20, -5, 100, 100), area), QRect(0, 0, 100, 100));
+    EXPECT_EQ(InsideArea(QRect(10, 10, 900, 900), area), QRect(0, 0, 800, 500));
+    EXPECT_EQ(InsideArea(QRect(10, 10, 900, 900), QSize()), QRect(10, 10, 900, 900));
+}
+
+TEST(PlacementMapping, WindowsOfOneKindInARowStepDownInsteadOfCoveringEachOther)
+{
+    QSize area(800, 500);
+    QRect wanted(32, 48, 300, 200);
+    EXPECT_EQ(FreePlace(wanted, {}, 20, area), wanted);
+    EXPECT_EQ(FreePlace(wanted, {QPoint(32, 48)}, 20, area), QRect(52, 68, 300, 200));
+    EXPECT_EQ(FreePlace(wanted, {QPoint(32, 48), QPoint(52, 68)}, 20, area), QRect(72, 88, 300, 200));
+    // As wide as the area: only the step down is left, measured where it lands.
+    QRect wide(32, 48, 1400, 200);
+    EXPECT_EQ(FreePlace(wide, {QPoint(0, 48)}, 20, area), QRect(0, 68, 800, 200));
+}
+
 TEST(PlacementMapping, AFreshMainWindowHasTheDefaultGeometry)
 {
     ImageStore images{{}};

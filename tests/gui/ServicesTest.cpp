@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include <cstdlib>
 #include <thread>
 
 #include "platform/midiout/SenderThread.h"
+#include "platform/midiout/SteadyClock.h"
 #include "platform/qt/DesktopServices.h"
+#include "platform/qt/QtPorts.h"
 #include "platform/qt/QtPosting.h"
 
 TEST(QtPosting, TheTimingThreadsReportsArriveOnTheApplicationsThreadWhileItsEventLoopRuns)
@@ -37,4 +41,17 @@ TEST(QtClipboard, PlainTextRoundTrip)
     QtClipboard clipboard;
     clipboard.SetText("\xE2\x94\x80 C major");
     EXPECT_EQ(clipboard.GetText(), "\xE2\x94\x80 C major");
+}
+
+// A MidiOut value that names no output does not play in silence: Play
+// says what was wrong.
+TEST(QtPortsMidiOut, AnUnknownChoiceNeverOpensAndSaysWhy)
+{
+    ::setenv("MORVIX_MIDI_OUT", "nowhere", 1);
+    QTemporaryDir home;
+    QtPorts ports(home.path().toStdString());
+    ::unsetenv("MORVIX_MIDI_OUT");
+    IMidiOut& output = *ports.Get().midiOut;
+    EXPECT_FALSE(output.Open());
+    EXPECT_NE(output.Tried().find("unknown MIDI output \"nowhere\""), std::string::npos) << output.Tried();
 }

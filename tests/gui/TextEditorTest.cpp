@@ -2,7 +2,11 @@
 // offsets, line endings kept, selection without scrolling.
 #include <gtest/gtest.h>
 
+#include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QScrollBar>
+
+#include <memory>
 
 #include "framework/CommandIds.h"
 #include "framework/Menu.h"
@@ -101,4 +105,52 @@ TEST_F(TextEditorTest, EditCommandsAndFlags)
     editor.ShowScrollBars(true, false);
     EXPECT_EQ(editor.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(editor.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+// Window > New Window: two editors on one text, either of which may close first.
+TEST_F(TextEditorTest, EditorsSharingATextSeeEachOthersEditsAndOutliveEachOther)
+{
+    editor.SetText("one\r\ntwo\r\n");
+    auto second = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    second->ShareText(editor);
+    EXPECT_EQ(second->GetText(), "one\r\ntwo\r\n");
+    second->SetSelection(0, 3);
+    second->textCursor().insertText(QStringLiteral("uno"));
+    EXPECT_EQ(editor.GetText(), "uno\r\ntwo\r\n");
+    EXPECT_TRUE(editor.IsModified());
+    editor.EditCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(second->GetText(), "one\r\ntwo\r\n");
+
+    auto third = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    third->ShareText(*second);
+    second->show();
+    third->show();
+    second->grab();
+    second.reset();
+    third->grab();
+    third->SetSelection(0, -1);
+    third->textCursor().insertText(QStringLiteral("three"));
+    EXPECT_EQ(editor.GetText(), "three");
+    editor.show();
+    third.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor.GetText(), "three");
+    editor.grab();
+}
+
+// The editor a document was made in may close first: the text stays laid
+// out without its viewport.
+TEST_F(TextEditorTest, ASharedTextOutlivesTheEditorItWasMadeIn)
+{
+    auto original = std::make_unique<TextEditor>(ViewLink(nullptr, menus));
+    original->SetText("C E G\n");
+    original->show();
+    editor.ShareText(*original);
+    editor.show();
+    const QPaintDevice* gone = original->viewport();
+    original.reset();
+    EXPECT_NE(editor.document()->documentLayout()->paintDevice(), gone);
+    editor.textCursor().insertText(QStringLiteral("D "));
+    editor.grab();
+    EXPECT_EQ(editor.GetText(), "D C E G\n");
 }

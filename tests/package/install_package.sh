@@ -42,4 +42,9 @@ printf 'MThd\0\0\0\6\0\0\0\1\0\x60MTrk\0\0\0\4\0\xff\x2f\0' > "$scratch/empty.mi
 MORVIX_MIDI_OUT="wav:$scratch/out.wav" "$cli" play "$scratch/empty.mid" >/dev/null 2>&1 ||
   { echo "installed play through the synthesizer failed"; exit 1; }
 [ -s "$scratch/out.wav" ] || { echo "no WAV rendered"; exit 1; }
+# ...and its picture module, with the installed program's key images.
+"$cli" draw Piano-88 --set viewStyle=g --png "$scratch/piano.png" --svg "$scratch/piano.svg" ||
+  { echo "installed draw --png through the picture module failed"; exit 1; }
+[ "$(head -c 4 "$scratch/piano.png" | tail -c 3)" = PNG ] || { echo "no PNG painted"; exit 1; }
+grep -q 'data:image/png;base64' "$scratch/piano.svg" || { echo "the SVG lacks the installed key images"; exit 1; }
 echo "1 passed, 0 failed"

@@ -50,3 +50,19 @@ TEST_F(InstrumentCli, DrawRefusesWhatItCannotDraw)
     EXPECT_EQ(Cli({"draw", "Guitar", "--chordset", "x"}).status, 2);
     EXPECT_EQ(Cli({"draw"}).status, 2);
 }
+
+// Chord tones by name unless interval numbers are asked for: the model's
+// with --chord-tones, an instrument's own with --set chordTones.
+TEST_F(InstrumentCli, ChordTonesAreNamedUnlessNumbersAreAskedFor)
+{
+    ScriptResult names = Cli({"report", "--chord-name", "7"});
+    EXPECT_NE(names.out.find("Pattern:  C, , , , E, , , G, , , Bb, , , "), std::string::npos) << names.out;
+    ScriptResult numbers = Cli({"report", "--chord-name", "7", "--chord-tones", "i"});
+    EXPECT_NE(numbers.out.find("Pattern:  C, , , , 3, , , 5, , , 7, , , "), std::string::npos) << numbers.out;
+    EXPECT_EQ(Cli({"report", "--chord-tones", "x"}).status, 2);
+
+    ScriptResult board = Cli({"draw", "Keyboard-25", "--chord-name", "7", "--ascii"});
+    ScriptResult numbered = Cli({"draw", "Keyboard-25", "--chord-name", "7", "--ascii", "--set", "chordTones=i"});
+    EXPECT_NE(board.out.find("| C |   | E |   | G |"), std::string::npos) << board.out;
+    EXPECT_NE(numbered.out.find("| C |   | 3 |   | 5 |"), std::string::npos) << numbered.out;
+}

@@ -53,6 +53,6 @@ TEST_F(InstrumentPlaybackScenarioTest, AKeyboardAndAStaffFollowAPlayedFile)
     EXPECT_EQ(WhiteKeyLabels(out, 1), "EG") << out;
     EXPECT_EQ(WhiteKeyLabels(out, 2), "CDEFGABCDEFGABC") << "the model's notes once the file has played";
     // The staff: both clefs, and the played notes as quarter notes (stems up) from column 15.
-    EXPECT_NE(out.find("image 4 64 155\nimage 4 121 156\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("image 122 98 161\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("image 4 171 155\nimage 4 252 156\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("image 122 217 161\n"), std::string::npos) << out;
 }

@@ -53,7 +53,7 @@ TEST_F(InstrumentScenarioTest, InstrumentWindowsShareTheModelsMenusAndReport)
     ASSERT_EQ(result.status, 0) << result.err;
     const std::string& out = result.out;
     EXPECT_NE(out.find("&Edit\n  &Copy All\\tCtrl+C (57634)\n  &Vignette\\tCtrl+W (32895)\n"), std::string::npos) << out;
-    EXPECT_NE(out.find("&Frame\n  Guitar (2496)\n  Soprano-Recorder (2497)\n&Window\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("F&rame\n  Guitar (2496)\n  Soprano-Recorder (2497)\n&Window\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  &F (32778) checked\n"), std::string::npos) << out;
     EXPECT_NE(out.find("&Instrument\n  stringed\n    Guitars\n      Guitar (2370)\n"), std::string::npos) << out;
     EXPECT_NE(out.find("  &Details... (32852)\n"), std::string::npos) << out;
@@ -74,4 +74,23 @@ TEST_F(InstrumentScenarioTest, EntriesThatNameNoInstrumentOpenNothing)
               std::string::npos)
         << result.out;
     EXPECT_TRUE(result.out.ends_with("\n1 2000 Model\n")) << result.out;
+}
+
+// Print and Print Preview are offered in instrument windows: a text view
+// hands over its lines in the instrument's font, a graph view its drawing.
+TEST_F(InstrumentScenarioTest, InstrumentWindowsPrintTheirLinesOrTheirDrawing)
+{
+    ScriptResult result = Run(
+        "start\n"
+        "cmd 2370    # Guitar\n"
+        "cmd 57607   # Print\n"
+        "activate Model\n"
+        "cmd 2443    # Grand-Staff, in the graph view\n"
+        "cmd 57609   # Print Preview\n"
+        "cmd 205     # the keyboard input window\n"
+        "cmd 57607   # Print\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "print: Guitar (9 lines, Morvix LineDraw Light)\n"
+                          "preview: Grand-Staff (drawing 1016x456)\n"
+                          "print: Keyboard Input (drawing 673x152)\n");
 }

@@ -7,12 +7,12 @@ TEST_F(KeyboardSheetCli, DrawPrintsAKeyboardWithItsFieldsSet)
     ScriptResult result = Cli({"draw", "Keyboard-25", "--ascii", "--set", "keyCount=5", "--set", "topKey=c",
                                "--key", "D", "--set", "position=m"});
     ASSERT_EQ(result.status, 0) << result.err;
-    // D, D#, E, F and F# (F# reads upwards on its black key), then G's edge.
+    // D, D#, E, F and F# (F# reads down its black key), then G's edge.
     EXPECT_EQ(result.out, "______________\n"
                           " | | |  |  | |\n"
                           " | | |  |  | |\n"
-                          " | | |  |  |#|\n"
                           " | | |  |  |F|\n"
+                          " | | |  |  |#|\n"
                           " | | |  |  | |\n"
                           "_| |_|  |  |_|\n"
                           "|   |   |   | \n"

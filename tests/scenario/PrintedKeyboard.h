@@ -3,20 +3,26 @@
 #include <sstream>
 #include <string>
 
-// The labels on the white keys of the n-th printed keyboard (line 9 of its
-// twelve; a keyboard's print starts with its top edge, "┬").
-inline std::string WhiteKeyLabels(const std::string& out, int n)
+// Line `line` (0..11) of the n-th printed keyboard (a keyboard's print
+// starts with its top edge, "┬").
+inline std::string KeyboardLine(const std::string& out, int n, int line)
 {
     std::istringstream lines(out);
-    std::string line;
+    std::string text;
     int keyboards = 0;
-    while (std::getline(lines, line))
-        if (line.starts_with("┬") && keyboards++ == n)
+    while (std::getline(lines, text))
+        if (text.starts_with("┬") && keyboards++ == n)
             break;
-    for (int i = 0; i < 9; ++i)
-        std::getline(lines, line);
+    for (int i = 0; i < line; ++i)
+        std::getline(lines, text);
+    return text;
+}
+
+// The labels on the white keys of the n-th printed keyboard (its line 9).
+inline std::string WhiteKeyLabels(const std::string& out, int n)
+{
     std::string labels;
-    for (char c : line)
+    for (char c : KeyboardLine(out, n, 9))
         if (c >= 'A' && c <= 'G')
             labels += c;
     return labels;

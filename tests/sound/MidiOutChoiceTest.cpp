@@ -74,4 +74,25 @@ TEST(MidiOutChoiceTest, TheDefaultOutputOpensOnlyWhereThereIsASoundDevice)
     output->Send(0x643C90);  // has no effect, and no crash
     output->Close();
     EXPECT_FALSE(output->Open()) << "a second try fails the same way";
+    EXPECT_EQ(output->Tried().rfind("fluidsynth: ", 0), 0u) << output->Tried();
+}
+
+// What an output that did not open tried, for the message the user reads.
+TEST(MidiOutChoiceTest, AnOutputThatDoesNotOpenSaysWhatItTried)
+{
+    VirtualClock clock;
+    std::string error;
+    auto alsa = MakeMidiOut("alsa:no-such-client:0", clock, SynthFactory(), error);
+    ASSERT_TRUE(alsa);
+    EXPECT_TRUE(alsa->Tried().empty()) << "nothing tried yet";
+    ASSERT_FALSE(alsa->Open());
+    EXPECT_EQ(alsa->Tried().rfind("alsa:no-such-client:0: ", 0), 0u) << alsa->Tried();
+
+    auto wav = MakeMidiOut("wav:/no/such/folder/x.wav", clock, SynthFactory(), error);
+    ASSERT_FALSE(wav->Open());
+    EXPECT_EQ(wav->Tried().rfind("wav:/no/such/folder/x.wav: ", 0), 0u) << wav->Tried();
+
+    auto record = MakeMidiOut("record:/no/such/folder/x.txt", clock, SynthFactory(), error);
+    ASSERT_FALSE(record->Open());
+    EXPECT_EQ(record->Tried(), "record:/no/such/folder/x.txt: the file could not be written");
 }

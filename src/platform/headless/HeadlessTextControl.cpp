@@ -6,35 +6,53 @@
 
 void HeadlessTextControl::SetText(const std::string& text)
 {
-    text_ = text;
+    shared_->text = text;
     selStart_ = selEnd_ = 0;
     firstLine_ = 0;
-    modified_ = false;
+    shared_->modified = false;
+}
+
+void HeadlessTextControl::ShareText(ITextControl& other)
+{
+    if (auto* headless = dynamic_cast<HeadlessTextControl*>(&other)) {
+        shared_ = headless->shared_;
+    } else {
+        SetText(other.GetText());
+        SetModified(other.IsModified());
+    }
+    ClampSelection();
 }
 
 int HeadlessTextControl::Clamp(int offset) const
 {
-    return std::clamp(offset, 0, static_cast<int>(text_.size()));
+    return std::clamp(offset, 0, static_cast<int>(shared_->text.size()));
+}
+
+void HeadlessTextControl::ClampSelection()
+{
+    selStart_ = Clamp(selStart_);
+    selEnd_ = Clamp(selEnd_);
 }
 
 void HeadlessTextControl::GetSelection(int& start, int& end) const
 {
-    start = selStart_;
-    end = selEnd_;
+    start = Clamp(selStart_);
+    end = Clamp(selEnd_);
 }
 
 void HeadlessTextControl::SetSelection(int start, int end)
 {
     // A negative end selects to the end of the text, as edit controls do.
     if (end < 0)
-        end = static_cast<int>(text_.size());
+        end = static_cast<int>(shared_->text.size());
     selStart_ = Clamp(std::min(start, end));
     selEnd_ = Clamp(std::max(start, end));
 }
 
 int HeadlessTextControl::LineCount() const
 {
-    return 1 + static_cast<int>(std::count(text_.begin(), text_.end(), '\n'));
+    const std::string& text = shared_->text;
+    return 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
 }
 
 void HeadlessTextControl::ScrollLines(int lines)
@@ -52,14 +70,16 @@ void HeadlessTextControl::ReplaceSelection(const std::string& text)
 {
     if (readOnly_)
         return;
-    text_.replace(selStart_, selEnd_ - selStart_, text);
+    ClampSelection();
+    shared_->text.replace(selStart_, selEnd_ - selStart_, text);
     selStart_ = selEnd_ = selStart_ + static_cast<int>(text.size());
-    modified_ = true;
+    shared_->modified = true;
 }
 
 void HeadlessTextControl::EditCommand(int id)
 {
-    std::string selected = text_.substr(selStart_, selEnd_ - selStart_);
+    ClampSelection();
+    std::string selected = shared_->text.substr(selStart_, selEnd_ - selStart_);
     switch (id) {
     case ID_EDIT_SELECT_ALL:
         SetSelection(0, -1);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <vector>
 
 #include "platform/headless/AnswerFields.h"
 #include "platform/headless/TerminalText.h"
@@ -42,16 +43,20 @@ std::string FileProblem(const FileDialogRequest& request, const PromptAnswer& an
     return {};
 }
 
-// A slider the answer moved is heard moving, as on the screen.
-void SlideAsAUserWould(const DialogData& shown, const DialogData& filled)
+// A slider the answer moved is followed as on the screen, after every
+// field is set.
+void SlideAsAUserWould(const DialogData& shown, DialogData& filled)
 {
-    if (!filled.onSlide)
+    if (!filled.onChange)
         return;
+    std::vector<int> moved;
     for (const DialogControl& control : filled.controls) {
         const DialogControl* before = shown.Find(control.id);
         if (control.kind == DialogControl::Kind::Slider && before && before->value != control.value)
-            filled.onSlide(control.id, control.value);
+            moved.push_back(control.id);
     }
+    for (int id : moved)
+        filled.onChange(filled, id);
 }
 
 }  // namespace
@@ -135,7 +140,8 @@ std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& 
     return answer->fields.front().second;
 }
 
-bool ScriptedPrompts::ChooseFont(LogFont& font)
+// A script names the font it chooses; the list it was chosen from is the user's.
+bool ScriptedPrompts::ChooseFont(LogFont& font, FontFilter)
 {
     auto answer = Next("Font");
     if (!answer || answer->reply == IDCANCEL)

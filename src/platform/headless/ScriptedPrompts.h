@@ -27,7 +27,7 @@ public:
                    MessageButtons buttons) override;
     int RunDialog(DialogData& dialog) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
-    bool ChooseFont(LogFont& font) override;
+    bool ChooseFont(LogFont& font, FontFilter filter) override;
     std::optional<unsigned> ChooseColor(unsigned initial) override;
 
 private:

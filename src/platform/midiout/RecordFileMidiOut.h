@@ -20,6 +20,7 @@ public:
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
+    std::string Tried() const override { return "record:" + path_ + ": the file could not be written"; }
 
 private:
     std::string path_;

@@ -45,8 +45,8 @@ SenderThread::~SenderThread()
         std::lock_guard lock(shared_->mutex);
         shared_->quit = true;
     }
-    shared_->messagesChanged.notify_all();
-    shared_->producersMoved.notify_all();
+    shared_->messagesChanged.NotifyAll();
+    shared_->producersMoved.NotifyAll();
     sender_.join();
     reporter_.join();
 }
@@ -71,7 +71,7 @@ void SenderThread::Schedule(int producer, std::span<const TimedMessage> messages
         std::lock_guard lock(shared_->mutex);
         shared_->queue.Schedule(producer, messages);
     }
-    shared_->messagesChanged.notify_all();
+    shared_->messagesChanged.NotifyAll();
 }
 
 // Messages are sent under the same lock, so none of the producer's goes
@@ -91,17 +91,17 @@ void SenderThread::Send()
     while (!shared_->quit) {
         const auto next = shared_->queue.Next();
         if (!next) {
-            shared_->messagesChanged.wait(lock);
+            shared_->messagesChanged.Wait(lock);
             continue;
         }
         const SteadyClock::TimePoint due = clock_.At(next->dueMs);
         if (std::chrono::steady_clock::now() < due) {
-            shared_->messagesChanged.wait_until(lock, due);
+            shared_->messagesChanged.WaitUntil(lock, due);
             continue;
         }
         SendDue();
         if (!shared_->toReport.empty())
-            shared_->producersMoved.notify_one();
+            shared_->producersMoved.NotifyOne();
     }
 }
 
@@ -124,7 +124,7 @@ void SenderThread::Report()
     std::unique_lock lock(shared_->mutex);
     while (!shared_->quit) {
         if (shared_->toReport.empty()) {
-            shared_->producersMoved.wait(lock);
+            shared_->producersMoved.Wait(lock);
             continue;
         }
         producers.swap(shared_->toReport);

@@ -9,7 +9,6 @@
 // The timing thread neither takes nor frees memory: a report is posted by a
 // second thread of ordinary priority, since posting allocates, and an
 // allocator held up by a busy thread would hold up the next note.
-#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -40,8 +39,8 @@ private:
     // What the threads share; a report that arrives after the sender is gone finds nothing.
     struct Shared {
         PiMutex mutex;
-        std::condition_variable_any messagesChanged;
-        std::condition_variable_any producersMoved;
+        PiCondition messagesChanged;
+        PiCondition producersMoved;
         TimedQueue queue;
         // Producers that moved on and have no report on its way yet; one
         // report is enough, it reads the count when it arrives.

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +15,15 @@
 #include <QSlider>
 
 #include "framework/Prompts.h"
+#include "platform/qt/Colors.h"
 #include "platform/qt/DialogChrome.h"
 
 namespace {
 
 constexpr int kResetButton = 1014;
+constexpr size_t kLongestUnwrappedLabel = 60;
+constexpr QSize kSwatchSize(40, 20);
+constexpr int kSliderWidth = 260;
 
 using Kind = DialogControl::Kind;
 
@@ -46,27 +51,72 @@ DialogForm::DialogForm(DialogData& data, QWidget* parent) : QDialog(parent), dat
 {
     setWindowTitle(Text(data.caption));
     auto* form = new QFormLayout(this);
-    for (const DialogControl& control : data_.controls)
-        AddControl(*form, control);
+    AddRows(*form);
     AddButtons(*form);
     ApplyDialogChrome(*this);
 }
 
-void DialogForm::AddControl(QFormLayout& form, const DialogControl& control)
+// A control starts a row; the controls marked for its row follow it there,
+// a leading label standing as the row's label.
+void DialogForm::AddRows(QFormLayout& form)
 {
-    QWidget* widget = MakeWidget(control);
-    widgets_.push_back(widget);
+    const std::vector<DialogControl>& controls = data_.controls;
+    for (size_t first = 0; first < controls.size();) {
+        size_t end = first + 1;
+        while (end < controls.size() && controls[end].sameRow)
+            ++end;
+        std::vector<QWidget*> row;
+        for (size_t i = first; i < end; ++i)
+            widgets_.push_back(row.emplace_back(MakeWidget(controls[i])));
+        if (row.size() == 1)
+            AddControl(form, controls[first], row.front());
+        else
+            AddSharedRow(form, controls[first].kind == Kind::Label, row);
+        first = end;
+    }
+}
+
+void DialogForm::AddControl(QFormLayout& form, const DialogControl& control, QWidget* widget)
+{
     if (TakesRowLabel(control.kind) && !control.label.empty())
         form.addRow(Text(control.label), widget);
     else
         form.addRow(widget);
 }
 
+void DialogForm::AddSharedRow(QFormLayout& form, bool leadingLabel, const std::vector<QWidget*>& row)
+{
+    auto* rest = new QWidget;
+    auto* line = new QHBoxLayout(rest);
+    line->setContentsMargins(0, 0, 0, 0);
+    for (size_t i = leadingLabel ? 1 : 0; i < row.size(); ++i)
+        line->addWidget(row[i]);
+    line->addStretch();
+    if (leadingLabel)
+        form.addRow(row.front(), rest);
+    else
+        form.addRow(rest);
+}
+
 QWidget* DialogForm::MakeWidget(const DialogControl& control)
 {
     switch (control.kind) {
-    case Kind::Label:
-        return new QLabel(Text(control.label));
+    case Kind::Label: {
+        auto* label = new QLabel(Text(control.label));
+        // A sentence wraps rather than stretch the dialog across the screen.
+        label->setWordWrap(control.label.size() > kLongestUnwrappedLabel);
+        return label;
+    }
+    case Kind::Swatch: {
+        auto* swatch = new QFrame;
+        swatch->setFrameStyle(QFrame::Box | QFrame::Plain);
+        swatch->setFixedSize(kSwatchSize);
+        swatch->setAutoFillBackground(true);
+        QPalette palette = swatch->palette();
+        palette.setColor(QPalette::Window, ToQColor(static_cast<Color>(control.value)));
+        swatch->setPalette(palette);
+        return swatch;
+    }
     case Kind::Edit:
         return new QLineEdit(Text(control.text));
     case Kind::DropList: {
@@ -79,6 +129,8 @@ QWidget* DialogForm::MakeWidget(const DialogControl& control)
         auto* list = new QListWidget;
         list->addItems(Choices(control));
         list->setCurrentRow(control.value);
+        // A double click chooses the entry, as OK would.
+        connect(list, &QListWidget::itemDoubleClicked, this, [this] { Finish(IDOK); });
         return list;
     }
     case Kind::Check: {
@@ -108,6 +160,8 @@ QWidget* DialogForm::MakeWidget(const DialogControl& control)
     return new QWidget;
 }
 
+// A dialog that follows its slider in labels of its own shows no bare
+// number beside it.
 QWidget* DialogForm::MakeSlider(const DialogControl& control)
 {
     auto* box = new QWidget;
@@ -117,15 +171,29 @@ QWidget* DialogForm::MakeSlider(const DialogControl& control)
     slider->setObjectName(QStringLiteral("slider"));
     slider->setRange(control.minimum, control.maximum);
     slider->setValue(control.value);
+    slider->setMinimumWidth(kSliderWidth);  // room to aim at one position in a hundred
+    row->addWidget(slider);
+    int id = control.id;
+    if (data_.onChange) {
+        connect(slider, &QSlider::valueChanged, this, [this, id](int v) { Follow(id, v); });
+        return box;
+    }
     auto* value = new QLabel(QString::number(slider->value()));
     connect(slider, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
-    if (data_.onSlide) {
-        int id = control.id;
-        connect(slider, &QSlider::valueChanged, this, [this, id](int v) { data_.onSlide(id, v); });
-    }
-    row->addWidget(slider);
     row->addWidget(value);
     return box;
+}
+
+void DialogForm::Follow(int id, int value)
+{
+    DialogControl* control = data_.Find(id);
+    if (!control)
+        return;
+    control->value = value;
+    data_.onChange(data_, id);
+    for (size_t i = 0; i < widgets_.size(); ++i)
+        if (data_.controls[i].kind == Kind::Label)
+            static_cast<QLabel*>(widgets_[i])->setText(Text(data_.controls[i].label));
 }
 
 void DialogForm::AddButtons(QFormLayout& form)
@@ -152,11 +220,14 @@ void DialogForm::Finish(int result)
 // Escape and the close box end a dialog with 0, which is Cancel.
 int DialogForm::Run()
 {
+    DialogData shown = data_;  // a followed slider writes into the data as it moves
     int result = exec();
     if (result == QDialog::Rejected)
         result = IDCANCEL;
     if (result != IDCANCEL)
         WriteBack();
+    else
+        data_ = std::move(shown);
     return result;
 }
 
@@ -194,6 +265,7 @@ void DialogForm::Store(DialogControl& control, QWidget* widget) const
         control.value = widget->findChild<QSlider*>(QStringLiteral("slider"))->value();
         break;
     case Kind::Label:
-    case Kind::Button: break;
+    case Kind::Button:
+    case Kind::Swatch: break;
     }
 }

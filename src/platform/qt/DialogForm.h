@@ -24,10 +24,14 @@ public:
     QWidget* ControlWidget(int id) const;
 
 private:
-    void AddControl(QFormLayout& form, const DialogControl& control);
+    void AddRows(QFormLayout& form);
+    void AddControl(QFormLayout& form, const DialogControl& control, QWidget* widget);
+    void AddSharedRow(QFormLayout& form, bool leadingLabel, const std::vector<QWidget*>& row);
     bool HasButtonControl(int id) const;
     QWidget* MakeWidget(const DialogControl& control);
     QWidget* MakeSlider(const DialogControl& control);
+    // A slider moved: the dialog's own code updates its labels, shown anew.
+    void Follow(int id, int value);
     void AddButtons(QFormLayout& form);
     void WriteBack();
     void Store(DialogControl& control, QWidget* widget) const;

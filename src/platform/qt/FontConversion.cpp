@@ -30,13 +30,25 @@ void ApplyPitchAndFamily(QFont& qfont, int pitchAndFamily)
 }
 
 // A positive height is the whole cell (ascent plus descent) rather than the
-// character height; scale the pixel size until the cell matches.
+// character height: the largest pixel size whose cell still fits. Pixel
+// sizes step by more than one pixel of cell, so the cell may come out a
+// pixel short; the fonts port reports the cell asked for.
 void ApplyCellHeight(QFont& qfont, int cellHeight)
 {
     qfont.setPixelSize(cellHeight);
     int measured = QFontMetrics(qfont).height();
-    if (measured > 0)
-        qfont.setPixelSize(std::max(1, cellHeight * cellHeight / measured));
+    int size = measured > 0 ? std::max(1, cellHeight * cellHeight / measured) : cellHeight;
+    qfont.setPixelSize(size);
+    while (size > 1 && QFontMetrics(qfont).height() > cellHeight)
+        qfont.setPixelSize(--size);
+    while (size < cellHeight) {
+        qfont.setPixelSize(size + 1);
+        if (QFontMetrics(qfont).height() > cellHeight) {
+            qfont.setPixelSize(size);
+            break;
+        }
+        ++size;
+    }
 }
 
 // A fixed-pitch font asked for a cell narrower or wider than its own (the

@@ -16,6 +16,9 @@ public:
     void Detach() { frame_ = nullptr; }
     QRect NormalGeometry() const { return normal_; }
     void SetNormalGeometry(const QRect& geometry);
+    // A window in the normal state moves and shrinks to lie wholly inside
+    // its MDI area; its view scrolls instead.
+    void KeepInsideArea();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -116,7 +116,7 @@ void MainWindow::SetStatusText(const std::string& text)
 
 void MainWindow::Cascade()
 {
-    area_->cascadeSubWindows();
+    CascadeSubWindows(*area_);
 }
 
 void MainWindow::Tile(bool horizontal)

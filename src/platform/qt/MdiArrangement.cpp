@@ -2,6 +2,9 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,6 +18,36 @@ QList<QMdiSubWindow*> VisibleWindows(QMdiArea& area, bool minimized)
 }
 
 }  // namespace
+
+QRect CascadePlace(int index, int count, int step, const QSize& area)
+{
+    step = std::max(1, step);
+    QSize shrunk = area - QSize(step, step) * std::max(0, count - 1);
+    QSize size = shrunk.expandedTo(area / 2).boundedTo(area);
+    int room = std::min(area.width() - size.width(), area.height() - size.height());
+    int cycle = std::max(0, room) / step + 1;
+    int offset = (std::max(0, index) % cycle) * step;
+    return QRect(QPoint(offset, offset), size);
+}
+
+void CascadeSubWindows(QMdiArea& area)
+{
+    QList<QMdiSubWindow*> windows = VisibleWindows(area, false);
+    QMdiSubWindow* active = area.activeSubWindow();
+    if (windows.removeOne(active))
+        windows.append(active);
+    int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* window = windows[i];
+        if (window->isMaximized())
+            window->showNormal();
+        int step = window->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, window);
+        window->setGeometry(CascadePlace(i, count, step, area.viewport()->size()));
+        window->raise();
+    }
+    if (active)
+        area.setActiveSubWindow(active);
+}
 
 void TileSubWindows(QMdiArea& area, bool horizontal)
 {

@@ -25,6 +25,7 @@ const QFont& PainterSurface::FontFor(const LogFont& font)
     if (!lastLogFont_ || !(*lastLogFont_ == font)) {
         lastLogFont_ = font;
         lastFont_ = ToQFont(font);
+        lastLetters_.reset();
     }
     return lastFont_;
 }
@@ -48,24 +49,44 @@ void PainterSurface::Text(int x, int y, const std::string& bytes, const LogFont&
     int width = fixed ? cell * static_cast<int>(text.size()) : metrics.horizontalAdvance(text);
     if (opaque)
         painter_.fillRect(QRect(x, y, width, metrics.height()), ToQColor(back));
-    painter_.setFont(qfont);
     painter_.setPen(ToQColor(fore));
-    int baseline = y + metrics.ascent();
     if (!fixed) {
-        painter_.drawText(x, baseline, text);
+        painter_.setFont(qfont);
+        painter_.drawText(x, y + metrics.ascent(), text);
         return;
     }
     // Box-drawing strokes fill the whole line: the requested cell height is
     // the distance between the lines of a grid.
     int lineHeight = font.height > 0 ? font.height : metrics.height();
-    int stroke = font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy" ? 2 : 1;
+    int stroke = BoxStrokeWidth(font);
+    if (!lastLetters_)
+        lastLetters_ = LettersFor(qfont, cell, lineHeight);
+    const LetterCells& letters = *lastLetters_;
+    painter_.setFont(letters.font);
     for (qsizetype i = 0; i < text.size(); ++i) {
-        int left = x + cell * static_cast<int>(i);
+        QRect box(x + cell * static_cast<int>(i), y, cell, lineHeight);
         if (auto arms = BoxArmsOf(text[i].unicode()))
-            DrawBoxGlyph(painter_, QRect(left, y, cell, lineHeight), *arms, ToQColor(fore), stroke);
+            DrawBoxGlyph(painter_, box, *arms, ToQColor(fore), stroke);
         else if (text[i] != QLatin1Char(' '))
-            painter_.drawText(left, baseline, QString(text[i]));
+            painter_.drawText(box.left() + letters.indent, y + letters.baseline, QString(text[i]));
     }
+}
+
+// A cell lower than it is wide (the sheet's half-height rows)
+// would squash its letters into dashes: they are drawn at one and a half
+// times the row instead, centred on the row and in the cell, over the
+// blank space a staff leaves between its lines.
+PainterSurface::LetterCells PainterSurface::LettersFor(const QFont& qfont, int cell, int lineHeight) const
+{
+    LetterCells letters{qfont, 0, QFontMetrics(qfont).ascent()};
+    if (lineHeight >= cell)
+        return letters;
+    letters.font.setPixelSize(std::max(1, lineHeight * 3 / 2));
+    letters.font.setStretch(QFont::Unstretched);
+    QFontMetrics metrics(letters.font);
+    letters.indent = (cell - metrics.horizontalAdvance(QLatin1Char('M'))) / 2;
+    letters.baseline = (lineHeight + metrics.capHeight()) / 2;
+    return letters;
 }
 
 // Black shapes on white, ANDed onto the picture: multiplying does that for

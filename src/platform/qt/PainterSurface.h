@@ -24,12 +24,22 @@ public:
 
 private:
     const QFont& FontFor(const LogFont& font);
+    // The font letters are drawn with in a grid cell, their offset from the
+    // cell's left edge and their baseline below its top.
+    struct LetterCells {
+        QFont font;
+        int indent;
+        int baseline;
+    };
+    LetterCells LettersFor(const QFont& qfont, int cell, int lineHeight) const;
 
     QPainter& painter_;
     ImageStore& images_;
     QRect clip_;
     std::optional<LogFont> lastLogFont_;
     QFont lastFont_;
+    // The letters of lastFont_'s cells, made at its first text.
+    std::optional<LetterCells> lastLetters_;
 };
 
 QRect ToQRect(const Rect& rect);

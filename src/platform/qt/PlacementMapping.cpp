@@ -50,6 +50,27 @@ QSize DefaultChildSize(const QSize& area)
     return share.expandedTo(kMinChild).boundedTo(area);
 }
 
+QRect InsideArea(const QRect& wanted, const QSize& area)
+{
+    if (area.isEmpty())
+        return wanted;
+    QSize size = wanted.size().boundedTo(area);
+    QPoint topLeft(std::clamp(wanted.left(), 0, area.width() - size.width()),
+                   std::clamp(wanted.top(), 0, area.height() - size.height()));
+    return QRect(topLeft, size);
+}
+
+QRect FreePlace(const QRect& wanted, const std::vector<QPoint>& taken, int step, const QSize& area)
+{
+    QRect place = InsideArea(wanted, area);
+    for (size_t tries = 1; tries <= taken.size(); ++tries) {
+        if (std::find(taken.begin(), taken.end(), place.topLeft()) == taken.end())
+            break;
+        place = InsideArea(wanted.translated(static_cast<int>(tries) * step, static_cast<int>(tries) * step), area);
+    }
+    return place;
+}
+
 QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area)
 {
     int roomX = std::max(0, area.width() - child.width());

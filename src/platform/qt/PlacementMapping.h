@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <vector>
+
 #include "framework/Placement.h"
 
 Rect FromQRect(const QRect& rect);
@@ -21,3 +23,10 @@ QSize DefaultChildSize(const QSize& area);
 // and right of the last, starting again at the corner before it would
 // leave the area.
 QPoint DefaultChildPosition(int windowsBefore, const QSize& child, const QSize& area);
+// A window's geometry inside an MDI area of this size: no larger than the
+// area and moved in so that all of it, title bar and close box too, shows;
+// it scrolls inside itself. Unchanged for an area not laid out yet.
+QRect InsideArea(const QRect& wanted, const QSize& area);
+// Where a window goes inside the area when others show: a step further
+// down and right for each one whose top-left corner it would take.
+QRect FreePlace(const QRect& wanted, const std::vector<QPoint>& taken, int step, const QSize& area);

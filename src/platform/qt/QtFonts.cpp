@@ -33,7 +33,8 @@ FontMetrics QtFonts::Measure(const LogFont& font)
     QFont qfont = ToQFont(font);
     QFontMetrics metrics(qfont);
     FontMetrics result;
-    result.height = metrics.height();
+    // A cell asked for is the cell: the grid's rows are that far apart.
+    result.height = font.height > 0 ? font.height : metrics.height();
     // In a fixed-pitch font every cell is one advance wide; the widest glyph
     // of a large monospaced font can overhang its cell.
     result.maxCharWidth = QFontInfo(qfont).fixedPitch() ? metrics.horizontalAdvance(QLatin1Char('M'))

@@ -1,9 +1,12 @@
 #include "platform/qt/QtFrameWindow.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QLayout>
 #include <QMdiArea>
 #include <QShortcut>
-#include <QTextDocument>
+#include <QStyle>
 
 #include "framework/Frame.h"
 #include "framework/View.h"
@@ -21,9 +24,9 @@ QtFrameWindow::QtFrameWindow(CFrame& frame, ViewKind kind, FrameWindowContext co
     if (kind == ViewKind::Text) {
         text_ = new TextEditor(link);
         sub_->setWidget(text_);
-        // The caption's "[*]" shows while the text has unsaved changes.
-        QObject::connect(text_->document(), &QTextDocument::modificationChanged, sub_,
-                         &QWidget::setWindowModified);
+        // The caption's "[*]" shows while the text has unsaved changes,
+        // whichever document the editor shows (New Window shares one).
+        QObject::connect(text_, &TextEditor::ModifiedChanged, sub_, &QWidget::setWindowModified);
     } else {
         canvas_ = new DrawingCanvas(link, context.images);
         sub_->setWidget(canvas_);
@@ -77,6 +80,7 @@ void QtFrameWindow::ApplyState(int showCmd)
     case SW_RESTORE: sub_->showNormal(); break;
     default: sub_->show(); break;
     }
+    sub_->KeepInsideArea();
 }
 
 void QtFrameWindow::Activate()
@@ -136,14 +140,32 @@ void QtFrameWindow::SetPlacement(const WindowPlacement& placement)
     if (!sub_)
         return;
     ActivationGuard::Scope scope(context_.guard);
+    QRect geometry = PlaceAmongOthers(SaneGeometry(placement.normal));
     if (sub_->isHidden()) {
-        sub_->SetNormalGeometry(SaneGeometry(placement.normal));
+        sub_->SetNormalGeometry(geometry);
         pendingShowCmd_ = static_cast<int>(placement.showCmd);
         return;
     }
     sub_->showNormal();
-    sub_->SetNormalGeometry(SaneGeometry(placement.normal));
+    sub_->SetNormalGeometry(geometry);
     ApplyState(static_cast<int>(placement.showCmd));
+}
+
+QSize QtFrameWindow::AreaSize() const
+{
+    return context_.area.isVisible() ? context_.area.viewport()->size() : QSize();
+}
+
+// Off the top-left corners of the other shown windows by a title bar's
+// height, and inside the area.
+QRect QtFrameWindow::PlaceAmongOthers(QRect geometry) const
+{
+    std::vector<QPoint> taken;
+    for (QMdiSubWindow* other : context_.area.subWindowList())
+        if (other != sub_ && !other->isHidden() && !other->isMinimized() && !other->isMaximized())
+            taken.push_back(other->geometry().topLeft());
+    int step = sub_->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub_);
+    return FreePlace(geometry, taken, std::max(1, step), AreaSize());
 }
 
 bool QtFrameWindow::IsVisible() const
@@ -211,7 +233,11 @@ void QtFrameWindow::FitClient(Size client)
     if (QLayout* layout = sub_->layout())
         layout->activate();
     QSize extra = sub_->size() - content->viewport()->size();
-    sub_->resize(QSize(client.cx, client.cy) + extra);
+    QRect fitted(sub_->pos(), QSize(client.cx, client.cy) + extra);
+    if (sub_->isMaximized() || sub_->isMinimized())
+        sub_->resize(fitted.size());
+    else
+        sub_->setGeometry(InsideArea(fitted, AreaSize()));
 }
 
 // The keys act while focus is anywhere inside this window.

@@ -1,6 +1,7 @@
 #pragma once
 // A frame's window: an MDI child holding a text editor or a drawn canvas.
 #include <QPointer>
+#include <QRect>
 
 #include "framework/Windows.h"
 
@@ -49,6 +50,9 @@ public:
 
 private:
     QAbstractScrollArea* Content() const;
+    // The MDI area's visible size, empty while it is not shown.
+    QSize AreaSize() const;
+    QRect PlaceAmongOthers(QRect geometry) const;
     void ApplyState(int showCmd);
 
     FrameWindowContext context_;

@@ -8,7 +8,7 @@
 #include "platform/qt/AppIcon.h"
 #include "platform/qt/QtPosting.h"
 #include "platform/midiout/MidiOutChoice.h"
-#include "platform/midiout/NullMidiOut.h"
+#include "platform/midiout/UnavailableMidiOut.h"
 #include "platform/sound/SynthOutputs.h"
 
 namespace {
@@ -32,7 +32,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
       sender_(clock_, PostTo(reports_)),
       devices_(WatchedBackend(sequencerWatch_), clock_, {ChosenMidiOut(&settings_), ChosenSoundFont(&settings_)}),
-      printer_(images_, &windows_.Widget())
+      printer_(images_, &windows_.Widget()), pictures_(images_, ImageFolders(homeDir))
 {
     ports_.settings = &settings_;
     ports_.windows = &windows_;
@@ -44,15 +44,17 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.sender = &sender_;
     std::string error;
     midiOut_ = devices_.MakeOutput(devices_.StartChoice(), error);
+    // Play then says what went wrong, rather than play in silence.
     if (!midiOut_) {
         qWarning("%s", error.c_str());
-        midiOut_ = std::make_unique<NullMidiOut>();
+        midiOut_ = std::make_unique<UnavailableMidiOut>(error);
     }
     ports_.midiOut = midiOut_.get();
     ports_.midiDevices = &devices_;
     ports_.midiIn = &midiIn_;
     ports_.media = &media_;
     ports_.printer = &printer_;
+    ports_.pictures = &pictures_;
     // Every window without an icon of its own shows the application's.
     QIcon icon = LoadAppIcon(homeDir);
     if (!icon.isNull())

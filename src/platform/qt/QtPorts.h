@@ -14,6 +14,7 @@
 #include "platform/qt/QtFonts.h"
 #include "platform/qt/QtMediaPlayer.h"
 #include "platform/qt/QtMidiIn.h"
+#include "platform/qt/QtPictureWriter.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtPrompts.h"
 #include "platform/qt/QtSequencerWatch.h"
@@ -55,5 +56,6 @@ private:
     QtMidiIn midiIn_;
     QtMediaPlayerFactory media_;
     QtPrinter printer_;
+    QtPictureWriter pictures_;
     Ports ports_;
 };

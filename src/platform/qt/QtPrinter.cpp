@@ -5,7 +5,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QFontMetricsF>
 #include <QTextDocument>
+#include <QTextOption>
+
+#include <algorithm>
 
 #include "platform/qt/DialogChrome.h"
 #include "platform/qt/FontConversion.h"
@@ -24,10 +28,32 @@ QFont PaperFont(const LogFont& font)
     return paper;
 }
 
+// A grid's lines are drawn whole: in a font small enough for the longest
+// to fit the page's width.
+QFont GridPaperFont(const PrintJob& job, QPrinter& printer)
+{
+    QFont paper = PaperFont(job.font);
+    double longest = 0;
+    QFontMetricsF metrics(paper, &printer);
+    for (const QString& line : QString::fromStdString(job.text).split(QLatin1Char('\n')))
+        longest = std::max(longest, metrics.horizontalAdvance(line));
+    // QTextDocument leaves a 2 cm margin on each side.
+    double margin = 2 / 2.54 * printer.resolution();
+    double page = printer.pageLayout().paintRectPixels(printer.resolution()).width() - 2 * margin;
+    if (longest > page && paper.pointSizeF() > 0)
+        paper.setPointSizeF(paper.pointSizeF() * page / longest * 0.98);
+    return paper;
+}
+
 void RenderText(const PrintJob& job, QPrinter& printer)
 {
     QTextDocument document;
-    document.setDefaultFont(PaperFont(job.font));
+    document.setDefaultFont(job.grid ? GridPaperFont(job, printer) : PaperFont(job.font));
+    if (job.grid) {
+        QTextOption lines;
+        lines.setWrapMode(QTextOption::NoWrap);
+        document.setDefaultTextOption(lines);
+    }
     document.setPlainText(QString::fromStdString(job.text));
     document.print(&printer);
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/QtPrompts.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -47,6 +48,26 @@ int FromQtButton(int button)
     }
 }
 
+// Gives the keys back to whatever had them before a modal opened: the
+// window manager's choice, once the modal has gone, may be the main
+// window's tool bar or nothing at all.
+class FocusKeeper {
+public:
+    FocusKeeper() : focus_(QApplication::focusWidget()) {}
+    ~FocusKeeper()
+    {
+        if (!focus_ || !focus_->isVisible())
+            return;
+        focus_->activateWindow();
+        focus_->setFocus(Qt::OtherFocusReason);
+    }
+    FocusKeeper(const FocusKeeper&) = delete;
+    FocusKeeper& operator=(const FocusKeeper&) = delete;
+
+private:
+    QPointer<QWidget> focus_;
+};
+
 }  // namespace
 
 int QtPrompts::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon,
@@ -55,6 +76,7 @@ int QtPrompts::MessageBox(const std::string& text, const std::string& caption, M
     QMessageBox box(ToQtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     ToQtButtons(buttons), parent_);
     ApplyMessageBoxChrome(box);
+    FocusKeeper keeper;
     int result = FromQtButton(box.exec());
     // A box with only OK answers OK however it was closed.
     return buttons == MessageButtons::Ok ? IDOK : result;
@@ -63,6 +85,7 @@ int QtPrompts::MessageBox(const std::string& text, const std::string& caption, M
 int QtPrompts::RunDialog(DialogData& dialog)
 {
     DialogForm form(dialog, parent_);
+    FocusKeeper keeper;
     return form.Run();
 }
 
@@ -83,15 +106,22 @@ std::optional<std::string> QtPrompts::ChooseFile(const FileDialogRequest& reques
         if (!initial.isDir())
             dialog.selectFile(initial.fileName());
     }
+    FocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtPrompts::ChooseFont(LogFont& font)
+bool QtPrompts::ChooseFont(LogFont& font, FontFilter filter)
 {
-    QFontDialog dialog(ToDialogFont(font), parent_);
+    // The families are listed again only when the current font is set, so
+    // the filter goes first.
+    QFontDialog dialog(parent_);
+    if (filter == FontFilter::FixedPitch)
+        dialog.setOption(QFontDialog::MonospacedFonts);
+    dialog.setCurrentFont(ToDialogFont(font));
     ApplyDialogChrome(dialog);
+    FocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted)
         return false;
     font = FromDialogFont(dialog.selectedFont(), font);
@@ -102,6 +132,7 @@ std::optional<unsigned> QtPrompts::ChooseColor(unsigned initial)
 {
     QColorDialog dialog(ToQColor(initial), parent_);
     ApplyDialogChrome(dialog);
+    FocusKeeper keeper;
     if (dialog.exec() != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
     return FromQColor(dialog.selectedColor());

@@ -1,7 +1,9 @@
 #include "platform/qt/TextEditor.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -10,9 +12,14 @@
 #include "platform/qt/FontConversion.h"
 #include "platform/qt/TextEncoding.h"
 
+// The document's own signal can report a change that replacing the whole
+// text (with an empty one) takes back without a word; the document's
+// state is asked again each time.
 TextEditor::TextEditor(ViewLink link, QWidget* parent) : QPlainTextEdit(parent), link_(link)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The editor's own signal follows the document it shows, a shared one too.
+    connect(this, &QPlainTextEdit::modificationChanged, this, [this] { emit ModifiedChanged(IsModified()); });
 }
 
 std::string TextEditor::GetText() const
@@ -27,7 +34,7 @@ void TextEditor::SetText(const std::string& text)
 {
     crlf_ = text.find("\r\n") != std::string::npos;
     setPlainText(DecodeText(text));
-    document()->setModified(false);
+    SetModified(false);
     if (CView* view = link_.View())
         setAccessibleDescription(QString::fromStdString(view->AccessibleSummary()));
 }
@@ -114,6 +121,7 @@ bool TextEditor::IsModified() const
 void TextEditor::SetModified(bool modified)
 {
     document()->setModified(modified);
+    emit ModifiedChanged(IsModified());
 }
 
 void TextEditor::EditCommand(int id)
@@ -127,6 +135,46 @@ void TextEditor::EditCommand(int id)
     case ID_EDIT_SELECT_ALL: selectAll(); break;
     default: break;
     }
+}
+
+// A second window on a document edits the same text: both editors show one
+// QTextDocument (text, undo and modified flag), each with its own cursor
+// and scrolling.
+void TextEditor::ShareText(ITextControl& other)
+{
+    auto* editor = dynamic_cast<TextEditor*>(&other);
+    if (!editor) {
+        SetText(other.GetText());
+        SetModified(other.IsModified());
+        return;
+    }
+    shared_ = editor->SharedDocument();
+    crlf_ = editor->crlf_;
+    setDocument(shared_.get());
+    emit modificationChanged(document()->isModified());
+}
+
+// The editor that made a document lays it out on its viewport's metrics;
+// a shared one is laid out on the screen's, so that it never refers to the
+// viewport of an editor that has gone.
+TextEditor::~TextEditor()
+{
+    QAbstractTextDocumentLayout* layout = document()->documentLayout();
+    if (shared_ && layout->paintDevice() == viewport())
+        layout->setPaintDevice(nullptr);
+}
+
+// Deleted later rather than at once: the editor that drops the last share is
+// still being destroyed and reaches its document's layout on the way.
+std::shared_ptr<QTextDocument> TextEditor::SharedDocument()
+{
+    if (!shared_) {
+        QTextDocument* own = document();
+        own->setParent(nullptr);
+        own->documentLayout()->setPaintDevice(nullptr);
+        shared_ = std::shared_ptr<QTextDocument>(own, [](QTextDocument* doc) { doc->deleteLater(); });
+    }
+    return shared_;
 }
 
 void TextEditor::keyPressEvent(QKeyEvent* event)

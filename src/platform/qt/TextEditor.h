@@ -2,6 +2,7 @@
 // The editing control of a text view.
 #include <QPlainTextEdit>
 
+#include <memory>
 #include <optional>
 
 #include "framework/TextControl.h"
@@ -11,6 +12,7 @@ class TextEditor : public QPlainTextEdit, public ITextControl {
     Q_OBJECT
 public:
     TextEditor(ViewLink link, QWidget* parent = nullptr);
+    ~TextEditor() override;
     ViewLink& Link() { return link_; }
 
     std::string GetText() const override;
@@ -26,6 +28,11 @@ public:
     bool IsModified() const override;
     void SetModified(bool modified) override;
     void EditCommand(int id) override;
+    void ShareText(ITextControl& other) override;
+
+signals:
+    // Whether the text has unsaved changes, each time that may have changed.
+    void ModifiedChanged(bool modified);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -37,8 +44,12 @@ protected:
 
 private:
     void ScrollToLine(int line);
+    // The document this editor shows, owned from now on by every editor
+    // that shows it, so that it outlives the one that made it.
+    std::shared_ptr<QTextDocument> SharedDocument();
 
     ViewLink link_;
     bool crlf_ = false;               // the core's text breaks lines with CR LF
     std::optional<int> pendingLine_;  // first line asked for before the layout existed
+    std::shared_ptr<QTextDocument> shared_;
 };

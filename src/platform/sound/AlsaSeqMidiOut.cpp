@@ -16,10 +16,13 @@ bool AlsaSeqMidiOut::Open()
         return true;
     if (snd_seq_open(&seq_, "default", SND_SEQ_OPEN_OUTPUT, 0) < 0) {
         seq_ = nullptr;
+        tried_ = "alsa:" + address_ + ": there is no ALSA sequencer here";
         return false;
     }
     if (!Connect()) {
         Close();
+        tried_ = "alsa:" + address_ + ": the ALSA sequencer port " + address_ +
+                 " could not be reached (aconnect -l lists the ports)";
         return false;
     }
     return true;

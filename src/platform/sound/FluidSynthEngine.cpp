@@ -25,6 +25,18 @@ std::string FluidSynthEngine::SoundFontProblem(const std::string& path)
     return {};
 }
 
+std::string FluidSynthEngine::Problem(const std::string& soundFont)
+{
+    const std::string fallback = DefaultSoundFont();
+    if (fallback.empty() && soundFont.empty())
+        return "no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one, "
+               "MORVIX_SOUNDFONT names another)";
+    if (fallback.empty())
+        return "FluidSynth could not load the SoundFont " + soundFont +
+               " and no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one)";
+    return "FluidSynth could not load the SoundFont " + fallback;
+}
+
 FluidSynthEngine::FluidSynthEngine()
 {
     settings_ = new_fluid_settings();

@@ -42,6 +42,8 @@ public:
     static std::string DefaultSoundFont();
     // Why path cannot be loaded as a SoundFont; empty when it can.
     static std::string SoundFontProblem(const std::string& path);
+    // Why Create(soundFont) gave nothing, in words for the user.
+    static std::string Problem(const std::string& soundFont);
 
 private:
     FluidSynthEngine();

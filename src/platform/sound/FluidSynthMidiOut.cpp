@@ -13,8 +13,10 @@ bool FluidSynthMidiOut::Open()
         return true;
     if (!engine_)
         engine_ = FluidSynthEngine::Create(soundFont_);
-    if (!engine_)
+    if (!engine_) {
+        tried_ = "fluidsynth: " + FluidSynthEngine::Problem(soundFont_);
         return false;
+    }
     QuietFluidLog quiet;
     for (const char* name : {"pulseaudio", "alsa"}) {
         fluid_settings_setstr(engine_->Settings(), "audio.driver", name);
@@ -22,6 +24,7 @@ bool FluidSynthMidiOut::Open()
         if (driver_)
             return true;
     }
+    tried_ = "fluidsynth: FluidSynth found no sound device through PulseAudio or ALSA";
     return false;
 }
 

@@ -21,6 +21,7 @@ public:
     bool IsOpen() const override { return driver_ != nullptr; }
     void SetVolume(int percent) override;
     std::string TakeOpenNotice() override;
+    std::string Tried() const override { return tried_; }
 
 private:
     // The audio driver's thread asks for each block here.
@@ -28,5 +29,6 @@ private:
 
     std::string soundFont_;
     std::unique_ptr<FluidSynthEngine> engine_;
+    std::string tried_;
     fluid_audio_driver_t* driver_ = nullptr;
 };

@@ -13,6 +13,7 @@ bool WavMidiOut::Open()
     if (!engine_) {
         engine_ = FluidSynthEngine::Create(soundFont_);
         if (!engine_ || !wav_.Open(path_, FluidSynthEngine::kSampleRate)) {
+            tried_ = "wav:" + path_ + ": " + (engine_ ? "the file could not be written" : FluidSynthEngine::Problem(soundFont_));
             engine_.reset();
             return false;
         }

@@ -28,12 +28,14 @@ public:
     // From this moment of the clock on: what went before keeps its volume.
     void SetVolume(int percent) override;
     std::string TakeOpenNotice() override;
+    std::string Tried() const override { return tried_; }
 
 private:
     void RenderUntilNow();
 
     std::string path_;
     std::string soundFont_;
+    std::string tried_;
     IClock& clock_;
     std::unique_ptr<FluidSynthEngine> engine_;
     WavWriter wav_;

@@ -54,7 +54,7 @@ TEST_F(InstrumentDocTest, OpeningAttachesTheInstrumentToTheModelAndItsReport)
     for (CInstrumDoc* doc : {static_cast<CInstrumDoc*>(guitar), static_cast<CInstrumDoc*>(recorder)}) {
         MenuPtr menu = doc->FirstFrame()->GetMenu();
         ASSERT_TRUE(menu);
-        EXPECT_EQ(menu->At(6).text, "&Frame");
+        EXPECT_EQ(menu->At(6).text, "F&rame");
         EXPECT_EQ(menu->At(6).popup, Model()->FramePopup());
     }
     ASSERT_EQ(Model()->FramePopup()->Count(), 2);
@@ -155,7 +155,7 @@ TEST_F(InstrumentDocTest, TheRecorderProfileAndStateStringComeBack)
     EXPECT_NE(TakeOutput().find("message: Alto-Recorder profile saved."), std::string::npos);
     std::string state = recorder->FormatRecorderState();
     EXPECT_NE(state.find("_Vanilla e s t "), std::string::npos) << state;
-    EXPECT_NE(state.find("$ _Recorder F 6 G 0 74"), std::string::npos) << state;
+    EXPECT_NE(state.find("$ _ChordTones n _Recorder F 6 G 0 74"), std::string::npos) << state;
     recorder->FirstFrame()->OnClose();
     app->CollectGarbage();
 
@@ -242,4 +242,39 @@ TEST_F(InstrumentDocTest, TheChordSetCycleAndTheDetailsDialog)
     app->RouteCommand(ID_DETAILS);
     EXPECT_EQ(guitar->stringed.orientation, 'a');
     EXPECT_EQ(guitar->stringed.fretCount, 22);
+}
+
+// An instrument keeps its own chord-tone choice with its notation: a
+// guitarist sees C E G Bb for C7 unless interval numbers are chosen, and
+// the choice comes back from the profile.
+TEST_F(InstrumentDocTest, AnInstrumentLabelsChordTonesByNameOrNumberAndKeepsTheChoice)
+{
+    auto* guitar = OpenInstrument<CStringedDoc>("Guitar");
+    app->RouteCommand(ID_CHORD_FIRST + 32);  // 7
+    // The strings' rows, without the fret numbers under them.
+    auto strings = [guitar] {
+        guitar->BuildLines();
+        std::vector<std::string> lines = guitar->base.ValidLines();
+        std::string board;
+        for (std::size_t i = 1; i + 2 < lines.size(); ++i)
+            board += lines[i];
+        return board;
+    };
+    std::string board = strings();
+    EXPECT_NE(board.find("Bb"), std::string::npos);
+    EXPECT_EQ(board.find('7'), std::string::npos);
+
+    Answer(IDOK, {{"1050", "Interval numbers"}});
+    app->RouteCommand(ID_NOTATION);
+    EXPECT_EQ(guitar->base.chordTones, 'i');
+    EXPECT_EQ(Model()->State().chordTones, 'n') << "the model keeps its own";
+    board = strings();
+    EXPECT_EQ(board.find("Bb"), std::string::npos);
+    EXPECT_NE(board.find('7'), std::string::npos);
+
+    guitar->FirstFrame()->OnClose();
+    app->CollectGarbage();
+    EXPECT_EQ(ports->settings->GetString("Guitar", "ChordTones", ""), "i");
+    auto* again = OpenInstrument<CStringedDoc>("Guitar");
+    EXPECT_EQ(again->base.chordTones, 'i');
 }

@@ -63,14 +63,15 @@ protected:
     }
 };
 
-// How many keys carry a note letter: the horizontal keyboard writes the
-// labels' first characters on line 9 (white keys) and line 4 (black keys).
+// How many keys carry a label: the horizontal keyboard writes the labels'
+// last characters on line 9 (white keys) and line 4 (black keys), a letter
+// or an accidental.
 int LabelledKeys(const std::vector<std::string>& lines)
 {
     int count = 0;
     for (std::size_t row : {4u, 9u})
         for (char c : lines.at(row))
-            count += c >= 'A' && c <= 'G';
+            count += (c >= 'A' && c <= 'G') || c == '#' || c == 'b';
     return count;
 }
 
@@ -137,6 +138,36 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsDialogChangesTheDrawingAndRefuses
     EXPECT_DOUBLE_EQ(keys->base.fontHeightRatio, 1.0);
 }
 
+// "Middle C", "Octave" and "Voice" are applied: the keyboard starts on
+// the note typed, its marks follow the octave, and a name that is no note
+// is refused. Turning the board refits the window to its new shape.
+TEST_F(KeyboardSheetDocTest, TheKeyboardDetailsApplyTheFirstKeyOctaveAndVoiceAndRefitATurnedBoard)
+{
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
+    Rect wide = keys->base.placement.normal;
+    Answer(IDOK, {{"1033", "E"}, {"1039", "3"}, {"1040", "19"}, {"1029", "0"}, {"1030", "1"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_EQ(keys->keyboard.tuning.Text(), "E");
+    EXPECT_EQ(keys->keyboard.octave, 3);
+    EXPECT_EQ(keys->keyboard.voice, 19);
+    std::vector<std::string> lines = Lines(*keys);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[2].substr(10, 2), "E ") << "the first key is the E typed";
+    Rect tall = keys->base.placement.normal;
+    EXPECT_LT(tall.right - tall.left, wide.right - wide.left);
+    EXPECT_GT(tall.bottom - tall.top, wide.bottom - wide.top);
+    EXPECT_EQ(tall.right - tall.left, 8 * (42 + 2) + 25) << "a key's width and the margins";
+
+    Answer(IDOK, {{"1033", "H"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_NE(TakeOutput().find("message: Please enter a note name such as C, F# or Bb."), std::string::npos);
+    Answer(IDOK, {{"1040", "128"}});
+    app->RouteCommand(ID_DETAILS);
+    EXPECT_NE(TakeOutput().find("message: Please enter an integer between 0 and 127."), std::string::npos);
+    EXPECT_EQ(keys->keyboard.tuning.Text(), "E");
+    EXPECT_EQ(keys->keyboard.voice, 19);
+}
+
 TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
 {
     auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-49");
@@ -151,7 +182,7 @@ TEST_F(KeyboardSheetDocTest, TheKeyboardProfileAndStateStringComeBack)
     EXPECT_EQ(again->keyboard.orientation, 'd');
     EXPECT_EQ(again->base.viewStyle, 'g');
     std::string state = again->FormatKeyboardState();
-    EXPECT_NE(state.find("$ _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
+    EXPECT_NE(state.find("$ _ChordTones n _Keyboard 49 C 4 G 0 0 c s d n"), std::string::npos) << state;
 
     auto* other = OpenInstrument<CKeyboardDoc>("Piano-76");
     std::string unknown = state;
@@ -187,6 +218,47 @@ TEST_F(KeyboardSheetDocTest, ASheetOpensInTheGraphViewWithHalfHeightCells)
     EXPECT_EQ(inG.ImagesWithId(kSharpImage).size(), 2u);
 }
 
+// The default font is measured at its full cell and halved once: 8 x 6
+// cells, as morvix-cli draw --surface draws. A profile or layout saved when
+// the halving was applied twice (normal cell 6, font 3) reads back whole.
+TEST_F(KeyboardSheetDocTest, ASheetsCellsAreHalfHeightOnceAndHalvedSavesReadBackWhole)
+{
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
+    ASSERT_TRUE(staff);
+    EXPECT_EQ(staff->base.fontHeightNormal, 12);
+    EXPECT_EQ(staff->base.logFont.height, 6);
+    EXPECT_EQ(staff->base.logFont.width, 8);
+    RecordingSurface surface;
+    staff->Draw(surface);
+    ASSERT_GE(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[1].y - surface.texts[0].y, 6) << "one grid row";
+
+    std::string halved = staff->FormatSheetState();
+    std::size_t cell = halved.find(" 0.5 1 12 8 2 6 8 ");
+    ASSERT_NE(cell, std::string::npos) << halved;
+    halved.replace(cell, 18, " 0.5 1 6 8 2 3 8 ");
+    auto* bass = OpenInstrument<CSheetDoc>("Bass-Clef");
+    ASSERT_TRUE(bass->ParseSheetState(halved));
+    EXPECT_EQ(bass->base.fontHeightNormal, 12);
+    EXPECT_EQ(bass->base.logFont.height, 6);
+
+    staff->FirstFrame()->OnClose();
+    app->CollectGarbage();
+    ports->settings->WriteInt("Treble-Clef", "FontHeightNormal", 6);
+    ports->settings->WriteInt("Treble-Clef", "Height", 3);
+    auto* again = OpenInstrument<CSheetDoc>("Treble-Clef");
+    EXPECT_EQ(again->base.fontHeightNormal, 12);
+    EXPECT_EQ(again->base.logFont.height, 6);
+
+    // A font the user chose at a small size is kept as chosen.
+    ports->settings->WriteString("Alto-Clef", "SheetClef", "C");
+    ports->settings->WriteString("Alto-Clef", "FontName", "DejaVu Sans Mono");
+    ports->settings->WriteInt("Alto-Clef", "FontHeightNormal", 6);
+    auto* alto = OpenInstrument<CSheetDoc>("Alto-Clef");
+    EXPECT_EQ(alto->base.fontHeightNormal, 6);
+    EXPECT_EQ(alto->base.logFont.height, 3);
+}
+
 TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
 {
     auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
@@ -212,7 +284,7 @@ TEST_F(KeyboardSheetDocTest, TheSheetProfileStateStringAndDetails)
     EXPECT_DOUBLE_EQ(again->base.fontHeightRatio, 0.5);
 
     std::string state = again->FormatSheetState();
-    EXPECT_TRUE(state.ends_with("$ _Sheet G")) << state;
+    EXPECT_TRUE(state.ends_with("$ _ChordTones n _Sheet G")) << state;
     auto* bass = OpenInstrument<CSheetDoc>("Bass-Clef");
     ASSERT_TRUE(bass->ParseSheetState(state));
     EXPECT_EQ(bass->sheet.clefCode, 'G');
@@ -255,6 +327,30 @@ TEST_F(KeyboardSheetDocTest, KeyboardsMarkTheNotesOfTheirChannelWhileAFilePlays)
     EXPECT_EQ(LabelledKeys(Lines(*all)), 15) << "the scale's labels are back";
 }
 
+// Choosing channel 0 (none) while notes sound takes their marks away at
+// once rather than leaving them frozen.
+TEST_F(KeyboardSheetDocTest, ChannelNoneRemovesTheMarksThatWereShowing)
+{
+    auto* keys = OpenInstrument<CKeyboardDoc>("Keyboard-25");
+    CMidiDoc* midi = OpenSong();
+    ASSERT_TRUE(midi);
+    std::vector<int> labelled;
+    bool switched = false;
+    Play(*midi, [&](std::int64_t) {
+        if (switched || keys->noteMarks[60].Text() != "C")
+            return;
+        keys->FirstFrame()->Activate();
+        Answer(IDOK, {{"1049", "0"}});
+        app->RouteCommand(ID_CHANNEL);
+        switched = true;
+        EXPECT_EQ(keys->channel, 0);
+        EXPECT_TRUE(keys->noteMarks[60].Empty());
+        labelled.push_back(LabelledKeys(Lines(*keys)));
+    });
+    ASSERT_TRUE(switched);
+    EXPECT_EQ(labelled, std::vector<int>{0});
+}
+
 TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
 {
     auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
@@ -266,7 +362,10 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
         EXPECT_TRUE(staff->sheet.playbackActive);
         RecordingSurface surface;
         staff->Draw(surface);
-        notesDrawn.push_back(surface.ImagesWithId(kQuarterUpImage).size() + surface.ImagesWithId(kHalfUpImage).size());
+        std::size_t notes = 0;
+        for (int id : {kQuarterUpImage, kQuarterDownImage, kHalfUpImage, kHalfDownImage})
+            notes += surface.ImagesWithId(id).size();
+        notesDrawn.push_back(notes);
         bands.push_back(surface.inverted.size());
     });
     ASSERT_GE(notesDrawn.size(), 3u);
@@ -277,6 +376,54 @@ TEST_F(KeyboardSheetDocTest, TheStaffDrawsThePlayedNotesAndMovesTheHighlight)
     staff->Draw(after);
     EXPECT_TRUE(after.ImagesWithId(kQuarterUpImage).empty());
     EXPECT_TRUE(after.inverted.empty());
+}
+
+// A page played from a queued point is spelled in the key signature in
+// force at the page's start: the model meanwhile took the later key (E flat
+// major), the page from the file's start still shows D major's sharps.
+TEST_F(KeyboardSheetDocTest, APagePlayedFromAQueuedPointKeepsTheKeyOfItsOwnPlace)
+{
+    auto* staff = OpenInstrument<CSheetDoc>("Treble-Clef");
+    TrackBody track;
+    track.Meta(0, 0x59, {2, 0});  // D major
+    track.Event(0, {0x90, 66, 100});
+    track.Event(96, {0x80, 66, 0});
+    track.Meta(0, 0x59, {0xFD, 0});  // E flat major
+    track.Event(0, {0x90, 70, 100});
+    track.Event(96, {0x80, 70, 0});
+    track.Event(0, {0x90, 63, 100});
+    track.Event(96, {0x80, 63, 0});
+    Bytes bytes = Smf(0, 96, {track.End()});
+    std::string path = WriteFile("keys.mid", std::string(bytes.begin(), bytes.end())).string();
+    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    ASSERT_TRUE(midi);
+    TakeOutput();
+    const PlayList& list = midi->File().playList;
+    std::size_t queued = 0;
+    while (queued < list.size() && !(list[queued].kind == MidiKind::NoteOn && list[queued].data[0] == 70))
+        ++queued;
+    ASSERT_LT(queued, list.size());
+    midi->Playback().queuePosition = queued;
+
+    // The key signature's signs stand left of the played notes (column 15 on).
+    std::vector<std::pair<int, int>> signature;
+    std::string modelKey;
+    Play(*midi, [&](std::int64_t) {
+        RecordingSurface surface;
+        staff->Draw(surface);
+        int sharps = 0, flats = 0;
+        for (const DrawnImage& image : surface.images) {
+            if (image.x >= 4 + 14 * staff->base.logFont.width)
+                continue;
+            sharps += image.id == kSharpImage;
+            flats += image.id == kFlatImage;
+        }
+        signature.emplace_back(sharps, flats);
+        modelKey = Model()->State().keyName;
+    });
+    ASSERT_FALSE(signature.empty());
+    EXPECT_EQ(modelKey, "Eb") << "the model follows the file's later key";
+    EXPECT_EQ(signature.front(), std::make_pair(2, 0)) << "D major's two sharps, not E flat's three flats";
 }
 
 TEST_F(KeyboardSheetDocTest, TheChannelDialogListsTheCurrentFilesProgramsAndSetsTheChannel)

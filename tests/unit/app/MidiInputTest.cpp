@@ -13,7 +13,8 @@
 #include "harmony/ModelDoc.h"
 #include "instruments/KeyboardDoc.h"
 #include "midi/KeyboardInputDoc.h"
-#include "midi/KeyboardInputView.h"
+#include "MarkedKeys.h"
+#include "framework/View.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiDoc.h"
 
@@ -147,7 +148,7 @@ TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndVelocitiesA
     CKeyboardInputDoc* recorder = OpenRecorder();
     ASSERT_TRUE(recorder);
     NoteOn(50);  // not recording yet: shown, not recorded
-    EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder).substr(0, 4), "-^*^");
+    EXPECT_EQ(MarkedKeys(*recorder), std::vector<int>{2});
     NoteOff(50);
     app->RouteCommand(ID_RECORDER_RECORD);
     NoteOn(48);
@@ -156,7 +157,7 @@ TEST_F(MidiInputTest, TheRecorderRecordsOutsideNotesWithTheirTimesAndVelocitiesA
     ports->clock.Advance(100);
     NoteOff(48);
     NoteOn(100, 0);  // a note on at velocity 0 ends the note
-    EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder).find('*'), std::string::npos);
+    EXPECT_TRUE(MarkedKeys(*recorder).empty());
     const MidiEventList& events = recorder->Events();
     std::vector<std::tuple<int, int, int, std::uint64_t>> notes;
     for (std::size_t i = 1; i < events.size(); ++i)
@@ -172,9 +173,9 @@ TEST_F(MidiInputTest, AKeyHeldByBothKeyboardsStaysShownUntilBothLetGo)
     view.OnKeyDown('Z');
     NoteOn(48);
     NoteOff(48);
-    EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder)[0], '*') << "Z still holds it";
+    EXPECT_EQ(MarkedKeys(*recorder), std::vector<int>{0}) << "Z still holds it";
     view.OnKeyUp('Z');
-    EXPECT_EQ(CKeyboardInputView::KeyRow(*recorder)[0], '-');
+    EXPECT_TRUE(MarkedKeys(*recorder).empty());
 }
 
 TEST_F(MidiInputTest, TheRecordersPlaybackTakesTheLiveFlagOverFromAHeldNote)

@@ -105,6 +105,29 @@ TEST_F(ModelDocTest, NotationDialogRelabelsAndCancelKeepsTheCodes)
     EXPECT_EQ(Model()->State().chordset, 's');
 }
 
+// Chord tones by name (the default) or by interval number: the Notation
+// dialog's third choice, kept in the model's profile and layout string.
+TEST_F(ModelDocTest, ChordTonesReadAsNamesOrIntervalNumbersAndAreKept)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_CHORD_FIRST + 32);  // 7: 1,3 maj, 5 per, 7 min
+    EXPECT_NE(Report().find("Pattern:  C, , , , E, , , G, , , Bb, , , "), std::string::npos) << Report();
+    Answer(IDOK, {{"1050", "Interval numbers"}});
+    app->RouteCommand(ID_NOTATION);
+    EXPECT_EQ(Model()->State().chordTones, 'i');
+    EXPECT_NE(Report().find("Pattern:  C, , , , 3, , , 5, , , 7, , , "), std::string::npos) << Report();
+    std::string state = Model()->FormatStateString();
+    EXPECT_TRUE(state.ends_with(" _ChordTones i")) << state;
+
+    Model()->SaveSettings();
+    EXPECT_EQ(ports->settings->GetString("Model", "ChordTones", ""), "i");
+    Answer(IDOK, {{"1050", "Names"}});
+    app->RouteCommand(ID_NOTATION);
+    EXPECT_EQ(Model()->State().chordTones, 'n');
+    ASSERT_TRUE(Model()->ParseStateString(state));
+    EXPECT_EQ(Model()->State().chordTones, 'i');
+}
+
 TEST_F(ModelDocTest, MalformedHistoryAndProfileFallBackSoundly)
 {
     std::ofstream(home / "HISTORY.USE") << "; comment\n" << std::string(1000, 'x') << "\nH nowhere\n";

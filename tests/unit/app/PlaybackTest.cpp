@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "../instruments/RecordingSurface.h"
 #include "../midi/SmfBuilder.h"
 #include "AppFixture.h"
 #include "app/AppCommands.h"
@@ -14,13 +15,22 @@
 #include "framework/Frame.h"
 #include "harmony/ModelDoc.h"
 #include "midi/KeyboardInputDoc.h"
-#include "midi/KeyboardInputView.h"
+#include "MarkedKeys.h"
+#include "framework/View.h"
+#include "instruments/InstrumCommands.h"
 #include "midi/MidiCommands.h"
 #include "midi/MidiDoc.h"
 #include "midi/MidiPlayer.h"
 #include "midi/PlaybackFollower.h"
 
 namespace {
+
+// What Play and Record say when the output cannot open: the classic line,
+// then how to choose another output.
+const std::string kNoOutputMessage =
+    "message: Error opening the default MIDI Out device!\\n\\nChoose the MIDI output in View > Sound Settings..., "
+    "with the MORVIX_MIDI_OUT environment variable or the MidiOut value of the Settings section: fluidsynth, "
+    "alsa:CLIENT:PORT, null, record:PATH or wav:PATH.\n";
 
 // An instrument window as the player sees it.
 class FollowerDoc : public CDocument, public IPlaybackFollower {
@@ -39,11 +49,12 @@ private:
 class PlaybackTest : public AppFixture {
 protected:
     // Division 96 at 120 beats per minute: a quarter note is 500 ms.
-    CMidiDoc* OpenMidi(const TrackBody& track)
+    CMidiDoc* OpenMidi(const TrackBody& track) { return OpenMidiFile("song.mid", Smf(0, 96, {track})); }
+
+    // Writes the file and opens it in a MIDI window; its notices are forgotten.
+    CMidiDoc* OpenMidiFile(const std::string& name, const Bytes& bytes)
     {
-        std::string path = WriteFile("song.mid", "").string();
-        Bytes bytes = Smf(0, 96, {track});
-        WriteFile("song.mid", std::string(bytes.begin(), bytes.end()));
+        std::string path = WriteFile(name, std::string(bytes.begin(), bytes.end())).string();
         auto* doc = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
         TakeOutput();
         return doc;
@@ -166,7 +177,7 @@ TEST_F(PlaybackTest, AnOutputThatCannotOpenSaysSoOnceAndChangesNothing)
     ports->midiOut.SetAvailable(false);
     std::string before = Model()->State().HistoryEntry();
     app->RouteCommand(ID_MIDI_PLAY);
-    EXPECT_EQ(TakeOutput(), "message: Error opening the default MIDI Out device!\\n\n");
+    EXPECT_EQ(TakeOutput(), kNoOutputMessage);
     EXPECT_EQ(Model()->State().HistoryEntry(), before);
     EXPECT_EQ(ports->clock.NowMs(), 0);
     EXPECT_FALSE(midi->Playback().queuePosition);
@@ -263,10 +274,7 @@ TEST_F(PlaybackTest, ActivatingAMidiWindowMakesItTheCurrentDocument)
 {
     ASSERT_TRUE(Start());
     CMidiDoc* first = OpenMidi(KeyChangingSong());
-    std::string second = WriteFile("other.mid", "").string();
-    Bytes bytes = Smf(0, 96, {KeyChangingSong()});
-    WriteFile("other.mid", std::string(bytes.begin(), bytes.end()));
-    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(second, true));
+    CMidiDoc* other = OpenMidiFile("other.mid", Smf(0, 96, {KeyChangingSong()}));
     ASSERT_TRUE(other);
     EXPECT_EQ(app->Player().CurrentDocument(), &other->Playback());
     first->FirstFrame()->Activate();
@@ -280,10 +288,7 @@ TEST_F(PlaybackTest, AnotherWindowActivatedDuringPlaybackDoesNotRetimeThePlaying
     TrackBody slow;
     slow.Event(0, {0x90, 72, 100});
     slow.Event(24, {0x80, 72, 0});
-    std::string path = WriteFile("slow.mid", "").string();
-    Bytes bytes = Smf(0, 24, {slow.End()});
-    WriteFile("slow.mid", std::string(bytes.begin(), bytes.end()));
-    auto* other = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    CMidiDoc* other = OpenMidiFile("slow.mid", Smf(0, 24, {slow.End()}));
     ASSERT_TRUE(other);
     app->RouteCommand(224);  // 25% in the other window
     playing->FirstFrame()->Activate();
@@ -317,16 +322,61 @@ TEST_F(PlaybackTest, AFileEndingLeavesTheOutputOpenForTheRecorderAndAnOutsideKey
     EXPECT_FALSE(ports->midiOut.IsOpen()) << "closed once the last user let go";
 }
 
+// Each track marks its own line; the view follows the track it shows while
+// that one plays, else the one that sounded a note last when it looked.
+TEST_F(PlaybackTest, EachTrackMarksItsLineAndTheViewFollowsTheTrackItShows)
+{
+    ASSERT_TRUE(Start());
+    TrackBody conductor;
+    conductor.Meta(0, 0x51, {0x07, 0xA1, 0x20});
+    TrackBody melody, bass;
+    for (int i = 0; i < 60; ++i) {
+        melody.Event(i == 0 ? 0 : 48, {0x90, 72, 100}).Event(48, {0x80, 72, 0});
+        bass.Event(i == 0 ? 0 : 48, {0x91, 36, 100}).Event(48, {0x81, 36, 0});
+    }
+    CMidiDoc* midi = OpenMidiFile("tracks.mid", Smf(1, 96, {conductor.End(), melody.End(), bass.End()}));
+    ASSERT_TRUE(midi);
+    IFrameWindow* window = midi->FirstFrame()->Window();
+    window->FitClient({600, 150});
+    app->RouteCommand(ID_MIDI_PLAY);
+    ports->clock.Advance(250 * 100);
+    // Lines: path, header, three tracks, empty; the conductor's tempo and end
+    // (6, 7), an empty line, the melody's 121 records from 9, the bass's from 131.
+    EXPECT_EQ(midi->PlayedLine(0), 6u);
+    EXPECT_EQ(midi->PlayedLine(1), 9u + 100);
+    EXPECT_EQ(midi->PlayedLine(2), 131u + 100);
+    EXPECT_FALSE(midi->TrackPlaying(0)) << "the conductor track has done";
+    int x = 0, y = 0;
+    const auto inView = [&](std::size_t line) {
+        window->GetScrollPosition(x, y);
+        const int top = 4 + 15 * static_cast<int>(line);
+        return top >= y && top + 15 <= y + 150;
+    };
+    EXPECT_TRUE(inView(*midi->PlayedLine(1)))
+        << "from the top, the conductor done at once, it follows the first track to sound a note";
+    window->ScrollTo(0, 4 + 15 * 225);
+    ports->clock.Advance(250 * 5);
+    EXPECT_TRUE(inView(*midi->PlayedLine(2))) << "scrolled to the bass's mark, it follows the bass";
+    EXPECT_FALSE(inView(*midi->PlayedLine(1)));
+    ports->clock.Advance(250 * 5);
+    ASSERT_TRUE(midi->PlayedLine(2));
+    EXPECT_TRUE(inView(*midi->PlayedLine(2)));
+    midi->FirstView()->OnKeyDown(35);
+    window->GetScrollPosition(x, y);
+    const int end = y;
+    ports->clock.Advance(250 * 2);
+    window->GetScrollPosition(x, y);
+    EXPECT_EQ(y, end) << "End to the listing's last line: the view stays there";
+    RunPlayback();
+}
+
 TEST_F(PlaybackTest, DivisionZeroRefusesToPlayWithAMessage)
 {
     ASSERT_TRUE(Start());
     TrackBody track;
     track.Event(0, {0x90, 60, 100});
     track.Event(96, {0x80, 60, 0});
-    Bytes bytes = Smf(0, 0, {track.End()});
-    std::string path = WriteFile("untimed.mid", std::string(bytes.begin(), bytes.end())).string();
-    ASSERT_TRUE(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
-    TakeOutput();
+    ASSERT_TRUE(OpenMidiFile("untimed.mid", Smf(0, 0, {track.End()})));
     PlayThrough();
     EXPECT_EQ(TakeOutput(), "message: MIDI division is 0: the file cannot be played.\n");
     EXPECT_TRUE(ports->midiOut.Messages().empty());
@@ -341,25 +391,24 @@ TEST_F(PlaybackTest, TheListingMarksTheLinePlayingAndKeepsItInView)
         track.Event(i == 0 ? 0 : 48, {0x90, 60, 100});
         track.Event(48, {0x80, 60, 0});
     }
-    Bytes bytes = Smf(0, 96, {track.End()});
-    std::string path = WriteFile("long.mid", std::string(bytes.begin(), bytes.end())).string();
-    auto* midi = dynamic_cast<CMidiDoc*>(app->Template(kMidiTemplate)->OpenDocumentFile(path, true));
+    CMidiDoc* midi = OpenMidiFile("long.mid", Smf(0, 96, {track.End()}));
     ASSERT_TRUE(midi);
-    TakeOutput();
     IFrameWindow* window = midi->FirstFrame()->Window();
     window->FitClient({600, 300});
     app->RouteCommand(ID_MIDI_PLAY);
     ports->clock.RunDue();
-    EXPECT_EQ(midi->PlayedLine(), 4u) << "the track's first note on, after the path, header, track and empty lines";
+    EXPECT_EQ(midi->PlayedLine(0), 4u) << "the track's first note on, after the path, header, track and empty lines";
     ports->clock.Advance(250 * 150);  // the 151st record of the track
-    ASSERT_EQ(midi->PlayedLine(), 4u + 150);
+    ASSERT_EQ(midi->PlayedLine(0), 4u + 150);
+    EXPECT_TRUE(midi->IsPlayedLine(4 + 150));
+    EXPECT_FALSE(midi->IsPlayedLine(4 + 149));
     int x = 0, y = 0;
     window->GetScrollPosition(x, y);
     const int top = 4 + 15 * 154;
     EXPECT_LE(y, top);
     EXPECT_GE(y + 300, top + 15) << "in view";
     RunPlayback();
-    EXPECT_FALSE(midi->PlayedLine()) << "no mark once the file has played";
+    EXPECT_FALSE(midi->PlayedLine(0)) << "no mark once the file has played";
     midi->FirstView()->OnKeyDown(36);
     window->GetScrollPosition(x, y);
     EXPECT_EQ(y, 0) << "Home";
@@ -456,13 +505,42 @@ TEST_F(RecorderTest, PlayPlaysTheRecordingBackAndKeysSoundWithoutBeingRecorded)
     EXPECT_EQ(Model()->State().liveFlag, 0);
 }
 
+// While the window plays its recording, each sounding note shows on its
+// key; a MIDI file's notes do not, and the marks go when the playback ends.
+TEST_F(RecorderTest, ItsOwnPlaybackMarksTheSoundingKeys)
+{
+    ASSERT_TRUE(Start());
+    app->RouteCommand(ID_KEYBOARD_INPUT);
+    CKeyboardInputDoc* recorder = Recorder();
+    app->RouteCommand(ID_RECORDER_RECORD);
+    View().OnKeyDown(kKeyX);
+    ports->clock.Advance(300);
+    View().OnKeyUp(kKeyX);
+    app->RouteCommand(ID_RECORDER_STOP);
+    std::vector<std::vector<int>> seen;
+    app->RouteCommand(ID_RECORDER_PLAY);
+    RunPlayback([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
+    EXPECT_EQ(seen, (std::vector<std::vector<int>>{{2}})) << "X's note sounds for its 300 ms";
+    EXPECT_TRUE(MarkedKeys(*recorder).empty());
+
+    CMidiDoc* midi = OpenMidi(KeyChangingSong());
+    ASSERT_TRUE(midi);
+    seen.clear();
+    midi->FirstFrame()->Activate();
+    app->RouteCommand(ID_MIDI_PLAY);
+    RunPlayback([&](std::int64_t) { seen.push_back(MarkedKeys(*recorder)); });
+    ASSERT_FALSE(seen.empty());
+    for (const std::vector<int>& keys : seen)
+        EXPECT_TRUE(keys.empty()) << "a file's notes are not the window's";
+}
+
 TEST_F(RecorderTest, RecordWithoutAnOutputWarnsAndPlayOfNothingJustClosesTheOutput)
 {
     ASSERT_TRUE(Start());
     app->RouteCommand(ID_KEYBOARD_INPUT);
     ports->midiOut.SetAvailable(false);
     app->RouteCommand(ID_RECORDER_RECORD);
-    EXPECT_EQ(TakeOutput(), "message: Error opening the default MIDI Out device!\\n\n");
+    EXPECT_EQ(TakeOutput(), kNoOutputMessage);
     EXPECT_FALSE(Recorder()->recording);
     ports->midiOut.SetAvailable(true);
     app->RouteCommand(ID_RECORDER_PLAY);
@@ -478,9 +556,25 @@ TEST_F(RecorderTest, TheViewShowsHeldKeys)
     ASSERT_TRUE(Start());
     app->RouteCommand(ID_KEYBOARD_INPUT);
     View().OnKeyDown(kKeyX);
-    std::string row = CKeyboardInputView::KeyRow(*Recorder());
-    ASSERT_EQ(row.size(), 41u);
-    EXPECT_EQ(row.substr(0, 4), "-^*^");
+    EXPECT_EQ(MarkedKeys(*Recorder()), std::vector<int>{2});
+
+    // Drawn as a keyboard instrument: 41 key images from C, the held D
+    // marked "*" on its key; the text view through Details.
+    RecordingSurface graph;
+    View().OnDraw(graph);
+    ASSERT_EQ(graph.images.size(), 41u);
+    EXPECT_EQ(graph.images.front().id, 142);
+    ASSERT_EQ(graph.texts.size(), 1u);
+    EXPECT_EQ(graph.texts[0].text, "*");
+    EXPECT_EQ(graph.texts[0].x, graph.images[2].x + 14 - 4) << "on the D key";
+    Answer(IDOK, {{"1055", "1"}, {"1056", "0"}});
+    app->RouteCommand(ID_DETAILS);
+    RecordingSurface text;
+    View().OnDraw(text);
+    EXPECT_TRUE(text.images.empty());
+    std::vector<std::string> lines = View().AccessibleLines();
+    ASSERT_EQ(lines.size(), 12u);
+    EXPECT_TRUE(lines[9].starts_with("│   │ * │   │")) << "the D, the second white key";
 }
 
 TEST_F(RecorderTest, RecordDuringPlaybackEndsItBeforeTheListIsReplaced)

@@ -51,10 +51,27 @@ TEST_F(ProgramFilesTest, MorvixHomeAndTheBuildTreeKeepEverythingInOneFolder)
     ProgramFiles home = FindProgramFiles((root / "usr/bin").string(), "/somewhere", (root / "data").c_str(), "/h");
     EXPECT_EQ(home.dataDir, "/somewhere");
     EXPECT_EQ(home.userDir, "/somewhere");
+    EXPECT_EQ(home.programDir, (root / "usr/share/morvix").string());
 
     std::ofstream(root / "usr/bin/SCALES.USE") << "build tree";
     ProgramFiles tree = FindProgramFiles((root / "usr/bin").string(), nullptr, (root / "data").c_str(), "/h");
     EXPECT_EQ(tree.dataDir, (root / "usr/bin").string());
     EXPECT_EQ(tree.userDir, tree.dataDir);
     EXPECT_EQ(tree.Find("SCALES.USE"), (root / "usr/bin/SCALES.USE").string());
+    EXPECT_EQ(tree.programDir, tree.dataDir);
+}
+
+// A MORVIX_HOME holding only catalogues keeps the program's images, icons
+// and help: they come from the executable's folder or share/morvix.
+TEST_F(ProgramFilesTest, ImagesIconsAndHelpComeFromTheProgramWhateverMorvixHomeSays)
+{
+    ProgramFiles installed = FindProgramFiles((root / "usr/bin").string(), "/catalogues", nullptr, "/h");
+    EXPECT_EQ(installed.dataDir, "/catalogues");
+    EXPECT_EQ(installed.Program("help/index.html"), (root / "usr/share/morvix/help/index.html").string());
+    ProgramFiles plain = FindProgramFiles((root / "usr/bin").string(), nullptr, (root / "data").c_str(), "/h");
+    EXPECT_EQ(plain.programDir, (root / "usr/share/morvix").string());
+
+    std::ofstream(root / "usr/bin/SCALES.USE") << "build tree";
+    ProgramFiles tree = FindProgramFiles((root / "usr/bin").string(), "/catalogues", nullptr, "/h");
+    EXPECT_EQ(tree.Program("images/155.png"), (root / "usr/bin/images/155.png").string());
 }

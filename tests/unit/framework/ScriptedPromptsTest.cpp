@@ -57,7 +57,7 @@ TEST_F(ScriptedPromptsTest, AModalWithoutAnAnswerIsCancelledAndPrinted)
     EXPECT_EQ(prompts.RunDialog(dialog), IDCANCEL);
     EXPECT_FALSE(prompts.ChooseFile({true, "Examine", "", ""}));
     LogFont font;
-    EXPECT_FALSE(prompts.ChooseFont(font));
+    EXPECT_FALSE(prompts.ChooseFont(font, FontFilter::Any));
     EXPECT_EQ(out.str(), "message: Save?\nunanswered: Morvix\nunanswered: Notation Method\n"
                          "unanswered: Examine\nunanswered: Font\n");
     EXPECT_FALSE(prompts.TakeError());
@@ -109,7 +109,7 @@ TEST_F(ScriptedPromptsTest, FileFontAndColourChoosersTakeTheirFields)
 
     LogFont font;
     Answer(IDOK, {{"face", "Courier New"}, {"height", "-13"}, {"weight", "700"}});
-    ASSERT_TRUE(prompts.ChooseFont(font));
+    ASSERT_TRUE(prompts.ChooseFont(font, FontFilter::Any));
     EXPECT_EQ(font.faceName, "Courier New");
     EXPECT_EQ(font.height, -13);
     EXPECT_EQ(font.weight, 700);

@@ -161,8 +161,9 @@ TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
     model.SelectScale(Scale("harmonic minor"));
     model.SelectChord(Chord("seventh", "7"));
     model.notation = 'r';
+    model.chordTones = 'i';
     std::string text = "_Generic x _Model r Eb harmonic minor $ 1,3 maj,  5 per, 7 min 7 $ 4";
-    EXPECT_EQ(model.FormatModelState(4), "_Model r Eb harmonic minor $ 1,3 maj, 5 per, 7 min 7 $ 4");
+    EXPECT_EQ(model.FormatModelState(4), "_Model r Eb harmonic minor $ 1,3 maj, 5 per, 7 min 7 $ 4 _ChordTones i");
 
     CModelState copy(speller, scales, chords);
     int history = 0;
@@ -174,6 +175,9 @@ TEST_F(ModelState, StateStringRoundTripJoinsWordsWithSingleBlanks)
     EXPECT_EQ(copy.scaleIndex, Scale("harmonic minor"));
     EXPECT_EQ(copy.chordName, "1,3 maj, 5 per, 7 min 7");
     EXPECT_EQ(history, 4);
+    EXPECT_EQ(copy.chordTones, 'n') << "a string from before the choice reads as names";
+    ASSERT_TRUE(copy.ParseModelState(model.FormatModelState(4), history));
+    EXPECT_EQ(copy.chordTones, 'i');
 }
 
 TEST_F(ModelState, StateStringWithoutChordOrWithAChordOfTheCatalogue)
@@ -207,4 +211,41 @@ TEST_F(ModelState, StateStringsNamingWhatTheProgramDoesNotKnowAreRefused)
     ASSERT_TRUE(model.ParseModelState("_Model e C major", history)) << "the end of the text ends the names";
     EXPECT_EQ(model.scaleName, "major");
     EXPECT_EQ(model.chordName, "");
+}
+
+// History entries, layouts and profiles carry the chord by name: the index
+// the Chord menu checks is found again from it at the next recompute.
+TEST_F(ModelState, ARecomputeFindsTheChordRecordOfAChordKnownOnlyByName)
+{
+    int seventh = Chord("seventh", "V7");
+    model.SelectChord(seventh);
+    std::string entry = model.HistoryEntry();
+    model.SelectChord(0);
+    model.ApplyHistoryEntry(entry);
+    model.Recompute({});
+    EXPECT_EQ(model.chordIndex, seventh);
+
+    int third = Chord("interval", "m3");
+    model.chordName = chords.ShownName(third);
+    model.Recompute({});
+    EXPECT_EQ(model.chordIndex, third);
+
+    for (const char* none : {"", "1-3-5 no such chord"}) {
+        model.chordName = none;
+        model.Recompute({});
+        EXPECT_EQ(model.chordIndex, 0) << none;
+    }
+}
+
+TEST_F(ModelState, EveryChordIsFoundByTheNameTheModelShowsForIt)
+{
+    int chordsFound = 0;
+    for (int i = 1; i < CChordCatalog::kCapacity; ++i) {
+        if (!chords.IsChord(i))
+            continue;
+        EXPECT_EQ(chords.FindShown(chords.ShownName(i)), i) << chords.ShownName(i);
+        ++chordsFound;
+    }
+    EXPECT_GT(chordsFound, 100);
+    EXPECT_EQ(chords.FindShown("1-3-5"), 0) << "a description without its short name names no triad";
 }

@@ -9,7 +9,7 @@ namespace {
 std::vector<std::string> Label(CModelState& model, char notation)
 {
     NoteRow out{};
-    model.LabelNotes(notation, out);
+    model.LabelNotes(notation, ChordTones::kIntervals, out);
     std::vector<std::string> texts;
     for (const NoteCell& cell : out)
         texts.emplace_back(cell.Text());

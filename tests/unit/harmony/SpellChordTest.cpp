@@ -1,5 +1,7 @@
 #include "HarmonyFixture.h"
 
+#include "harmony/Notation.h"
+
 using SpellChord = HarmonyFixture;
 
 namespace {
@@ -55,6 +57,7 @@ TEST_F(SpellChord, DegreesAboveTheOctaveGoToTheUpperSpan)
 
 TEST_F(SpellChord, AddedNinthLandsInChordCellTwoAndSpanCellFourteen)
 {
+    model.chordTones = ChordTones::kIntervals;
     Show("C", "major");
     model.chordName = "1-3-5-7,9 maj 9th";
     model.ComputeNotes();
@@ -93,6 +96,7 @@ TEST_F(SpellChord, AddedAugmentedOctaveLandsInChordCellOneAndSpanCellThirteen)
     own.ReadText(" none .\n group wide\n A8 1,8 aug\n @\n");
     CModelState state(speller, scales, own);
     state.SetDefaults();
+    state.chordTones = ChordTones::kIntervals;
     state.SelectChord(2);
     state.ComputeNotes();
     EXPECT_EQ(state.labels[1].Text(), "8");
@@ -103,6 +107,7 @@ TEST_F(SpellChord, AddedAugmentedOctaveLandsInChordCellOneAndSpanCellThirteen)
 
 TEST_F(SpellChord, SeveralAddedIntervalsNeedACommaAfterTheQuality)
 {
+    model.chordTones = ChordTones::kIntervals;
     Show("C", "major");
     model.chordName = "1,3 min, 5 per, 7 min min7";
     model.ComputeNotes();
@@ -135,6 +140,7 @@ TEST_F(SpellChord, NoChordLeavesLabelsAndSpanAlone)
 
 TEST_F(SpellChord, OddDescriptionsStayInsideTheCells)
 {
+    model.chordTones = ChordTones::kIntervals;
     Show("C", "major");
     const char* texts[] = {"-1", "0-3", "99999999999", "2147483647-5", "1,", "1,,", "1,9", "1,9 maj,",
                            "1,-9 maj", "1,2147483647 aug", "3-1-2", "1,1000 maj", ",5 per", "1-", "1 - 3"};
@@ -154,6 +160,37 @@ TEST_F(SpellChord, EmptyLabelRowPicksNothing)
 {
     model.chordName = "1-3-5";
     NoteRow cells{};
-    model.SpellChord(cells);
+    model.SpellChord(cells, 'e', ChordTones::kNames);
     EXPECT_EQ(SpanTexts(model.span), SpanTexts(NoteSpan{}));
+}
+
+// With names (the default) the tones a chord adds by interval are spelled
+// as the Notes line spells them, in the letter notations; the numbering
+// notations keep the numbers and positions mark a "*".
+TEST_F(SpellChord, AddedIntervalsByNameAreSpelledAsTheNotesLine)
+{
+    Show("C", "major");
+    model.chordName = "1,3 maj, 5 per, 7 min 7";
+    model.ComputeNotes();
+    std::vector<std::string> expected{"C", "", "", "", "E", "", "", "G", "", "", "Bb", "", ""};
+    EXPECT_EQ(Texts(model.labels), expected);
+    EXPECT_EQ(model.span[10].Text(), "Bb");
+    EXPECT_EQ(model.ChordNoteNames(), "C E G Bb");
+
+    Show("Db", "major");
+    model.chordName = "1,3 min, 5 dim, 7 dim dim7";
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[9].Text(), "Cbb") << "the diminished seventh of Db";
+    model.notation = 'c';
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[9].Text(), "CB");
+    model.notation = 'p';
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[3].Text(), "*");
+    model.notation = 'n';
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[3].Text(), "3");
+    model.notation = 'v';
+    model.ComputeNotes();
+    EXPECT_EQ(model.labels[3].Text(), "Fab") << "Fb, the minor third of Db, as a syllable";
 }

@@ -100,6 +100,29 @@ TEST_F(Fretboard, OpenStringOutsideTheModelShowsABlankAndTheLastNameStaysWhole)
     EXPECT_EQ(Draw()[0], "  +--F# ");
 }
 
+// Three-character names on a vertical board would touch ("C##F##"): the
+// cells widen by a column so that a blank stands between neighbours.
+TEST_F(Fretboard, VerticalBoardKeepsABlankBetweenThreeCharacterNames)
+{
+    board.orientation = 'd';
+    Lines narrow = Draw();
+    ASSERT_FALSE(narrow.empty());
+    EXPECT_EQ(narrow[1].size(), 2u + 2 * 3 + 2) << "names of one letter keep three-column cells";
+    ShowScale("G#", "harmonic minor");
+    board.fretCount = 12;
+    Lines lines = Draw();
+    bool sawDoubleSharp = false;
+    for (const std::string& line : lines) {
+        for (std::size_t at = line.find("##"); at != std::string::npos; at = line.find("##", at + 2)) {
+            sawDoubleSharp = true;
+            ASSERT_LT(at + 2, line.size()) << line;
+            // A blank, or the nut's line on the open strings, never the next name.
+            EXPECT_TRUE(line[at + 2] == ' ' || line[at + 2] == '-') << line;
+        }
+    }
+    EXPECT_TRUE(sawDoubleSharp) << "G# harmonic minor has F##";
+}
+
 TEST_F(Fretboard, LineDrawingGlyphsForSingleAndDoubleStrings)
 {
     base.charSet = 2;
@@ -183,4 +206,62 @@ TEST_F(Fretboard, ThirtyTwoStringsAndFortyEightFretsFitTheGrid)
     EXPECT_EQ(lines[1].size(), 245u);
     board.orientation = 'd';
     EXPECT_EQ(Draw().size(), 98u);
+}
+
+TEST_F(Fretboard, CapoFretsBelowItAreEmptyItsBarLiesBeforeItsFretAndTheNumbersStay)
+{
+    board.capo = 2;
+    EXPECT_EQ(Draw(), (Lines{"", "|----|-A--#----| |", "|-F--|-E--#----| |", "", " 3    2    1    0   "}));
+    board.handedness = 'l';
+    EXPECT_EQ(Draw(), (Lines{"", "  | |----#--A-|----|", "  | |----#--E-|--F-|", "", "   0    1    2    3 "}));
+}
+
+TEST_F(Fretboard, CapoOnTheFirstFretItsBarIsTheNutsFarSide)
+{
+    board.capo = 1;
+    EXPECT_EQ(Draw()[1], "|----|-A--|----# |");
+    board.handedness = 'l';
+    EXPECT_EQ(Draw()[1], "  | #----|--A-|----|");
+}
+
+TEST_F(Fretboard, CapoAVerticalBoardDrawsItAcrossTheWireLine)
+{
+    board.capo = 2;
+    board.orientation = 'd';
+    EXPECT_EQ(Draw(), (Lines{"  +--+  ", "  +--+   0", "  |  |  ", "  #==#   1", "  A  E  ", "  +--+   2",
+                             "  |  F  ", "  +--+   3"}));
+}
+
+TEST_F(Fretboard, CapoLineDrawingBarsDoubleTheWireAcrossTheStrings)
+{
+    board.capo = 2;
+    base.charSet = 2;
+    EXPECT_EQ(Draw()[1], "\xC5\xC4\xC4\xC4\xC4\xC5\xC4" "A\xC4\xC4\xD7\xC4\xC4\xC4\xC4\xC5 \xC5");
+    board.stringType = 'd';
+    EXPECT_EQ(Draw()[1], "\xD8\xCD\xCD\xCD\xCD\xD8\xCD" "A\xCD\xCD\xCE\xCD\xCD\xCD\xCD\xD8 \xD8");
+    board.orientation = 'd';
+    EXPECT_EQ(Draw()[3], "  \xCE\xCD\xCD\xCE   1");
+    board.stringType = 's';
+    EXPECT_EQ(Draw()[3], "  \xD8\xCD\xCD\xD8   1");
+}
+
+TEST_F(Fretboard, CapoBeyondTheBoardOrWithoutWiresNothingSoundsOrNoBarIsDrawn)
+{
+    board.capo = 4;
+    EXPECT_EQ(Draw()[1], "|----|----|----| |");
+    board.capo = 2;
+    board.fretStatus = 'n';
+    EXPECT_EQ(Draw()[1], "-----A---------| |");
+}
+
+TEST_F(Fretboard, CapoLiveMarksBelowItAreNotShown)
+{
+    board.capo = 2;
+    model.liveFlag = 1;
+    marks[55].Set("G");  // the open G string
+    marks[57].Set("A");  // fret 2 of the G string
+    marks[51].Set("*");  // fret 1 of the D string
+    Lines lines = Draw();
+    EXPECT_EQ(lines[1], "|----|-A--#----| |");
+    EXPECT_EQ(lines[2], "|----|----#----| |");
 }

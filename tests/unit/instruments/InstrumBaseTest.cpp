@@ -34,6 +34,7 @@ InstrumBase Customised()
     base.descent = 3;
     base.charSet = 2;
     base.logFont = {12, 11, 700, 1, 2, 1, 49, "Morvix LineDraw Heavy"};
+    base.chordTones = 'i';
     return base;
 }
 
@@ -44,11 +45,15 @@ TEST(InstrumBase, VanillaStateRoundTrips)
     InstrumBase base = Customised();
     std::string text = base.FormatVanillaState();
     EXPECT_EQ(text, "_Vanilla r s g 255 8454143 16 24 500 300 3 800 600 40 12 0.75 1.25 16 9 3 12 11 700 1 2 1 49 "
-                    "Morvix LineDraw Heavy $ ");
+                    "Morvix LineDraw Heavy $ _ChordTones i ");
     InstrumBase read;
     ASSERT_TRUE(read.ParseVanillaState("_Model x " + text + "_Stringed 0", OemFont()));
     EXPECT_EQ(read.FormatVanillaState(), text);
     EXPECT_EQ(read.charSet, 2);
+    // A string from before the choice has no chord tones part: names.
+    std::string old = text.substr(0, text.find("_ChordTones")) + "_Stringed 0";
+    ASSERT_TRUE(read.ParseVanillaState(old, OemFont()));
+    EXPECT_EQ(read.chordTones, 'n');
 }
 
 TEST(InstrumBase, VanillaFaceNameJoinsWithSingleBlanksAndEndsAtTheTextsEnd)
@@ -151,6 +156,7 @@ TEST(InstrumBase, ProfileRoundTripsWithItsDefaults)
     InstrumBase read;
     read.LoadBaseSettings(settings, "Guitar", 2, OemFont());
     EXPECT_EQ(read.notation, 'e');
+    EXPECT_EQ(read.chordTones, 'n') << "a profile from before the choice: names";
     EXPECT_EQ(read.charSet, 255);
     EXPECT_EQ(read.logFont.charSet, 1);
     EXPECT_EQ(read.logFont.faceName, "Morvix LineDraw Light");

@@ -13,7 +13,7 @@ constexpr const char* kGuitar = "y 6 E 3 A 3 D 4 G 4 B 4 E 5 G -12 24";
 
 class InstrumentSummaryTest : public InstrumentFixture {
 protected:
-    NoteSources Sources() { return GatherNoteSources(model, base.notation, base.chordset, marks); }
+    NoteSources Sources() { return GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks); }
 };
 
 } // namespace
@@ -79,7 +79,7 @@ TEST_F(InstrumentSummaryTest, AStaffNamesItsSignatureAndEachNoteOnce)
     ShowScale("Eb", "major");
     ShowChord("triad", "maj");
     layout = BuildSheetLines(sheet, model, speller, base);
-    EXPECT_EQ(SheetMarks(layout, Sources()), "3 flats, notes Eb 3 5");
+    EXPECT_EQ(SheetMarks(layout, Sources()), "3 flats, notes Eb G Bb");
 }
 
 TEST_F(InstrumentSummaryTest, ARecorderNamesTheClosedAndHalfClosedHolesOfEachChart)
@@ -88,8 +88,8 @@ TEST_F(InstrumentSummaryTest, ARecorderNamesTheClosedAndHalfClosedHolesOfEachCha
     WindInstrument recorder;
     recorder.SetDefaults("C 6 G 12 74");
     EXPECT_EQ(RecorderMarks(recorder, Sources(), speller),
-              "C: thumb 1 2 3 4 5 6 7 closed; 3: thumb 1 2 3 4 5 closed; 5: thumb 1 2 3 closed; "
-              "C: thumb 2 closed; 3: 1 2 3 4 5 closed, thumb half; 5: 1 2 3 closed, thumb half; "
+              "C: thumb 1 2 3 4 5 6 7 closed; E: thumb 1 2 3 4 5 closed; G: thumb 1 2 3 closed; "
+              "C: thumb 2 closed; E: 1 2 3 4 5 closed, thumb half; G: 1 2 3 closed, thumb half; "
               "C: 1 4 5 closed, thumb half");
 }
 

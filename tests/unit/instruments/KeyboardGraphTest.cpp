@@ -19,8 +19,8 @@ protected:
     PixelSize Paint()
     {
         surface = RecordingSurface();
-        sources = GatherNoteSources(model, base.notation, base.chordset, marks);
-        return PaintKeyboardGraph(surface, keyboard, &sources, base);
+        sources = GatherNoteSources(model, base.notation, base.chordTones, base.chordset, marks);
+        return PaintKeyboardGraph(surface, keyboard, speller, &sources, base);
     }
 
     const DrawnText* TextOf(const std::string& text) const
@@ -68,19 +68,19 @@ TEST_F(KeyboardGraph, WhiteKeyLabelsAreCentredLow)
     EXPECT_EQ(c->fore, base.foreColor);
 }
 
-TEST_F(KeyboardGraph, BlackKeyLabelsStackUpwardsInvertedUnlessOpaque)
+TEST_F(KeyboardGraph, BlackKeyLabelsStackFromTheTopDownInvertedUnlessOpaque)
 {
     ShowScale("F#", "major");
     keyboard.topKey = 'c';
     Paint();
-    // C# (image at 18): "C" lowest at 38 + 2 x 12 / 2, "#" a line above.
+    // C# (image at 18): "C" on top, "#" a line below it at 38 + 2 x 12 / 2.
     const DrawnText* letter = TextOf("C");
     const DrawnText* sharp = TextOf("#");
     ASSERT_NE(letter, nullptr);
     ASSERT_NE(sharp, nullptr);
     EXPECT_EQ(letter->x, 18 + 8 - 4);
-    EXPECT_EQ(letter->y, 38 + 12);
-    EXPECT_EQ(sharp->y, 38);
+    EXPECT_EQ(letter->y, 38);
+    EXPECT_EQ(sharp->y, 38 + 12);
     EXPECT_EQ(letter->fore, base.backColor);
     EXPECT_EQ(letter->back, base.foreColor);
 
@@ -92,15 +92,38 @@ TEST_F(KeyboardGraph, BlackKeyLabelsStackUpwardsInvertedUnlessOpaque)
     EXPECT_FALSE(TextOf("C")->opaque);
 }
 
-TEST_F(KeyboardGraph, GraphKeyboardAlwaysStartsWithC)
+// The graph view lays its keys out as the text view does: Piano-88 starts
+// on A at the left edge and ends on C, and the live marks of MIDI notes 21
+// and 108 land on its first and last keys.
+TEST_F(KeyboardGraph, GraphKeyboardStartsWhereTheTextViewStarts)
 {
+    keyboard.SetDefaults("88 A 1 G 0 0");
+    PixelSize size = Paint();
+    ASSERT_EQ(surface.images.size(), 88u);
+    EXPECT_EQ(surface.images.front(), (DrawnImage{0, 0, 152})) << "an A at the edge";
+    EXPECT_EQ(surface.images[1].id, 153);
+    EXPECT_EQ(surface.images.back().id, 142) << "the last key is a C";
+    EXPECT_EQ(size.width, surface.images.back().x + 29);
+    ASSERT_NE(TextOf("A"), nullptr);
+    EXPECT_EQ(TextOf("A")->x, 0 + 14 - 4) << "the first key carries its own label";
+
+    model.liveFlag = 1;
+    marks[21].Set("A");
+    marks[108].Set("C");
+    Paint();
+    ASSERT_EQ(surface.texts.size(), 2u);
+    EXPECT_EQ(surface.texts[0].x, surface.images.front().x + 14 - 4);
+    EXPECT_EQ(surface.texts[1].x, surface.images.back().x + 14 - 4);
+
+    // A keyboard that moves with the tonic starts a semitone below D.
+    model.liveFlag = 0;
     ShowScale("D", "major");
-    keyboard.tuning.Set("F");
+    keyboard.SetDefaults("13 F 5 G 0 0");
     keyboard.position = 'm';
     Paint();
-    EXPECT_EQ(surface.images.front().id, 142);
+    EXPECT_EQ(surface.images.front(), (DrawnImage{0, 0, 144}));
     ASSERT_NE(TextOf("D"), nullptr);
-    EXPECT_EQ(TextOf("D")->x, 28 + 14 - 4);
+    EXPECT_EQ(TextOf("D")->x, surface.images[1].x + 14 - 4);
 }
 
 TEST_F(KeyboardGraph, VerticalLabelsStandAcrossTheKeys)
@@ -121,7 +144,7 @@ TEST_F(KeyboardGraph, VerticalLabelsStandAcrossTheKeys)
 
 TEST_F(KeyboardGraph, NoModelNoLabels)
 {
-    PaintKeyboardGraph(surface, keyboard, nullptr, base);
+    PaintKeyboardGraph(surface, keyboard, speller, nullptr, base);
     EXPECT_TRUE(surface.texts.empty());
     EXPECT_EQ(surface.images.size(), 13u);
 }

@@ -139,20 +139,22 @@ TEST_F(KeyboardText, MovingKeyboardStartsTwoSemitonesBelowTheTonic)
     model.ComputeNotes();
     lines = Draw();
     // The layout moves too: now the first key is a D (offset 10, not in E
-    // major), and the black key after it reads D# upwards.
+    // major), and the black key after it reads D# from the top down.
     EXPECT_EQ(Column(lines, 0), "_-----_||||-");
     EXPECT_EQ(Column(lines, 2), "_          -");
-    EXPECT_EQ(Column(lines, 4), "_--#D-_||||-");
+    EXPECT_EQ(Column(lines, 4), "_--D#-_||||-");
 }
 
-TEST_F(KeyboardText, ThreeCharacterLabelsReadUpwards)
+// Labels read from the top down, their last character on the label line:
+// F's numeral reads "IV", not "VI".
+TEST_F(KeyboardText, LabelsReadFromTheTopDown)
 {
     keyboard.keyCount = 12;
     base.notation = 'r';
     Lines lines = Draw();
     // E is III, F is IV: column 10 holds E's label, column 14 F's.
     EXPECT_EQ(Column(lines, 10).substr(7, 3), "III");
-    EXPECT_EQ(Column(lines, 14).substr(7, 3), " VI");
+    EXPECT_EQ(Column(lines, 14).substr(7, 3), " IV");
 }
 
 TEST_F(KeyboardText, SpreadChordLabelsFromTheFirstOrSecondOctave)

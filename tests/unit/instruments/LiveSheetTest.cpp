@@ -65,6 +65,16 @@ struct ListBuilder {
     std::uint64_t time = 0;
 };
 
+// Measure lines, without the ledger lines of the notes.
+std::vector<DrawnLine> VerticalLines(const RecordingSurface& surface)
+{
+    std::vector<DrawnLine> vertical;
+    for (const DrawnLine& line : surface.lines)
+        if (line.x1 == line.x2)
+            vertical.push_back(line);
+    return vertical;
+}
+
 ListBuilder QuarterList(int count, std::uint64_t delta = 96)
 {
     ListBuilder builder;
@@ -222,18 +232,74 @@ TEST_F(LiveSheetTest, NotesStandAtTheirColumnsAndLetters)
     live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
     std::vector<DrawnImage> notes = surface.ImagesWithId(kQuarterUpImage);
-    ASSERT_EQ(notes.size(), 3u);
+    ASSERT_EQ(notes.size(), 2u);
     int unit = live.ColumnUnit();
     int middleC = GridLineCentre(39, H) - 24;
     EXPECT_EQ(notes[0], (DrawnImage{4 + 15 * W + W / 2 - 6, middleC, kQuarterUpImage}));
     int second = 15 + 500 / unit;
     EXPECT_EQ(notes[1], (DrawnImage{4 + second * W + W / 2 - 6, middleC - H, kQuarterUpImage}));
-    // C# above middle C's octave: the C line an octave up, with a sharp.
+    // C# above middle C's octave: the C line an octave up, on the third
+    // space, its stem down, with a sharp.
     int third = 15 + 1000 / unit;
-    EXPECT_EQ(notes[2].y, middleC - 7 * H);
+    std::vector<DrawnImage> down = surface.ImagesWithId(kQuarterDownImage);
+    ASSERT_EQ(down.size(), 1u);
+    EXPECT_EQ(down[0].y, GridLineCentre(39 - 7, H) - 8);
     std::vector<DrawnImage> sharps = surface.ImagesWithId(kSharpImage);
     ASSERT_EQ(sharps.size(), 1u);
     EXPECT_EQ(sharps[0].x, 4 + (third - 1) * W);
+}
+
+// Engraving on the live staff: a stem by the middle line, a ledger line
+// for middle C, and an accidental that holds until the bar line.
+TEST_F(LiveSheetTest, PlayedNotesAreEngravedAsInPrint)
+{
+    // B4, the middle line: stem down; A4 just below it: stem up.
+    ListBuilder stems;
+    stems.Note(0, 71).Note(96, 69);
+    live.PreparePlayback(stems.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(stems.played, 96), 0, false);
+    ASSERT_EQ(surface.images.size(), 2u);
+    EXPECT_EQ(surface.images[0].id, kQuarterDownImage);
+    EXPECT_EQ(surface.images[1].id, kQuarterUpImage);
+    EXPECT_TRUE(surface.lines.empty()) << "no ledger line inside the staff";
+
+    // Middle C: one ledger line through its head; A3 below it: two.
+    surface = RecordingSurface();
+    ListBuilder low;
+    low.Note(0, 60).Note(96, 57);
+    live.PreparePlayback(low.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(low.played, 96), 0, false);
+    ASSERT_EQ(surface.lines.size(), 3u);
+    EXPECT_EQ(surface.lines[0].y1, GridLineCentre(39, H));
+    EXPECT_EQ(surface.lines[0].y1, surface.lines[0].y2);
+    EXPECT_EQ(surface.lines[1].y1, GridLineCentre(39, H)) << "every ledger line out to A3";
+    EXPECT_EQ(surface.lines[2].y1, GridLineCentre(41, H));
+
+    // C#5 then C5 in one measure: the C is cancelled with a natural; after
+    // the bar line C# needs its sharp again.
+    surface = RecordingSurface();
+    ListBuilder builder;
+    builder.Note(0, 73).Note(96, 72).Note(96, 73).Bar(96).Note(0, 73);
+    live.PreparePlayback(builder.played, 0, 96);
+    live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
+    EXPECT_EQ(surface.ImagesWithId(kNaturalImage).size(), 1u);
+    EXPECT_EQ(surface.ImagesWithId(kSharpImage).size(), 3u);
+}
+
+// The key signature of the page gives its notes' accidentals: in D major
+// F# and C# need none, F needs a natural.
+TEST_F(LiveSheetTest, TheKeySignatureGivesItsAccidentals)
+{
+    ShowScale("D", "major");
+    layout = BuildSheetLines(sheet, model, speller, base);
+    ListBuilder builder;
+    builder.Note(0, 66).Note(96, 73).Note(96, 65);
+    live.PreparePlayback(builder.played, 0, 96);
+    LiveStaff staff = Staff(builder.played, 96);
+    staff.layout = &layout;
+    live.DrawLiveNotes(surface, staff, 0, false);
+    EXPECT_TRUE(surface.ImagesWithId(kSharpImage).empty());
+    EXPECT_EQ(surface.ImagesWithId(kNaturalImage).size(), 1u);
 }
 
 TEST_F(LiveSheetTest, NoteImagesByLengthAndHeight)
@@ -265,10 +331,11 @@ TEST_F(LiveSheetTest, MeasureLinesDownTheStaff)
     builder.Bar(0).Note(96);
     live.PreparePlayback(builder.played, 0, 96);
     live.DrawLiveNotes(surface, Staff(builder.played, 96), 0, false);
-    ASSERT_EQ(surface.lines.size(), 1u);
+    std::vector<DrawnLine> bars = VerticalLines(surface);
+    ASSERT_EQ(bars.size(), 1u);
     int column = 15 + 1500 / live.ColumnUnit();
-    EXPECT_EQ(surface.lines[0], (DrawnLine{4 + column * W + W / 2, GridLineCentre(29, H), 4 + column * W + W / 2,
-                                           GridLineCentre(37, H)}));
+    EXPECT_EQ(bars[0], (DrawnLine{4 + column * W + W / 2, GridLineCentre(29, H), 4 + column * W + W / 2,
+                                  GridLineCentre(37, H)}));
 }
 
 TEST_F(LiveSheetTest, GeneratedFilesMeasureMarkersDrawLines)
@@ -276,7 +343,7 @@ TEST_F(LiveSheetTest, GeneratedFilesMeasureMarkersDrawLines)
     MidiFile file = Melody(96, Quarters(12, 96));
     live.PreparePlayback(file.playList, 0, file.division);
     live.DrawLiveNotes(surface, Staff(file), 0, false);
-    EXPECT_EQ(surface.lines.size(), 2u);
+    EXPECT_EQ(VerticalLines(surface).size(), 2u);
 }
 
 TEST_F(LiveSheetTest, GrandStaffMeasureLinesCrossBothStaves)

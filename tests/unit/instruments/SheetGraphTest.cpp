@@ -1,5 +1,7 @@
 #include "InstrumentFixture.h"
 
+#include <set>
+
 #include "RecordingSurface.h"
 #include "instruments/SheetDrawing.h"
 #include "instruments/SheetGraph.h"
@@ -62,7 +64,9 @@ TEST_F(SheetGraph, ClefImagesByLetter)
     EXPECT_TRUE(surface.images.empty());
 }
 
-TEST_F(SheetGraph, SignatureImagesOneColumnApart)
+// Signature signs stand a column and two pixels apart, so that flats (as
+// wide as a column) keep clear of each other.
+TEST_F(SheetGraph, SignatureImagesStandClearOfEachOther)
 {
     ShowScale("Bb", "major");
     sheet.clefCode = 'P';
@@ -71,7 +75,19 @@ TEST_F(SheetGraph, SignatureImagesOneColumnApart)
     ASSERT_EQ(flats.size(), 4u);
     EXPECT_EQ(flats[0], (DrawnImage{4 + 5 * W, YOf(11, kFlatImage), kFlatImage}));
     EXPECT_EQ(flats[1], (DrawnImage{4 + 5 * W, YOf(25, kFlatImage), kFlatImage}));
-    EXPECT_EQ(flats[2], (DrawnImage{4 + 6 * W, YOf(8, kFlatImage), kFlatImage}));
+    EXPECT_EQ(flats[2], (DrawnImage{4 + 6 * W + 2, YOf(8, kFlatImage), kFlatImage}));
+    const InstrumentImage* flat = FindInstrumentImage(kFlatImage);
+    ASSERT_NE(flat, nullptr);
+    EXPECT_LT(flats[0].x + flat->width, flats[2].x) << "a gap between neighbours";
+
+    // Seven sharps still end before the first note column.
+    ShowScale("C#", "major");
+    sheet.clefCode = 'G';
+    base.notation = 'p';
+    Paint();
+    std::vector<DrawnImage> sharps = surface.ImagesWithId(kSharpImage);
+    ASSERT_EQ(sharps.size(), 7u);
+    EXPECT_LE(sharps.back().x + FindInstrumentImage(kSharpImage)->width, 4 + layout.notes.at(0).start * W);
 }
 
 TEST_F(SheetGraph, LabelsStayTextOutsideThePositionsNotation)
@@ -83,39 +99,63 @@ TEST_F(SheetGraph, LabelsStayTextOutsideThePositionsNotation)
     EXPECT_TRUE(surface.ImagesWithId(kQuarterDownImage).empty());
 }
 
-TEST_F(SheetGraph, PositionsNotationDrawsNoteImagesWithAccidentals)
+TEST_F(SheetGraph, PositionsNotationDrawsNoteImages)
 {
     ShowScale("D", "major");
     base.notation = 'p';
     Paint();
     // The first note column (D, the tonic) starts after two signature signs
-    // and the fill columns: its "*" stands in column 10, on row 9.
+    // and the fill columns: its "*" stands in column 10, on row 9 (the
+    // fourth line, above the middle one): stem down.
     const NoteColumn& first = layout.notes.at(0);
     EXPECT_EQ(first.start, 9);
-    std::vector<DrawnImage> up = surface.ImagesWithId(kQuarterUpImage);
-    ASSERT_FALSE(up.empty());
-    EXPECT_EQ(up[0], (DrawnImage{4 + 10 * W + W / 2 - 6, YOf(9, kQuarterUpImage), kQuarterUpImage}));
-    // F# is the third note: a sharp in the column before its "*".
-    const NoteColumn& third = layout.notes.at(2);
-    std::vector<DrawnImage> sharps = surface.ImagesWithId(kSharpImage);
-    bool found = false;
-    for (const DrawnImage& sharp : sharps)
-        found = found || sharp.x == 4 + third.start * W;
-    EXPECT_TRUE(found);
-    // High notes (rows above 5) have their stems down.
-    EXPECT_FALSE(surface.ImagesWithId(kQuarterDownImage).empty());
-    for (const DrawnImage& note : surface.ImagesWithId(kQuarterDownImage))
-        EXPECT_LT(note.y, YOf(5, kQuarterDownImage));
+    std::vector<DrawnImage> down = surface.ImagesWithId(kQuarterDownImage);
+    ASSERT_FALSE(down.empty());
+    EXPECT_EQ(down[0], (DrawnImage{4 + 10 * W + W / 2 - 6, YOf(9, kQuarterDownImage), kQuarterDownImage}));
+    // The key signature gives F# and C#: no note of the scale needs a sign
+    // beyond the two of the signature.
+    EXPECT_EQ(surface.ImagesWithId(kSharpImage).size(), 2u);
+    EXPECT_TRUE(surface.ImagesWithId(kNaturalImage).empty());
+    // Stems down on and above the middle line (row 11), up below it.
+    for (const DrawnImage& note : down)
+        EXPECT_LE(note.y, YOf(11, kQuarterDownImage));
+    for (const DrawnImage& note : surface.ImagesWithId(kQuarterUpImage))
+        EXPECT_GT(note.y, YOf(11, kQuarterUpImage));
 }
 
+// A note off the signature gets its sign: the signature of C dominant
+// bebop (C D E F G A Bb B) holds Bb, so the B after Bb is cancelled with a
+// natural and Bb itself needs no flat of its own.
 TEST_F(SheetGraph, NaturalAfterAnAlteredNoteOfTheSameLetter)
 {
-    ShowScale("C", "dominant bebop");  // C D E F G A Bb B
+    ShowScale("C", "dominant bebop");
     base.notation = 'p';
     Paint();
+    ASSERT_EQ(layout.signature.size(), 1u);
     std::vector<DrawnImage> naturals = surface.ImagesWithId(kNaturalImage);
     ASSERT_FALSE(naturals.empty());
     // B follows Bb: its natural stands in the column before B's "*".
     const NoteColumn& b = layout.notes.at(7);
     EXPECT_EQ(naturals[0].x, 4 + b.start * W);
+    EXPECT_EQ(surface.ImagesWithId(kFlatImage).size(), 1u) << "the signature's only";
+}
+
+// Notes outside the five lines stand on ledger lines, every one between
+// the staff and the note: the C above the treble staff's top line takes
+// two.
+TEST_F(SheetGraph, LedgerLinesOutToTheNote)
+{
+    sheet.showNotes = 'e';
+    base.notation = 'p';
+    Paint();
+    std::set<int> ledgerRows;
+    for (const DrawnLine& line : surface.lines) {
+        EXPECT_EQ(line.y1, line.y2) << "ledger lines are level";
+        EXPECT_EQ(line.x2 - line.x1, 2 * W);
+        for (int row = 0; row < layout.rows; ++row)
+            if (line.y1 == GridLineCentre(layout.firstLine + row, H))
+                ledgerRows.insert(row);
+    }
+    // Row 3 (high C) and row 17 (middle C) and row 21 (A below it).
+    EXPECT_EQ(ledgerRows, (std::set<int>{1, 3, 5, 17, 19, 21}));
 }

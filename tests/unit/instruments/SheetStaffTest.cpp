@@ -1,5 +1,6 @@
 #include "InstrumentFixture.h"
 
+#include <cctype>
 #include <set>
 
 #include "instruments/SheetDrawing.h"
@@ -118,6 +119,72 @@ TEST_F(SheetStaff, KeySignaturesInOtherClefs)
     sheet.clefCode = 'F';  // bass: F# on the fourth line
     Build();
     EXPECT_EQ(RowsWritten(5), std::set<int>{9});
+}
+
+// Every clef of the text view: its letter on the bar at its clef row, and
+// the rows of D major's two sharps and E flat major's three flats, one per
+// column from column 5. The graph view's images are placed by the same rows.
+TEST_F(SheetStaff, EveryClefsLetterAndSignatureRowsInTheTextView)
+{
+    struct Clef {
+        char code;
+        char letter;
+        int clefRow;
+        std::vector<int> sharps;  // F# C#
+        std::vector<int> flats;   // Bb Eb Ab
+    };
+    const Clef clefs[] = {
+        {'G', 'G', 13, {7, 10}, {11, 8, 12}},  {'V', 'G', 15, {9, 12}, {13, 10, 14}},
+        {'4', 'G', 11, {12, 8}, {9, 6, 10}},   {'3', 'C', 15, {12, 15}, {9, 13, 10}},
+        {'M', 'C', 13, {10, 13}, {14, 11, 15}}, {'C', 'C', 11, {8, 11}, {12, 9, 13}},
+        {'T', 'C', 9, {13, 9}, {10, 7, 11}},   {'2', 'C', 7, {11, 14}, {8, 12, 9}},
+        {'1', 'F', 11, {11, 14}, {15, 12, 16}}, {'F', 'F', 9, {9, 12}, {13, 10, 14}},
+        {'L', 'F', 7, {7, 10}, {11, 8, 12}},
+    };
+    auto signatureRows = [this](int count) {
+        std::vector<int> rows;
+        for (int k = 0; k < count; ++k) {
+            std::set<int> written = RowsWritten(static_cast<std::size_t>(5 + k));
+            EXPECT_EQ(written.size(), 1u) << "column " << 5 + k;
+            rows.push_back(written.empty() ? -1 : *written.begin());
+        }
+        return rows;
+    };
+    for (const Clef& clef : clefs) {
+        sheet.clefCode = clef.code;
+        ShowScale("D", "major");
+        Build();
+        EXPECT_EQ(Row(clef.clefRow)[2], clef.letter) << clef.code;
+        int letters = 0;
+        for (int row = 0; row < layout.rows; ++row)
+            letters += std::isalpha(static_cast<unsigned char>(Row(row)[2])) ? 1 : 0;
+        EXPECT_EQ(letters, 1) << clef.code << ": one clef letter";
+        EXPECT_EQ(signatureRows(2), clef.sharps) << clef.code;
+        EXPECT_EQ(Row(clef.sharps[0])[5], '#');
+        ShowScale("Eb", "major");
+        Build();
+        EXPECT_EQ(signatureRows(3), clef.flats) << clef.code;
+        EXPECT_EQ(Row(clef.flats[0])[5], 'b');
+    }
+}
+
+// A chord tone the scale lacks stands on its own letter's row: C7's Bb in
+// C major on a B row (it stood on the A row, read as A#).
+TEST_F(SheetStaff, AChordToneOutsideTheScaleStandsOnItsOwnLetter)
+{
+    ShowChord("seventh", "7");
+    Build();
+    const NoteColumn* flat = nullptr;
+    for (const NoteColumn& note : layout.notes)
+        if (note.offset == 10)
+            flat = &note;
+    ASSERT_NE(flat, nullptr);
+    std::set<int> rows = RowsWritten(static_cast<std::size_t>(flat->start + 1));
+    ASSERT_FALSE(rows.empty());
+    for (int row : rows) {
+        EXPECT_EQ(Row(row).substr(static_cast<std::size_t>(flat->start + 1), 2), "Bb");
+        EXPECT_EQ((row - 18) % 7, 0) << "B rows of the treble staff are 18, 11 and 4";
+    }
 }
 
 TEST_F(SheetStaff, GrandStaffRepeatsTheSignatureOnTheBassStaff)

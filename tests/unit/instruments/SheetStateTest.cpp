@@ -62,7 +62,7 @@ TEST(SheetInstrument, StateStringRoundTrip)
     SheetInstrument saved;
     saved.clefCode = 'M';
     std::string text = base.FormatVanillaState() + saved.FormatState();
-    EXPECT_TRUE(text.ends_with("$ _Sheet M"));
+    EXPECT_TRUE(text.ends_with("$ _ChordTones n _Sheet M"));
 
     SheetInstrument sheet;
     InstrumBase read;

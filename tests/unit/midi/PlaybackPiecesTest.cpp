@@ -47,6 +47,34 @@ TEST(QueueDialogTest, ZeroQueuesNothingAndAPositionPastTheEndTakesTheLastRecord)
     EXPECT_EQ(ReadQueueDialog(untouched, {1001, 300}).queued, 300u);
 }
 
+TEST(QueueDialogTest, TheSliderStartsAtTheQueuedRecordAndQueuedFollowsItAsItMoves)
+{
+    QueueChoice shown{1001, 305};
+    DialogData dialog = MakeQueueDialog(shown);
+    DialogControl* slider = dialog.Find(IDC_QUEUE_SLIDER);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->value, 30);
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_TOTAL)->label, "Total 1001 events");
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 305");
+    EXPECT_EQ(ReadQueueDialog(dialog, shown).queued, 305u) << "an untouched slider keeps the record shown";
+    ASSERT_TRUE(dialog.onChange);
+
+    slider->value = 50;
+    dialog.onChange(dialog, IDC_QUEUE_SLIDER);
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 500");
+    slider->value = 30;  // back where it started: the record shown, not 30% of 1001
+    dialog.onChange(dialog, IDC_QUEUE_SLIDER);
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 305");
+    slider->value = 0;
+    dialog.onChange(dialog, IDC_QUEUE_SLIDER);
+    EXPECT_EQ(dialog.Find(IDC_QUEUE_QUEUED)->label, "Queued 0");
+    EXPECT_FALSE(QueuePositionFor(ReadQueueDialog(dialog, shown)));
+
+    EXPECT_EQ(SliderAtQueued(0, 0), 0);
+    EXPECT_EQ(SliderAtQueued(5, 10), 50);
+    EXPECT_EQ(SliderAtQueued(2000, 1001), 100);
+}
+
 TEST(PlaybackScheduleTest, DueTimesAreExactSumsFromTheSegmentStartStretchedByTheRate)
 {
     // Division 3 at a tempo of 1000 µs: a tick is a third of a millisecond.
