@@ -98,20 +98,24 @@ void SoundSetup::Apply(const SoundSettings& dialog)
     const bool newOutput = chosen.output != output_.choice;
     const bool newSoundFont = chosen.soundFont != soundFont_;
     soundFont_ = chosen.soundFont;
-    Store(chosen);
+    Store(chosen, newOutput, newSoundFont);
     std::string problem;
     if ((newOutput || (newSoundFont && output_.synthesizer)) && !Use({chosen.output, chosen.soundFont}, problem))
         Refuse({chosen.output, chosen.soundFont}, problem);
 }
 
-void SoundSetup::Store(const SoundSettings& chosen)
+// Only what the user changed is written: an output or a SoundFont that
+// MORVIX_MIDI_OUT or MORVIX_SOUNDFONT chose for this run stays out of the
+// settings.
+void SoundSetup::Store(const SoundSettings& chosen, bool newOutput, bool newSoundFont)
 {
     ISettings* settings = app_.ports.settings;
     if (!settings)
         return;
     settings->WriteInt(kSection, "Volume", chosen.volume);
-    settings->WriteString(kSection, "SoundFont", chosen.soundFont);
-    if (!chosen.output.empty())
+    if (newSoundFont)
+        settings->WriteString(kSection, "SoundFont", chosen.soundFont);
+    if (newOutput && !chosen.output.empty())
         settings->WriteString(kSection, "MidiOut", chosen.output);
 }
 

@@ -54,7 +54,7 @@ private:
     // A SoundFont that cannot be loaded is named and replaced by the default.
     std::string CheckedSoundFont(const std::string& path);
     void Apply(const SoundSettings& chosen);
-    void Store(const SoundSettings& chosen);
+    void Store(const SoundSettings& chosen, bool newOutput, bool newSoundFont);
 
     CApplication& app_;
     MidiOutput& shared_;

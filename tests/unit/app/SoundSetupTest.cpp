@@ -136,6 +136,9 @@ TEST_F(SoundSetupTest, TheVolumeIsHeardWhileSlidingAndKeptOnlyWithOk)
     app->RouteCommand(ID_SOUND_SETTINGS);
     EXPECT_EQ(Output().Volume(), 30);
     EXPECT_EQ(StoredInt("Volume"), 30);
+    EXPECT_EQ(StoredString("MidiOut"), "?") << "what was not changed is not written, so a choice made for one "
+                                               "run by the environment stays out of the settings";
+    EXPECT_EQ(StoredString("SoundFont"), "?");
     Restart();
     EXPECT_EQ(app->Player().Output().Volume(), 30) << "the next start takes the volume from the settings";
 }
@@ -204,7 +207,7 @@ TEST_F(SoundSetupTest, ASoundFontThatCannotBeLoadedIsNamedAndTheDefaultPlays)
                                 "default SoundFont \"/fonts/default-GM.sf2\" plays instead."),
               std::string::npos);
     EXPECT_EQ(app->Sound().SoundFontInUse(), kDefaultFont);
-    EXPECT_EQ(StoredString("SoundFont"), "");
+    EXPECT_EQ(StoredString("SoundFont"), "?") << "the default was in use and still is";
     EXPECT_TRUE(devices->made.empty()) << "the default is already loaded";
 
     Answer(IDOK, {{std::to_string(IDC_SOUND_FONT), "/fonts/other.sf2"}});
@@ -212,6 +215,11 @@ TEST_F(SoundSetupTest, ASoundFontThatCannotBeLoadedIsNamedAndTheDefaultPlays)
     ASSERT_EQ(devices->made.size(), 1u) << "a new SoundFont makes a new synthesizer";
     EXPECT_EQ(devices->made[0].first, (SoundChoice{kSynth, "/fonts/other.sf2"}));
     EXPECT_EQ(StoredString("SoundFont"), "/fonts/other.sf2");
+
+    Answer(IDOK, {{std::to_string(IDC_SOUND_FONT), "/fonts/missing.sf2"}});
+    app->RouteCommand(ID_SOUND_SETTINGS);
+    EXPECT_EQ(StoredString("SoundFont"), "") << "a file that cannot be loaded gives way to the default";
+    EXPECT_EQ(app->Sound().SoundFontInUse(), kDefaultFont);
 }
 
 }  // namespace
