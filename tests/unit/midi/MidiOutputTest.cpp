@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <thread>
+#include <vector>
+
 #include "midi/MidiOutput.h"
 #include "platform/headless/RecordingMidiOut.h"
 #include "platform/headless/VirtualClock.h"
@@ -88,4 +93,30 @@ TEST(MidiOutputTest, AnotherDeviceTakesOverTheVolumeAndOpensOnlyWhenHeld)
     EXPECT_EQ(first.Messages().back().message, 0x0005C0u) << "a device that missed the switch still hears it";
     third.SetAvailable(false);
     EXPECT_FALSE(output.SwitchDevice(&third, notice)) << "held, and the new device cannot open";
+}
+
+// The timing thread sends while the application's thread switches devices
+// and turns the volume: every message reaches exactly one device.
+TEST(MidiOutputTest, SendsFromAnotherThreadMeetSwitchesSafely)
+{
+    VirtualClock clock;
+    RecordingMidiOut first(clock), second(clock);
+    MidiOutput output(&first);
+    ASSERT_TRUE(output.Hold(&player));
+    constexpr int kMessages = 2000;
+    std::thread timing([&output] {
+        for (int i = 0; i < kMessages; ++i)
+            output.Send(0x643C90);
+    });
+    std::string notice;
+    for (int i = 0; i < 200; ++i) {
+        output.SwitchDevice(i % 2 ? &first : &second, notice);
+        output.SetVolume(i % 101);
+    }
+    timing.join();
+    const auto sent = [](const RecordingMidiOut& device) {
+        return std::count_if(device.Messages().begin(), device.Messages().end(),
+                             [](const RecordedMidiMessage& m) { return m.message == 0x643C90u; });
+    };
+    EXPECT_EQ(sent(first) + sent(second), kMessages);
 }
