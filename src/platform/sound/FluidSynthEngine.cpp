@@ -20,6 +20,7 @@ std::string FluidSynthEngine::SoundFontProblem(const std::string& path)
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return "there is no such file";
+    QuietFluidLog quiet;  // the message box says it, not stderr
     if (!fluid_is_soundfont(path.c_str()))
         return "it is not a SoundFont";
     return {};
