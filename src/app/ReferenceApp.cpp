@@ -12,6 +12,7 @@
 #include "app/MidiInputRouter.h"
 #include "app/PlaybackBridge.h"
 #include "app/Registration.h"
+#include "app/SoundSetup.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
@@ -71,6 +72,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
     midiPlayer_ = std::make_unique<MidiPlayer>(
         MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
+    soundSetup_ = std::make_unique<SoundSetup>(*this, midiPlayer_->Output());
+    soundSetup_->Start();
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
     loadingLayout_ = false;
@@ -230,6 +233,10 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
+    On(ID_SOUND_SETTINGS, [this] {
+        if (soundSetup_)
+            soundSetup_->OnSoundSettings();
+    });
     On(ID_NEW_WINDOW, [this] {
         if (CFrame* frame = ActiveFrame())
             OpenNewWindow(*frame);

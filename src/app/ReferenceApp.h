@@ -24,6 +24,7 @@ class MidiInputRouter;
 class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
+class SoundSetup;
 
 // The document templates, by position.
 enum TemplatePosition {
@@ -87,6 +88,8 @@ public:
     // The one MIDI player, with the MIDI name tables.
     MidiPlayer& Player() { return *midiPlayer_; }
     const MidiPlayer& Player() const { return *midiPlayer_; }
+    // The output, SoundFont and volume in use (View > Sound Settings...).
+    SoundSetup& Sound() { return *soundSetup_; }
 
     CModelDoc* NewModel() override;
     MenuPtr ModelMenu() const override;
@@ -132,6 +135,8 @@ private:
     CModelRoster models_;
     CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
     std::unique_ptr<CPlaybackBridge> playbackBridge_;
+    // Goes after the player, whose output sounds through the devices it made.
+    std::unique_ptr<SoundSetup> soundSetup_;
     std::unique_ptr<MidiPlayer> midiPlayer_;
     // Goes before the player and the bridge it hands notes to.
     std::unique_ptr<MidiInputRouter> midiInput_;

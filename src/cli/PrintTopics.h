@@ -35,3 +35,4 @@ void PrintSurface(CReferenceApp& app, const ScriptWords& args, std::ostream& out
 void PrintIdentify(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintAccessible(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintSound(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
