@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config dpkg-dev
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-qpa-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-bad
-  libfluidsynth-dev fluid-soundfont-gm libasound2-dev fonts-dejavu-core
+  libfluidsynth-dev fluid-soundfont-gm timgm6mb-soundfont libasound2-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth imagemagick fonts-symbola librsvg2-bin

@@ -32,6 +32,7 @@ std::string CommandPromptText(int id)
         {ID_APP_EXIT, "Quit the application; prompts to save documents\nExit"},
         {ID_EXAMINE, "List the events of a Standard MIDI File"},
         {ID_NOTATION, "Choose how notes are labelled"},
+        {ID_SOUND_SETTINGS, "Choose the MIDI output, the SoundFont and the volume\nSound settings"},
         {ID_EXPORT_IMAGE, "Write the drawing to an SVG or PNG picture file\nExport Image"},
     };
     if (const KeyCommand* key = FindKeyCommand(id))

@@ -123,6 +123,7 @@ MenuPtr ViewPopup(bool withFont, bool withNotation)
     view->AppendSeparator();
     view->AppendCommand("Sound Loop", ID_SOUND_LOOP);
     view->AppendCommand("Keyboard", ID_KEYBOARD_INPUT);
+    view->AppendCommand("Sound Settings...", ID_SOUND_SETTINGS);
     view->AppendSeparator();
     view->AppendCommand("Start Ticks", ID_START_TICKS);
     view->AppendCommand("Show Tick", ID_SHOW_TICK);

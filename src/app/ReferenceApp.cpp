@@ -13,6 +13,7 @@
 #include "app/PlaybackBridge.h"
 #include "app/PracticeSounds.h"
 #include "app/Registration.h"
+#include "app/SoundSetup.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
@@ -72,6 +73,8 @@ bool CReferenceApp::InitInstance(const std::vector<std::string>& args)
     playbackBridge_->SetPlayedNoteHandler([this](int note, bool on) { ShowPlayedNote(note, on); });
     midiPlayer_ = std::make_unique<MidiPlayer>(
         MidiPlayerPorts{ports.midiOut, ports.clock, ports.sender, playbackBridge_.get()});
+    soundSetup_ = std::make_unique<SoundSetup>(*this, midiPlayer_->Output());
+    soundSetup_->Start();
     practice_ = std::make_unique<PracticeSounds>(*this, *midiPlayer_, *playbackBridge_, models_);
     loadingLayout_ = true;
     bool restored = CLayoutKeeper(*this).RestoreLayout();
@@ -232,6 +235,10 @@ void CReferenceApp::RegisterCommands()
     On(ID_LOAD_AUDIO, [this] { OnAudioFile(false); });
     On(ID_KEYBOARD_INPUT, [this] { OnKeyboardInput(); });
     On(ID_IDENTIFY, [this] { OnIdentify(); });
+    On(ID_SOUND_SETTINGS, [this] {
+        if (soundSetup_)
+            soundSetup_->OnSoundSettings();
+    });
     RegisterPracticeCommands();
     On(ID_NEW_WINDOW, [this] {
         if (CFrame* frame = ActiveFrame())

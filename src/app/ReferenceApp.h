@@ -25,6 +25,7 @@ class CPlaybackBridge;
 class CModelDoc;
 class MidiPlayer;
 class PracticeSounds;
+class SoundSetup;
 
 // The document templates, by position.
 enum TemplatePosition {
@@ -91,6 +92,8 @@ public:
     // The sound loop and the metronome.
     PracticeSounds& Practice() { return *practice_; }
     CPlaybackBridge& PlaybackBridge() { return *playbackBridge_; }
+    // The output, SoundFont and volume in use (View > Sound Settings...).
+    SoundSetup& Sound() { return *soundSetup_; }
 
     CModelDoc* NewModel() override;
     MenuPtr ModelMenu() const override;
@@ -137,6 +140,8 @@ private:
     CModelRoster models_;
     CModelHistory history_{*this, ports.windows->MainWindow(), files_.Writable(CHistoryFile::kFileName)};
     std::unique_ptr<CPlaybackBridge> playbackBridge_;
+    // Goes after the player, whose output sounds through the devices it made.
+    std::unique_ptr<SoundSetup> soundSetup_;
     std::unique_ptr<MidiPlayer> midiPlayer_;
     // Goes before the player and the bridge it hands notes to.
     std::unique_ptr<MidiInputRouter> midiInput_;

@@ -15,6 +15,7 @@
 #include "midi/QueueDialog.h"
 #include "platform/headless/HeadlessPorts.h"
 #include "platform/midiout/CallQueue.h"
+#include "platform/midiout/MidiDevices.h"
 #include "platform/midiout/MidiOutChoice.h"
 #include "platform/midiout/SenderThread.h"
 #include "platform/midiout/SteadyClock.h"
@@ -30,6 +31,8 @@ public:
     void Send(std::uint32_t message) override { output_.Send(message); }
     void Close() override { output_.Close(); }
     bool IsOpen() const override { return output_.IsOpen(); }
+    void SetVolume(int percent) override { output_.SetVolume(percent); }
+    std::string TakeOpenNotice() override { return output_.TakeOpenNotice(); }
     std::string Tried() const override { return output_.Tried(); }
     bool opened = false;
 
@@ -126,13 +129,15 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
     IClock& clock = realTime ? static_cast<IClock&>(realClock) : ports.clock;
     std::string error;
     SynthModule synth;
-    std::unique_ptr<IMidiOut> output = MakeMidiOut(choice, clock, synth.Factory(), error);
+    MidiDevices devices(synth.Backend(), clock, {choice, ChosenSoundFont(ports.settings.get())});
+    std::unique_ptr<IMidiOut> output = devices.MakeOutput(devices.StartChoice(), error);
     if (!output) {
         err << "morvix-cli play: " << error << "\n";
         return 2;
     }
     OpenWatch watch(*output);
     ports.Get().midiOut = &watch;
+    ports.Get().midiDevices = &devices;
     ports.Get().clock = &clock;
     CReferenceApp app(ports.Get(), FindProgramFiles());
     if (!app.InitInstance({}))

@@ -26,6 +26,8 @@ const std::vector<PrintTopic>& PrintTopics()
                  "or \"tick: none\"", PrintTick},
         {"accessible", "what the active window tells a screen reader: role, name and summary, then its lines",
          PrintAccessible},
+        {"sound", "the sound settings in use, as View > Sound Settings... shows them: output, soundfont, volume, "
+                  "then the outputs offered, the one in use marked with *", PrintSound},
     };
     return topics;
 }

@@ -36,3 +36,4 @@ void PrintIdentify(CReferenceApp& app, const ScriptWords& args, std::ostream& ou
 void PrintMidi(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintTick(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
 void PrintAccessible(CReferenceApp& app, const ScriptWords& args, std::ostream& out);
+void PrintSound(CReferenceApp& app, const ScriptWords& args, std::ostream& out);

@@ -20,9 +20,14 @@ ScriptRunner::ScriptRunner(std::vector<std::string> lines, std::string name, std
     ports_.Get().pictures = &pictures_;
     // Scripts keep the messages in memory ("print midi") unless an output is
     // chosen; a chosen one still runs on the script's virtual time.
-    if (const char* chosen = std::getenv("MORVIX_MIDI_OUT"); chosen && *chosen) {
+    const char* chosen = std::getenv("MORVIX_MIDI_OUT");
+    const SoundChoice start{chosen && *chosen ? chosen : "", ChosenSoundFont(ports_.settings.get())};
+    devices_.emplace(synth_.Backend(), ports_.clock, start,
+                     start.output.empty() ? "MIDI messages kept for print midi" : "");
+    ports_.Get().midiDevices = &*devices_;
+    if (!start.output.empty()) {
         std::string error;
-        chosenOutput_ = MakeMidiOut(chosen, ports_.clock, synth_.Factory(), error);
+        chosenOutput_ = devices_->MakeOutput(start, error);
         if (chosenOutput_)
             ports_.Get().midiOut = chosenOutput_.get();
         else

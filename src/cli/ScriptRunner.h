@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/ReferenceApp.h"
 #include "platform/headless/HeadlessPorts.h"
+#include "platform/midiout/MidiDevices.h"
 #include "platform/midiout/SynthModule.h"
 #include "platform/picture/ModulePictureWriter.h"
 
@@ -58,6 +60,7 @@ private:
     std::ostream& err_;
     HeadlessPorts ports_;
     SynthModule synth_;
+    std::optional<MidiDevices> devices_;
     ModulePictureWriter pictures_;
     std::unique_ptr<IMidiOut> chosenOutput_;
     std::unique_ptr<CReferenceApp> app_;

@@ -3,6 +3,7 @@
 // executables fill it with real or headless implementations.
 #include "framework/Drawing.h"
 #include "framework/Font.h"
+#include "framework/MidiDevices.h"
 #include "framework/Picture.h"
 #include "framework/Printing.h"
 #include "framework/Prompts.h"
@@ -22,6 +23,8 @@ struct Ports {
     // Sends MIDI at its time, on the clock's time.
     ITimedSender* sender = nullptr;
     IMidiOut* midiOut = nullptr;
+    // Null where outputs cannot be listed or switched (tests that keep to one).
+    IMidiDevices* midiDevices = nullptr;
     // Null when the machine offers no MIDI input.
     IMidiIn* midiIn = nullptr;
     IMediaPlayerFactory* media = nullptr;

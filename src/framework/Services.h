@@ -69,6 +69,12 @@ public:
     virtual void Send(std::uint32_t shortMessage) = 0;
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // How loud it sounds, 0 to 100 percent of its full level, at once and
+    // from then on; an output with no loudness of its own ignores it.
+    virtual void SetVolume(int percent) { (void)percent; }
+    // What the user should hear about the last Open (say, a SoundFont that
+    // could not be loaded and was replaced), once; empty when nothing.
+    virtual std::string TakeOpenNotice() { return {}; }
     // What a failed Open tried and why it failed, for the user ("alsa:20:0:
     // the ALSA sequencer port 20:0 could not be reached"); empty when unknown.
     virtual std::string Tried() const { return {}; }

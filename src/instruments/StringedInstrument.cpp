@@ -30,6 +30,13 @@ int PresentStrings(int declared, int words, int tail)
     return std::clamp(std::min(declared, (words - tail) / 2), 0, std::max(declared, 0));
 }
 
+// A one-letter choice of the layout part; a tagged word is the next part,
+// never a choice, or the string written back would end the part early.
+char ChoiceOr(std::string_view word, char fallback)
+{
+    return !word.empty() && word.front() == '_' ? fallback : FirstCharOr(word, fallback);
+}
+
 } // namespace
 
 int BoundFretCount(int fretCount)
@@ -166,12 +173,12 @@ bool StringedInstrument::ParseState(std::string_view text, const CNoteSpeller& s
         read.tunings[static_cast<std::size_t>(i)].Set(speller.FindName(name, position) ? name : "C");
         read.octaves[static_cast<std::size_t>(i)] = ReadInt(text, cursor);
     }
-    read.clef = FirstCharOr(ReadToken(text, cursor), clef);
+    read.clef = ChoiceOr(ReadToken(text, cursor), clef);
     read.written = ReadInt(text, cursor);
     read.voice = ReadInt(text, cursor);
     read.fretCount = BoundFretCount(ReadInt(text, cursor));
     for (char* option : {&read.stringType, &read.fretStatus, &read.handedness, &read.orientation, &read.perspective})
-        *option = FirstCharOr(ReadToken(text, cursor), *option);
+        *option = ChoiceOr(ReadToken(text, cursor), *option);
     read.capo = 0;
     if (std::size_t capoAt = text.find("_Capo", cursor); capoAt != std::string_view::npos) {
         cursor = capoAt;

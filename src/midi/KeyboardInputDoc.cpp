@@ -158,7 +158,7 @@ void CKeyboardInputDoc::StopRecording()
 void CKeyboardInputDoc::OnRecord()
 {
     if (!player_.Output().Hold(this)) {
-        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         return;
     }
     // The list is replaced: a playback of it ends before its records go.
@@ -189,7 +189,7 @@ void CKeyboardInputDoc::OnPlay()
     case PlaybackStart::Started:
         return;
     case PlaybackStart::NoOutput:
-        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         break;
     case PlaybackStart::Untimed:
     case PlaybackStart::Busy:

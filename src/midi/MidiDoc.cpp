@@ -104,7 +104,7 @@ bool CMidiDoc::StartPlayback()
         App().MessageBox(kUntimedError, MessageIcon::Warning);
         return false;
     case PlaybackStart::NoOutput:
-        App().MessageBox(MidiOutputErrorText(App().ports.midiOut), MessageIcon::Warning);
+        App().MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
         return false;
     case PlaybackStart::Busy:
         return false;

@@ -9,7 +9,8 @@ std::string MidiOutputErrorText(const IMidiOut* output)
     std::string tried = output ? output->Tried() : std::string();
     if (!tried.empty())
         text += "\nTried " + tried + ".\n";
-    text += "\nChoose the MIDI output with the MORVIX_MIDI_OUT environment variable or the MidiOut value of the "
-            "Settings section: fluidsynth, alsa:CLIENT:PORT, null, record:PATH or wav:PATH.";
+    text += "\nChoose the MIDI output in View > Sound Settings..., with the MORVIX_MIDI_OUT environment variable "
+            "or the MidiOut value of the Settings section: fluidsynth, alsa:CLIENT:PORT, null, record:PATH or "
+            "wav:PATH.";
     return text;
 }

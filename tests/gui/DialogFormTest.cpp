@@ -1,6 +1,9 @@
 // Dialogs rendered from data write the user's answers back, except on Cancel.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>

@@ -71,8 +71,8 @@ TEST_F(PlaybackScenarioTest, AnOutputThatCannotOpenGivesTheMessageAndStatus1)
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.out.find("message: Error opening the default MIDI Out device!\\n\\nTried record:"), std::string::npos)
         << result.out;
-    EXPECT_NE(result.out.find("folder.txt: the file could not be written.\\n\\nChoose the MIDI output with the "
-                              "MORVIX_MIDI_OUT environment variable"),
+    EXPECT_NE(result.out.find("folder.txt: the file could not be written.\\n\\nChoose the MIDI output in View > "
+                              "Sound Settings..., with the MORVIX_MIDI_OUT environment variable"),
               std::string::npos);
     ::setenv("MORVIX_MIDI_OUT", "nowhere", 1);
     EXPECT_EQ(Cli({"play", Song()}).status, 2);

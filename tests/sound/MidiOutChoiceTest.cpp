@@ -15,10 +15,10 @@ TEST(MidiOutChoiceTest, EveryNamedOutputIsMadeAndOthersAreRefused)
     VirtualClock clock;
     std::string error;
     for (const char* choice : {"fluidsynth", "null", "record:/tmp/x.txt", "wav:/tmp/x.wav", "alsa:128:0"})
-        EXPECT_TRUE(MakeMidiOut(choice, clock, MakeSynthOutput, error)) << choice;
+        EXPECT_TRUE(MakeMidiOut(choice, clock, SynthFactory(), error)) << choice;
     EXPECT_TRUE(error.empty());
     for (const char* choice : {"", "record:", "wav", "alsa:", "FluidSynth"})
-        EXPECT_FALSE(MakeMidiOut(choice, clock, MakeSynthOutput, error)) << choice;
+        EXPECT_FALSE(MakeMidiOut(choice, clock, SynthFactory(), error)) << choice;
     EXPECT_NE(error.find("record:PATH"), std::string::npos);
 }
 
@@ -45,7 +45,7 @@ TEST(MidiOutChoiceTest, RecordWritesMillisecondsSinceTheFirstOpenAcrossReopens)
     VirtualClock clock;
     clock.Advance(40);
     std::string error;
-    auto output = MakeMidiOut("record:" + path.string(), clock, MakeSynthOutput, error);
+    auto output = MakeMidiOut("record:" + path.string(), clock, SynthFactory(), error);
     output->Send(0x90);  // closed: dropped
     ASSERT_TRUE(output->Open());
     output->Send(0x643C90);
@@ -65,7 +65,7 @@ TEST(MidiOutChoiceTest, TheDefaultOutputOpensOnlyWhereThereIsASoundDevice)
 {
     VirtualClock clock;
     std::string error;
-    auto output = MakeMidiOut("fluidsynth", clock, MakeSynthOutput, error);
+    auto output = MakeMidiOut("fluidsynth", clock, SynthFactory(), error);
     std::error_code code;
     if (std::filesystem::exists("/dev/snd", code))
         GTEST_SKIP() << "a sound device exists here";
@@ -82,17 +82,17 @@ TEST(MidiOutChoiceTest, AnOutputThatDoesNotOpenSaysWhatItTried)
 {
     VirtualClock clock;
     std::string error;
-    auto alsa = MakeMidiOut("alsa:no-such-client:0", clock, MakeSynthOutput, error);
+    auto alsa = MakeMidiOut("alsa:no-such-client:0", clock, SynthFactory(), error);
     ASSERT_TRUE(alsa);
     EXPECT_TRUE(alsa->Tried().empty()) << "nothing tried yet";
     ASSERT_FALSE(alsa->Open());
     EXPECT_EQ(alsa->Tried().rfind("alsa:no-such-client:0: ", 0), 0u) << alsa->Tried();
 
-    auto wav = MakeMidiOut("wav:/no/such/folder/x.wav", clock, MakeSynthOutput, error);
+    auto wav = MakeMidiOut("wav:/no/such/folder/x.wav", clock, SynthFactory(), error);
     ASSERT_FALSE(wav->Open());
     EXPECT_EQ(wav->Tried().rfind("wav:/no/such/folder/x.wav: ", 0), 0u) << wav->Tried();
 
-    auto record = MakeMidiOut("record:/no/such/folder/x.txt", clock, MakeSynthOutput, error);
+    auto record = MakeMidiOut("record:/no/such/folder/x.txt", clock, SynthFactory(), error);
     ASSERT_FALSE(record->Open());
     EXPECT_EQ(record->Tried(), "record:/no/such/folder/x.txt: the file could not be written");
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <ostream>
+#include <vector>
 
 #include "platform/headless/AnswerFields.h"
 #include "platform/headless/TerminalText.h"
@@ -40,6 +41,22 @@ std::string FileProblem(const FileDialogRequest& request, const PromptAnswer& an
     if (request.open && !std::filesystem::exists(fields.front().second, code))
         return "there is no file " + fields.front().second + " to open";
     return {};
+}
+
+// A slider the answer moved is followed as on the screen, after every
+// field is set.
+void SlideAsAUserWould(const DialogData& shown, DialogData& filled)
+{
+    if (!filled.onChange)
+        return;
+    std::vector<int> moved;
+    for (const DialogControl& control : filled.controls) {
+        const DialogControl* before = shown.Find(control.id);
+        if (control.kind == DialogControl::Kind::Slider && before && before->value != control.value)
+            moved.push_back(control.id);
+    }
+    for (int id : moved)
+        filled.onChange(filled, id);
 }
 
 }  // namespace
@@ -104,6 +121,7 @@ int ScriptedPrompts::RunDialog(DialogData& dialog)
         Fail(*answer, dialog.caption, problem);
         return IDCANCEL;
     }
+    SlideAsAUserWould(dialog, filled);
     dialog = std::move(filled);
     return answer->reply;
 }

@@ -27,6 +27,13 @@ std::string ChosenMidiOut(ISettings* settings)
     return stored.empty() ? "fluidsynth" : stored;
 }
 
+std::string ChosenSoundFont(ISettings* settings)
+{
+    if (const char* chosen = std::getenv("MORVIX_SOUNDFONT"); chosen && *chosen)
+        return chosen;
+    return settings ? settings->GetString("Settings", "SoundFont", "") : "";
+}
+
 std::unique_ptr<IMidiOut> MakeMidiOut(const std::string& choice, IClock& clock, const SynthOutputFactory& synth,
                                       std::string& error)
 {

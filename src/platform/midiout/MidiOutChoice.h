@@ -20,6 +20,9 @@ class ISettings;
 using SynthOutputFactory = std::function<std::unique_ptr<IMidiOut>(const std::string& choice, IClock& clock)>;
 
 std::string ChosenMidiOut(ISettings* settings);
+// The SoundFont of the synthesizer outputs: MORVIX_SOUNDFONT, else the
+// "SoundFont" value of the "Settings" section; empty for the default.
+std::string ChosenSoundFont(ISettings* settings);
 // Null, with error set, for a choice that names no output or one whose
 // synthesizer cannot be had.
 std::unique_ptr<IMidiOut> MakeMidiOut(const std::string& choice, IClock& clock, const SynthOutputFactory& synth,

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/midiout/MidiOutChoice.h"
+#include "platform/midiout/MidiDevices.h"
 
 class SynthModule {
 public:
@@ -15,10 +15,17 @@ public:
     SynthModule& operator=(const SynthModule&) = delete;
 
     // A factory for MakeMidiOut that loads the module when first called.
-    SynthOutputFactory Factory();
+    SynthOutputFactory Factory(const std::string& soundFont = {});
+    // Everything the module offers, each loading it when first called.
+    SynthBackend Backend();
 
 private:
-    std::unique_ptr<IMidiOut> Make(const std::string& choice, IClock& clock);
+    // The module's entry of that name; null when it cannot be had.
+    void* Entry(const char* name);
+    std::unique_ptr<IMidiOut> Make(const std::string& choice, const std::string& soundFont, IClock& clock);
+    std::vector<SequencerPort> Ports();
+    std::string SoundFontProblem(const std::string& path);
+    std::string DefaultSoundFont();
 
     void* handle_ = nullptr;
     bool tried_ = false;

@@ -7,11 +7,7 @@ bool QtMidiIn::Start(Receiver receiver)
     if (!sequencer_.Open())
         return false;
     receiver_ = std::move(receiver);
-    for (int fd : sequencer_.PollDescriptors()) {
-        auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { ReadPending(); });
-        notifiers_.push_back(std::move(notifier));
-    }
+    notifiers_ = MakeReadNotifiers(sequencer_.PollDescriptors(), [this] { ReadPending(); });
     return true;
 }
 

@@ -3,12 +3,8 @@
 // notifiers of the event loop, so its notes arrive on the thread that runs
 // the application, between two window messages or inside a playback's pause.
 // Stop belongs to the application's end, never to the handling of a note.
-#include <memory>
-#include <vector>
-
-#include <QSocketNotifier>
-
 #include "framework/Services.h"
+#include "platform/qt/ReadNotifiers.h"
 #include "platform/sound/AlsaSeqMidiIn.h"
 
 class QtMidiIn : public IMidiIn {
@@ -23,5 +19,5 @@ private:
 
     AlsaSeqMidiIn sequencer_;
     Receiver receiver_;
-    std::vector<std::unique_ptr<QSocketNotifier>> notifiers_;
+    ReadNotifiers notifiers_;
 };

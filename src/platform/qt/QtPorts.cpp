@@ -19,11 +19,19 @@ QStringList ImageFolders(const std::string& homeDir)
     return {home.filePath(QStringLiteral("images")), home.filePath(QStringLiteral("res/images"))};
 }
 
+SynthBackend WatchedBackend(QtSequencerWatch& watch)
+{
+    SynthBackend backend = LinkedSynthBackend();
+    backend.watchPorts = [&watch](std::function<void()> changed) { watch.Start(std::move(changed)); };
+    return backend;
+}
+
 }  // namespace
 
 QtPorts::QtPorts(const std::string& homeDir)
     : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
       sender_(clock_, PostTo(reports_)),
+      devices_(WatchedBackend(sequencerWatch_), clock_, {ChosenMidiOut(&settings_), ChosenSoundFont(&settings_)}),
       printer_(images_, &windows_.Widget()), pictures_(images_, ImageFolders(homeDir))
 {
     ports_.settings = &settings_;
@@ -35,13 +43,14 @@ QtPorts::QtPorts(const std::string& homeDir)
     ports_.clock = &clock_;
     ports_.sender = &sender_;
     std::string error;
-    midiOut_ = MakeMidiOut(ChosenMidiOut(&settings_), clock_, MakeSynthOutput, error);
+    midiOut_ = devices_.MakeOutput(devices_.StartChoice(), error);
     // Play then says what went wrong, rather than play in silence.
     if (!midiOut_) {
         qWarning("%s", error.c_str());
         midiOut_ = std::make_unique<UnavailableMidiOut>(error);
     }
     ports_.midiOut = midiOut_.get();
+    ports_.midiDevices = &devices_;
     ports_.midiIn = &midiIn_;
     ports_.media = &media_;
     ports_.printer = &printer_;

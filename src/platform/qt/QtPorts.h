@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/Ports.h"
+#include "platform/midiout/MidiDevices.h"
 #include "platform/midiout/SenderThread.h"
 #include "platform/midiout/SteadyClock.h"
 #include "platform/qt/DesktopServices.h"
@@ -16,6 +17,7 @@
 #include "platform/qt/QtPictureWriter.h"
 #include "platform/qt/QtPrinter.h"
 #include "platform/qt/QtPrompts.h"
+#include "platform/qt/QtSequencerWatch.h"
 #include "platform/qt/QtSettings.h"
 #include "platform/qt/QtWindowSystem.h"
 
@@ -48,6 +50,8 @@ private:
     // Receives the timing thread's reports on the application's thread.
     QObject reports_;
     SenderThread sender_;
+    QtSequencerWatch sequencerWatch_;
+    MidiDevices devices_;
     std::unique_ptr<IMidiOut> midiOut_;
     QtMidiIn midiIn_;
     QtMediaPlayerFactory media_;

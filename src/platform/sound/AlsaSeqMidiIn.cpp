@@ -1,15 +1,10 @@
 #include "platform/sound/AlsaSeqMidiIn.h"
 
-#include <poll.h>
-#include <unistd.h>
-
 #include <cerrno>
 
-namespace {
+#include "platform/sound/AlsaSequencerPorts.h"
 
-// Without the device file the library would print its own complaint
-// before failing; a machine without a sequencer is no error here.
-constexpr const char* kSequencerDevice = "/dev/snd/seq";
+namespace {
 
 std::uint32_t Pack(std::uint32_t status, const snd_seq_ev_note_t& note)
 {
@@ -36,7 +31,7 @@ bool AlsaSeqMidiIn::Open()
 {
     if (seq_)
         return true;
-    if (access(kSequencerDevice, R_OK | W_OK) != 0)
+    if (!HasSequencer())
         return false;
     if (snd_seq_open(&seq_, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK) < 0) {
         seq_ = nullptr;
@@ -67,17 +62,7 @@ int AlsaSeqMidiIn::Client() const
 
 std::vector<int> AlsaSeqMidiIn::PollDescriptors() const
 {
-    if (!seq_)
-        return {};
-    int count = snd_seq_poll_descriptors_count(seq_, POLLIN);
-    if (count <= 0)
-        return {};
-    std::vector<pollfd> descriptors(static_cast<std::size_t>(count));
-    count = snd_seq_poll_descriptors(seq_, descriptors.data(), static_cast<unsigned>(count), POLLIN);
-    std::vector<int> fds;
-    for (int i = 0; i < count; ++i)
-        fds.push_back(descriptors[static_cast<std::size_t>(i)].fd);
-    return fds;
+    return SequencerPollDescriptors(seq_);
 }
 
 // An overrun (-ENOSPC) drops what the queue lost and reading goes on; the

@@ -1,6 +1,9 @@
 #include "platform/sound/AlsaSeqMidiOut.h"
 
 #include <array>
+#include <cmath>
+
+#include "platform/sound/MasterStage.h"
 
 AlsaSeqMidiOut::~AlsaSeqMidiOut()
 {
@@ -53,10 +56,29 @@ void AlsaSeqMidiOut::Send(std::uint32_t shortMessage)
     if (snd_midi_event_encode(encoder_, bytes.data(), length, &event) <= 0 ||
         event.type == SND_SEQ_EVENT_NONE)
         return;
+    SendEvent(event);
+}
+
+void AlsaSeqMidiOut::SendEvent(snd_seq_event_t& event)
+{
     snd_seq_ev_set_source(&event, port_);
     snd_seq_ev_set_subs(&event);
     snd_seq_ev_set_direct(&event);
     snd_seq_event_output_direct(seq_, &event);
+}
+
+void AlsaSeqMidiOut::SetVolume(int percent)
+{
+    if (!seq_ || (percent >= 100 && !volumeSent_))
+        return;
+    const auto value = static_cast<unsigned>(std::lround(VolumeScale(percent) * 16383));
+    std::array<unsigned char, 8> masterVolume{0xF0, 0x7F, 0x7F, 0x04, 0x01, static_cast<unsigned char>(value & 0x7F),
+                                              static_cast<unsigned char>(value >> 7), 0xF7};
+    snd_seq_event_t event;
+    snd_seq_ev_clear(&event);
+    snd_seq_ev_set_sysex(&event, masterVolume.size(), masterVolume.data());
+    SendEvent(event);
+    volumeSent_ = percent < 100;
 }
 
 // An external synthesizer outlives this output: a playback stopped between a

@@ -17,14 +17,20 @@ public:
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return seq_ != nullptr; }
+    // As the General MIDI Master Volume message: the device's own volume.
+    // Full volume is sent only to undo a lower one, so a device keeps the
+    // volume it was set to until the user turns ours down.
+    void SetVolume(int percent) override;
     std::string Tried() const override { return tried_; }
 
 private:
     bool Connect();
+    void SendEvent(snd_seq_event_t& event);
 
     std::string address_;
     std::string tried_;
     snd_seq_t* seq_ = nullptr;
     snd_midi_event_t* encoder_ = nullptr;
     int port_ = -1;
+    bool volumeSent_ = false;
 };

@@ -1,12 +1,13 @@
 #include "platform/sound/FluidSynthEngine.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 
-std::string FluidSynthEngine::SoundFontPath()
+#include "platform/sound/QuietFluidLog.h"
+
+std::string FluidSynthEngine::DefaultSoundFont()
 {
-    if (const char* chosen = std::getenv("MORVIX_SOUNDFONT"); chosen && *chosen)
-        return chosen;
     std::error_code error;
     for (const char* path : {"/usr/share/sounds/sf2/default-GM.sf2", "/usr/share/sounds/sf2/FluidR3_GM.sf2"})
         if (std::filesystem::exists(path, error))
@@ -14,29 +15,61 @@ std::string FluidSynthEngine::SoundFontPath()
     return {};
 }
 
-std::string FluidSynthEngine::Problem()
+std::string FluidSynthEngine::SoundFontProblem(const std::string& path)
 {
-    std::string soundFont = SoundFontPath();
-    if (soundFont.empty())
-        return "no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one, "
-               "MORVIX_SOUNDFONT names another)";
-    return "FluidSynth could not load the SoundFont " + soundFont;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return "there is no such file";
+    QuietFluidLog quiet;  // the message box says it, not stderr
+    if (!fluid_is_soundfont(path.c_str()))
+        return "it is not a SoundFont";
+    return {};
 }
 
-std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Create()
+std::string FluidSynthEngine::Problem(const std::string& soundFont)
 {
-    std::string soundFont = SoundFontPath();
-    if (soundFont.empty())
-        return nullptr;
+    const std::string fallback = DefaultSoundFont();
+    if (fallback.empty() && soundFont.empty())
+        return "no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one, "
+               "MORVIX_SOUNDFONT names another)";
+    if (fallback.empty())
+        return "FluidSynth could not load the SoundFont " + soundFont +
+               " and no General MIDI SoundFont was found (the fluid-soundfont-gm package gives one)";
+    return "FluidSynth could not load the SoundFont " + fallback;
+}
+
+FluidSynthEngine::FluidSynthEngine()
+{
+    settings_ = new_fluid_settings();
+    if (!settings_)
+        return;
+    fluid_settings_setnum(settings_, "synth.sample-rate", kSampleRate);
+    synth_ = new_fluid_synth(settings_);
+}
+
+std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Create(const std::string& soundFont)
+{
     std::unique_ptr<FluidSynthEngine> engine(new FluidSynthEngine());
-    engine->settings_ = new_fluid_settings();
-    if (!engine->settings_)
+    if (!engine->synth_)
         return nullptr;
-    fluid_settings_setnum(engine->settings_, "synth.sample-rate", kSampleRate);
-    engine->synth_ = new_fluid_synth(engine->settings_);
-    if (!engine->synth_ || fluid_synth_sfload(engine->synth_, soundFont.c_str(), 1) == FLUID_FAILED)
+    const std::string fallback = DefaultSoundFont();
+    if (!soundFont.empty() && engine->Load(soundFont))
+        return engine;
+    if (fallback.empty() || fallback == soundFont || !engine->Load(fallback))
         return nullptr;
+    if (!soundFont.empty())
+        engine->notice_ = "The SoundFont \"" + soundFont + "\" cannot be loaded: the default SoundFont \"" +
+                          fallback + "\" plays instead.";
     return engine;
+}
+
+bool FluidSynthEngine::Load(const std::string& path)
+{
+    QuietFluidLog quiet;
+    if (!SoundFontProblem(path).empty() || fluid_synth_sfload(synth_, path.c_str(), 1) == FLUID_FAILED)
+        return false;
+    soundFont_ = path;
+    return true;
 }
 
 FluidSynthEngine::~FluidSynthEngine()
@@ -45,6 +78,13 @@ FluidSynthEngine::~FluidSynthEngine()
         delete_fluid_synth(synth_);
     if (settings_)
         delete_fluid_settings(settings_);
+}
+
+std::string FluidSynthEngine::TakeNotice()
+{
+    std::string notice;
+    notice.swap(notice_);
+    return notice;
 }
 
 void FluidSynthEngine::Send(std::uint32_t message)
@@ -75,7 +115,28 @@ void FluidSynthEngine::AllNotesOff()
     fluid_synth_all_notes_off(synth_, -1);
 }
 
+// Reverb and chorus are mixed into the dry signal, as the audio drivers
+// other than JACK give no buffers of their own for them.
+void FluidSynthEngine::Render(int frames, float* left, float* right)
+{
+    std::fill(left, left + frames, 0.0f);
+    std::fill(right, right + frames, 0.0f);
+    float* dry[] = {left, right};
+    float* effects[] = {left, right, left, right};
+    fluid_synth_process(synth_, frames, 4, effects, 2, dry);
+    stage_.Process(left, right, frames);
+}
+
 void FluidSynthEngine::Render(int frames, std::int16_t* interleaved)
 {
-    fluid_synth_write_s16(synth_, frames, interleaved, 0, 2, interleaved, 1, 2);
+    left_.resize(static_cast<std::size_t>(frames));
+    right_.resize(static_cast<std::size_t>(frames));
+    Render(frames, left_.data(), right_.data());
+    auto sample = [](float value) {
+        return static_cast<std::int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f));
+    };
+    for (std::size_t i = 0; i < static_cast<std::size_t>(frames); ++i) {
+        interleaved[2 * i] = sample(left_[i]);
+        interleaved[2 * i + 1] = sample(right_[i]);
+    }
 }

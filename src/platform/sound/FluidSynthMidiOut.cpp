@@ -1,31 +1,6 @@
 #include "platform/sound/FluidSynthMidiOut.h"
 
-#include <alsa/asoundlib.h>
-
-namespace {
-
-void DropFluidLog(int, const char*, void*) {}
-void DropAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-// Without a sound device every driver tried complains on stderr; the user
-// gets one message box instead.
-class QuietDrivers {
-public:
-    QuietDrivers()
-    {
-        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN})
-            fluid_set_log_function(level, DropFluidLog, nullptr);
-        snd_lib_error_set_handler(DropAlsaError);
-    }
-    ~QuietDrivers()
-    {
-        for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN})
-            fluid_set_log_function(level, fluid_default_log_function, nullptr);
-        snd_lib_error_set_handler(nullptr);
-    }
-};
-
-}  // namespace
+#include "platform/sound/QuietFluidLog.h"
 
 FluidSynthMidiOut::~FluidSynthMidiOut()
 {
@@ -37,20 +12,28 @@ bool FluidSynthMidiOut::Open()
     if (driver_)
         return true;
     if (!engine_)
-        engine_ = FluidSynthEngine::Create();
+        engine_ = FluidSynthEngine::Create(soundFont_);
     if (!engine_) {
-        tried_ = "fluidsynth: " + FluidSynthEngine::Problem();
+        tried_ = "fluidsynth: " + FluidSynthEngine::Problem(soundFont_);
         return false;
     }
-    QuietDrivers quiet;
+    QuietFluidLog quiet;
     for (const char* name : {"pulseaudio", "alsa"}) {
         fluid_settings_setstr(engine_->Settings(), "audio.driver", name);
-        driver_ = new_fluid_audio_driver(engine_->Settings(), engine_->Synth());
+        driver_ = new_fluid_audio_driver2(engine_->Settings(), Fill, engine_.get());
         if (driver_)
             return true;
     }
     tried_ = "fluidsynth: FluidSynth found no sound device through PulseAudio or ALSA";
     return false;
+}
+
+int FluidSynthMidiOut::Fill(void* engine, int frames, int, float*[], int outCount, float* out[])
+{
+    if (outCount < 2)
+        return FLUID_FAILED;
+    static_cast<FluidSynthEngine*>(engine)->Render(frames, out[0], out[1]);
+    return FLUID_OK;
 }
 
 void FluidSynthMidiOut::Send(std::uint32_t shortMessage)
@@ -66,4 +49,15 @@ void FluidSynthMidiOut::Close()
     engine_->AllNotesOff();
     delete_fluid_audio_driver(driver_);
     driver_ = nullptr;
+}
+
+void FluidSynthMidiOut::SetVolume(int percent)
+{
+    if (engine_)
+        engine_->SetVolume(percent);
+}
+
+std::string FluidSynthMidiOut::TakeOpenNotice()
+{
+    return engine_ ? engine_->TakeNotice() : std::string();
 }

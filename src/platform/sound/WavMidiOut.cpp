@@ -11,9 +11,9 @@ WavMidiOut::~WavMidiOut()
 bool WavMidiOut::Open()
 {
     if (!engine_) {
-        engine_ = FluidSynthEngine::Create();
+        engine_ = FluidSynthEngine::Create(soundFont_);
         if (!engine_ || !wav_.Open(path_, FluidSynthEngine::kSampleRate)) {
-            tried_ = "wav:" + path_ + ": " + (engine_ ? "the file could not be written" : FluidSynthEngine::Problem());
+            tried_ = "wav:" + path_ + ": " + (engine_ ? "the file could not be written" : FluidSynthEngine::Problem(soundFont_));
             engine_.reset();
             return false;
         }
@@ -40,6 +40,19 @@ void WavMidiOut::Close()
     engine_->AllNotesOff();
     wav_.Finish();
     open_ = false;
+}
+
+void WavMidiOut::SetVolume(int percent)
+{
+    if (!open_)
+        return;
+    RenderUntilNow();
+    engine_->SetVolume(percent);
+}
+
+std::string WavMidiOut::TakeOpenNotice()
+{
+    return engine_ ? engine_->TakeNotice() : std::string();
 }
 
 void WavMidiOut::RenderUntilNow()

@@ -14,19 +14,27 @@
 
 class WavMidiOut : public IMidiOut {
 public:
-    WavMidiOut(std::string path, IClock& clock) : path_(std::move(path)), clock_(clock) {}
+    // soundFont: empty for the default.
+    WavMidiOut(std::string path, std::string soundFont, IClock& clock)
+        : path_(std::move(path)), soundFont_(std::move(soundFont)), clock_(clock)
+    {
+    }
     ~WavMidiOut() override;
 
     bool Open() override;
     void Send(std::uint32_t shortMessage) override;
     void Close() override;
     bool IsOpen() const override { return open_; }
+    // From this moment of the clock on: what went before keeps its volume.
+    void SetVolume(int percent) override;
+    std::string TakeOpenNotice() override;
     std::string Tried() const override { return tried_; }
 
 private:
     void RenderUntilNow();
 
     std::string path_;
+    std::string soundFont_;
     std::string tried_;
     IClock& clock_;
     std::unique_ptr<FluidSynthEngine> engine_;

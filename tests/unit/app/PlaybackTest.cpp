@@ -28,9 +28,9 @@ namespace {
 // What Play and Record say when the output cannot open: the classic line,
 // then how to choose another output.
 const std::string kNoOutputMessage =
-    "message: Error opening the default MIDI Out device!\\n\\nChoose the MIDI output with the MORVIX_MIDI_OUT "
-    "environment variable or the MidiOut value of the Settings section: fluidsynth, alsa:CLIENT:PORT, null, "
-    "record:PATH or wav:PATH.\n";
+    "message: Error opening the default MIDI Out device!\\n\\nChoose the MIDI output in View > Sound Settings..., "
+    "with the MORVIX_MIDI_OUT environment variable or the MidiOut value of the Settings section: fluidsynth, "
+    "alsa:CLIENT:PORT, null, record:PATH or wav:PATH.\n";
 
 // An instrument window as the player sees it.
 class FollowerDoc : public CDocument, public IPlaybackFollower {

@@ -37,6 +37,23 @@ TEST_F(CapoState, StateStringsCarryItAndOldOnesReadWithout)
     EXPECT_EQ(read.capo, 0);
 }
 
+// A tagged word where a one-letter choice stands is not taken as the
+// choice: written back, it would end the part early and lose a string.
+// The text is one the state fuzzer found.
+TEST_F(CapoState, ATaggedWordIsNeverAChoice)
+{
+    const char found[] = "_Stringed y 6\001\000\000\001\000\000\000\000 D 4 G -12  1100 .14 2 2 255 12 8  Li0 1 "
+                         "25\001\000`0\0004000\343\000T _2S";
+    StringedInstrument read;
+    ASSERT_TRUE(read.ParseState(std::string_view(found, sizeof found - 1), speller));
+    const std::string again = read.FormatState();
+    EXPECT_EQ(again.find(" _"), std::string::npos) << again;
+    StringedInstrument reread;
+    ASSERT_TRUE(reread.ParseState(again, speller));
+    EXPECT_EQ(reread.stringCount, read.stringCount);
+    EXPECT_EQ(reread.FormatState(), again);
+}
+
 TEST_F(CapoState, TheProfileKeepsItAndTheCatalogueResetsIt)
 {
     MapSettings settings;
