@@ -6,7 +6,9 @@
 #include "framework/Document.h"
 #include "framework/Frame.h"
 #include "instruments/StringedDoc.h"
+#include "platform/headless/HeadlessFrameWindow.h"
 #include "platform/headless/HeadlessTextControl.h"
+#include "platform/headless/HeadlessWindowSystem.h"
 
 namespace {
 
@@ -37,6 +39,8 @@ TEST_F(NewWindowTest, ASecondWindowOnATextFileEditsTheSameText)
     EXPECT_EQ(second->Document(), first->Document());
     EXPECT_EQ(first->Caption(), "notes.txt:1");
     EXPECT_EQ(second->Caption(), "notes.txt:2");
+    EXPECT_EQ(HeadlessWindowSystem::WindowOf(*first)->Caption(), "notes.txt:1") << "the title bar says so too";
+    EXPECT_EQ(HeadlessWindowSystem::WindowOf(*second)->Caption(), "notes.txt:2");
     EXPECT_EQ(Control(second)->Font().faceName, "DejaVu Sans Mono");
 
     Control(second)->SetSelection(6, 6);
