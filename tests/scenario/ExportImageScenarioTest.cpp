@@ -1,6 +1,5 @@
-#include <fstream>
-
 #include "ScriptFixture.h"
+#include "text/TextFile.h"
 
 namespace {
 
@@ -8,10 +7,9 @@ class ExportImageScenarioTest : public ScriptFixture {
 protected:
     std::string Read(const std::filesystem::path& path) const
     {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
+        std::string text;
+        EXPECT_TRUE(ReadWholeFile(path.string(), text)) << path;
+        return text;
     }
 };
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "../midi/SmfBuilder.h"
@@ -12,6 +11,7 @@
 #include "harmony/ModelDoc.h"
 #include "harmony/ModelRoster.h"
 #include "instruments/StringedDoc.h"
+#include "text/TextFile.h"
 #include "framework/CommandIds.h"
 
 namespace {
@@ -132,7 +132,15 @@ TEST(StartupLayout, TheTableTakes128EntriesAndTheFileHoldsNoMore)
     EXPECT_EQ(lines.back().substr(0, 9), "/f127 0 -");
 }
 
-using LayoutTest = AppFixture;
+class LayoutTest : public AppFixture {
+protected:
+    std::string WrittenLayout() const
+    {
+        std::string text;
+        EXPECT_TRUE(ReadWholeFile((home / "LAYOUT.USE").string(), text));
+        return text;
+    }
+};
 
 TEST_F(LayoutTest, TwoModelsAndATextFileComeBackInOrderWithTheFirstActive)
 {
@@ -144,14 +152,8 @@ TEST_F(LayoutTest, TwoModelsAndATextFileComeBackInOrderWithTheFirstActive)
     app->OpenFileByType(notes.string());
     Restart();
 
-    std::string written;
     ASSERT_TRUE(std::filesystem::exists(home / "LAYOUT.USE"));
-    {
-        std::ifstream in(home / "LAYOUT.USE");
-        std::stringstream buffer;
-        buffer << in.rdbuf();
-        written = buffer.str();
-    }
+    std::string written = WrittenLayout();
     std::vector<std::string> lines = Lines(written);
     ASSERT_EQ(lines.size(), 11u) << written;
     // Templates in order: the text document is entry 0, the models 1 and 2.
@@ -191,11 +193,9 @@ TEST_F(LayoutTest, InstrumentsComeBackAttachedToTheirModelsInTheFilesOrder)
     app->OpenFileByType(notes.string());
     Restart();
 
-    std::ifstream in(home / "LAYOUT.USE");
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    std::vector<std::string> lines = Lines(buffer.str());
-    ASSERT_EQ(lines.size(), 14u) << buffer.str();
+    std::string written = WrittenLayout();
+    std::vector<std::string> lines = Lines(written);
+    ASSERT_EQ(lines.size(), 14u) << written;
     std::vector<std::string> names;
     for (size_t i = 8; i < lines.size(); ++i)
         names.push_back(lines[i].substr(0, lines[i].find(' ')));
@@ -280,11 +280,9 @@ TEST_F(LayoutTest, FilesOpenedByARelativeOrBlankNameAndMidiListingsComeBackFromA
     Restart();
     EXPECT_EQ(TakeOutput(), "") << "a reopened listing keeps its merge summary to itself";
 
-    std::ifstream in(home / "LAYOUT.USE");
-    std::stringstream text;
-    text << in.rdbuf();
-    std::vector<std::string> lines = Lines(text.str());
-    ASSERT_EQ(lines.size(), 11u) << text.str();
+    std::string written = WrittenLayout();
+    std::vector<std::string> lines = Lines(written);
+    ASSERT_EQ(lines.size(), 11u) << written;
     EXPECT_EQ(lines[8].rfind("\"" + (home / "My Notes.txt").string() + "\" 0 -1 ", 0), 0u) << lines[8];
     EXPECT_EQ(lines[9].rfind((home / "song.mid").string() + " 6 -1 ", 0), 0u) << lines[9];
     std::vector<std::string> titles;
