@@ -1,5 +1,6 @@
 #include "framework/NewWindow.h"
 
+#include "framework/Application.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
@@ -23,9 +24,9 @@ CFrame* OpenNewWindow(CFrame& frame)
     added->View()->FollowView(*frame.View());
     added->View()->OnInitialUpdate();
     added->Show(SW_SHOW);
-    // The window it joins is now ":1"; its title did not change to say so.
-    frame.UpdateCaption();
-    added->UpdateCaption();
+    // Every window of that title is numbered afresh, the one it joins ":1";
+    // no title changed to say so.
+    frame.App().UpdateCaptions();
     added->Activate();
     return added;
 }
