@@ -3,7 +3,7 @@
 #include "app/PlaybackBridge.h"
 #include "framework/Application.h"
 #include "harmony/ModelRoster.h"
-#include "midi/MidiDoc.h"
+#include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/PracticeDialogs.h"
 
@@ -48,7 +48,7 @@ void PracticeSounds::PlayLoop()
         return;
     player_.Stop();
     if (keeper_->StartLoop(settings_) == SoundLoop::Outcome::NoOutput)
-        app_.MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        app_.MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
 }
 
 // Start Ticks while they tick starts them again with the settings chosen.
@@ -63,7 +63,7 @@ void PracticeSounds::StartTicks()
 void PracticeSounds::PlayTicks()
 {
     if (keeper_ && !keeper_->StartTicks(settings_))
-        app_.MessageBox(CMidiDoc::kOutputError, MessageIcon::Warning);
+        app_.MessageBox(MidiOutputErrorText(player_.Output().Device()), MessageIcon::Warning);
 }
 
 void PracticeSounds::StopTicks()

@@ -155,3 +155,18 @@ TEST_F(PracticeScenarioTest, PlayAndTheSoundLoopTakeOverFromEachOther)
               std::string::npos)
         << result.out;
 }
+
+// The loop and the ticks say what the MIDI window says when the output does
+// not open: what was tried and where to choose another.
+TEST_F(PracticeScenarioTest, AnOutputThatCannotOpenIsNamedAsPlaybackNamesIt)
+{
+    ::setenv("MORVIX_MIDI_OUT", ("record:" + (dir / "no" / "such" / "folder.txt").string()).c_str(), 1);
+    ScriptResult result = Run("start\nanswer ok\ncmd 174\nanswer ok\ncmd 207\n");
+    ::unsetenv("MORVIX_MIDI_OUT");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string message = "message: Error opening the default MIDI Out device!\\n\\nTried record:";
+    const std::size_t first = result.out.find(message);
+    ASSERT_NE(first, std::string::npos) << result.out;
+    EXPECT_NE(result.out.find(message, first + 1), std::string::npos) << "the ticks say it too\n" << result.out;
+    EXPECT_NE(result.out.find("Choose the MIDI output in View > Sound Settings..."), std::string::npos);
+}
