@@ -12,6 +12,11 @@ bool IsSequencerPort(const std::string& choice)
     return choice.rfind("alsa:", 0) == 0;
 }
 
+std::string CannotBeOpened(const MidiOutputEntry& output)
+{
+    return "The MIDI output \"" + output.name + "\" cannot be opened";
+}
+
 }  // namespace
 
 SoundSetup::SoundSetup(CApplication& app, MidiOutput& output)
@@ -175,7 +180,7 @@ bool SoundSetup::Use(const SoundChoice& choice, std::string& problem)
     if (!notice.empty())
         OutputNotice(notice);
     if (!opened)
-        problem = "The MIDI output \"" + output_.name + "\" cannot be opened";
+        problem = CannotBeOpened(output_);
     return opened;
 }
 
@@ -209,7 +214,7 @@ bool SoundSetup::OutputFailed()
 {
     if (!devices_ || !IsSequencerPort(output_.choice))
         return false;
-    FallBack("The MIDI output \"" + output_.name + "\" cannot be opened");
+    FallBack(CannotBeOpened(output_));
     return true;
 }
 
