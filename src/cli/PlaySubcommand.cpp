@@ -23,6 +23,8 @@
 
 namespace {
 
+constexpr const char* kUsage = "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+
 // Tells whether Play managed to open the output.
 class OpenWatch : public IMidiOut {
 public:
@@ -94,13 +96,13 @@ std::optional<PlayOptions> ParsePlayOptions(const SubcommandArgs& args, std::ost
             options.path = arg;
         } else {
             bool valueMissing = (arg == "--rate" || arg == "--queue") && !hasValue;
-            err << "morvix-cli play: " << (valueMissing ? arg + " needs a value" : UnknownArgument(arg)) << "\n"
-                << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+            err << "morvix-cli play: " << (valueMissing ? MissingValue(arg) : UnknownArgument(arg)) << "\n"
+                << kUsage;
             return std::nullopt;
         }
     }
     if (options.path.empty()) {
-        err << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+        err << kUsage;
         return std::nullopt;
     }
     return options;
@@ -158,7 +160,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         return 2;
     }
     midi->Playback().rate = options->rate;
-    midi->Playback().queuePosition = QueuePositionFor({midi->File().playList.size(), options->queue});
+    midi->Playback().queuePosition = QueuePositionFor({records, options->queue});
     app.RouteCommand(ID_MIDI_PLAY);
     if (realTime)
         calls.RunUntil([&app] { return !app.Player().Playing(); });
