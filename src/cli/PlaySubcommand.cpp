@@ -7,6 +7,7 @@
 
 #include "app/HomeDir.h"
 #include "app/ReferenceApp.h"
+#include "cli/ExaminedFile.h"
 #include "cli/Subcommands.h"
 #include "framework/DocTemplate.h"
 #include "midi/MidiCommands.h"
@@ -150,7 +151,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         return 2;
     }
     if (!midi->File().parsed) {
-        err << "morvix-cli play: " << options->path << " is not a MIDI file of format 0 or 1\n";
+        err << "morvix-cli play: " << NotAMidiFile(options->path) << "\n";
         return 2;
     }
     std::size_t records = midi->File().playList.size();
