@@ -12,6 +12,11 @@ bool IsSequencerPort(const std::string& choice)
     return choice.rfind("alsa:", 0) == 0;
 }
 
+std::string CannotBeOpened(const MidiOutputEntry& output)
+{
+    return "The MIDI output \"" + output.name + "\" cannot be opened";
+}
+
 }  // namespace
 
 SoundSetup::SoundSetup(CApplication& app, MidiOutput& output)
@@ -29,7 +34,7 @@ SoundSetup::SoundSetup(CApplication& app, MidiOutput& output)
 // The ports outlive the application: they must not call back into it.
 SoundSetup::~SoundSetup()
 {
-    if (devices_)
+    if (watching_)
         devices_->WatchOutputs(nullptr);
 }
 
@@ -39,8 +44,17 @@ void SoundSetup::Start()
     int volume = settings ? settings->GetInt(kSection, "Volume", 100) : 100;
     shared_.SetVolume(volume < 0 || volume > 100 ? 100 : volume);
     shared_.SetObserver(this);
-    if (devices_)
-        devices_->WatchOutputs([this] { OutputsChanged(); });
+    WatchForPort();
+}
+
+// Only a sequencer port can go away, and watching takes a sequencer client
+// of its own: it starts with the first port in use, not with the program.
+void SoundSetup::WatchForPort()
+{
+    if (watching_ || !devices_ || !IsSequencerPort(output_.choice))
+        return;
+    devices_->WatchOutputs([this] { OutputsChanged(); });
+    watching_ = true;
 }
 
 std::string SoundSetup::SoundFontInUse() const
@@ -162,10 +176,11 @@ bool SoundSetup::Use(const SoundChoice& choice, std::string& problem)
     const bool opened = shared_.SwitchDevice(next, notice);
     made_ = std::move(device);
     output_ = devices_->Describe(choice.output);
+    WatchForPort();
     if (!notice.empty())
         OutputNotice(notice);
     if (!opened)
-        problem = "The MIDI output \"" + output_.name + "\" cannot be opened";
+        problem = CannotBeOpened(output_);
     return opened;
 }
 
@@ -199,7 +214,7 @@ bool SoundSetup::OutputFailed()
 {
     if (!devices_ || !IsSequencerPort(output_.choice))
         return false;
-    FallBack("The MIDI output \"" + output_.name + "\" cannot be opened");
+    FallBack(CannotBeOpened(output_));
     return true;
 }
 

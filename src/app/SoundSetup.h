@@ -25,8 +25,8 @@ public:
     SoundSetup(const SoundSetup&) = delete;
     SoundSetup& operator=(const SoundSetup&) = delete;
 
-    // Takes the volume from the settings and starts hearing of outputs
-    // coming and going.
+    // Takes the volume from the settings; with a sequencer port in use,
+    // starts hearing of outputs coming and going.
     void Start();
     void OnSoundSettings();
 
@@ -50,6 +50,7 @@ private:
     // built-in synthesizer, goes to that.
     void Refuse(const SoundChoice& choice, const std::string& problem);
     void FallBack(const std::string& why);
+    void WatchForPort();
     void OutputsChanged();
     // A SoundFont that cannot be loaded is named and replaced by the default.
     std::string CheckedSoundFont(const std::string& path);
@@ -63,4 +64,5 @@ private:
     std::unique_ptr<IMidiOut> made_;
     MidiOutputEntry output_;
     std::string soundFont_;
+    bool watching_ = false;
 };

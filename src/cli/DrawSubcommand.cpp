@@ -109,7 +109,7 @@ bool TakeOption(const SubcommandArgs& args, std::size_t& i, DrawOptions& options
     }
     bool takesValue = word == "--chordset" || word == "--set" || word == "--svg" || word == "--png" || word == "--zoom";
     if (takesValue && !hasValue) {
-        problem = word + " needs a value";
+        problem = MissingValue(word);
         return false;
     }
     if (!options.model.Take(args, i, problem) && problem.empty())

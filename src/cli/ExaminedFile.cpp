@@ -1,5 +1,10 @@
 #include "cli/ExaminedFile.h"
 
+std::string NotAMidiFile(const std::string& path)
+{
+    return path + " is not a MIDI file of format 0 or 1";
+}
+
 std::optional<MidiExamination> ExamineForCli(const std::string& path, const MidiPlayer& player, std::ostream& err)
 {
     MidiExamination examination = ExamineMidiFile(path, player);

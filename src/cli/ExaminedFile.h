@@ -9,5 +9,8 @@
 
 class MidiPlayer;
 
+// The error for a file that was read but is no MIDI file the loader plays.
+std::string NotAMidiFile(const std::string& path);
+
 // Nothing when the file cannot be read.
 std::optional<MidiExamination> ExamineForCli(const std::string& path, const MidiPlayer& player, std::ostream& err);

@@ -24,7 +24,7 @@ int IdentifyFile(const std::string& path, std::ostream& out, std::ostream& err)
     if (!examination)
         return 2;
     if (!examination->file.parsed) {
-        err << "morvix-cli identify: " << path << " is not a MIDI file of format 0 or 1\n";
+        err << "morvix-cli identify: " << NotAMidiFile(path) << "\n";
         return 2;
     }
     if (examination->file.division == 0) {

@@ -81,7 +81,7 @@ bool ModelOptions::Take(const SubcommandArgs& args, std::size_t& i, std::string&
     if (!target)
         return false;
     if (i + 1 >= args.size()) {
-        problem = word + " needs a value";
+        problem = MissingValue(word);
         return false;
     }
     *target = args[i + 1];

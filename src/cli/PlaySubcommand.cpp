@@ -7,6 +7,7 @@
 
 #include "app/HomeDir.h"
 #include "app/ReferenceApp.h"
+#include "cli/ExaminedFile.h"
 #include "cli/Subcommands.h"
 #include "framework/DocTemplate.h"
 #include "midi/MidiCommands.h"
@@ -22,6 +23,8 @@
 #include "platform/midiout/SynthModule.h"
 
 namespace {
+
+constexpr const char* kUsage = "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
 
 // Tells whether Play managed to open the output.
 class OpenWatch : public IMidiOut {
@@ -94,13 +97,13 @@ std::optional<PlayOptions> ParsePlayOptions(const SubcommandArgs& args, std::ost
             options.path = arg;
         } else {
             bool valueMissing = (arg == "--rate" || arg == "--queue") && !hasValue;
-            err << "morvix-cli play: " << (valueMissing ? arg + " needs a value" : UnknownArgument(arg)) << "\n"
-                << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+            err << "morvix-cli play: " << (valueMissing ? MissingValue(arg) : UnknownArgument(arg)) << "\n"
+                << kUsage;
             return std::nullopt;
         }
     }
     if (options.path.empty()) {
-        err << "usage: morvix-cli play FILE [--rate PERCENT] [--queue N] [--real-time]\n";
+        err << kUsage;
         return std::nullopt;
     }
     return options;
@@ -148,7 +151,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         return 2;
     }
     if (!midi->File().parsed) {
-        err << "morvix-cli play: " << options->path << " is not a MIDI file of format 0 or 1\n";
+        err << "morvix-cli play: " << NotAMidiFile(options->path) << "\n";
         return 2;
     }
     std::size_t records = midi->File().playList.size();
@@ -158,7 +161,7 @@ int PlaySubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& 
         return 2;
     }
     midi->Playback().rate = options->rate;
-    midi->Playback().queuePosition = QueuePositionFor({midi->File().playList.size(), options->queue});
+    midi->Playback().queuePosition = QueuePositionFor({records, options->queue});
     app.RouteCommand(ID_MIDI_PLAY);
     if (realTime)
         calls.RunUntil([&app] { return !app.Player().Playing(); });

@@ -42,3 +42,8 @@ std::string UnknownArgument(const std::string& word)
 {
     return word.starts_with('-') ? "unknown option " + word : "unexpected argument \"" + word + "\"";
 }
+
+std::string MissingValue(const std::string& option)
+{
+    return option + " needs a value";
+}

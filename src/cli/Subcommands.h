@@ -21,6 +21,8 @@ const std::vector<Subcommand>& Subcommands();
 const Subcommand* FindSubcommand(const std::string& name);
 // The error for a word no option of the subcommand takes.
 std::string UnknownArgument(const std::string& word);
+// The error for an option that takes a value given last, without one.
+std::string MissingValue(const std::string& option);
 
 int RunScriptSubcommand(const SubcommandArgs& args, std::ostream& out, std::ostream& err);
 void ScriptLanguageHelp(std::ostream& out);

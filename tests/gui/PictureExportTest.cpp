@@ -57,7 +57,7 @@ TEST(PictureExport, APngIsPaintedAsTheWindowPaintsAtTheChosenScale)
 {
     QTemporaryDir dir;
     ImageStore images({});
-    QtPictureWriter writer(images, {});
+    QtPictureWriter writer(images);
     PictureJob job = Board();
     job.scalePercent = 300;
     std::string path = dir.filePath(QStringLiteral("board.png")).toStdString();

@@ -31,6 +31,11 @@ TEST_F(CliArgumentsTest, PlayRefusesAFileWithABadHeaderAndAQueuePastTheLastRecor
     ScriptResult bad = Cli({"play", WriteFile("bad.mid", "RIFF and not a MIDI file").string()});
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "morvix-cli play: " + (dir / "bad.mid").string() + " is not a MIDI file of format 0 or 1\n");
+    ScriptResult named = Cli({"identify", "--file", (dir / "bad.mid").string()});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_EQ(named.err, "message: Bad MIDI header - aborting...\nmorvix-cli identify: " + (dir / "bad.mid").string() +
+                             " is not a MIDI file of format 0 or 1\n")
+        << "identify --file refuses it in the same words";
 
     std::string song = Song();
     ScriptResult examined = Cli({"examine", "--play-list", song});

@@ -10,6 +10,7 @@ public:
     explicit ImageStore(QStringList folders) : folders_(std::move(folders)) {}
     // A null image when the resource is absent.
     const QImage& Get(int resourceId);
+    const QStringList& Folders() const { return folders_; }
 
 private:
     QImage Load(int resourceId) const;

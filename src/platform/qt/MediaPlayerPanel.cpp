@@ -186,9 +186,10 @@ QString MediaPlayerPanel::Caption() const
 
 void MediaPlayerPanel::UpdateCaption()
 {
-    caption_->setText(Caption());
+    const QString caption = Caption();  // asks for the sound devices: once a position tick
+    caption_->setText(caption);
     if (isWindow())
-        setWindowTitle(Caption());
+        setWindowTitle(caption);
     UpdateTransport();
 }
 

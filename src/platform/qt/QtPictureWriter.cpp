@@ -1,5 +1,6 @@
 #include "platform/qt/QtPictureWriter.h"
 
+#include "platform/qt/ImageStore.h"
 #include "platform/qt/PngPicture.h"
 
 namespace {
@@ -14,8 +15,7 @@ std::vector<std::string> Paths(const QStringList& folders)
 
 } // namespace
 
-QtPictureWriter::QtPictureWriter(ImageStore& images, const QStringList& folders)
-    : images_(images), embedded_(ImagesInFolders(Paths(folders)))
+QtPictureWriter::QtPictureWriter(ImageStore& images) : images_(images), embedded_(ImagesInFolders(Paths(images.Folders())))
 {
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 // The picture port on the desktop: SVG written by the core, PNG painted
 // with the windows' own painter surface.
-#include <QStringList>
-
 #include "framework/Picture.h"
 #include "framework/SvgPicture.h"
 
@@ -10,7 +8,8 @@ class ImageStore;
 
 class QtPictureWriter : public IPictureWriter {
 public:
-    QtPictureWriter(ImageStore& images, const QStringList& folders);
+    // SVG embeds the images from the same folders the store reads.
+    explicit QtPictureWriter(ImageStore& images);
 
     bool Write(const PictureJob& job, PictureFormat format, const std::string& path, std::string& error) override;
 

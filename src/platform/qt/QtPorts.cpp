@@ -32,7 +32,7 @@ QtPorts::QtPorts(const std::string& homeDir)
     : images_(ImageFolders(homeDir)), windows_(images_), prompts_(&windows_.Widget()),
       sender_(clock_, PostTo(reports_)),
       devices_(WatchedBackend(sequencerWatch_), clock_, {ChosenMidiOut(&settings_), ChosenSoundFont(&settings_)}),
-      printer_(images_, &windows_.Widget()), pictures_(images_, ImageFolders(homeDir))
+      printer_(images_, &windows_.Widget()), pictures_(images_)
 {
     ports_.settings = &settings_;
     ports_.windows = &windows_;

@@ -23,7 +23,7 @@ class FakeDevices : public IMidiDevices {
 public:
     explicit FakeDevices(IClock& clock) : clock_(clock) {}
 
-    SoundChoice StartChoice() const override { return {kSynth, ""}; }
+    SoundChoice StartChoice() const override { return start; }
     MidiOutputEntry Describe(const std::string& choice) const override
     {
         if (choice == kSynth)
@@ -64,6 +64,7 @@ public:
             watch();
     }
 
+    SoundChoice start{kSynth, ""};
     std::map<std::string, std::string> ports{{"alsa:Piano:0", "Piano: In (20:0)"}};
     std::set<std::string> unopenable;
     std::set<std::string> loadable{kDefaultFont, "/fonts/other.sf2"};
@@ -168,6 +169,20 @@ TEST_F(SoundSetupTest, AnotherPortTakesOverWithoutARestartAndHearsTheChannelsSet
     EXPECT_EQ(devices->made.size(), 1u) << "the synthesizer the program started with serves again";
     EXPECT_TRUE(synth.IsOpen()) << "and opens for the output still held";
     EXPECT_EQ(StoredString("MidiOut"), kSynth);
+}
+
+TEST_F(SoundSetupTest, PortsAreWatchedOnlyOnceASequencerPortIsInUse)
+{
+    EXPECT_FALSE(devices->watch) << "a start with the synthesizer opens no watching client";
+    ChooseOutput(1);
+    EXPECT_TRUE(devices->watch) << "choosing a port starts the watch";
+    ChooseOutput(0);
+    EXPECT_TRUE(devices->watch) << "going back keeps it: a port may be chosen again";
+
+    devices->watch = nullptr;
+    devices->start = {"alsa:Piano:0", ""};
+    Restart();
+    EXPECT_TRUE(devices->watch) << "a start on a port watches from the start";
 }
 
 TEST_F(SoundSetupTest, APortThatGoesAwayFallsBackToTheSynthesizerWithAMessage)
