@@ -23,9 +23,6 @@ CFrame* OpenNewWindow(CFrame& frame)
     added->View()->FollowView(*frame.View());
     added->View()->OnInitialUpdate();
     added->Show(SW_SHOW);
-    // The window it joins is now ":1"; its title did not change to say so.
-    frame.UpdateCaption();
-    added->UpdateCaption();
     added->Activate();
     return added;
 }
