@@ -302,10 +302,12 @@ void CApplication::CollectGarbage()
     deadDocuments_.clear();
 }
 
+// A window that shares its title with others numbers their captions too.
 void CApplication::FrameCreated(std::unique_ptr<CFrame> frame)
 {
     frames_.push_back(frame.get());
     ownedFrames_.push_back(std::move(frame));
+    UpdateCaptions();
 }
 
 void CApplication::FrameActivated(CFrame* frame)

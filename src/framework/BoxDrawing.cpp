@@ -67,7 +67,12 @@ std::vector<Rect> BoxStrokes(const Rect& cell, const BoxArms& arms, int stroke)
     return strokes;
 }
 
+bool IsHeavyFont(const LogFont& font)
+{
+    return font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy";
+}
+
 int BoxStrokeWidth(const LogFont& font)
 {
-    return font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy" ? 2 : 1;
+    return IsHeavyFont(font) ? 2 : 1;
 }

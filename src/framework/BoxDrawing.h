@@ -22,5 +22,7 @@ std::optional<BoxArms> BoxArmsOf(char16_t code);
 // vertical arms likewise, so that the strokes of neighbouring cells meet
 // edge to edge.
 std::vector<Rect> BoxStrokes(const Rect& cell, const BoxArms& arms, int stroke);
+// A bold font, or the heavy line-drawing face, which is bold by design.
+bool IsHeavyFont(const LogFont& font);
 // Strokes of a bold or heavy line-drawing font are two pixels wide.
 int BoxStrokeWidth(const LogFont& font);

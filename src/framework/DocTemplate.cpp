@@ -45,7 +45,6 @@ CFrame* CDocTemplate::CreateFrame(CDocument& document)
         frame->window_->SetAccelerators(accelerators_);
     CFrame* raw = frame.get();
     app_.FrameCreated(std::move(frame));
-    raw->UpdateCaption();
     return raw;
 }
 

@@ -81,11 +81,9 @@ void CDocument::OnCloseDocument()
     template_->RemoveDocument(this);
 }
 
-// The windows' captions number them while there are several.
 void CDocument::AddView(CView* view)
 {
     views_.push_back(view);
-    UpdateCaptions();
 }
 
 void CDocument::RemoveView(CView* view)

@@ -1,6 +1,5 @@
 #include "framework/NewWindow.h"
 
-#include "framework/Application.h"
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/Frame.h"
@@ -24,9 +23,6 @@ CFrame* OpenNewWindow(CFrame& frame)
     added->View()->FollowView(*frame.View());
     added->View()->OnInitialUpdate();
     added->Show(SW_SHOW);
-    // Every window of that title is numbered afresh, the one it joins ":1";
-    // no title changed to say so.
-    frame.App().UpdateCaptions();
     added->Activate();
     return added;
 }

@@ -216,7 +216,7 @@ void SvgSurface::WriteRun(const Run& run, int baseline, int cell, const LogFont&
     body_ << "<text transform=\"translate(" << run.left << ' ' << baseline << ") scale(" << Number(stretch)
           << " 1)\" x=\"" << xs << "\" y=\"0\" font-family=\"" << Escaped(FontFamily(font)) << "\" font-size=\""
           << Number(fontSize) << '"';
-    if (font.weight >= 600 || font.faceName == "Morvix LineDraw Heavy")
+    if (IsHeavyFont(font))
         body_ << " font-weight=\"bold\"";
     if (font.italic)
         body_ << " font-style=\"italic\"";

@@ -8,15 +8,6 @@
 #include "harmony/IntervalSpelling.h"
 #include "harmony/ModelState.h"
 
-namespace {
-
-int Modulo(int value, int divisor)
-{
-    return (value % divisor + divisor) % divisor;
-}
-
-} // namespace
-
 std::vector<int> ChordPitchesLowestFirst(const ChordDescription& description, const NoteRow& scaleCells)
 {
     std::array<int, 24> atSpanCell;
@@ -72,12 +63,11 @@ bool InOrder(const std::vector<int>& order, int tonic, const std::vector<int>& e
 
 int SpellingWeight(const std::vector<int>& tones, const std::vector<int>& numbers, std::string_view key)
 {
-    static constexpr int kNaturals[7] = {0, 2, 4, 5, 7, 9, 11};
     int letter = (key[0] - 'A' + 5) % 7;  // C = 0
     int tonic = PitchClassOfName(key);
     int weight = 0;
     for (std::size_t i = 0; i < tones.size() && i < numbers.size(); ++i) {
-        int natural = kNaturals[(letter + numbers[i] - 1) % 7];
+        int natural = kNaturalPitch[static_cast<std::size_t>((letter + numbers[i] - 1) % 7)];
         weight += std::abs(Modulo(tonic + tones[i] - natural + 6, 12) - 6);
     }
     return weight;

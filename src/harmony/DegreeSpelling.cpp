@@ -2,11 +2,10 @@
 
 #include <optional>
 
+#include "harmony/IntervalSpelling.h"
 #include "text/ReadTokens.h"
 
 namespace {
-
-constexpr std::array<int, 7> kMajorSemitones{0, 2, 4, 5, 7, 9, 11};
 
 struct SpelledDegree {
     int number = 0;
@@ -22,7 +21,7 @@ std::optional<SpelledDegree> ReadDegree(std::string_view word)
     if (at + 1 != word.size() || word[at] < '1' || word[at] > '7')
         return std::nullopt;
     int number = word[at] - '0';
-    return SpelledDegree{number, kMajorSemitones[static_cast<std::size_t>(number - 1)] + shift};
+    return SpelledDegree{number, kNaturalPitch[static_cast<std::size_t>(number - 1)] + shift};
 }
 
 } // namespace

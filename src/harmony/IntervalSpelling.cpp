@@ -6,7 +6,6 @@
 namespace {
 
 constexpr std::string_view kLetters = "CDEFGAB";
-constexpr std::array<int, 7> kNaturalPitch{0, 2, 4, 5, 7, 9, 11};
 
 int LetterIndex(char letter)
 {
@@ -14,13 +13,13 @@ int LetterIndex(char letter)
     return at == std::string_view::npos ? -1 : static_cast<int>(at);
 }
 
+} // namespace
+
 int Modulo(int value, int divisor)
 {
     int rest = value % divisor;
     return rest < 0 ? rest + divisor : rest;
 }
-
-} // namespace
 
 int PitchClassOfName(std::string_view name)
 {

@@ -128,9 +128,9 @@ void CSheetDoc::SpellPageFrom(std::size_t first)
     pageState_->ComputeNotes();
 }
 
-LiveStaff CSheetDoc::MakeLiveStaff() const
+LiveStaff CSheetDoc::MakeLiveStaff()
 {
-    const CModelState& state = Following() && pageState_ ? *pageState_ : Model()->State();
+    const CModelState& state = StaffState();
     return LiveStaff{*playList_, division_, layout_.columnCount, base, channel, Speller(),
                      state.accidentals, state.variant, 0, 0, sheet.highlight == 'y', &layout_};
 }

@@ -44,7 +44,7 @@ public:
 
 private:
     // What the live drawing needs of the staff last built.
-    LiveStaff MakeLiveStaff() const;
+    LiveStaff MakeLiveStaff();
     bool Following() const { return sheet.playbackActive && playList_; }
     // The model the staff is written from: while a file plays, the model as
     // playback found it, in the key signature in force at the page's first

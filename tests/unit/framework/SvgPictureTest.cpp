@@ -99,6 +99,19 @@ TEST(SvgPicture, ARunOfCharactersSharesOneElementWithAPositionPerCell)
     EXPECT_NE(svg.find("font-weight=\"bold\" fill=\"#ffffff\">F#m</text>"), std::string::npos) << svg;
 }
 
+TEST(SvgPicture, LettersInTheHeavyLineDrawingFaceAreBoldAndOthersAreNot)
+{
+    LogFont heavy = Cell(10, 12);
+    heavy.faceName = "Morvix LineDraw Heavy";
+    LogFont light = Cell(10, 12);
+    std::string svg = Svg({64, 24}, 100, [&](IDrawingSurface& s) {
+        s.Text(0, 0, "Am", heavy, kWhite, kBlack, false);
+        s.Text(0, 12, "Dm", light, kWhite, kBlack, false);
+    });
+    EXPECT_NE(svg.find("font-weight=\"bold\" fill=\"#ffffff\">Am</text>"), std::string::npos) << svg;
+    EXPECT_EQ(Count(svg, "font-weight"), 1u) << svg;
+}
+
 TEST(SvgPicture, ImagesAreEmbeddedOnceAndMultipliedOntoTheDrawing)
 {
     int asked = 0;
