@@ -3,14 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "midi/ShortMessage.h"
+
 namespace {
 
 constexpr std::uint32_t kPianoOnFirstChannel = 0xC0;
-
-std::uint32_t Note(std::uint32_t status, int note, int velocity)
-{
-    return status | static_cast<std::uint32_t>(note & 0x7F) << 8 | static_cast<std::uint32_t>(velocity) << 16;
-}
 
 }  // namespace
 
@@ -63,7 +60,7 @@ void SoundLoop::Compose(std::int64_t slot, const SoundingNotes& before, std::vec
         out.push_back({off});
     if (step)
         for (int note : step->notes)
-            out.push_back({Note(0x90, note, kVelocity)});
+            out.push_back({ShortMessage(0x90, note, kVelocity)});
 }
 
 void SoundLoop::Played(std::int64_t, const Message& message, double dueMs)
