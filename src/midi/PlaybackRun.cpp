@@ -4,14 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "midi/SendAhead.h"
 #include "midi/ShortMessage.h"
 
 namespace {
-
-// How far ahead of their time records go to the sender: enough to ride out
-// the application's thread being busy for a while (loading a large file,
-// drawing many windows), little enough that a Stop has little to take back.
-constexpr double kLookaheadMs = 2000;
 
 // Controller 123, All Notes Off.
 constexpr std::uint32_t kAllNotesOff = 0xB0 | 123 << 8;
@@ -85,7 +81,7 @@ void PlaybackRun::FastForward()
 // after it; after the last record, the end.
 void PlaybackRun::Fill()
 {
-    const double horizon = Now() + kLookaheadMs;
+    const double horizon = Now() + kSendAheadMs;
     std::vector<TimedMessage> messages;
     while (!endHanded_ && (handed_.empty() || lastDueMs_ <= horizon)) {
         if (next_ >= List().size()) {
