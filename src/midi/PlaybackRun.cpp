@@ -12,11 +12,6 @@ namespace {
 // Controller 123, All Notes Off.
 constexpr std::uint32_t kAllNotesOff = 0xB0 | 123 << 8;
 
-bool SoundingNoteOn(const MidiEvent& event)
-{
-    return event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0;
-}
-
 }  // namespace
 
 PlaybackRun::PlaybackRun(PlaybackRequest request, Ports ports, std::uint64_t handled)
@@ -45,7 +40,7 @@ double PlaybackRun::Pass(std::size_t index, bool& beyondShownStep)
 {
     const MidiEvent& event = List()[index];
     const std::uint64_t delta = List().Delta(index);
-    const bool sounding = SoundingNoteOn(event);
+    const bool sounding = IsSoundingNoteOn(event);
     beyondShownStep = sounding && point_.elapsedTicks + delta > point_.shownTick + shownStep_;
     point_.elapsedTicks += delta;
     if (sounding && point_.elapsedTicks > point_.shownTick + shownStep_)
@@ -69,7 +64,7 @@ void PlaybackRun::FastForward()
         bool beyond = false;
         Pass(next_, beyond);
         ApplySettings(event);
-        if (IsSent(event) && !SoundingNoteOn(event))
+        if (IsSent(event) && !IsSoundingNoteOn(event))
             ports_.output.Send(PackShortMessage(event));
         passed = true;
     }
@@ -138,7 +133,7 @@ void PlaybackRun::Play(const Handed& handed)
         const bool endsMoment = handed.index + 1 >= List().size() || List()[handed.index + 1].time != event.time;
         ports_.host->RecordPlayed({event, std::llround(handed.dueMs), handed.beyondShownStep, endsMoment});
     }
-    if (SoundingNoteOn(event))
+    if (IsSoundingNoteOn(event))
         channelsPlayed_ |= static_cast<std::uint16_t>(1u << (event.channel & 0x0F));
 }
 

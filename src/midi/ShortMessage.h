@@ -19,3 +19,9 @@ inline bool IsSent(const MidiEvent& event)
 {
     return (event.kind & 0x80) != 0;
 }
+
+// A note on that sounds: one of velocity 0 ends a note instead.
+inline bool IsSoundingNoteOn(const MidiEvent& event)
+{
+    return event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0;
+}
