@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "midi/NoteMessage.h"
 #include "midi/ShortMessage.h"
 
 namespace {
@@ -65,8 +66,6 @@ void SoundLoop::Compose(std::int64_t slot, const SoundingNotes& before, std::vec
 
 void SoundLoop::Played(std::int64_t, const Message& message, double dueMs)
 {
-    const std::uint32_t status = message.message & 0xF0;
-    if (status != 0x80 && status != 0x90)
-        return;
-    host_.LoopNote(static_cast<int>((message.message >> 8) & 0x7F), status == 0x90, std::llround(dueMs));
+    if (const std::optional<NoteMessage> note = DecodeNoteMessage(message.message))
+        host_.LoopNote(note->note, note->on, std::llround(dueMs));
 }
