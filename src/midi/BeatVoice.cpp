@@ -1,15 +1,6 @@
 #include "midi/BeatVoice.h"
 
-#include <cmath>
-
-namespace {
-
-// As the player's lookahead: enough to ride out a busy application's
-// thread. It reaches past the next beat at every tempo from 30 up, so a
-// new tempo finds the slots before its first beat already handed over.
-constexpr double kLookaheadMs = 2000;
-
-}  // namespace
+#include "midi/SendAhead.h"
 
 BeatVoice::BeatVoice(Ports ports) : ports_(ports)
 {
@@ -98,7 +89,7 @@ std::int64_t BeatVoice::TakeBack(double keepBeforeBeat)
 // it and the voice composes on.
 void BeatVoice::HandOver()
 {
-    const double horizon = static_cast<double>(ports_.clock.NowMs()) + kLookaheadMs;
+    const double horizon = static_cast<double>(ports_.clock.NowMs()) + kSendAheadMs;
     std::vector<TimedMessage> messages;
     std::vector<Message> slot;
     while (handed_.empty() || grid_.TimeOf(SlotBeat(nextSlot_)) <= horizon) {

@@ -122,7 +122,7 @@ void CKeyboardInputDoc::SoundChanges(const std::array<int, kRecorderKeyCount>& o
             continue;
         int kind = after ? MidiKind::NoteOn : MidiKind::NoteOff;
         int note = kRecorderFirstNote + i;
-        player_.Output().Send(static_cast<std::uint32_t>(kind | note << 8 | kVelocity << 16));
+        player_.Output().Send(ShortMessage(static_cast<std::uint32_t>(kind), note, kVelocity));
         if (recording)
             Append(kind, note, kVelocity, now);
     }

@@ -2,15 +2,12 @@
 
 #include <algorithm>
 
+#include "midi/ShortMessage.h"
+
 namespace {
 
 constexpr std::uint32_t kNoteOn = 0x90 | kPercussionChannel;
 constexpr std::uint32_t kNoteOff = 0x80 | kPercussionChannel;
-
-std::uint32_t Pack(std::uint32_t status, int note, int velocity)
-{
-    return status | static_cast<std::uint32_t>(note) << 8 | static_cast<std::uint32_t>(velocity) << 16;
-}
 
 }  // namespace
 
@@ -26,9 +23,9 @@ void Metronome::Compose(std::int64_t slot, const SoundingNotes&, std::vector<Mes
     const bool accent = (slot / 2) % beatsPerBar_ == 0;
     const int note = accent ? kAccentNote : kBeatNote;
     if (slot % 2 == 0)
-        out.push_back({Pack(kNoteOn, note, accent ? kAccentVelocity : kBeatVelocity)});
+        out.push_back({ShortMessage(kNoteOn, note, accent ? kAccentVelocity : kBeatVelocity)});
     else
-        out.push_back({Pack(kNoteOff, note, 0)});
+        out.push_back({ShortMessage(kNoteOff, note, 0)});
 }
 
 void Metronome::Played(std::int64_t slot, const Message&, double)

@@ -6,6 +6,7 @@
 #include "midi/MidiOutputError.h"
 #include "midi/MidiPlayer.h"
 #include "midi/QueueDialog.h"
+#include "midi/ShortMessage.h"
 
 CMidiDoc::CMidiDoc(MidiPlayer& player, bool restoringLayout) : CGeneralDoc(restoringLayout), player_(player)
 {
@@ -142,7 +143,7 @@ void CMidiDoc::OnRecordPlayed(std::size_t index)
     if (!firstPlayedTrack_)
         firstPlayedTrack_ = record->list;
     const MidiEvent& event = file_.playList[index];
-    if (event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0)
+    if (IsSoundingNoteOn(event))
         lastNoteTrack_ = record->list;
     UpdateAllViews(nullptr, kHintPlayedLine);
 }

@@ -152,16 +152,7 @@ void WriteMidiListing(std::ostream& out, const MidiFile& file, const MidiPlayer&
     const MidiListing listing(file, names, path);
     for (std::size_t line = 0; line < listing.HeadSize(); ++line)
         writer.Line(listing[line]);
-    if (!file.parsed)
-        return;
-    for (std::size_t list = 0; list <= file.tracks.size(); ++list) {
-        const std::size_t count = list < file.tracks.size() ? file.tracks[list].count : file.measureTrack.size();
-        for (std::size_t index = 0; index < count; ++index) {
-            listing.AppendRecordLine(writer.Buffer(), {list, index});
-            writer.Line({});
-        }
-        writer.Line({});
-    }
+    listing.AppendRecordLines(writer.Buffer(), [&writer] { writer.Line({}); });
 }
 
 std::string PlayListLine(const PlayList& list, std::size_t index)

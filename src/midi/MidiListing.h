@@ -39,13 +39,22 @@ public:
         for (const std::string& line : head_)
             visit(std::string_view(line));
         std::string line;
+        AppendRecordLines(line, [&] {
+            visit(std::string_view(line));
+            line.clear();
+        });
+    }
+    // Appends the lines after the head to `out` one at a time, calling
+    // `lineDone()` after each, the empty line after each list included.
+    template <class LineDone>
+    void AppendRecordLines(std::string& out, const LineDone& lineDone) const
+    {
         for (std::size_t list = 0; list < trackEnds_.size(); ++list) {
             for (std::size_t index = 0; index < ListSize(list); ++index) {
-                line.clear();
-                AppendRecordLine(line, {list, index});
-                visit(std::string_view(line));
+                AppendRecordLine(out, {list, index});
+                lineDone();
             }
-            visit(std::string_view());
+            lineDone();
         }
     }
     // Appends the line of a listed record.

@@ -60,8 +60,6 @@ void CMidiView::SetScrollSizes()
         window->SetScrollSizes({kListingWidth, ListingHeight()}, {9, kLineHeight});
 }
 
-// A played line out of sight is brought a quarter of the window from the
-// top, with the music to come below it.
 // The track of the first record line in sight.
 std::optional<std::size_t> CMidiView::TrackInView() const
 {

@@ -1,5 +1,7 @@
 #include "midi/NoteMessage.h"
 
+#include "midi/ShortMessage.h"
+
 std::optional<NoteMessage> DecodeNoteMessage(std::uint32_t shortMessage)
 {
     std::uint32_t kind = shortMessage & 0xF0;
@@ -14,6 +16,5 @@ std::optional<NoteMessage> DecodeNoteMessage(std::uint32_t shortMessage)
 
 std::uint32_t NoteOnFirstChannel(const NoteMessage& note)
 {
-    std::uint32_t status = note.on ? 0x90 : 0x80;
-    return status | static_cast<std::uint32_t>(note.note) << 8 | static_cast<std::uint32_t>(note.velocity) << 16;
+    return ShortMessage(note.on ? 0x90 : 0x80, note.note, note.velocity);
 }

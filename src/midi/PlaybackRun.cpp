@@ -4,22 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "midi/SendAhead.h"
 #include "midi/ShortMessage.h"
 
 namespace {
 
-// How far ahead of their time records go to the sender: enough to ride out
-// the application's thread being busy for a while (loading a large file,
-// drawing many windows), little enough that a Stop has little to take back.
-constexpr double kLookaheadMs = 2000;
-
 // Controller 123, All Notes Off.
 constexpr std::uint32_t kAllNotesOff = 0xB0 | 123 << 8;
-
-bool SoundingNoteOn(const MidiEvent& event)
-{
-    return event.kind == MidiKind::NoteOn && event.length() >= 2 && event.data[1] != 0;
-}
 
 }  // namespace
 
@@ -49,7 +40,7 @@ double PlaybackRun::Pass(std::size_t index, bool& beyondShownStep)
 {
     const MidiEvent& event = List()[index];
     const std::uint64_t delta = List().Delta(index);
-    const bool sounding = SoundingNoteOn(event);
+    const bool sounding = IsSoundingNoteOn(event);
     beyondShownStep = sounding && point_.elapsedTicks + delta > point_.shownTick + shownStep_;
     point_.elapsedTicks += delta;
     if (sounding && point_.elapsedTicks > point_.shownTick + shownStep_)
@@ -73,7 +64,7 @@ void PlaybackRun::FastForward()
         bool beyond = false;
         Pass(next_, beyond);
         ApplySettings(event);
-        if (IsSent(event) && !SoundingNoteOn(event))
+        if (IsSent(event) && !IsSoundingNoteOn(event))
             ports_.output.Send(PackShortMessage(event));
         passed = true;
     }
@@ -85,7 +76,7 @@ void PlaybackRun::FastForward()
 // after it; after the last record, the end.
 void PlaybackRun::Fill()
 {
-    const double horizon = Now() + kLookaheadMs;
+    const double horizon = Now() + kSendAheadMs;
     std::vector<TimedMessage> messages;
     while (!endHanded_ && (handed_.empty() || lastDueMs_ <= horizon)) {
         if (next_ >= List().size()) {
@@ -142,7 +133,7 @@ void PlaybackRun::Play(const Handed& handed)
         const bool endsMoment = handed.index + 1 >= List().size() || List()[handed.index + 1].time != event.time;
         ports_.host->RecordPlayed({event, std::llround(handed.dueMs), handed.beyondShownStep, endsMoment});
     }
-    if (SoundingNoteOn(event))
+    if (IsSoundingNoteOn(event))
         channelsPlayed_ |= static_cast<std::uint16_t>(1u << (event.channel & 0x0F));
 }
 

@@ -3,14 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "midi/NoteMessage.h"
+#include "midi/ShortMessage.h"
+
 namespace {
 
 constexpr std::uint32_t kPianoOnFirstChannel = 0xC0;
-
-std::uint32_t Note(std::uint32_t status, int note, int velocity)
-{
-    return status | static_cast<std::uint32_t>(note & 0x7F) << 8 | static_cast<std::uint32_t>(velocity) << 16;
-}
 
 }  // namespace
 
@@ -63,13 +61,11 @@ void SoundLoop::Compose(std::int64_t slot, const SoundingNotes& before, std::vec
         out.push_back({off});
     if (step)
         for (int note : step->notes)
-            out.push_back({Note(0x90, note, kVelocity)});
+            out.push_back({ShortMessage(0x90, note, kVelocity)});
 }
 
 void SoundLoop::Played(std::int64_t, const Message& message, double dueMs)
 {
-    const std::uint32_t status = message.message & 0xF0;
-    if (status != 0x80 && status != 0x90)
-        return;
-    host_.LoopNote(static_cast<int>((message.message >> 8) & 0x7F), status == 0x90, std::llround(dueMs));
+    if (const std::optional<NoteMessage> note = DecodeNoteMessage(message.message))
+        host_.LoopNote(note->note, note->on, std::llround(dueMs));
 }

@@ -100,3 +100,22 @@ TEST(SoundLevelTest, ASoundFontThatCannotBeLoadedIsNamedAndTheDefaultPlays)
     EXPECT_EQ(engine->TakeNotice(), "") << "told once";
     EXPECT_EQ(FluidSynthEngine::Create("")->TakeNotice(), "") << "the default needs no word";
 }
+
+// A file that starts as a SoundFont but is cut short passes the quick check
+// and fails only in the load, which must not complain on stderr either.
+TEST(SoundLevelTest, ASoundFontCutShortFailsItsLoadQuietly)
+{
+    if (!HaveDefaultFont())
+        GTEST_SKIP() << "no General MIDI SoundFont installed";
+    const std::filesystem::path cut =
+        std::filesystem::temp_directory_path() / ("morvix-sound-" + std::to_string(::getpid()) + "-cut-short.sf2");
+    std::ofstream(cut, std::ios::binary) << std::string("RIFF\x10\0\0\0sfbkLIST\0\0\0\0", 16);
+    ASSERT_EQ(FluidSynthEngine::SoundFontProblem(cut.string()), "") << "it looks like a SoundFont";
+    testing::internal::CaptureStderr();
+    auto engine = FluidSynthEngine::Create(cut.string());
+    const std::string complaints = testing::internal::GetCapturedStderr();
+    std::filesystem::remove(cut);
+    ASSERT_TRUE(engine) << "the default takes its place";
+    EXPECT_EQ(engine->SoundFont(), FluidSynthEngine::DefaultSoundFont());
+    EXPECT_EQ(complaints.find("fluidsynth:"), std::string::npos) << complaints;
+}

@@ -41,11 +41,6 @@ void* SynthModule::Entry(const char* name)
     return handle_ ? dlsym(handle_, name) : nullptr;
 }
 
-SynthOutputFactory SynthModule::Factory(const std::string& soundFont)
-{
-    return [this, soundFont](const std::string& choice, IClock& clock) { return Make(choice, soundFont, clock); };
-}
-
 SynthBackend SynthModule::Backend()
 {
     SynthBackend backend;

@@ -14,8 +14,6 @@ public:
     SynthModule(const SynthModule&) = delete;
     SynthModule& operator=(const SynthModule&) = delete;
 
-    // A factory for MakeMidiOut that loads the module when first called.
-    SynthOutputFactory Factory(const std::string& soundFont = {});
     // Everything the module offers, each loading it when first called.
     SynthBackend Backend();
 

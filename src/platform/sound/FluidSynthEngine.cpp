@@ -63,10 +63,14 @@ std::unique_ptr<FluidSynthEngine> FluidSynthEngine::Create(const std::string& so
     return engine;
 }
 
+// SoundFontProblem quiets the log for its own check and gives it back, so
+// the load after it is quieted on its own.
 bool FluidSynthEngine::Load(const std::string& path)
 {
+    if (!SoundFontProblem(path).empty())
+        return false;
     QuietFluidLog quiet;
-    if (!SoundFontProblem(path).empty() || fluid_synth_sfload(synth_, path.c_str(), 1) == FLUID_FAILED)
+    if (fluid_synth_sfload(synth_, path.c_str(), 1) == FLUID_FAILED)
         return false;
     soundFont_ = path;
     return true;

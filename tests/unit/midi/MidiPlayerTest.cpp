@@ -344,3 +344,30 @@ TEST(ShortMessageTest, PacksStatusAndUpToTwoDataBytes)
     meta.kind = MidiKind::SetTempo;
     EXPECT_FALSE(IsSent(meta));
 }
+
+// A note beyond the keyboard's range must not spill into the velocity's
+// byte, nor a velocity beyond 127 past the message.
+TEST(ShortMessageTest, AChannelMessageKeepsEachDataByteToSevenBits)
+{
+    EXPECT_EQ(ShortMessage(0x99, 76, 127), 0x7F4C99u);
+    EXPECT_EQ(ShortMessage(0x80, 60, 0), 0x003C80u);
+    EXPECT_EQ(ShortMessage(0x90, 60 + 128, 96), 0x603C90u);
+    EXPECT_EQ(ShortMessage(0x90, 60, 96 + 128), 0x603C90u);
+}
+
+// A note on of velocity 0 ends a note: the player marks no channel for it,
+// and the listing's followed track does not move to it.
+TEST(ShortMessageTest, OnlyANoteOnWithAVelocitySounds)
+{
+    MidiEvent event;
+    event.kind = MidiKind::NoteOn;
+    event.data = MidiBytes{60, 100};
+    EXPECT_TRUE(IsSoundingNoteOn(event));
+    event.data = MidiBytes{60, 0};
+    EXPECT_FALSE(IsSoundingNoteOn(event));
+    event.data = MidiBytes{60};
+    EXPECT_FALSE(IsSoundingNoteOn(event)) << "a note on cut short has no velocity";
+    event.kind = MidiKind::NoteOff;
+    event.data = MidiBytes{60, 100};
+    EXPECT_FALSE(IsSoundingNoteOn(event));
+}
