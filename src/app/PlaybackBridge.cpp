@@ -79,7 +79,7 @@ void CPlaybackBridge::RecordPlayed(const PlayedRecord& played)
     const MidiEvent& event = played.event;
     bool note = event.kind == MidiKind::NoteOn || event.kind == MidiKind::NoteOff;
     if (note && event.length() >= 2 && playedNote_)
-        playedNote_(event.data[0] & 0x7F, event.kind == MidiKind::NoteOn && event.data[1] != 0);
+        playedNote_(event.data[0] & 0x7F, IsSoundingNoteOn(event));
     FollowOnModel(played);
     if (!filePlaying_)
         return;

@@ -12,6 +12,7 @@
 #include "instruments/SheetStaff.h"
 #include "instruments/StaffEngraving.h"
 #include "midi/MidiTiming.h"
+#include "midi/ShortMessage.h"
 
 namespace {
 
@@ -27,11 +28,6 @@ constexpr double kBandCentre = 0.8;
 // Middle C (octave 5, letter C) stands on grid line 39.
 constexpr int kMiddleCLine = 39;
 constexpr int kMiddleCOctave = 5;
-
-bool IsSoundingNoteOn(const MidiEvent& event)
-{
-    return event.kind == MidiKind::NoteOn && event.data.size() >= 2 && event.data[1] != 0;
-}
 
 bool IsMeasureBar(const MidiEvent& event)
 {
